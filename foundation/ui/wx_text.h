@@ -1,0 +1,13 @@
+#pragma once
+// The edge between the program's CP1252 byte strings and wx's Unicode strings.
+#include <string>
+#include <wx/string.h>
+
+namespace pf {
+
+// CP1252 bytes to a wxString; "\r\n" becomes a plain line break for display.
+wxString ToWx(const std::string& bytes);
+// A wxString to CP1252 bytes; characters outside CP1252 become '?'.
+std::string FromWx(const wxString& text);
+
+} // namespace pf

@@ -1,0 +1,35 @@
+#pragma once
+// What core code must ask of the person at the screen. padforge_ui installs a wx
+// implementation at start-up; tests install a scripted one. Later features add members
+// here (choosers, popup menu, opening files, the wait cursor).
+#include <string>
+
+namespace pf {
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageIcon { None, Information, Warning, Error, Question };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+class UiHooks {
+public:
+    virtual ~UiHooks() = default;
+    // Shows a failure text; true when the person ticked "Stop showing message until restart".
+    virtual bool ShowFailure(const std::string& text) = 0;
+    virtual MessageAnswer MessageBox(const std::string& text, const std::string& caption,
+                                     MessageButtons buttons, MessageIcon icon) = 0;
+};
+
+// The installed hooks, or nullptr before wx starts, after it ends and in tools.
+UiHooks* GetUiHooks();
+// Installs hooks (nullptr uninstalls) and returns the previous ones.
+UiHooks* SetUiHooks(UiHooks* hooks);
+
+// The answer a box gives when it is closed without a choice.
+MessageAnswer ClosedBoxAnswer(MessageButtons buttons);
+
+// Asks through the installed hooks; without hooks the text goes to stderr and the
+// answer is that of a box closed without a choice.
+MessageAnswer ShowMessageBox(const std::string& text, const std::string& caption,
+                             MessageButtons buttons, MessageIcon icon);
+
+} // namespace pf

@@ -1,0 +1,58 @@
+#include "support/scripted_ui.h"
+
+#include "foundation/failure.h"
+
+#include <gtest/gtest.h>
+
+namespace pf::test {
+
+ScriptedUi::ScriptedUi()
+    : previous_(SetUiHooks(this)), previous_show_failures_(GetShowFailures()) {
+    SetShowFailures(true);
+}
+
+ScriptedUi::~ScriptedUi() {
+    SetUiHooks(previous_);
+    SetShowFailures(previous_show_failures_);
+    EXPECT_TRUE(message_answers_.empty()) << "scripted message answers left unused";
+}
+
+std::vector<std::string> ScriptedUi::Failures() const {
+    std::vector<std::string> out;
+    for (const Call& c : calls_) {
+        if (c.kind == "failure") out.push_back(c.text);
+    }
+    return out;
+}
+
+std::vector<std::string> ScriptedUi::Messages() const {
+    std::vector<std::string> out;
+    for (const Call& c : calls_) {
+        if (c.kind == "message") out.push_back(c.text);
+    }
+    return out;
+}
+
+bool ScriptedUi::ShowFailure(const std::string& text) {
+    calls_.push_back({"failure", text, "Failure Message", MessageButtons::Ok, MessageIcon::None});
+    if (failure_answers_.empty()) {
+        return false;
+    }
+    bool tick = failure_answers_.front();
+    failure_answers_.pop_front();
+    return tick;
+}
+
+MessageAnswer ScriptedUi::MessageBox(const std::string& text, const std::string& caption,
+                                     MessageButtons buttons, MessageIcon icon) {
+    calls_.push_back({"message", text, caption, buttons, icon});
+    if (message_answers_.empty()) {
+        ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
+        return ClosedBoxAnswer(buttons);
+    }
+    MessageAnswer answer = message_answers_.front();
+    message_answers_.pop_front();
+    return answer;
+}
+
+} // namespace pf::test

@@ -1,0 +1,50 @@
+#pragma once
+// A scripted stand-in for the person at the screen: records every call in order and
+// answers from its script. While it lives it is the installed UiHooks; when it ends the
+// previous hooks and the show-failures flag come back.
+#include "foundation/ui_hooks.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace pf::test {
+
+class ScriptedUi : public UiHooks {
+public:
+    struct Call {
+        std::string kind; // "failure" or "message"
+        std::string text;
+        std::string caption;
+        MessageButtons buttons = MessageButtons::Ok;
+        MessageIcon icon = MessageIcon::None;
+    };
+
+    ScriptedUi();
+    ~ScriptedUi() override;
+    ScriptedUi(const ScriptedUi&) = delete;
+    ScriptedUi& operator=(const ScriptedUi&) = delete;
+
+    // Script: the next failure dialog is closed with the opt-out box ticked.
+    void TickOptOutOnNextFailure() { failure_answers_.push_back(true); }
+    // Script: the next message box answers this.
+    void AnswerNextMessage(MessageAnswer answer) { message_answers_.push_back(answer); }
+
+    const std::vector<Call>& Calls() const { return calls_; }
+    std::vector<std::string> Failures() const;
+    std::vector<std::string> Messages() const;
+    void Clear() { calls_.clear(); }
+
+    bool ShowFailure(const std::string& text) override;
+    MessageAnswer MessageBox(const std::string& text, const std::string& caption,
+                             MessageButtons buttons, MessageIcon icon) override;
+
+private:
+    UiHooks* previous_;
+    bool previous_show_failures_;
+    std::vector<Call> calls_;
+    std::deque<bool> failure_answers_;
+    std::deque<MessageAnswer> message_answers_;
+};
+
+} // namespace pf::test
