@@ -15,6 +15,20 @@ LatLon::LatLon(double longitude, double latitude) : longitude_(0.0), latitude_(0
     SetLatitude(latitude);
 }
 
+LatLon::LatLon(const ScalarValue& longitude, const ScalarValue& latitude)
+    : longitude_(0.0), latitude_(0.0) {
+    SetLongitudeAngle(longitude);
+    SetLatitudeAngle(latitude);
+}
+
+bool LatLon::SetLongitudeAngle(const ScalarValue& angle) {
+    return SetLongitude(WrapAngle360(angle.Value()));
+}
+
+bool LatLon::SetLatitudeAngle(const ScalarValue& angle) {
+    return SetLatitude(WrapAngle360(angle.Value()));
+}
+
 bool LatLon::SetLongitude(double degrees) {
     if (degrees < -180.0) {
         degrees += 360.0;

@@ -1,6 +1,7 @@
 #pragma once
 // Places on a body's surface in degrees: a position and a rectangle of positions.
 // Longitude comes first everywhere.
+#include "foundation/geometry.h"
 
 namespace pf {
 
@@ -11,6 +12,8 @@ public:
     // Both values go through the checked setters, so an out-of-range value is still
     // stored and reported.
     LatLon(double longitude, double latitude);
+    // Angle values are first brought into (-360, 360] by WrapAngle360.
+    LatLon(const ScalarValue& longitude, const ScalarValue& latitude);
 
     double GetLongitude() const { return longitude_; }
     double GetLatitude() const { return latitude_; }
@@ -20,6 +23,8 @@ public:
     bool SetLongitude(double degrees);
     // Stored as given; false (reported) outside [-90, 90].
     bool SetLatitude(double degrees);
+    bool SetLongitudeAngle(const ScalarValue& angle);
+    bool SetLatitudeAngle(const ScalarValue& angle);
 
     // Adds and wraps into (-180, 180]; -180 itself becomes 180.
     void AddLongitude(double degrees);

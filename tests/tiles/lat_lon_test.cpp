@@ -59,6 +59,21 @@ TEST(LatLon, ConstructorGoesThroughTheCheckedSetters) {
     EXPECT_EQ(ui.Failures(), std::vector<std::string>{kFormat});
 }
 
+TEST(LatLon, AngleFormsWrapBeforeTheSetters) {
+    test::ScriptedUi ui;
+    LatLon p(ScalarValue(400.0), ScalarValue(-360.0));
+    EXPECT_EQ(p.GetLongitude(), 40.0);
+    EXPECT_EQ(p.GetLatitude(), 0.0);
+    EXPECT_TRUE(p.SetLongitudeAngle(ScalarValue(-550.0))); // -190, then one step
+    EXPECT_EQ(p.GetLongitude(), 170.0);
+    EXPECT_TRUE(p.SetLatitudeAngle(ScalarValue(720.0)));
+    EXPECT_EQ(p.GetLatitude(), 0.0);
+    EXPECT_TRUE(ui.Failures().empty());
+    EXPECT_FALSE(p.SetLatitudeAngle(ScalarValue(360.0)));
+    EXPECT_EQ(p.GetLatitude(), 360.0);
+    EXPECT_EQ(ui.Failures(), std::vector<std::string>{kFormat});
+}
+
 TEST(LatLon, AddLongitudeWrapsIntoHalfOpenRange) {
     struct Case {
         double start;
