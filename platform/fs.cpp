@@ -250,6 +250,33 @@ bool List(const std::string& folder, std::vector<DirEntry>& entries) {
     return true;
 }
 
+bool ReadFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    std::string native;
+    if (!Resolved(path, native) || native.empty()) return false;
+    int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            bytes.clear();
+            return false;
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
 bool WriteTime(const std::string& path, uint64_t& time) {
     std::string native;
     struct stat st;

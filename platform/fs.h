@@ -44,6 +44,9 @@ struct DirEntry {
 // The entries of a folder without "." and "..", in byte order of their names.
 bool List(const std::string& folder, std::vector<DirEntry>& entries);
 
+// Reads a whole regular file; false when it cannot be read (bytes then empty).
+bool ReadFile(const std::string& path, std::string& bytes);
+
 // st_mtim as the platform file time: (sec + 11644473600) * 10^7 + nsec / 100.
 bool WriteTime(const std::string& path, uint64_t& time);
 
