@@ -4,6 +4,7 @@
 // takes an internal path, turns '\' into '/', and resolves each component that does not
 // exist with its exact case against the directory entries without regard to ASCII case
 // (first match in byte order). A path holding a NUL byte is refused (false / empty).
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ bool IsSymlink(const std::string& path);     // the last component itself
 
 // Makes one level; false when the folder exists already or cannot be made.
 bool CreateDirectory(const std::string& path);
+// Makes every missing folder of the path (mkdir -p); true when the folder exists after.
+bool CreateDirectories(const std::string& path);
 // Unlinks a regular file or a link (never follows a link).
 bool RemoveFile(const std::string& path);
 // rmdir; never follows a link.
@@ -41,6 +44,9 @@ struct DirEntry {
 // The entries of a folder without "." and "..", in byte order of their names.
 bool List(const std::string& folder, std::vector<DirEntry>& entries);
 
+// Reads a whole regular file; false when it cannot be read (bytes then empty).
+bool ReadFile(const std::string& path, std::string& bytes);
+
 // st_mtim as the platform file time: (sec + 11644473600) * 10^7 + nsec / 100.
 bool WriteTime(const std::string& path, uint64_t& time);
 
@@ -48,7 +54,7 @@ bool WriteTime(const std::string& path, uint64_t& time);
 // ("<target name>.pf-tmp-XXXXXX"), which Commit() renames over the target. A writer
 // destroyed without Commit(), or after a failed write, removes its temporary file.
 class TempFileWriter {
-public:
+  public:
     TempFileWriter() = default;
     ~TempFileWriter();
     TempFileWriter(const TempFileWriter&) = delete;
@@ -58,6 +64,9 @@ public:
     bool Open(const std::string& target);
     bool IsOpen() const { return fd_ >= 0; }
     int Fd() const { return fd_; }
+    // Writes all bytes to the temporary file. A failure is remembered, and Commit()
+    // then refuses and removes the temporary file.
+    bool Write(const void* data, size_t size);
     // Closes and renames over the target (the new file keeps the old file's mode, or
     // 0666 less the umask). False, with the temporary file removed, on any failure.
     bool Commit();
@@ -65,8 +74,9 @@ public:
     void Discard();
     const std::string& TempNativePath() const { return temp_native_; }
 
-private:
+  private:
     int fd_ = -1;
+    bool failed_ = false;
     std::string temp_native_;
     std::string target_native_;
 };
