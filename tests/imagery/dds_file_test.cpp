@@ -291,6 +291,24 @@ TEST(DdsFileTest, LevelCountsComeFromTheWidth) {
     EXPECT_EQ(Pixel(levels[2], 0, 0), (std::vector<uint8_t>{75, 10, 15, 206}));
 }
 
+TEST(DdsFileTest, LargeLevelEqualsBlockByBlockEncoding) {
+    const BitmapData tile = OpaqueTile(512, 256);
+    std::vector<uint8_t> level(Dxt5LevelBytes(512, 256));
+    ASSERT_TRUE(EncodeDxt5Level(tile, DefaultDxt5Encoder(), level.data()));
+    for (int by = 0; by < 64; ++by) {
+        for (int bx = 0; bx < 128; ++bx) {
+            uint8_t block[64];
+            for (int i = 0; i < 16; ++i) {
+                std::memcpy(block + i * 4, tile.PixelAddress(bx * 4 + i % 4, by * 4 + i / 4), 4);
+            }
+            uint8_t expected[16];
+            DefaultDxt5Encoder().EncodeBlock(block, expected);
+            ASSERT_EQ(std::memcmp(expected, &level[(size_t(by) * 128 + bx) * 16], 16), 0)
+                << bx << "," << by;
+        }
+    }
+}
+
 TEST(DdsFileTest, SingleLevelHeader) {
     const std::vector<uint8_t> h = BuildDxt5DdsHeader(256, 256, false, 1);
     std::string s(h.begin(), h.end());
