@@ -78,8 +78,7 @@ void EncodeStbNormal(const BitmapData& level, uint8_t* out) {
 }
 
 // libsquish takes red first; blocks row-major like ours.
-template <int Fit>
-void EncodeSquish(const BitmapData& level, uint8_t* out) {
+template <int Fit> void EncodeSquish(const BitmapData& level, uint8_t* out) {
     const int bw = (level.Width() + 3) / 4;
     const int bh = (level.Height() + 3) / 4;
     uint8_t rgba[64];
@@ -146,8 +145,7 @@ void BM_RenderDdsEndToEnd(benchmark::State& state) {
     const std::string path = pf::fs::ToInternal(folder + "/tile.dds");
     pf::DDSRendererUse use;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            pf::DDSRenderer::RenderDDS(path, chain[0], pf::kFourCcDxt5, true));
+        benchmark::DoNotOptimize(pf::DDSRenderer::RenderDDS(path, chain[0], pf::kFourCcDxt5, true));
     }
     std::vector<uint8_t> level0(pf::Dxt5LevelBytes(kSide, kSide));
     EncodeOurs(chain[0], level0.data());

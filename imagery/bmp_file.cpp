@@ -23,7 +23,7 @@ constexpr uint32_t kMaxInfoHeader = 124;
 
 // Where the bytes come from: a memory block or a stream, read at checked offsets.
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
     virtual uint64_t Length() const = 0;
     // Reads exactly count bytes at offset; false when they are not all there.
@@ -31,7 +31,7 @@ public:
 };
 
 class MemorySource final : public ByteSource {
-public:
+  public:
     MemorySource(const uint8_t* data, size_t size) : data_(data), size_(size) {}
     uint64_t Length() const override { return size_; }
     bool ReadAt(uint64_t offset, void* out, size_t count) override {
@@ -42,13 +42,13 @@ public:
         return true;
     }
 
-private:
+  private:
     const uint8_t* data_;
     size_t size_;
 };
 
 class StreamSource final : public ByteSource {
-public:
+  public:
     explicit StreamSource(MyStream& stream) : stream_(stream), length_(stream.GetLength()) {}
     uint64_t Length() const override { return length_; }
     bool ReadAt(uint64_t offset, void* out, size_t count) override {
@@ -69,7 +69,7 @@ public:
         return true;
     }
 
-private:
+  private:
     MyStream& stream_;
     uint64_t length_;
     uint64_t position_ = UINT64_MAX;

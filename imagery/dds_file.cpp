@@ -106,8 +106,8 @@ bool FitsCap(int width, int height) {
 }
 
 // Decodes the blocks of a compressed top level; block_bytes 8 (DXT1) or 16.
-bool DecodeBlocks(const uint8_t* data, size_t available, int width, int height,
-                  uint32_t four_cc, BitmapData& image) {
+bool DecodeBlocks(const uint8_t* data, size_t available, int width, int height, uint32_t four_cc,
+                  BitmapData& image) {
     const size_t block_bytes = four_cc == kFourCcDxt1 ? 8 : 16;
     const uint64_t bw = (uint64_t(width) + 3) / 4;
     const uint64_t bh = (uint64_t(height) + 3) / 4;
@@ -326,8 +326,9 @@ bool EncodeDxt5Level(const BitmapData& level, const Dxt5BlockEncoder& encoder, u
     const int per = (bh + workers - 1) / workers;
     for (int first = 0; first < bh; first += per) {
         const int end = std::min(bh, first + per);
-        threads.emplace_back(
-            [&level, &encoder, out, first, end] { EncodeBlockRows(level, encoder, out, first, end); });
+        threads.emplace_back([&level, &encoder, out, first, end] {
+            EncodeBlockRows(level, encoder, out, first, end);
+        });
     }
     for (std::thread& t : threads) {
         t.join();
@@ -355,8 +356,8 @@ std::vector<uint8_t> BuildDxt5DdsHeader(int width, int height, bool mips, int le
     return h;
 }
 
-bool BuildDxt5Dds(const std::vector<BitmapData>& levels, bool mips,
-                  const Dxt5BlockEncoder& encoder, std::vector<uint8_t>& out) {
+bool BuildDxt5Dds(const std::vector<BitmapData>& levels, bool mips, const Dxt5BlockEncoder& encoder,
+                  std::vector<uint8_t>& out) {
     out.clear();
     if (levels.empty()) {
         return false;

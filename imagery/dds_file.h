@@ -42,7 +42,7 @@ bool EncodeDxt5Level(const BitmapData& level, const Dxt5BlockEncoder& encoder, u
 std::vector<uint8_t> BuildDxt5DdsHeader(int width, int height, bool mips, int levels);
 
 // A whole DXT5 file: the header and every level (level 0 first, all 32 bits).
-bool BuildDxt5Dds(const std::vector<BitmapData>& levels, bool mips,
-                  const Dxt5BlockEncoder& encoder, std::vector<uint8_t>& out);
+bool BuildDxt5Dds(const std::vector<BitmapData>& levels, bool mips, const Dxt5BlockEncoder& encoder,
+                  std::vector<uint8_t>& out);
 
 } // namespace pf

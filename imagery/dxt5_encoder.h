@@ -8,18 +8,18 @@ namespace pf {
 // Encodes one 4 x 4 block: sixteen pixels of 4 bytes in the image's byte order (blue,
 // green, red, alpha), row-major, into the 16 bytes of a DXT5 block.
 class Dxt5BlockEncoder {
-public:
+  public:
     virtual ~Dxt5BlockEncoder() = default;
     virtual void EncodeBlock(const uint8_t* bgra64, uint8_t* out16) const = 0;
 };
 
 // stb_dxt in its high-quality mode (or its normal mode, for comparison).
 class StbDxt5Encoder final : public Dxt5BlockEncoder {
-public:
+  public:
     explicit StbDxt5Encoder(bool high_quality = true) : high_quality_(high_quality) {}
     void EncodeBlock(const uint8_t* bgra64, uint8_t* out16) const override;
 
-private:
+  private:
     bool high_quality_;
 };
 

@@ -30,8 +30,7 @@ bool RGBToJpegFile(const std::string& path, const uint8_t* buffer, int width, in
 void JpegErrorExit(jpeg_common_struct* info);
 
 // A packed copy of rows that lie rowBytes apart; null for null data or failed allocation.
-std::unique_ptr<uint8_t[]> JpegMakePacked(const uint8_t* data, int width, int rowBytes,
-                                          int height);
+std::unique_ptr<uint8_t[]> JpegMakePacked(const uint8_t* data, int width, int rowBytes, int height);
 
 // Exchanges bytes 0 and 2 of every 3-byte pixel; false only for a null buffer.
 bool JpegSwapRedBlue(uint8_t* buffer, int width, int height);

@@ -10,7 +10,7 @@ namespace pf {
 class BitmapData;
 
 class IconBitmapCache {
-public:
+  public:
     IconBitmapCache();
     ~IconBitmapCache();
     IconBitmapCache(const IconBitmapCache&) = delete;
@@ -28,7 +28,7 @@ public:
     // The process-wide cache (released at exit).
     static IconBitmapCache& Global();
 
-private:
+  private:
     std::vector<std::string> names_;
     std::vector<std::unique_ptr<BitmapData>> images_;
 };

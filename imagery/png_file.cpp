@@ -71,8 +71,8 @@ bool ReadImage(png_structp png, png_infop info, MemoryReader& reader, BitmapData
     }
     png_set_gray_to_rgb(png);
     png_set_scale_16(png);
-    const bool has_alpha = (colour_type & PNG_COLOR_MASK_ALPHA) != 0 ||
-                           png_get_valid(png, info, PNG_INFO_tRNS);
+    const bool has_alpha =
+        (colour_type & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS);
     if (!has_alpha) {
         png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
     }
@@ -94,8 +94,8 @@ bool ReadImage(png_structp png, png_infop info, MemoryReader& reader, BitmapData
     return true;
 }
 
-bool WriteImage(png_structp png, png_infop info, const BitmapData& image,
-                std::vector<uint8_t>& out, std::vector<png_bytep>& rows) {
+bool WriteImage(png_structp png, png_infop info, const BitmapData& image, std::vector<uint8_t>& out,
+                std::vector<png_bytep>& rows) {
     if (setjmp(png_jmpbuf(png))) {
         return false;
     }

@@ -198,8 +198,8 @@ bool BuildMipChain(const BitmapData& image, bool mips, std::vector<BitmapData>& 
     }
     for (int k = 1; k < count; ++k) {
         BitmapData next(levels.back());
-        const bool halved = next.Width() >= 2 && next.Height() >= 2 ? HalveImage(next)
-                                                                     : HalveOneSide(next);
+        const bool halved =
+            next.Width() >= 2 && next.Height() >= 2 ? HalveImage(next) : HalveOneSide(next);
         if (!halved || !next.ScaleAlpha(0.9)) {
             levels.clear();
             return false;

@@ -17,7 +17,7 @@ class MyStream;
 // Sees each texture before it is written and may stop the rendering (the tile progress
 // dialog registers itself as the current monitor).
 class DdsRenderMonitor {
-public:
+  public:
     virtual ~DdsRenderMonitor() = default;
     virtual bool IsCancelled() const = 0;
     virtual void ShowPreview(const BitmapData& image) = 0;
@@ -28,7 +28,7 @@ DdsRenderMonitor* GetDdsRenderMonitor();
 DdsRenderMonitor* SetDdsRenderMonitor(DdsRenderMonitor* monitor);
 
 class DDSRenderer {
-public:
+  public:
     // True while at least one use is held.
     static bool IsLoaded();
     static int UseCount();
@@ -45,7 +45,7 @@ public:
     static bool RenderDDS(const std::string& path, const BitmapData& image, uint32_t format,
                           bool mips);
 
-private:
+  private:
     friend class DDSRendererUse;
     static void TakeUse();
     static void GiveUse();
@@ -53,7 +53,7 @@ private:
 
 // Holds one use for its lifetime.
 class DDSRendererUse {
-public:
+  public:
     DDSRendererUse() { DDSRenderer::TakeUse(); }
     ~DDSRendererUse() { DDSRenderer::GiveUse(); }
     DDSRendererUse(const DDSRendererUse&) = delete;

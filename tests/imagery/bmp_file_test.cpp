@@ -16,8 +16,7 @@ using test::BmpFixture;
 using test::MakeBmp;
 
 bool Decode(const std::string& bytes, BitmapData& image, bool convert) {
-    return DecodeBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), image,
-                     convert);
+    return DecodeBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), image, convert);
 }
 
 std::vector<uint8_t> RowBytes(const BitmapData& image, int y) {

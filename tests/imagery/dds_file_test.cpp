@@ -117,7 +117,8 @@ TEST(DdsFileTest, DecodesHandBuiltBlocks) {
     {
         std::vector<uint8_t> f = Header(4, 4, kFourCcDxt5);
         // indices: texel0 0, texel1 1, texel2 2 -> bits 000 001 010 = 0x50 (bit 3, bit 7)
-        f.insert(f.end(), {200, 60, 0x08 | 0x80, 0, 0, 0, 0, 0, 0xE0, 0x07, 0xE0, 0x07, 0, 0, 0, 0});
+        f.insert(f.end(),
+                 {200, 60, 0x08 | 0x80, 0, 0, 0, 0, 0, 0xE0, 0x07, 0xE0, 0x07, 0, 0, 0, 0});
         BitmapData image;
         ASSERT_TRUE(Decode(f, image));
         EXPECT_EQ(Pixel(image, 0, 0), (std::vector<uint8_t>{0, 255, 0, 200}));
@@ -144,8 +145,8 @@ TEST(DdsFileTest, DecodesHandBuiltBlocks) {
 
 TEST(DdsFileTest, DecodesUncompressedByMasksAndCropsBlocks) {
     {
-        std::vector<uint8_t> f = Header(2, 1, 0, 32,
-                                        {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}, 0x41);
+        std::vector<uint8_t> f =
+            Header(2, 1, 0, 32, {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}, 0x41);
         f.insert(f.end(), {1, 2, 3, 4, 5, 6, 7, 8});
         BitmapData image;
         ASSERT_TRUE(Decode(f, image));
@@ -215,8 +216,8 @@ TEST(DdsFileTest, OpaqueTileMakesTheExpectedFile) {
     ScriptedUi ui;
     TempDir dir;
     DDSRendererUse use;
-    ASSERT_TRUE(DDSRenderer::RenderDDS(dir.InternalPath("t.dds"), OpaqueTile(512, 512),
-                                       kFourCcDxt5, true));
+    ASSERT_TRUE(
+        DDSRenderer::RenderDDS(dir.InternalPath("t.dds"), OpaqueTile(512, 512), kFourCcDxt5, true));
     const std::string file = dir.ReadFile("t.dds");
     ASSERT_EQ(file.size(), 349680u);
     std::vector<uint8_t> expected(128, 0);
@@ -241,7 +242,8 @@ TEST(DdsFileTest, OpaqueTileMakesTheExpectedFile) {
         const size_t blocks = size_t(std::max(1, side / 4)) * size_t(std::max(1, side / 4));
         for (size_t b = 0; b < blocks; ++b) {
             uint8_t pixels[64];
-            DecodeDxt5Block(reinterpret_cast<const uint8_t*>(file.data()) + offset + b * 16, pixels);
+            DecodeDxt5Block(reinterpret_cast<const uint8_t*>(file.data()) + offset + b * 16,
+                            pixels);
             for (int i = 0; i < 16; ++i) {
                 ASSERT_EQ(pixels[i * 4 + 3], alphas[k]) << "level " << k;
             }
@@ -260,8 +262,8 @@ TEST(DdsFileTest, LevelCountsComeFromTheWidth) {
     struct Case {
         int width, height, levels;
     };
-    for (const Case c : {Case{100, 400, 7}, Case{400, 100, 9}, Case{512, 512, 10}, Case{1, 8, 1},
-                         Case{5, 1, 3}}) {
+    for (const Case c :
+         {Case{100, 400, 7}, Case{400, 100, 9}, Case{512, 512, 10}, Case{1, 8, 1}, Case{5, 1, 3}}) {
         SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
         EXPECT_EQ(MipLevelCount(c.width, true), c.levels);
         std::vector<BitmapData> levels;
@@ -321,8 +323,8 @@ TEST(DdsFileTest, RenderFailures) {
     ScriptedUi ui;
     TempDir dir;
     // No use held: silent.
-    EXPECT_FALSE(DDSRenderer::RenderDDS(dir.InternalPath("a.dds"), OpaqueTile(8, 8), kFourCcDxt5,
-                                        true));
+    EXPECT_FALSE(
+        DDSRenderer::RenderDDS(dir.InternalPath("a.dds"), OpaqueTile(8, 8), kFourCcDxt5, true));
     EXPECT_TRUE(ui.Calls().empty());
 
     DDSRendererUse use;
@@ -333,14 +335,14 @@ TEST(DdsFileTest, RenderFailures) {
     EXPECT_FALSE(dir.Exists("a.dds"));
 
     ui.Clear();
-    EXPECT_FALSE(DDSRenderer::RenderDDS(dir.InternalPath("a.dds"), OpaqueTile(8, 8), kFourCcDxt1,
-                                        true));
+    EXPECT_FALSE(
+        DDSRenderer::RenderDDS(dir.InternalPath("a.dds"), OpaqueTile(8, 8), kFourCcDxt1, true));
     EXPECT_EQ(ui.Failures(), std::vector<std::string>{"Failed to create texture\r\n"});
     EXPECT_FALSE(dir.Exists("a.dds"));
 }
 
 class FakeMonitor : public DdsRenderMonitor {
-public:
+  public:
     bool cancelled = false;
     int previews = 0;
     int preview_width = 0;
@@ -358,13 +360,13 @@ TEST(DdsFileTest, MonitorSeesPreviewOrCancels) {
     FakeMonitor monitor;
     DdsRenderMonitor* previous = SetDdsRenderMonitor(&monitor);
     monitor.cancelled = true;
-    EXPECT_FALSE(DDSRenderer::RenderDDS(dir.InternalPath("c.dds"), OpaqueTile(16, 16),
-                                        kFourCcDxt5, true));
+    EXPECT_FALSE(
+        DDSRenderer::RenderDDS(dir.InternalPath("c.dds"), OpaqueTile(16, 16), kFourCcDxt5, true));
     EXPECT_FALSE(dir.Exists("c.dds"));
     EXPECT_EQ(monitor.previews, 0);
     monitor.cancelled = false;
-    EXPECT_TRUE(DDSRenderer::RenderDDS(dir.InternalPath("c.dds"), OpaqueTile(16, 16), kFourCcDxt5,
-                                       true));
+    EXPECT_TRUE(
+        DDSRenderer::RenderDDS(dir.InternalPath("c.dds"), OpaqueTile(16, 16), kFourCcDxt5, true));
     EXPECT_EQ(monitor.previews, 1);
     EXPECT_EQ(monitor.preview_width, 16);
     EXPECT_TRUE(dir.Exists("c.dds"));

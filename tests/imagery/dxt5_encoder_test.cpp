@@ -44,8 +44,8 @@ void ExpectOrderedEndpoints(const uint8_t* encoded) {
 }
 
 TEST(Dxt5EncoderTest, SolidBlocksStayCloseWithExactAlpha) {
-    const uint8_t colours[][4] = {{0, 0, 0, 255},     {255, 255, 255, 255}, {12, 200, 77, 0},
-                                  {128, 128, 128, 17}, {3, 250, 9, 254},    {99, 1, 180, 128}};
+    const uint8_t colours[][4] = {{0, 0, 0, 255},      {255, 255, 255, 255}, {12, 200, 77, 0},
+                                  {128, 128, 128, 17}, {3, 250, 9, 254},     {99, 1, 180, 128}};
     for (const auto& c : colours) {
         Block block;
         for (int i = 0; i < 16; ++i) {

@@ -27,7 +27,7 @@ std::string Icon(uint8_t top, uint8_t bottom) {
 }
 
 class ObjectIconsTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         install_.WriteFile("block.bmp", Icon(10, 20));
         install_.WriteFile("Buttons/right.bmp", Icon(30, 40));

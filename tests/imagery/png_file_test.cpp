@@ -25,7 +25,7 @@ struct PngSpec {
     int bit_depth = 8;
     bool interlaced = false;
     std::vector<png_color> palette;
-    std::vector<png_byte> trans; // palette alpha
+    std::vector<png_byte> trans;             // palette alpha
     std::vector<std::vector<png_byte>> rows; // as stored (16-bit samples big-endian)
 };
 
@@ -80,23 +80,32 @@ TEST(PngFileTest, EveryColourTypeDecodesToStraightBgra) {
         std::vector<uint8_t> expected; // BGRA of the pixels, row by row
     };
     std::vector<Case> cases;
-    cases.push_back({"rgb", {2, 1, PNG_COLOR_TYPE_RGB, 8, false, {}, {}, {{10, 20, 30, 40, 50, 60}}},
+    cases.push_back({"rgb",
+                     {2, 1, PNG_COLOR_TYPE_RGB, 8, false, {}, {}, {{10, 20, 30, 40, 50, 60}}},
                      {30, 20, 10, 255, 60, 50, 40, 255}});
-    cases.push_back({"rgba", {1, 1, PNG_COLOR_TYPE_RGBA, 8, false, {}, {}, {{10, 20, 30, 0}}},
+    cases.push_back({"rgba",
+                     {1, 1, PNG_COLOR_TYPE_RGBA, 8, false, {}, {}, {{10, 20, 30, 0}}},
                      {30, 20, 10, 0}});
-    cases.push_back({"grey", {2, 1, PNG_COLOR_TYPE_GRAY, 8, false, {}, {}, {{7, 200}}},
+    cases.push_back({"grey",
+                     {2, 1, PNG_COLOR_TYPE_GRAY, 8, false, {}, {}, {{7, 200}}},
                      {7, 7, 7, 255, 200, 200, 200, 255}});
     cases.push_back({"grey alpha",
                      {2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, {}, {}, {{7, 9, 200, 0}}},
                      {7, 7, 7, 9, 200, 200, 200, 0}});
     cases.push_back({"palette trns",
-                     {3, 1, PNG_COLOR_TYPE_PALETTE, 8, false,
-                      {{255, 0, 0}, {0, 255, 0}, {1, 2, 3}}, {128, 0}, {{0, 1, 2}}},
+                     {3,
+                      1,
+                      PNG_COLOR_TYPE_PALETTE,
+                      8,
+                      false,
+                      {{255, 0, 0}, {0, 255, 0}, {1, 2, 3}},
+                      {128, 0},
+                      {{0, 1, 2}}},
                      {0, 0, 255, 128, 0, 255, 0, 0, 3, 2, 1, 255}});
-    cases.push_back({"16 bit",
-                     {1, 1, PNG_COLOR_TYPE_RGB, 16, false, {}, {},
-                      {{0xFF, 0xFF, 0x80, 0x00, 0x00, 0x00}}},
-                     {0, 128, 255, 255}});
+    cases.push_back(
+        {"16 bit",
+         {1, 1, PNG_COLOR_TYPE_RGB, 16, false, {}, {}, {{0xFF, 0xFF, 0x80, 0x00, 0x00, 0x00}}},
+         {0, 128, 255, 255}});
     {
         PngSpec interlaced{9, 9, PNG_COLOR_TYPE_RGB, 8, true, {}, {}, {}};
         std::vector<uint8_t> expected;
@@ -104,7 +113,8 @@ TEST(PngFileTest, EveryColourTypeDecodesToStraightBgra) {
             std::vector<png_byte> row;
             for (int x = 0; x < 9; ++x) {
                 row.insert(row.end(), {png_byte(x * 20), png_byte(y * 20), png_byte(x + y)});
-                expected.insert(expected.end(), {uint8_t(x + y), uint8_t(y * 20), uint8_t(x * 20), 255});
+                expected.insert(expected.end(),
+                                {uint8_t(x + y), uint8_t(y * 20), uint8_t(x * 20), 255});
             }
             interlaced.rows.push_back(row);
         }
