@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <string>
 #include <limits>
 #include <vector>
 
@@ -148,6 +150,24 @@ TEST(TimerFuncs, ResetForgetsEarlierRuns) {
     TimerFuncs::EndTimer();
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_EQ(ui.Messages()[0], "2500.000000\r\n");
+}
+
+TEST(TimerFuncs, EndTimerTextIgnoresADecimalCommaLocale) {
+    std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+    }
+    test::FakeClock clock;
+    test::ScriptedUi ui;
+    ui.AnswerNextMessage(MessageAnswer::Ok);
+    TimerFuncs::ResetTimer();
+    TimerFuncs::StartTimer();
+    clock.AdvanceNs(1500000);
+    TimerFuncs::StopTimer();
+    TimerFuncs::EndTimer();
+    std::setlocale(LC_ALL, previous.c_str());
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages()[0], "1.500000\r\n");
 }
 
 } // namespace
