@@ -16,18 +16,20 @@ namespace {
 namespace stdfs = std::filesystem;
 
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
         std::string pattern = (stdfs::temp_directory_path() / "padforge-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+        if (mkdtemp(pattern.data()) != nullptr)
+            path_ = pattern;
     }
     ~ScratchFolder() {
         std::error_code ec;
-        if (!path_.empty()) stdfs::remove_all(path_, ec);
+        if (!path_.empty())
+            stdfs::remove_all(path_, ec);
     }
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -53,7 +55,8 @@ void BM_GetGridSize(benchmark::State& state) {
     const std::string previous = old != nullptr ? old : "";
     setenv("XDG_CONFIG_HOME", scratch.Path().c_str(), 1);
     for (int i = 0; i < 49; ++i) {
-        pf::WriteRegistryValue("Value " + std::to_string(i), "\\some\\folder\\" + std::to_string(i) + "\\");
+        pf::WriteRegistryValue("Value " + std::to_string(i),
+                               "\\some\\folder\\" + std::to_string(i) + "\\");
     }
     pf::SetGridSize(50);
     for (auto _ : state) {

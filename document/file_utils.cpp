@@ -20,9 +20,11 @@ bool NameBefore(const std::string& a, const std::string& b) {
     for (size_t i = 0; i < n; ++i) {
         unsigned char ca = static_cast<unsigned char>(FoldAscii(a[i]));
         unsigned char cb = static_cast<unsigned char>(FoldAscii(b[i]));
-        if (ca != cb) return ca < cb;
+        if (ca != cb)
+            return ca < cb;
     }
-    if (a.size() != b.size()) return a.size() < b.size();
+    if (a.size() != b.size())
+        return a.size() < b.size();
     return a < b;
 }
 
@@ -43,11 +45,16 @@ bool ListMatching(const std::string& folder, const std::string& pattern, bool fo
         return false;
     }
     for (const fs::DirEntry& entry : entries) {
-        if (IsFolderKind(entry.kind) != folders) continue;
-        if (entry.name.empty() || entry.name.find('\\') != std::string::npos) continue;
-        if (folders && entry.name[0] == '.') continue;
-        if (!folders && entry.name == ".") continue;
-        if (!MatchesWildcard(entry.name, pattern)) continue;
+        if (IsFolderKind(entry.kind) != folders)
+            continue;
+        if (entry.name.empty() || entry.name.find('\\') != std::string::npos)
+            continue;
+        if (folders && entry.name[0] == '.')
+            continue;
+        if (!folders && entry.name == ".")
+            continue;
+        if (!MatchesWildcard(entry.name, pattern))
+            continue;
         out.push_back(entry.name);
     }
     std::sort(out.begin(), out.end(), NameBefore);
@@ -58,9 +65,11 @@ bool HasDotComponent(const std::string& path) {
     size_t start = 0;
     while (start <= path.size()) {
         size_t end = path.find('\\', start);
-        if (end == std::string::npos) end = path.size();
+        if (end == std::string::npos)
+            end = path.size();
         std::string piece = path.substr(start, end - start);
-        if (piece == "." || piece == "..") return true;
+        if (piece == "." || piece == "..")
+            return true;
         start = end + 1;
     }
     return false;
@@ -77,24 +86,28 @@ bool MayDeleteTree(const std::string& folder) {
 }
 
 void DeleteTreeInside(const std::string& folder, const std::vector<std::string>& roots) {
-    if (!MayDeleteTree(folder)) return;
+    if (!MayDeleteTree(folder))
+        return;
     bool inside = false;
     for (const std::string& root : roots) {
         inside = inside || StrictlyInside(folder, root);
     }
-    if (!inside) return;
+    if (!inside)
+        return;
     // A link is neither descended into nor removed: what it points at lies outside.
     std::vector<std::string> names;
     ListSubfolders(folder, "*.*", names);
     for (const std::string& name : names) {
         std::string sub = folder + name;
-        if (fs::IsSymlink(sub)) continue;
+        if (fs::IsSymlink(sub))
+            continue;
         DeleteTreeInside(sub + "\\", roots);
     }
     ListFilesInFolder(folder, "*.*", names);
     for (const std::string& name : names) {
         std::string file = folder + name;
-        if (fs::IsSymlink(file)) continue;
+        if (fs::IsSymlink(file))
+            continue;
         SafeDeleteFile(file);
     }
     fs::RemoveEmptyDirectory(folder);
@@ -114,7 +127,8 @@ bool GetFileWriteTime(const std::string& path, FileTime& time) {
 }
 
 bool MatchesWildcard(const std::string& name, const std::string& pattern) {
-    if (pattern == "*.*") return true;
+    if (pattern == "*.*")
+        return true;
     size_t n = 0, p = 0;
     size_t star = std::string::npos, resume = 0;
     while (n < name.size()) {
@@ -132,7 +146,8 @@ bool MatchesWildcard(const std::string& name, const std::string& pattern) {
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
     return p == pattern.size();
 }
 
@@ -188,7 +203,8 @@ bool CreateDirectoryPath(const std::string& base, const std::string& relative) {
     size_t start = 0;
     while (start < folder_part.size()) {
         size_t end = folder_part.find('\\', start);
-        if (end == std::string::npos) end = folder_part.size();
+        if (end == std::string::npos)
+            end = folder_part.size();
         if (end > start) {
             current += folder_part.substr(start, end - start) + "\\";
             if (!fs::Exists(current) && !fs::CreateDirectory(current)) {
@@ -201,12 +217,15 @@ bool CreateDirectoryPath(const std::string& base, const std::string& relative) {
 }
 
 void DeleteDirectoryTree(const std::string& folder) {
-    if (!MayDeleteTree(folder)) return;
+    if (!MayDeleteTree(folder))
+        return;
     // Only the program's own folders may lose trees, and never one of them whole.
     std::vector<std::string> roots;
     std::string root;
-    if (GetDocumentsPath(root)) roots.push_back(root);
-    if (GetAppDataPath(root)) roots.push_back(root);
+    if (GetDocumentsPath(root))
+        roots.push_back(root);
+    if (GetAppDataPath(root))
+        roots.push_back(root);
     DeleteTreeInside(folder, roots);
 }
 

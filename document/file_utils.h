@@ -32,10 +32,13 @@ bool MatchesWildcard(const std::string& name, const std::string& pattern);
 
 // Names (no folder part) of the entries that are not folders and match the pattern,
 // sorted without regard to ASCII case. False (list empty) when the folder is missing.
-bool ListFilesInFolder(const std::string& folder, const std::string& pattern, std::vector<std::string>& out);
+bool ListFilesInFolder(const std::string& folder, const std::string& pattern,
+                       std::vector<std::string>& out);
 // The same for sub-folders, skipping names that begin with '.'.
-bool ListSubfolders(const std::string& folder, const std::string& pattern, std::vector<std::string>& out);
-bool ListFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>& out);
+bool ListSubfolders(const std::string& folder, const std::string& pattern,
+                    std::vector<std::string>& out);
+bool ListFiles(const std::string& folder, const std::string& pattern,
+               std::vector<std::string>& out);
 
 // Cuts the path just after its last '\'. False, with the path emptied, when there is no
 // '\' or it is the last character.

@@ -25,8 +25,7 @@ std::function<void()>& AstrelPathDlgRunner() {
 
 // parent + name, made (one level) when missing; "Can't make path" when that fails, with
 // the folder left in out.
-bool GetSubfolder(std::string& out, bool parent_ok, const std::string& parent,
-                  const char* name) {
+bool GetSubfolder(std::string& out, bool parent_ok, const std::string& parent, const char* name) {
     out.clear();
     if (!parent_ok) {
         return false;
@@ -44,10 +43,12 @@ std::string NormalisePath(const std::string& path) {
     size_t start = 0;
     while (start < path.size()) {
         size_t end = path.find('\\', start);
-        if (end == std::string::npos) end = path.size();
+        if (end == std::string::npos)
+            end = path.size();
         std::string piece = path.substr(start, end - start);
         if (piece == "..") {
-            if (!parts.empty()) parts.pop_back();
+            if (!parts.empty())
+                parts.pop_back();
         } else if (!piece.empty() && piece != ".") {
             parts.push_back(piece);
         }
@@ -75,7 +76,8 @@ std::string GetShellFolder(ShellFolder folder) {
         path = known_folders::Pictures();
         break;
     }
-    if (!path.empty() && path.back() != '\\') path += '\\';
+    if (!path.empty() && path.back() != '\\')
+        path += '\\';
     return path;
 }
 
@@ -92,8 +94,7 @@ bool GetPicturesPath(std::string& out) {
     return !out.empty();
 }
 
-bool GetDefaultFolderSetting(std::string& out, const std::string& name,
-                             const std::string& base) {
+bool GetDefaultFolderSetting(std::string& out, const std::string& name, const std::string& base) {
     out.clear();
     if (ReadDirectorySetting(name, out)) {
         return true;
@@ -217,12 +218,13 @@ std::optional<std::string> BrowseForAstrelFolder() {
     if (path.empty()) {
         return std::nullopt;
     }
-    if (path.back() != '\\') path += '\\';
+    if (path.back() != '\\')
+        path += '\\';
     if (!IsAstrelFolder(path)) {
-        std::string text = FormatString(
-            "\"%s\"\r\nThe choosen path doesn't appear to be an \"Astrel 2010\" "
-            "location.\r\nAre you sure you want to use it?.",
-            fs::ToNative(path).c_str());
+        std::string text =
+            FormatString("\"%s\"\r\nThe choosen path doesn't appear to be an \"Astrel 2010\" "
+                         "location.\r\nAre you sure you want to use it?.",
+                         fs::ToNative(path).c_str());
         if (ShowMessageBox(text, "Notification", MessageButtons::YesNo, MessageIcon::None) !=
             MessageAnswer::Yes) {
             return std::nullopt;

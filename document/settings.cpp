@@ -2,6 +2,7 @@
 
 #include "document/file_utils.h"
 #include "foundation/failure.h"
+#include "foundation/text.h"
 #include "foundation/ui_hooks.h"
 #include "platform/fs.h"
 #include "platform/settings_store.h"
@@ -22,27 +23,7 @@ const char kDetectSmallBodies[] = "Detect Small Bodies";
 const char kImageEditorPath[] = "Image Editor Path";
 const char kImageEditorExe[] = "Image Editor Exe";
 
-bool IsTrueText(const std::string& text) {
-    static const char kTrue[] = "true";
-    if (text.size() != 4) return false;
-    for (size_t i = 0; i < 4; ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != kTrue[i]) return false;
-    }
-    return true;
-}
-
-bool EqualsNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
+bool IsTrueText(const std::string& text) { return CStringEqualsNoCase(text, "true"); }
 
 const char* BoolText(bool value) { return value ? "True" : "False"; }
 
@@ -50,7 +31,8 @@ const char* BoolText(bool value) { return value ? "True" : "False"; }
 // [0, INT_MAX] so that a huge number cannot overflow.
 int ParseSettingInt(const std::string& text) {
     size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
@@ -59,21 +41,25 @@ int ParseSettingInt(const std::string& text) {
     long long value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         value = value * 10 + (text[i] - '0');
-        if (value > INT_MAX) value = static_cast<long long>(INT_MAX) + 1;
+        if (value > INT_MAX)
+            value = static_cast<long long>(INT_MAX) + 1;
     }
-    if (negative) return 0;
+    if (negative)
+        return 0;
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
 int ReadIntSetting(const char* name, int fallback) {
     std::string text;
-    if (!ReadRegistryString(name, text)) return fallback;
+    if (!ReadRegistryString(name, text))
+        return fallback;
     return ParseSettingInt(text);
 }
 
 bool ReadBoolSetting(const char* name, bool fallback) {
     std::string text;
-    if (!ReadRegistryString(name, text)) return fallback;
+    if (!ReadRegistryString(name, text))
+        return fallback;
     return IsTrueText(text);
 }
 
@@ -95,7 +81,8 @@ std::string ReadRegistryValue(const std::string& name) {
         return std::string();
     }
     size_t nul = text.find('\0');
-    if (nul != std::string::npos) text.resize(nul);
+    if (nul != std::string::npos)
+        text.resize(nul);
     return text;
 }
 
@@ -107,7 +94,8 @@ bool ReadRegistryString(const std::string& name, std::string& out) {
 std::string ReadRegistryPath(const std::string& name) {
     // A hand-edited settings file may hold native separators.
     std::string path = fs::ToInternal(ReadRegistryValue(name));
-    if (!path.empty() && path.back() != '\\') path += '\\';
+    if (!path.empty() && path.back() != '\\')
+        path += '\\';
     return path;
 }
 
@@ -159,7 +147,7 @@ bool UseStaticMapService() {
         WriteRegistryString("google", kMapSource);
         return true;
     }
-    return EqualsNoCase(text, "google");
+    return CStringEqualsNoCase(text, "google");
 }
 
 void SetMapSource(bool use_static_map_service) {

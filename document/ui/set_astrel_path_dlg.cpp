@@ -19,13 +19,12 @@ wxString NativePathText(const std::string& internal) {
 
 } // namespace
 
-SetAstrelPathDlg::SetAstrelPathDlg(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, "Configuration") {
+SetAstrelPathDlg::SetAstrelPathDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Configuration") {
     auto* top = new wxBoxSizer(wxVERTICAL);
-    top->Add(new wxStaticText(
-                 this, wxID_ANY,
-                 "Can't find a \"Astrel 2010\" installation. Please select its location."),
-             wxSizerFlags().Border(wxALL, 10));
+    top->Add(
+        new wxStaticText(this, wxID_ANY,
+                         "Can't find a \"Astrel 2010\" installation. Please select its location."),
+        wxSizerFlags().Border(wxALL, 10));
 
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(new wxStaticText(this, wxID_ANY, "Astrel 2010 Directory:"),
@@ -34,8 +33,7 @@ SetAstrelPathDlg::SetAstrelPathDlg(wxWindow* parent)
     edit_ = new wxTextCtrl(this, ID_PATH, wxEmptyString, wxDefaultPosition,
                            wxSize(ConvertDialogToPixels(wxSize(180, -1)).x, -1), wxTE_READONLY);
     row->Add(edit_, wxSizerFlags(1).CenterVertical());
-    row->Add(new wxButton(this, ID_BROWSE, "...", wxDefaultPosition, wxDefaultSize,
-                          wxBU_EXACTFIT),
+    row->Add(new wxButton(this, ID_BROWSE, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT),
              wxSizerFlags().CenterVertical().Border(wxLEFT, 5));
     top->Add(row, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 10));
 

@@ -8,14 +8,14 @@ class wxTextCtrl;
 namespace pf {
 
 class SetAstrelPathDlg : public wxDialog {
-public:
+  public:
     enum { ID_PATH = 1112, ID_BROWSE = 1113 };
 
     explicit SetAstrelPathDlg(wxWindow* parent);
 
     wxTextCtrl* PathEdit() const { return edit_; }
 
-private:
+  private:
     void OnInitDialog(wxInitDialogEvent& event);
     void OnBrowse(wxCommandEvent& event);
     void OnOk(wxCommandEvent& event);

@@ -57,7 +57,7 @@ TEST(ParentFolder, GivesTheFolderHoldingTheLastElement) {
         {"\\home\\ann\\", true, "\\home\\", 0},
         {"\\", false, "\\", 1},
         {"name", false, "name", 1},
-        {"E:\\a\\\\", true, "E:\\a\\", 0},
+        {"E:\\a\\\\", true, "E:\\", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.in);
@@ -76,12 +76,24 @@ TEST(Wildcard, MatchesWholeNamesWithoutCase) {
         bool match;
     };
     const Case cases[] = {
-        {"a.dds", "*.dds", true},    {"A.DDS", "*.dds", true},     {"a.dds.bak", "*.dds", false},
-        {".dds", "*.dds", true},     {"a.dds", ".dds", false},     {".dds", ".dds", true},
-        {"noext", "*.*", true},      {"a.b.c", "*.*", true},       {"ab", "a?", true},
-        {"a", "a?", false},          {"abc", "a*c", true},         {"ac", "a*c", true},
-        {"abcbc", "a*bc", true},     {"abcbd", "a*bc", false},     {"x.cfg", "*.CFG", true},
-        {"base.scn", "*.scn", true}, {"anything", "*", true},      {"", "*", true},
+        {"a.dds", "*.dds", true},
+        {"A.DDS", "*.dds", true},
+        {"a.dds.bak", "*.dds", false},
+        {".dds", "*.dds", true},
+        {"a.dds", ".dds", false},
+        {".dds", ".dds", true},
+        {"noext", "*.*", true},
+        {"a.b.c", "*.*", true},
+        {"ab", "a?", true},
+        {"a", "a?", false},
+        {"abc", "a*c", true},
+        {"ac", "a*c", true},
+        {"abcbc", "a*bc", true},
+        {"abcbd", "a*bc", false},
+        {"x.cfg", "*.CFG", true},
+        {"base.scn", "*.scn", true},
+        {"anything", "*", true},
+        {"", "*", true},
         {"x", "", false},
     };
     for (const Case& c : cases) {
@@ -90,10 +102,10 @@ TEST(Wildcard, MatchesWholeNamesWithoutCase) {
 }
 
 class ListersTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        for (const char* name : {"b.DDS", "a.dds", "C.dds", "x.txt", ".hidden.dds", "A.txt",
-                                 "a.TXT", "we\\ird.dds"}) {
+        for (const char* name :
+             {"b.DDS", "a.dds", "C.dds", "x.txt", ".hidden.dds", "A.txt", "a.TXT", "we\\ird.dds"}) {
             dir_.WriteFile(std::string("list/") + name, "");
         }
         for (const char* name : {"sub.dds", ".git", "Zed", "alpha"}) {
@@ -220,7 +232,7 @@ TEST(CopyFileCreatingPathTest, CopiesIntoNewFolders) {
 }
 
 class DeleteTreeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(GetDocumentsPath(docs_));
         docs_native_ = home_.Home() + "/Documents/Padforge";

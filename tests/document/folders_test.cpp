@@ -24,7 +24,7 @@ using Names = std::vector<std::string>;
 std::string Internal(const std::string& native) { return fs::ToInternal(native); }
 
 class FoldersTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { SetAstrelPathDlgRunner(nullptr); }
 
     std::string Docs() const { return Internal(home_.Home()) + "\\Documents\\"; }
@@ -87,7 +87,8 @@ TEST_F(FoldersTest, DefaultFolderFailures) {
     EXPECT_FALSE(GetDefaultFolderSetting(out, "Documents Path", ""));
     EXPECT_EQ(out, "");
     test::WriteNativeFile(home_.Home() + "/file", "x");
-    EXPECT_FALSE(GetDefaultFolderSetting(out, "Documents Path", Internal(home_.Home()) + "\\file\\"));
+    EXPECT_FALSE(
+        GetDefaultFolderSetting(out, "Documents Path", Internal(home_.Home()) + "\\file\\"));
     EXPECT_EQ(out, "");
     EXPECT_EQ(ui_.Failures(), (Names{"default path not valid\r\n", "Can't make path\r\n"}));
 }
@@ -161,7 +162,8 @@ TEST_F(FoldersTest, SimulatorFolderMarkers) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        if (c.kind) MakeAstrelFolder(home_.Home() + "/" + c.name, *c.kind);
+        if (c.kind)
+            MakeAstrelFolder(home_.Home() + "/" + c.name, *c.kind);
         EXPECT_EQ(IsAstrelFolder(Internal(home_.Home()) + "\\" + c.name + "\\"), c.accepted);
     }
     EXPECT_FALSE(IsAstrelFolder(""));
@@ -260,7 +262,8 @@ TEST_F(FoldersTest, BrowseStoresTheTargetOfALink) {
     stdfs::create_directory_symlink(home_.Home() + "/real/Sim", home_.Home() + "/SimLink");
     ui_.AnswerNextPickFolder(Internal(home_.Home()) + "\\SimLink");
     std::optional<std::string> chosen = BrowseForAstrelFolder();
-    const std::string target = Internal(stdfs::canonical(home_.Home() + "/real/Sim").string()) + "\\";
+    const std::string target =
+        Internal(stdfs::canonical(home_.Home() + "/real/Sim").string()) + "\\";
     ASSERT_TRUE(chosen);
     EXPECT_EQ(*chosen, target);
     EXPECT_EQ(ReadRegistryValue("Astrel 2010 Path"), target);
@@ -301,7 +304,7 @@ TEST_F(FoldersTest, CancellingTheChooserChangesNothing) {
 }
 
 class DefaultInstallPathTest : public FoldersTest {
-protected:
+  protected:
     std::string Exe() const { return dir_.InternalPath("prefix\\bin\\padforge"); }
     std::string Share() const { return dir_.InternalPath("prefix\\share\\padforge\\"); }
     void MakeShare() const { stdfs::create_directories(dir_.NativePath("prefix/share/padforge")); }

@@ -16,10 +16,12 @@ namespace {
 using test::SandboxHome;
 using test::ScriptedUi;
 
-std::string SettingsFile(const SandboxHome& home) { return home.ConfigHome() + "/padforge/settings"; }
+std::string SettingsFile(const SandboxHome& home) {
+    return home.ConfigHome() + "/padforge/settings";
+}
 
 class SettingsTest : public ::testing::Test {
-protected:
+  protected:
     SandboxHome home_;
     ScriptedUi ui_;
 };
@@ -94,7 +96,9 @@ TEST_F(SettingsTest, ALongValueBeforeTheWantedOneDoesNotHideIt) {
 }
 
 TEST_F(SettingsTest, AReadTextEndsAtItsFirstNul) {
-    test::WriteNativeFile(SettingsFile(home_), std::string("Snap To=25\0" "7\n", 13));
+    test::WriteNativeFile(SettingsFile(home_), std::string("Snap To=25\0"
+                                                           "7\n",
+                                                           13));
     EXPECT_EQ(ReadRegistryValue("Snap To"), "25");
     EXPECT_EQ(GetSnapTo(), 25);
 }

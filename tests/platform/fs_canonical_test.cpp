@@ -15,7 +15,8 @@ TEST(FsCanonical, ResolvesLinksAndLetterCase) {
     test::TempDir dir;
     stdfs::create_directories(dir.NativePath("real/Sim"));
     stdfs::create_directory_symlink(dir.NativePath("real/Sim"), dir.NativePath("link"));
-    const std::string target = fs::ToInternal(stdfs::canonical(dir.NativePath("real/Sim")).string());
+    const std::string target =
+        fs::ToInternal(stdfs::canonical(dir.NativePath("real/Sim")).string());
     EXPECT_EQ(fs::Canonical(dir.InternalPath("link")), target);
     EXPECT_EQ(fs::Canonical(dir.InternalPath("link\\")), target);
     EXPECT_EQ(fs::Canonical(dir.InternalPath("REAL\\sim")), target);

@@ -21,9 +21,11 @@ int RunProgram() {
     const std::string program = std::string(PF_BINARY_DIR) + "/bin/padforge";
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
     pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) return -1;
+    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0)
+        return -1;
     int status = 0;
-    if (waitpid(pid, &status, 0) != pid) return -1;
+    if (waitpid(pid, &status, 0) != pid)
+        return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 

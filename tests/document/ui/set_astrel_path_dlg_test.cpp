@@ -17,13 +17,13 @@
 
 template <>
 class wxExpectModal<pf::SetAstrelPathDlg> : public wxExpectModalBase<pf::SetAstrelPathDlg> {
-public:
+  public:
     explicit wxExpectModal(std::function<int(pf::SetAstrelPathDlg*)> act) : act_(std::move(act)) {}
 
-protected:
+  protected:
     int OnInvoked(pf::SetAstrelPathDlg* dlg) const override { return act_(dlg); }
 
-private:
+  private:
     std::function<int(pf::SetAstrelPathDlg*)> act_;
 };
 
@@ -33,7 +33,7 @@ namespace {
 namespace stdfs = std::filesystem;
 
 class SetAstrelPathDlgTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previous_ = SetUiHooks(&hooks_);
         InstallSetAstrelPathDlgRunner();
@@ -71,8 +71,7 @@ TEST_F(SetAstrelPathDlgTest, NoStoresNothing) {
                       Click(dlg, wxID_OK);
                       return dlg->GetReturnCode();
                   }),
-                  wxExpectModal<wxDirDialog>(plain_native_),
-                  wxExpectModal<wxMessageDialog>(wxNO),
+                  wxExpectModal<wxDirDialog>(plain_native_), wxExpectModal<wxMessageDialog>(wxNO),
                   wxExpectModal<wxMessageDialog>(wxOK).Describe("Error"));
     EXPECT_FALSE(ok);
     EXPECT_EQ(shown_at_init.utf8_string(), candidate);
@@ -92,8 +91,7 @@ TEST_F(SetAstrelPathDlgTest, YesStoresTheFolderAndShowsIt) {
                       Click(dlg, wxID_OK);
                       return dlg->GetReturnCode();
                   }),
-                  wxExpectModal<wxDirDialog>(plain_native_),
-                  wxExpectModal<wxMessageDialog>(wxYES));
+                  wxExpectModal<wxDirDialog>(plain_native_), wxExpectModal<wxMessageDialog>(wxYES));
     EXPECT_TRUE(ok);
     EXPECT_EQ(shown.utf8_string(), plain_native_);
     EXPECT_EQ(out, fs::ToInternal(plain_native_));

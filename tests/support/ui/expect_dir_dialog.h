@@ -5,18 +5,19 @@
 
 #include <wx/dirdlg.h>
 
-template <>
-class wxExpectModal<wxDirDialog> : public wxExpectModalBase<wxDirDialog> {
-public:
+template <> class wxExpectModal<wxDirDialog> : public wxExpectModalBase<wxDirDialog> {
+  public:
     explicit wxExpectModal(const wxString& path, int id = wxID_OK) : path_(path), id_(id) {}
 
-protected:
+  protected:
     int OnInvoked(wxDirDialog* dlg) const override {
-        dlg->SetPath(path_);
+        // GTK's SetPath only moves the native chooser; the chosen folder, which GetPath
+        // gives, is kept by the base class.
+        dlg->wxDirDialogBase::SetPath(path_);
         return id_;
     }
 
-private:
+  private:
     wxString path_;
     int id_;
 };
