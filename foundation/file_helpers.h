@@ -11,10 +11,10 @@ namespace pf {
 bool SafeDeleteFile(const std::string& path);
 
 // Result codes of CopyFileStream.
-constexpr int kCopyNewFile = 0;        // the destination did not exist
-constexpr int kCopyReplaced = 1;       // the destination existed (or is the source)
-constexpr int kCopyCannotCreate = 2;   // the destination cannot be created (message shown)
-constexpr int kCopySourceMissing = 3;  // the source does not open (no message)
+constexpr int kCopyNewFile = 0;       // the destination did not exist
+constexpr int kCopyReplaced = 1;      // the destination existed (or is the source)
+constexpr int kCopyCannotCreate = 2;  // the destination cannot be created (message shown)
+constexpr int kCopySourceMissing = 3; // the source does not open (no message)
 
 // Copies src over dst through a temporary file and a rename, so a failed copy leaves the
 // old destination whole. Copying a file onto itself changes nothing and is true.

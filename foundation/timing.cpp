@@ -49,8 +49,10 @@ void Delay::Set(uint32_t new_ms, uint32_t new_minimum, uint32_t new_maximum) {
 }
 
 void Delay::Clamp() {
-    if (ms > maximum) ms = maximum;
-    if (ms < minimum) ms = minimum;
+    if (ms > maximum)
+        ms = maximum;
+    if (ms < minimum)
+        ms = minimum;
 }
 
 void Delay::ClampFrom(double value) {
@@ -59,8 +61,10 @@ void Delay::ClampFrom(double value) {
         return;
     }
     value = std::trunc(value);
-    if (value > maximum) value = maximum;
-    if (value < minimum) value = minimum;
+    if (value > maximum)
+        value = maximum;
+    if (value < minimum)
+        value = minimum;
     ms = static_cast<uint32_t>(value);
 }
 
@@ -76,9 +80,7 @@ void Delay::SleepAboveMinimum() {
     }
 }
 
-void Delay::Scale(double factor) {
-    ClampFrom(static_cast<double>(ms) * factor);
-}
+void Delay::Scale(double factor) { ClampFrom(static_cast<double>(ms) * factor); }
 
 void Delay::Divide(double factor) {
     if (!(factor > 0.0)) {

@@ -26,13 +26,14 @@ bool AnyTempFileIn(const std::string& native_folder) {
 
 std::string Bytes(size_t n) {
     std::string s(n, '\0');
-    for (size_t i = 0; i < n; ++i) s[i] = static_cast<char>((i * 7 + i / 4096) & 0xFF);
+    for (size_t i = 0; i < n; ++i)
+        s[i] = static_cast<char>((i * 7 + i / 4096) & 0xFF);
     return s;
 }
 
 // Short relative paths, as the length rule counts the path as given.
 class SafeDeleteFileTest : public ::testing::Test {
-protected:
+  protected:
     test::TempDir dir_;
     test::ScopedCurrentDir cwd_{dir_.Native()};
 };
@@ -44,9 +45,9 @@ TEST_F(SafeDeleteFileTest, DeletesOnlyGuardedNames) {
         bool deleted;
     };
     const Row rows[] = {
-        {"abcd.png", "abcd.png", false},          // 8 characters: too short
-        {"abcde.txt", "abcde.txt", false},        // 9 characters
-        {"abcdef.txt", "abcdef.txt", true},       // exactly 10
+        {"abcd.png", "abcd.png", false},    // 8 characters: too short
+        {"abcde.txt", "abcde.txt", false},  // 9 characters
+        {"abcdef.txt", "abcdef.txt", true}, // exactly 10
         {"abcdef.PNG", "abcdef.PNG", true},
         {"image1.DdS", "image1.DdS", true},
         {"photo1.Jpg", "photo1.Jpg", true},
@@ -56,8 +57,8 @@ TEST_F(SafeDeleteFileTest, DeletesOnlyGuardedNames) {
         {"scenar.SCN", "scenar.SCN", true},
         {"program.exe", "program.exe", false},
         {"notes_png00", "notes_png00", false},
-        {"notes__png", "notes__png", false},      // last three characters alone are not enough
-        {"sub/abcd.cfg", "sub\\abcd.cfg", true},  // internal separators
+        {"notes__png", "notes__png", false},     // last three characters alone are not enough
+        {"sub/abcd.cfg", "sub\\abcd.cfg", true}, // internal separators
         {"Sub2/Mixed.cfg", "sub2\\MIXED.cfg", true},
     };
     for (const Row& r : rows) {
@@ -92,7 +93,7 @@ TEST_F(SafeDeleteFileTest, NeverDeletesFoldersOrFollowsLinks) {
 }
 
 class CopyFileStreamTest : public ::testing::Test {
-protected:
+  protected:
     test::TempDir dir_;
     test::ScriptedUi ui_;
 };
@@ -103,15 +104,15 @@ TEST_F(CopyFileStreamTest, CopiesEverySizeIntoNewAndExistingFiles) {
         const std::string bytes = Bytes(size);
         dir_.WriteFile("src.bin", bytes);
         int result = -1;
-        EXPECT_TRUE(CopyFileStream(dir_.InternalPath("new.bin"), dir_.InternalPath("src.bin"),
-                                   result));
+        EXPECT_TRUE(
+            CopyFileStream(dir_.InternalPath("new.bin"), dir_.InternalPath("src.bin"), result));
         EXPECT_EQ(result, kCopyNewFile);
         EXPECT_EQ(dir_.ReadFile("new.bin"), bytes);
 
         // an existing, longer destination is replaced whole
         dir_.WriteFile("old.bin", std::string(30000, 'o'));
-        EXPECT_TRUE(CopyFileStream(dir_.InternalPath("old.bin"), dir_.InternalPath("src.bin"),
-                                   result));
+        EXPECT_TRUE(
+            CopyFileStream(dir_.InternalPath("old.bin"), dir_.InternalPath("src.bin"), result));
         EXPECT_EQ(result, kCopyReplaced);
         EXPECT_EQ(dir_.ReadFile("old.bin"), bytes);
         stdfs::remove(dir_.NativePath("new.bin"));
@@ -122,12 +123,11 @@ TEST_F(CopyFileStreamTest, CopiesEverySizeIntoNewAndExistingFiles) {
 
 TEST_F(CopyFileStreamTest, MissingSourceIsResultThreeWithoutMessage) {
     int result = -1;
-    EXPECT_FALSE(CopyFileStream(dir_.InternalPath("dst.bin"), dir_.InternalPath("none.bin"),
-                                result));
+    EXPECT_FALSE(
+        CopyFileStream(dir_.InternalPath("dst.bin"), dir_.InternalPath("none.bin"), result));
     EXPECT_EQ(result, kCopySourceMissing);
     stdfs::create_directory(dir_.NativePath("folder"));
-    EXPECT_FALSE(CopyFileStream(dir_.InternalPath("dst.bin"), dir_.InternalPath("folder"),
-                                result));
+    EXPECT_FALSE(CopyFileStream(dir_.InternalPath("dst.bin"), dir_.InternalPath("folder"), result));
     EXPECT_EQ(result, kCopySourceMissing);
     EXPECT_FALSE(dir_.Exists("dst.bin"));
     EXPECT_TRUE(ui_.Calls().empty());
@@ -138,8 +138,8 @@ TEST_F(CopyFileStreamTest, CopyOntoItselfKeepsTheFile) {
     dir_.WriteFile("Data/Self.dat", bytes);
     for (const char* other : {"Data\\Self.dat", "data\\SELF.DAT"}) {
         int result = -1;
-        EXPECT_TRUE(CopyFileStream(dir_.InternalPath(other), dir_.InternalPath("Data\\Self.dat"),
-                                   result));
+        EXPECT_TRUE(
+            CopyFileStream(dir_.InternalPath(other), dir_.InternalPath("Data\\Self.dat"), result));
         EXPECT_EQ(result, kCopyReplaced);
         EXPECT_EQ(dir_.ReadFile("Data/Self.dat"), bytes);
     }
@@ -164,7 +164,8 @@ TEST_F(CopyFileStreamTest, DestinationThatCannotBeMadeIsResultTwoWithMessage) {
         ASSERT_EQ(ui_.Failures().size(), 1u);
         std::string native = dir_.Native() + "/" + d;
         for (char& c : native) {
-            if (c == '\\') c = '/';
+            if (c == '\\')
+                c = '/';
         }
         EXPECT_EQ(ui_.Failures()[0],
                   "Error writing to file: " + native + ". Is the directory protected?\r\n");
