@@ -268,6 +268,10 @@ bool ProjectAt(GeoMap& destination, const GeoMap& given, const SpanList* spans, 
 
 } // namespace
 
+double GeoMap::GetWidth() const { return rect_ != nullptr ? rect_->GetWidth() : 0.0; }
+
+double GeoMap::GetHeight() const { return rect_ != nullptr ? rect_->GetHeight() : 0.0; }
+
 double GeoMap::GetDegreesPerPixelX() const {
     if (image_ == nullptr || rect_ == nullptr) {
         return 0.0;

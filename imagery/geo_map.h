@@ -33,8 +33,8 @@ public:
 
     double GetDegreesPerPixelX() const; // (east - west) / image width
     double GetDegreesPerPixelY() const; // (north - south) / image height
-    double GetWidth() const { return rect_->GetWidth(); }
-    double GetHeight() const { return rect_->GetHeight(); }
+    double GetWidth() const;  // of the rectangle, in degrees
+    double GetHeight() const;
     // Sets the map's rectangle through LatLonRect::Set.
     bool SetFromDoubles(double westLongitude, double northLatitude, double eastLongitude,
                         double southLatitude);

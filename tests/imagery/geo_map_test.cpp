@@ -256,6 +256,33 @@ TEST(GeoMap, TileOnto900IsStretchedInOneStep) {
     EXPECT_TRUE(canvas.IsIdentical(expected));
 }
 
+TEST(GeoMap, RegionInsideOneCoarsePixelIsFilledFromIt) {
+    // The whole view lies within one pixel of a coarse body map: the crops stay tiny
+    // until the doubled pixels are finer than the view.
+    BitmapData canvas = Solid24(100, 80, 0);
+    LatLonRect canvasRect = Rect(0.5, 0.3, 0.501, 0.2992);
+    GeoMap destination(&canvas, &canvasRect);
+    BitmapData body = Gradient24(4, 4);
+    LatLonRect bodyRect = Rect(0.0, 4.0, 4.0, 0.0);
+    BitmapData body32 = Gradient32(4, 4);
+    for (int y = 0; y < 4; ++y) {
+        body32.PixelAddress(0, y)[3] = 255;
+    }
+    ASSERT_TRUE(destination.Project(GeoMap(&body, &bodyRect)));
+    for (int y = 0; y < 80; y += 7) {
+        for (int x = 0; x < 100; x += 9) {
+            ASSERT_EQ(Pixel(canvas, x, y), Pixel(body, 0, 3)) << x << "," << y;
+        }
+    }
+    // Alpha 255 over the old colour: (9 * 255 + 3) >> 8 = 8 green, (3 * 255 + 200) >> 8 = 3 red.
+    ASSERT_TRUE(destination.Project(GeoMap(&body32, &bodyRect)));
+    for (int y = 0; y < 80; y += 7) {
+        for (int x = 0; x < 100; x += 9) {
+            ASSERT_EQ(Pixel(canvas, x, y), ColorRGB(0, 8, 3)) << x << "," << y;
+        }
+    }
+}
+
 TEST(GeoMap, SpanVariantWritesOnlySpanPixels) {
     BitmapData canvas = Solid24(40, 40, 0x0000FF);
     LatLonRect canvasRect = Rect(0.0, 4.0, 4.0, 0.0);
