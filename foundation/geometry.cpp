@@ -56,8 +56,10 @@ double WrapAngle360(double x) {
 
 double VectorAngleRadians(double x, double y) {
     if (x == 0.0) {
-        if (y > 0.0) return kPi / 2.0;
-        if (y < 0.0) return 3.0 * kPi / 2.0;
+        if (y > 0.0)
+            return kPi / 2.0;
+        if (y < 0.0)
+            return 3.0 * kPi / 2.0;
         return 0.0;
     }
     double t = std::atan(std::fabs(y) / std::fabs(x));

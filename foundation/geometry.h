@@ -9,7 +9,7 @@ namespace pf {
 // One double used for lengths and angles. Comparisons are plain double comparisons, so
 // NaN compares false everywhere.
 class ScalarValue {
-public:
+  public:
     ScalarValue() = default;
     explicit ScalarValue(double v) : value(v) {}
 

@@ -54,7 +54,7 @@ bool WriteTime(const std::string& path, uint64_t& time);
 // ("<target name>.pf-tmp-XXXXXX"), which Commit() renames over the target. A writer
 // destroyed without Commit(), or after a failed write, removes its temporary file.
 class TempFileWriter {
-public:
+  public:
     TempFileWriter() = default;
     ~TempFileWriter();
     TempFileWriter(const TempFileWriter&) = delete;
@@ -74,7 +74,7 @@ public:
     void Discard();
     const std::string& TempNativePath() const { return temp_native_; }
 
-private:
+  private:
     int fd_ = -1;
     bool failed_ = false;
     std::string temp_native_;

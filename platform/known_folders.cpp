@@ -14,14 +14,16 @@ namespace {
 bool IsAbsolute(const char* s) { return s != nullptr && s[0] == '/'; }
 
 std::string WithoutTrailingSlashes(std::string s) {
-    while (s.size() > 1 && s.back() == '/') s.pop_back();
+    while (s.size() > 1 && s.back() == '/')
+        s.pop_back();
     return s;
 }
 
 // Native, without a trailing '/'; empty when no absolute home can be had.
 std::string HomeNative() {
     const char* env = std::getenv("HOME");
-    if (IsAbsolute(env)) return WithoutTrailingSlashes(env);
+    if (IsAbsolute(env))
+        return WithoutTrailingSlashes(env);
     long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(size > 0 ? static_cast<size_t>(size) : 16384);
     struct passwd pw;
@@ -35,22 +37,26 @@ std::string HomeNative() {
 
 std::string XdgHome(const char* variable, const char* fallback) {
     const char* env = std::getenv(variable);
-    if (IsAbsolute(env)) return WithoutTrailingSlashes(env);
+    if (IsAbsolute(env))
+        return WithoutTrailingSlashes(env);
     std::string home = HomeNative();
     return home.empty() ? std::string() : home + "/" + fallback;
 }
 
 std::string Internal(const std::string& native) {
-    if (native.empty()) return {};
+    if (native.empty())
+        return {};
     std::string internal = fs::ToInternal(native);
-    if (internal.back() != '\\') internal += '\\';
+    if (internal.back() != '\\')
+        internal += '\\';
     return internal;
 }
 
 // The internal folder for a native one, created when missing.
 std::string Ensured(const std::string& native) {
     std::string internal = Internal(native);
-    if (internal.empty() || !fs::CreateDirectories(internal)) return {};
+    if (internal.empty() || !fs::CreateDirectories(internal))
+        return {};
     return internal;
 }
 
@@ -59,18 +65,22 @@ std::string Ensured(const std::string& native) {
 std::string UserDir(const std::string& key, const std::string& home) {
     std::string config = XdgHome("XDG_CONFIG_HOME", ".config");
     std::string text;
-    if (config.empty() || !fs::ReadFile(Internal(config) + "user-dirs.dirs", text)) return {};
+    if (config.empty() || !fs::ReadFile(Internal(config) + "user-dirs.dirs", text))
+        return {};
     std::string found;
     size_t pos = 0;
     while (pos < text.size()) {
         size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
+        if (end == std::string::npos)
+            end = text.size();
         std::string line = text.substr(pos, end - pos);
         pos = end + 1;
         size_t i = line.find_first_not_of(" \t");
-        if (i == std::string::npos || line.compare(i, key.size(), key) != 0) continue;
+        if (i == std::string::npos || line.compare(i, key.size(), key) != 0)
+            continue;
         i += key.size();
-        if (line.compare(i, 2, "=\"") != 0) continue;
+        if (line.compare(i, 2, "=\"") != 0)
+            continue;
         i += 2;
         std::string value;
         bool closed = false;
@@ -79,10 +89,12 @@ std::string UserDir(const std::string& key, const std::string& home) {
                 closed = true;
                 break;
             }
-            if (line[i] == '\\' && i + 1 < line.size()) ++i;
+            if (line[i] == '\\' && i + 1 < line.size())
+                ++i;
             value += line[i];
         }
-        if (!closed) continue;
+        if (!closed)
+            continue;
         if (value == "$HOME" || value.compare(0, 6, "$HOME/") == 0) {
             found = home + value.substr(5);
         } else if (value[0] == '/') {
@@ -94,7 +106,8 @@ std::string UserDir(const std::string& key, const std::string& home) {
 
 std::string UserFolder(const char* key, const char* fallback) {
     std::string home = HomeNative();
-    if (home.empty()) return {};
+    if (home.empty())
+        return {};
     std::string folder = UserDir(key, home);
     return Ensured(folder.empty() ? home + "/" + fallback : folder);
 }
@@ -115,7 +128,8 @@ std::string ExecutablePath() {
     std::vector<char> buffer(4096);
     for (;;) {
         ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (n < 0) return {};
+        if (n < 0)
+            return {};
         if (static_cast<size_t>(n) < buffer.size()) {
             return fs::ToInternal(std::string(buffer.data(), static_cast<size_t>(n)));
         }

@@ -16,7 +16,8 @@ std::string Folder() {
 bool ReadLines(std::vector<std::string>& lines) {
     lines.clear();
     std::string path = FilePath();
-    if (path.empty()) return false;
+    if (path.empty())
+        return false;
     std::string text;
     if (!fs::ReadFile(path, text)) {
         // A missing file holds no values; one that is there but unreadable must not be
@@ -26,7 +27,8 @@ bool ReadLines(std::vector<std::string>& lines) {
     size_t pos = 0;
     while (pos < text.size()) {
         size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
+        if (end == std::string::npos)
+            end = text.size();
         lines.push_back(text.substr(pos, end - pos));
         pos = end + 1;
     }
@@ -35,15 +37,19 @@ bool ReadLines(std::vector<std::string>& lines) {
 
 bool NameOf(const std::string& line, std::string& name) {
     size_t eq = line.find('=');
-    if (eq == std::string::npos) return false;
+    if (eq == std::string::npos)
+        return false;
     name = line.substr(0, eq);
     return true;
 }
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
@@ -59,10 +65,18 @@ std::string EncodeValue(const std::string& value) {
     out.reserve(value.size());
     for (char c : value) {
         switch (c) {
-        case '%': out += "%25"; break;
-        case '\r': out += "%0D"; break;
-        case '\n': out += "%0A"; break;
-        default: out += c; break;
+        case '%':
+            out += "%25";
+            break;
+        case '\r':
+            out += "%0D";
+            break;
+        case '\n':
+            out += "%0A";
+            break;
+        default:
+            out += c;
+            break;
         }
     }
     return out;
@@ -93,10 +107,12 @@ std::string DecodeValue(const std::string& text) {
 bool ReadAll(std::vector<std::pair<std::string, std::string>>& values) {
     values.clear();
     std::vector<std::string> lines;
-    if (!ReadLines(lines)) return false;
+    if (!ReadLines(lines))
+        return false;
     for (const std::string& line : lines) {
         std::string name;
-        if (!NameOf(line, name)) continue;
+        if (!NameOf(line, name))
+            continue;
         bool seen = false;
         for (const auto& v : values) {
             if (v.first == name) {
@@ -104,14 +120,16 @@ bool ReadAll(std::vector<std::pair<std::string, std::string>>& values) {
                 break;
             }
         }
-        if (!seen) values.emplace_back(name, DecodeValue(line.substr(name.size() + 1)));
+        if (!seen)
+            values.emplace_back(name, DecodeValue(line.substr(name.size() + 1)));
     }
     return true;
 }
 
 bool Read(const std::string& name, std::string& value) {
     std::vector<std::string> lines;
-    if (!ReadLines(lines)) return false;
+    if (!ReadLines(lines))
+        return false;
     for (const std::string& line : lines) {
         std::string line_name;
         if (NameOf(line, line_name) && line_name == name) {
@@ -123,9 +141,11 @@ bool Read(const std::string& name, std::string& value) {
 }
 
 bool Write(const std::string& name, const std::string& value) {
-    if (name.find_first_of("=\r\n") != std::string::npos) return false;
+    if (name.find_first_of("=\r\n") != std::string::npos)
+        return false;
     std::vector<std::string> lines;
-    if (!ReadLines(lines)) return false;
+    if (!ReadLines(lines))
+        return false;
     const std::string new_line = name + "=" + EncodeValue(value);
     std::string text;
     bool placed = false;
@@ -140,10 +160,12 @@ bool Write(const std::string& name, const std::string& value) {
         }
         text += line + "\n";
     }
-    if (!placed) text += new_line + "\n";
+    if (!placed)
+        text += new_line + "\n";
 
     std::string folder = Folder();
-    if (!fs::IsDirectory(folder) && !fs::CreateDirectories(folder)) return false;
+    if (!fs::IsDirectory(folder) && !fs::CreateDirectories(folder))
+        return false;
     fs::TempFileWriter writer;
     return writer.Open(FilePath()) && writer.Write(text.data(), text.size()) && writer.Commit();
 }

@@ -40,8 +40,8 @@ TEST(KnownFolders, UserDirsValuesCount) {
     };
     const std::string abs = home.Home() + "/abs/Docs";
     const Row rows[] = {
-        {"XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\nXDG_PICTURES_DIR=\"$HOME/Bilder\"\n",
-         "Dokumente", "Bilder"},
+        {"XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\nXDG_PICTURES_DIR=\"$HOME/Bilder\"\n", "Dokumente",
+         "Bilder"},
         {"# comment\n  XDG_DOCUMENTS_DIR=\"$HOME/My Docs/\"\n", "My Docs", "Pictures"},
         {"XDG_DOCUMENTS_DIR=\"relative/docs\"\nXDG_PICTURES_DIR=\"~/Pics\"\n", "Documents",
          "Pictures"},

@@ -26,7 +26,8 @@ std::vector<std::string> Names(const std::string& folder) {
     if (DIR* d = opendir(folder.c_str())) {
         while (dirent* e = readdir(d)) {
             std::string n = e->d_name;
-            if (n != "." && n != "..") names.push_back(n);
+            if (n != "." && n != "..")
+                names.push_back(n);
         }
         closedir(d);
     }
@@ -50,6 +51,17 @@ TEST(Process, ExitStatusIsReported) {
     ASSERT_TRUE(child);
     EXPECT_EQ(process::Wait(child), 7);
     EXPECT_EQ(process::Wait(child), -1); // already collected
+}
+
+TEST(Process, ChildStartsWithDefaultSignalActions) {
+    struct sigaction ignore {};
+    struct sigaction previous {};
+    ignore.sa_handler = SIG_IGN;
+    ASSERT_EQ(sigaction(SIGPIPE, &ignore, &previous), 0);
+    process::Child child = process::Spawn("sh", {"-c", "kill -PIPE $$; exit 3"});
+    sigaction(SIGPIPE, &previous, nullptr);
+    ASSERT_TRUE(child);
+    EXPECT_EQ(process::Wait(child), -1); // ended by the signal
 }
 
 TEST(Process, MissingProgramOrFolderGivesFalse) {
@@ -92,7 +104,8 @@ TEST(Process, DefaultApplicationGetsTheNativePath) {
     ASSERT_EQ(chmod(dir.NativePath("bin/xdg-open").c_str(), 0755), 0);
     dir.WriteFile("Docs/Manual.txt", "m");
     test::ScopedEnv path("PATH", dir.NativePath("bin") + ":/usr/bin:/bin");
-    process::Child child = process::OpenWithDefaultApplication(dir.InternalPath("docs\\manual.TXT"));
+    process::Child child =
+        process::OpenWithDefaultApplication(dir.InternalPath("docs\\manual.TXT"));
     ASSERT_TRUE(child);
     EXPECT_EQ(process::Wait(child), 0);
     EXPECT_EQ(dir.ReadFile("bin/args"), dir.NativePath("Docs/Manual.txt") + "|");

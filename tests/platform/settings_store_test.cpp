@@ -24,7 +24,8 @@ std::vector<std::string> Names(const std::string& folder) {
     if (DIR* d = opendir(folder.c_str())) {
         while (dirent* e = readdir(d)) {
             std::string n = e->d_name;
-            if (n != "." && n != "..") names.push_back(n);
+            if (n != "." && n != "..")
+                names.push_back(n);
         }
         closedir(d);
     }
@@ -40,7 +41,8 @@ TEST(SettingsStore, FileLivesInTheConfigHome) {
 TEST(SettingsStore, RelativeConfigHomeIsIgnored) {
     SandboxHome home;
     ScopedEnv relative("XDG_CONFIG_HOME", "relative/config");
-    EXPECT_EQ(settings_store::FilePath(), fs::ToInternal(home.Home()) + "\\.config\\padforge\\settings");
+    EXPECT_EQ(settings_store::FilePath(),
+              fs::ToInternal(home.Home()) + "\\.config\\padforge\\settings");
     ASSERT_TRUE(settings_store::Write("Grid Size", "100"));
     EXPECT_EQ(test::ReadNativeFile(home.Home() + "/.config/padforge/settings"), "Grid Size=100\n");
 }
