@@ -92,16 +92,14 @@ void DeleteTreeInside(const std::string& folder, const std::vector<std::string>&
     for (const std::string& root : roots) {
         inside = inside || StrictlyInside(folder, root);
     }
-    if (!inside)
-        return;
     // A link is neither descended into nor removed: what it points at lies outside.
+    std::string self = folder.back() == '\\' ? folder.substr(0, folder.size() - 1) : folder;
+    if (!inside || fs::IsSymlink(self))
+        return;
     std::vector<std::string> names;
     ListSubfolders(folder, "*.*", names);
     for (const std::string& name : names) {
-        std::string sub = folder + name;
-        if (fs::IsSymlink(sub))
-            continue;
-        DeleteTreeInside(sub + "\\", roots);
+        DeleteTreeInside(folder + name + "\\", roots);
     }
     ListFilesInFolder(folder, "*.*", names);
     for (const std::string& name : names) {

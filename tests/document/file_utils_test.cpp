@@ -287,6 +287,10 @@ TEST_F(DeleteTreeTest, NeverFollowsALinkOutOfTheTree) {
     EXPECT_TRUE(stdfs::exists(home_.Home() + "/single.png"));
     EXPECT_FALSE(Exists("cache/a.png"));
     EXPECT_TRUE(stdfs::is_symlink(Native("cache/out")));
+
+    // Nor when the folder asked for is itself the link.
+    DeleteDirectoryTree(docs_ + "cache\\out\\");
+    EXPECT_TRUE(stdfs::exists(outside + "/keep.png"));
 }
 
 TEST_F(DeleteTreeTest, RefusesFoldersOutsideItsOwn) {
