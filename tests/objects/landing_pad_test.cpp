@@ -1,0 +1,154 @@
+#include "objects/landing_pad.h"
+
+#include "imagery/bitmap_data.h"
+#include "imagery/object_icons.h"
+#include "objects/config_reader.h"
+#include "platform/settings_store.h"
+#include "support/bmp_fixture.h"
+#include "support/sandbox_home.h"
+#include "support/scripted_ui.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pf {
+namespace {
+
+StringArray Group(const std::string& text) {
+    StringArray lines;
+    SplitTextIntoLines(lines, text);
+    return lines;
+}
+
+const LandingPad& PadOf(const AstrelObject& holder) {
+    return dynamic_cast<const LandingPad&>(*holder.Get());
+}
+
+TEST(LandingPad, NewPadDefaults) {
+    Lpad1 pad;
+    EXPECT_EQ(pad.GetType(), kTypeLpad1);
+    EXPECT_EQ(Lpad2().GetType(), kTypeLpad2);
+    EXPECT_EQ(Lpad2A().GetTypeName(), "LPAD2A");
+    EXPECT_TRUE(pad.scale[0].given && pad.scale[1].given);
+    EXPECT_EQ(pad.scale[0].value, 80.0);
+    EXPECT_FALSE(pad.scale[2].given);
+    EXPECT_EQ(pad.scale[2].value, 1.0);
+    EXPECT_FALSE(pad.rot.given);
+    EXPECT_EQ(pad.nav.value, 110.0f);
+    EXPECT_FALSE(pad.nav.present || pad.nav.valid);
+    EXPECT_EQ(pad.tex, "");
+    EXPECT_EQ(pad.GetParameterText(), "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n");
+}
+
+TEST(LandingPad, TextBothWays) {
+    struct Case {
+        const char* name;
+        const char* body;
+        double heldRotation;
+        double diameter;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"rot 0, scale 1", "ROT 0\nSCALE 1\n", 270.0, 80.0,
+         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 0.000\r\n"},
+        {"rot 90", "ROT 90\n", 0.0, 80.0, "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n"},
+        {"rot 360", "ROT 360\n", 270.0, 80.0, "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 0.000\r\n"},
+        {"rot -45.5", "ROT -45.5\n", 224.5, 80.0,
+         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 314.500\r\n"},
+        {"no rot line", "POS 10 2 -30\n", 0.0, 80.0,
+         "\tPOS 10 2 -30\r\n\tSCALE 1\r\n\tROT 90.000\r\n"},
+        {"scale 0.5, texture, nav",
+         "SCALE 0.5\nTEX MyPad\nNAV 112.25\nROT 12.3456\n", 282.3456, 40.0,
+         "\tPOS 0 0 0\r\n\tSCALE 0.5\r\n\tROT 12.346\r\n\tTEX MyPad\r\n\tNAV 112.2\r\n"},
+        {"nav out of band", "NAV 140.0\n", 0.0, 80.0,
+         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n"},
+        {"nav without a number", "NAV\nUNKNOWN 1\n", 0.0, 80.0,
+         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AstrelObject holder;
+        ASSERT_TRUE(ParseLpad1(holder, Group(std::string("lpad1\n") + c.body)));
+        const LandingPad& pad = PadOf(holder);
+        EXPECT_NEAR(pad.rot.value, c.heldRotation, 1e-4);
+        EXPECT_TRUE(pad.rot.given);
+        EXPECT_EQ(pad.scale[0].value, c.diameter);
+        EXPECT_EQ(pad.scale[1].value, c.diameter);
+        EXPECT_EQ(holder.GetParameterText(), c.written);
+        AstrelObject again;
+        ASSERT_TRUE(ParseLpad1(again, Group("LPAD1\r\n" + holder.GetParameterText())));
+        EXPECT_EQ(again.GetParameterText(), c.written);
+    }
+
+    AstrelObject holder;
+    ASSERT_TRUE(ParseLpad1(holder, Group("LPAD1\nNAV 140.0")));
+    EXPECT_TRUE(PadOf(holder).nav.present);
+    EXPECT_FALSE(PadOf(holder).nav.valid);
+    ASSERT_TRUE(ParseLpad1(holder, Group("LPAD1\nSCALE 2")));
+    EXPECT_EQ(PadOf(holder).scale.Get().z, 2.0);
+    EXPECT_TRUE(PadOf(holder).scale[2].given);
+}
+
+TEST(LandingPad, EachKindHasItsParser) {
+    AstrelObject holder;
+    EXPECT_FALSE(ParseLpad1(holder, Group("LPAD2\nROT 0")));
+    EXPECT_FALSE(ParseLpad2(holder, Group("LPAD2A\nROT 0")));
+    EXPECT_FALSE(ParseLpad2A(holder, Group("LPAD1\nROT 0")));
+    EXPECT_TRUE(holder.IsEmpty());
+    ASSERT_TRUE(ParseLpad2(holder, Group("Lpad2\nTEX X")));
+    EXPECT_EQ(holder.GetType(), kTypeLpad2);
+    ASSERT_TRUE(ParseLpad2A(holder, Group("LPAD2a\nTEX X")));
+    EXPECT_EQ(holder.GetType(), kTypeLpad2A);
+    // A clone keeps every field, the NAV flags included.
+    ASSERT_TRUE(ParseLpad2A(holder, Group("LPAD2A\nPOS 1 2 3\nSCALE 3\nROT 10\nTEX T\nNAV 150")));
+    const AstrelObject copy(holder);
+    EXPECT_EQ(copy.GetType(), kTypeLpad2A);
+    EXPECT_EQ(copy.GetParameterText(), holder.GetParameterText());
+    EXPECT_TRUE(PadOf(copy).nav.present);
+    EXPECT_EQ(PadOf(copy).scale, PadOf(holder).scale);
+}
+
+TEST(LandingPad, SizeSlotsKeepThePadRound) {
+    Lpad1 pad;
+    pad.SetSize0(0.05);
+    EXPECT_EQ(pad.scale[0].value, 0.1);
+    EXPECT_EQ(pad.scale[1].value, 0.1);
+    pad.SetSize1(25.0);
+    EXPECT_EQ(pad.scale[0].value, 25.0);
+    EXPECT_EQ(pad.scale[1].value, 25.0);
+}
+
+std::string SolidBmp(uint8_t value) {
+    test::BmpFixture f;
+    f.width = 2;
+    f.height = 2;
+    f.rows = {std::vector<uint8_t>(6, value), std::vector<uint8_t>(6, value)};
+    return test::MakeBmp(f);
+}
+
+TEST(LandingPad, IconPerKind) {
+    test::SandboxHome home;
+    test::TempDir install;
+    test::ScriptedUi ui;
+    install.WriteFile("lpad1.bmp", SolidBmp(1));
+    install.WriteFile("lpad2.bmp", SolidBmp(2));
+    install.WriteFile("lpad2a.bmp", SolidBmp(3));
+    ASSERT_TRUE(settings_store::Write("Install Path", install.Internal()));
+    ClearIconBitmapCache();
+    const Lpad1 a;
+    const Lpad2 b;
+    const Lpad2A c;
+    const std::pair<const LandingPad*, uint8_t> kinds[] = {{&a, 1}, {&b, 2}, {&c, 3}};
+    for (const auto& [pad, value] : kinds) {
+        BitmapData icon;
+        pad->GetIcon(icon);
+        ASSERT_TRUE(icon.HasPixels());
+        EXPECT_EQ(icon.PixelAddress(1, 1)[1], value);
+    }
+    ClearIconBitmapCache();
+}
+
+} // namespace
+} // namespace pf

@@ -1,0 +1,121 @@
+#include "objects/train.h"
+
+#include "imagery/bitmap_data.h"
+#include "imagery/object_icons.h"
+#include "objects/config_reader.h"
+#include "platform/settings_store.h"
+#include "support/bmp_fixture.h"
+#include "support/sandbox_home.h"
+#include "support/scripted_ui.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pf {
+namespace {
+
+StringArray Group(const std::string& text) {
+    StringArray lines;
+    SplitTextIntoLines(lines, text);
+    return lines;
+}
+
+TEST(Train, NewTrainsWriteTheirDefaults) {
+    EXPECT_EQ(Train1().GetParameterText(), "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 30\r\n"
+                                           "\tSLOWZONE 100\r\n\tTEX Monorail\r\n");
+    EXPECT_EQ(Train2().GetParameterText(), "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 30\r\n"
+                                           "\tSLOWZONE 100\r\n\tTEX Hangrail\r\n");
+    EXPECT_EQ(Train1().GetType(), kTypeTrain1);
+    EXPECT_EQ(Train2().GetTypeName(), "TRAIN2");
+}
+
+TEST(Train, TextBothWays) {
+    struct Case {
+        const char* name;
+        bool second;
+        const char* body;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"train1 full", false,
+         "END1 -5 1 10\nEND2 5 2 -10\nMAXSPEED 12.5\nSLOWZONE 50\nTEX Rail\n",
+         "\tEND1 -5 1 10\r\n\tEND2 5 2 -10\r\n\tMAXSPEED 12.5\r\n\tSLOWZONE 50\r\n"
+         "\tTEX Rail\r\n"},
+        {"train1 ignores height", false, "HEIGHT 20\n",
+         "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 30\r\n\tSLOWZONE 100\r\n\tTEX Monorail\r\n"},
+        {"train2 height between speed and slow zone", true,
+         "SLOWZONE 50\nHEIGHT 20.25\nTEX Own\nMAXSPEED 40\n",
+         "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 40\r\n\tHEIGHT 20.25\r\n"
+         "\tSLOWZONE 50\r\n\tTEX Own\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AstrelObject holder;
+        const std::string word = c.second ? "TRAIN2\n" : "train1\n";
+        ASSERT_TRUE(c.second ? ParseTrain2(holder, Group(word + c.body))
+                             : ParseTrain1(holder, Group(word + c.body)));
+        EXPECT_EQ(holder.GetParameterText(), c.written);
+        AstrelObject again;
+        const StringArray back = Group(word + holder.GetParameterText());
+        ASSERT_TRUE(c.second ? ParseTrain2(again, back) : ParseTrain1(again, back));
+        EXPECT_EQ(again.GetParameterText(), c.written);
+        const AstrelObject clone(holder);
+        EXPECT_EQ(clone.GetParameterText(), c.written);
+    }
+    AstrelObject holder;
+    EXPECT_FALSE(ParseTrain1(holder, Group("TRAIN2\nTEX A")));
+    EXPECT_FALSE(ParseTrain2(holder, Group("TRAIN1\nTEX A")));
+    EXPECT_TRUE(holder.IsEmpty());
+}
+
+TEST(Train, OptionalLinesAndEmptyTexture) {
+    Train2 train;
+    train.maxSpeed.given = false;
+    train.slowZone.given = false;
+    train.tex.clear();
+    EXPECT_EQ(train.GetParameterText(), "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tTEX \r\n");
+    Train1 one;
+    one.tex.clear();
+    one.slowZone.given = false;
+    EXPECT_EQ(one.GetParameterText(),
+              "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 30\r\n\tTEX \r\n");
+}
+
+TEST(Train, TopHeights) {
+    Train1 one;
+    one.end1.Set(0, 0, 3);
+    one.end2.Set(0, 100, 7);
+    EXPECT_DOUBLE_EQ(one.GetTopHeight().value, 12.0);
+    Train2 two;
+    two.end1.Set(0, 0, 3);
+    two.end2.Set(0, 100, 7);
+    EXPECT_DOUBLE_EQ(two.GetTopHeight().value, 7.0);
+    two.height.Set(20.0f);
+    EXPECT_DOUBLE_EQ(two.GetTopHeight().value, 27.0);
+}
+
+TEST(Train, IconIsTheSameForBothKinds) {
+    test::SandboxHome home;
+    test::TempDir install;
+    test::ScriptedUi ui;
+    test::BmpFixture f;
+    f.width = 1;
+    f.height = 1;
+    f.rows = {{9, 8, 7}};
+    install.WriteFile("train1.bmp", test::MakeBmp(f));
+    ASSERT_TRUE(settings_store::Write("Install Path", install.Internal()));
+    ClearIconBitmapCache();
+    BitmapData a;
+    BitmapData b;
+    Train1().GetIcon(a);
+    Train2().GetIcon(b);
+    ASSERT_TRUE(a.HasPixels() && b.HasPixels());
+    EXPECT_EQ(a.PixelAddress(0, 0)[2], 7);
+    EXPECT_EQ(b.PixelAddress(0, 0)[2], 7);
+    ClearIconBitmapCache();
+}
+
+} // namespace
+} // namespace pf
