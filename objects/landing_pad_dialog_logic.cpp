@@ -1,0 +1,102 @@
+#include "objects/landing_pad_dialog_logic.h"
+
+namespace pf {
+
+const std::vector<int>& AddLpadLogic::FieldControls() {
+    static const std::vector<int> kIds = {kDiameter, kRotation, kTexture, kFrequency};
+    return kIds;
+}
+
+void AddLpadLogic::LoadFromObject(const AstrelObjectHandle& held) {
+    std::unique_ptr<LandingPad> pad = LandingPad::Make(held.GetType());
+    if (!pad) {
+        return;
+    }
+    pad->CopyFrom(held);
+    padType = pad->GetType();
+    frequency = pad->nav.value;
+    rotation = pad->rot.value;
+    diameter = pad->scale[0].value;
+    texture = pad->tex;
+}
+
+void AddLpadLogic::Exchange(FieldExchange& fx) {
+    fx.Double(kDiameter, diameter, 0.1, 4000.0);
+    fx.Double(kRotation, rotation, -360.0, 360.0);
+    fx.TextureName(kTexture, texture);
+    fx.Float(kFrequency, frequency);
+}
+
+void AddLpadLogic::ShowKind(int32_t type) {
+    shownKind_ = type == kTypeLpad2A ? kTypeLpad2A : type == kTypeLpad2 ? kTypeLpad2 : kTypeLpad1;
+}
+
+void AddLpadLogic::InitDialog() { ShowKind(padType); }
+
+void AddLpadLogic::OnKindClicked(int id) {
+    int32_t type = 0;
+    switch (id) {
+    case kLpad1: type = kTypeLpad1; break;
+    case kLpad2: type = kTypeLpad2; break;
+    case kLpad2A: type = kTypeLpad2A; break;
+    default: return;
+    }
+    padType = type;
+    texture = LandingPad::DefaultTexture(type);
+    ShowKind(type);
+}
+
+int AddLpadLogic::ButtonState(int id) const {
+    switch (id) {
+    case kLpad1: return shownKind_ == kTypeLpad1 ? 0 : 1;
+    case kLpad2: return shownKind_ == kTypeLpad2 ? 0 : 1;
+    case kLpad2A: return shownKind_ == kTypeLpad2A ? 0 : 1;
+    default: return 1;
+    }
+}
+
+bool AddLpadLogic::IsShown(int id) const {
+    if (id == kChooseTexture) {
+        return shownKind_ != kTypeLpad2A;
+    }
+    return true;
+}
+
+bool AddLpadLogic::Accept(const ControlTexts& texts, const AstrelObjectHandle* held,
+                          AstrelObject& result, FieldRefusal& refusal) {
+    FieldExchange fx = FieldExchange::Read(texts);
+    Exchange(fx);
+    if (fx.Failed()) {
+        refusal = fx.Refusal();
+        return false;
+    }
+    if (rotation < 0.0) {
+        rotation += 360.0;
+    }
+    if (rotation >= 360.0) {
+        rotation = 0.0;
+    }
+    std::unique_ptr<LandingPad> pad = LandingPad::Make(padType);
+    if (!pad) {
+        pad = LandingPad::Make(kTypeLpad1);
+    }
+    if (held != nullptr) {
+        pad->pos.Set(held->GetPosition());
+    }
+    // A pad keeps the frequency it had unless it had a valid one or is new: the member
+    // shows 110.0 for a pad read without NAV, which is no frequency of its own.
+    const auto* heldPad = dynamic_cast<const NewPosDiameterRotTexNav*>(held);
+    if (heldPad != nullptr) {
+        pad->nav = heldPad->nav;
+    }
+    if (held == nullptr || (heldPad != nullptr && heldPad->nav.valid)) {
+        pad->nav.Set(frequency);
+    }
+    pad->rot.Set(rotation);
+    pad->scale.Set(diameter, diameter, 0.0);
+    pad->tex = texture;
+    result.AssignFrom(*pad);
+    return true;
+}
+
+} // namespace pf

@@ -1,0 +1,47 @@
+#pragma once
+// What "Add Train" does, without a display.
+#include "foundation/field_exchange.h"
+#include "foundation/geometry.h"
+#include "objects/train.h"
+
+#include <vector>
+
+namespace pf {
+
+class AddTrainLogic {
+public:
+    enum Control : int {
+        kTrain1 = 1055,
+        kTrain2 = 1101,
+        kLength = 1069,
+        kDirection = 1099,
+        kHeight = 1068,
+        kHeightLabel = 1106,
+        kMaxSpeed = 1100,
+    };
+    static constexpr const char* kTitle = "Add Train";
+    static const std::vector<int>& FieldControls();
+
+    bool AcceptsObject(int32_t type) const { return type == kTypeTrain1 || type == kTypeTrain2; }
+    void LoadFromObject(const AstrelObjectHandle& held);
+    void Exchange(FieldExchange& fx);
+
+    // Shows the kind of the train type (11 Train2, anything else Train1).
+    void InitDialog();
+    void OnKindClicked(int id);
+    int ButtonState(int id) const;
+    // The height row belongs to Train2; Train1 keeps the member but does not use it.
+    bool IsShown(int id) const;
+
+    bool Accept(const ControlTexts& texts, const AstrelObjectHandle* held, AstrelObject& result,
+                FieldRefusal& refusal);
+
+    int32_t trainType = kTypeTrain1;
+    Point3 centre;
+    float length = 1000.0f;
+    float direction = 90.0f;
+    float height = 11.0f;
+    float maxSpeed = 30.0f;
+};
+
+} // namespace pf
