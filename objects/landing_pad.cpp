@@ -37,30 +37,42 @@ std::string LandingPad::GetParameterText() const {
 
 const char* LandingPad::IconFileName(int32_t type) {
     switch (type) {
-    case kTypeLpad2: return "lpad2.bmp";
-    case kTypeLpad2A: return "lpad2a.bmp";
-    default: return "lpad1.bmp";
+    case kTypeLpad2:
+        return "lpad2.bmp";
+    case kTypeLpad2A:
+        return "lpad2a.bmp";
+    default:
+        return "lpad1.bmp";
     }
 }
 
 const char* LandingPad::DefaultTexture(int32_t type) {
     switch (type) {
-    case kTypeLpad2: return "Lpad02";
-    case kTypeLpad2A: return "Lpad02a";
-    default: return "Lpad01";
+    case kTypeLpad2:
+        return "Lpad02";
+    case kTypeLpad2A:
+        return "Lpad02a";
+    default:
+        return "Lpad01";
     }
 }
 
 std::unique_ptr<LandingPad> LandingPad::Make(int32_t type) {
     switch (type) {
-    case kTypeLpad1: return std::make_unique<Lpad1>();
-    case kTypeLpad2: return std::make_unique<Lpad2>();
-    case kTypeLpad2A: return std::make_unique<Lpad2A>();
-    default: return nullptr;
+    case kTypeLpad1:
+        return std::make_unique<Lpad1>();
+    case kTypeLpad2:
+        return std::make_unique<Lpad2>();
+    case kTypeLpad2A:
+        return std::make_unique<Lpad2A>();
+    default:
+        return nullptr;
     }
 }
 
-void LandingPad::GetIcon(BitmapData& image) const { GetObjectIconBitmap(IconFileName(type_), image); }
+void LandingPad::GetIcon(BitmapData& image) const {
+    GetObjectIconBitmap(IconFileName(type_), image);
+}
 
 std::unique_ptr<ObjectEditDialog> LandingPad::CreateDialog() const {
     return ObjectDialogRegistry::Create(type_);

@@ -10,7 +10,7 @@ namespace pf {
 
 // The pad's shared text, icon, dialog and copy; the leaves only set the type.
 class LandingPad : public NewPosDiameterRotTexNav {
-public:
+  public:
     static constexpr double kUnitDiameter = 80.0;
 
     // POS, SCALE (diameter / 80), ROT ("%.3f", text = held + 90), TEX and a valid NAV.
@@ -27,23 +27,23 @@ public:
     // A new pad of that kind (12, 13, 14); null for any other code.
     static std::unique_ptr<LandingPad> Make(int32_t type);
 
-protected:
+  protected:
     // Diameter 80 in both ground components; height extent 1.0, unset.
     explicit LandingPad(int32_t type);
 };
 
 class Lpad1 : public LandingPad {
-public:
+  public:
     Lpad1() : LandingPad(kTypeLpad1) {}
 };
 
 class Lpad2 : public LandingPad {
-public:
+  public:
     Lpad2() : LandingPad(kTypeLpad2) {}
 };
 
 class Lpad2A : public LandingPad {
-public:
+  public:
     Lpad2A() : LandingPad(kTypeLpad2A) {}
 };
 

@@ -36,10 +36,17 @@ void AddLpadLogic::InitDialog() { ShowKind(padType); }
 void AddLpadLogic::OnKindClicked(int id) {
     int32_t type = 0;
     switch (id) {
-    case kLpad1: type = kTypeLpad1; break;
-    case kLpad2: type = kTypeLpad2; break;
-    case kLpad2A: type = kTypeLpad2A; break;
-    default: return;
+    case kLpad1:
+        type = kTypeLpad1;
+        break;
+    case kLpad2:
+        type = kTypeLpad2;
+        break;
+    case kLpad2A:
+        type = kTypeLpad2A;
+        break;
+    default:
+        return;
     }
     padType = type;
     texture = LandingPad::DefaultTexture(type);
@@ -48,10 +55,14 @@ void AddLpadLogic::OnKindClicked(int id) {
 
 int AddLpadLogic::ButtonState(int id) const {
     switch (id) {
-    case kLpad1: return shownKind_ == kTypeLpad1 ? 0 : 1;
-    case kLpad2: return shownKind_ == kTypeLpad2 ? 0 : 1;
-    case kLpad2A: return shownKind_ == kTypeLpad2A ? 0 : 1;
-    default: return 1;
+    case kLpad1:
+        return shownKind_ == kTypeLpad1 ? 0 : 1;
+    case kLpad2:
+        return shownKind_ == kTypeLpad2 ? 0 : 1;
+    case kLpad2A:
+        return shownKind_ == kTypeLpad2A ? 0 : 1;
+    default:
+        return 1;
     }
 }
 

@@ -9,7 +9,7 @@
 namespace pf {
 
 class AddLpadLogic {
-public:
+  public:
     enum Control : int {
         kDiameter = 1069,
         kRotation = 1092,
@@ -56,7 +56,7 @@ public:
     std::string texture = "Lpad01";
     float frequency = 110.0f;
 
-private:
+  private:
     void ShowKind(int32_t type);
 
     int32_t shownKind_ = kTypeLpad1;

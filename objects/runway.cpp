@@ -277,10 +277,10 @@ void AttachRunwayLights(ObjectArray& objects) {
                     lit.count(&candidate) != 0) {
                     continue;
                 }
-                const bool same = SameXY(runway->end1, lights->end1) &&
-                                  SameXY(runway->end2, lights->end2);
-                const bool swapped = SameXY(runway->end1, lights->end2) &&
-                                     SameXY(runway->end2, lights->end1);
+                const bool same =
+                    SameXY(runway->end1, lights->end1) && SameXY(runway->end2, lights->end2);
+                const bool swapped =
+                    SameXY(runway->end1, lights->end2) && SameXY(runway->end2, lights->end1);
                 if (!same && !(swapped && !lights->IsSingleEnded())) {
                     continue;
                 }

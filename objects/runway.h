@@ -19,19 +19,19 @@ inline NavFrequency DefaultNavFrequency() {
 }
 
 class NewEnd12WidthIls12Rwtex : public NewEnd12Width {
-public:
+  public:
     NavFrequency ils1 = DefaultNavFrequency();
     NavFrequency ils2 = DefaultNavFrequency();
     RunwaySegmentList segments;
     // 1: the embedded lights are part of the runway.
     OptionalInt lightsOn{true, 0};
 
-protected:
+  protected:
     explicit NewEnd12WidthIls12Rwtex(int32_t type) : NewEnd12Width(type) {}
 };
 
 class NewEnd12WidthCountPapiVasi : public NewEnd12Width {
-public:
+  public:
     // Index into the PAPI modes "Center", "Left", "Right", "Both".
     static constexpr int kPapiModeCount = 4;
 
@@ -50,12 +50,12 @@ public:
 
     bool IsSingleEnded() const { return singleEnded.given && singleEnded.value == 1; }
 
-protected:
+  protected:
     explicit NewEnd12WidthCountPapiVasi(int32_t type) : NewEnd12Width(type) {}
 };
 
 class RunwayLights : public NewEnd12WidthCountPapiVasi {
-public:
+  public:
     RunwayLights();
 
     std::string GetParameterText() const override;
@@ -66,7 +66,7 @@ public:
 };
 
 class Runway : public NewEnd12WidthIls12Rwtex {
-public:
+  public:
     Runway();
 
     // The runway lines and, when lit, the lights block. Writing lines the lights' ends up

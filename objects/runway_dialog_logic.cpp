@@ -58,12 +58,27 @@ const std::vector<std::string>& AddRunwayLogic::ModeNames() {
 }
 
 const std::vector<int>& AddRunwayLogic::FieldControls() {
-    static const std::vector<int> kIds = {
-        kLength,         kWidth,        kDirection,  kIls1,          kIls2,
-        kUseIls1,        kUseIls2,      kUseLights,  kUseD3D9,       kNumberOfLights,
-        kVasiApproach,   kVasiDistance, kVasiOffset, kPapiApproach,  kPapiAperture,
-        kPapiOffset,     kTouchDownDisplacement,     kTouchDownLength, kRedLightsLength,
-        kApproachLightsLength,          kSingleEnded};
+    static const std::vector<int> kIds = {kLength,
+                                          kWidth,
+                                          kDirection,
+                                          kIls1,
+                                          kIls2,
+                                          kUseIls1,
+                                          kUseIls2,
+                                          kUseLights,
+                                          kUseD3D9,
+                                          kNumberOfLights,
+                                          kVasiApproach,
+                                          kVasiDistance,
+                                          kVasiOffset,
+                                          kPapiApproach,
+                                          kPapiAperture,
+                                          kPapiOffset,
+                                          kTouchDownDisplacement,
+                                          kTouchDownLength,
+                                          kRedLightsLength,
+                                          kApproachLightsLength,
+                                          kSingleEnded};
     return kIds;
 }
 

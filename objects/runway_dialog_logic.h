@@ -20,7 +20,7 @@ double LengthOfEnds(const Point3& end1, const Point3& end2);
 Point3 HalfLengthVector(double length, double direction);
 
 class AddRunwayLogic {
-public:
+  public:
     enum Control : int {
         kLength = 1069,
         kWidth = 1068,

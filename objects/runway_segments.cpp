@@ -33,12 +33,11 @@ std::string RunwaySegmentList::GetText() const {
     std::string text = FormatString("\tNRWSEG %d\r\n", static_cast<int>(n));
     for (int64_t i = 0; i < n; ++i) {
         const AstrelRunwaySegment& s = segments[static_cast<size_t>(i)];
-        text += FormatString("\t\tRWSEG%d %d \t%s \t%s \t%s \t%s \t%s\r\n", static_cast<int>(i + 1),
-                             s.type.value, FormatNumber(s.value[0].value, 6).c_str(),
-                             FormatNumber(s.value[1].value, 6).c_str(),
-                             FormatNumber(s.value[2].value, 6).c_str(),
-                             FormatNumber(s.value[3].value, 6).c_str(),
-                             FormatNumber(s.value[4].value, 6).c_str());
+        text += FormatString(
+            "\t\tRWSEG%d %d \t%s \t%s \t%s \t%s \t%s\r\n", static_cast<int>(i + 1), s.type.value,
+            FormatNumber(s.value[0].value, 6).c_str(), FormatNumber(s.value[1].value, 6).c_str(),
+            FormatNumber(s.value[2].value, 6).c_str(), FormatNumber(s.value[3].value, 6).c_str(),
+            FormatNumber(s.value[4].value, 6).c_str());
     }
     text += "\tRWTEX " + texture + "\r\n";
     return text;
@@ -48,7 +47,7 @@ RunwaySegmentList BuildRunwaySegments(int layout) {
     using S = AstrelRunwaySegment;
     if (layout == 0) {
         static const std::vector<S> kRunway1 = {
-            S(1, 0.018f, 0.25f, 0.5f, 1.0f, 0.875f), S(1, 0.088f, 0.0f, 0.25f, 0.5f, 0.0f),
+            S(1, 0.018f, 0.25f, 0.5f, 1.0f, 0.875f),  S(1, 0.088f, 0.0f, 0.25f, 0.5f, 0.0f),
             S(1, 0.018f, 0.25f, 0.5f, 0.75f, 0.625f), S(1, 0.088f, 0.0f, 0.25f, 0.5f, 0.0f),
             S(5, 0.576f, 0.0f, 0.25f, 1.0f, 0.5f),    S(1, 0.088f, 0.0f, 0.25f, 0.5f, 0.0f),
             S(1, 0.02f, 0.25f, 0.5f, 0.625f, 0.75f),  S(1, 0.088f, 0.0f, 0.25f, 0.0f, 0.5f),
@@ -57,13 +56,13 @@ RunwaySegmentList BuildRunwaySegments(int layout) {
         return RunwaySegmentList(kRunway1, "Runway2");
     }
     static const std::vector<S> kRunway2 = {
-        S(1, 0.025f, 0.5f, 0.75f, 1.0f, 0.852f),      S(1, 0.025f, 0.5f, 0.75f, 1.0f, 0.852f),
-        S(1, 0.007f, 0.5f, 0.75f, 0.852f, 0.7305f),   S(1, 0.06f, 0.5f, 0.75f, 0.5f, 0.03125f),
-        S(1, 0.007f, 0.5f, 0.75f, 0.7305f, 0.6133f),  S(1, 0.1f, 0.5f, 0.75f, 0.5f, 0.03125f),
-        S(1, 0.007f, 0.5f, 0.75f, 0.6133f, 0.5f),     S(6, 0.538f, 0.5f, 0.75f, 0.5f, 0.03125f),
-        S(1, 0.007f, 0.5f, 0.75f, 0.5f, 0.6133f),     S(1, 0.1f, 0.5f, 0.75f, 0.03125f, 0.5f),
-        S(1, 0.007f, 0.5f, 0.75f, 0.6133f, 0.7305f),  S(1, 0.06f, 0.5f, 0.75f, 0.03125f, 0.5f),
-        S(1, 0.007f, 0.5f, 0.75f, 0.7305f, 0.852f),   S(1, 0.025f, 0.5f, 0.75f, 0.852f, 1.0f),
+        S(1, 0.025f, 0.5f, 0.75f, 1.0f, 0.852f),     S(1, 0.025f, 0.5f, 0.75f, 1.0f, 0.852f),
+        S(1, 0.007f, 0.5f, 0.75f, 0.852f, 0.7305f),  S(1, 0.06f, 0.5f, 0.75f, 0.5f, 0.03125f),
+        S(1, 0.007f, 0.5f, 0.75f, 0.7305f, 0.6133f), S(1, 0.1f, 0.5f, 0.75f, 0.5f, 0.03125f),
+        S(1, 0.007f, 0.5f, 0.75f, 0.6133f, 0.5f),    S(6, 0.538f, 0.5f, 0.75f, 0.5f, 0.03125f),
+        S(1, 0.007f, 0.5f, 0.75f, 0.5f, 0.6133f),    S(1, 0.1f, 0.5f, 0.75f, 0.03125f, 0.5f),
+        S(1, 0.007f, 0.5f, 0.75f, 0.6133f, 0.7305f), S(1, 0.06f, 0.5f, 0.75f, 0.03125f, 0.5f),
+        S(1, 0.007f, 0.5f, 0.75f, 0.7305f, 0.852f),  S(1, 0.025f, 0.5f, 0.75f, 0.852f, 1.0f),
         S(1, 0.025f, 0.5f, 0.75f, 0.852f, 1.0f),
     };
     return RunwaySegmentList(kRunway2, "Runway2");

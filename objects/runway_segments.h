@@ -24,7 +24,7 @@ struct AstrelRunwaySegment {
 };
 
 class RunwaySegmentList {
-public:
+  public:
     RunwaySegmentList() = default;
     // count := the number of segments, set.
     RunwaySegmentList(const std::vector<AstrelRunwaySegment>& segments, const std::string& texture);

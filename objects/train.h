@@ -8,7 +8,7 @@
 namespace pf {
 
 class Train1 : public NewEnd12Speed {
-public:
+  public:
     Train1();
 
     std::string GetParameterText() const override;
@@ -18,7 +18,7 @@ public:
 };
 
 class Train2 : public NewEnd12SpeedHeight {
-public:
+  public:
     Train2();
 
     std::string GetParameterText() const override;

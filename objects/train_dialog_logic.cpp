@@ -37,9 +37,7 @@ void AddTrainLogic::Exchange(FieldExchange& fx) {
     fx.Float(kMaxSpeed, maxSpeed, 0.0f, 10000.0f);
 }
 
-void AddTrainLogic::InitDialog() {
-    OnKindClicked(trainType == kTypeTrain2 ? kTrain2 : kTrain1);
-}
+void AddTrainLogic::InitDialog() { OnKindClicked(trainType == kTypeTrain2 ? kTrain2 : kTrain1); }
 
 void AddTrainLogic::OnKindClicked(int id) {
     if (id == kTrain1) {

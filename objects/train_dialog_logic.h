@@ -9,7 +9,7 @@
 namespace pf {
 
 class AddTrainLogic {
-public:
+  public:
     enum Control : int {
         kTrain1 = 1055,
         kTrain2 = 1101,

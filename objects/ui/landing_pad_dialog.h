@@ -10,7 +10,7 @@ namespace pf {
 class MyBitmapButton;
 
 class AddLpadDlg : public ModalDialog, public ObjectEditDialog {
-public:
+  public:
     explicit AddLpadDlg(wxWindow* parent = nullptr);
 
     // A pad to edit; false, nothing changed, for any other type.
@@ -23,7 +23,7 @@ public:
     void SetFrequency(float mhz) { logic_.SetFrequency(mhz); }
     const AddLpadLogic& Logic() const { return logic_; }
 
-private:
+  private:
     void OnInitDialog(wxInitDialogEvent& event);
     void ShowMembers();
     void ShowKind();

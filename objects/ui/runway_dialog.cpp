@@ -90,7 +90,8 @@ AddRunwayDlg::AddRunwayDlg(wxWindow* parent) : ModalDialog(parent, L::kTitle) {
     d3d9->Add(mode_, 0, wxEXPAND);
     AddField(this, d3d9, L::kTouchDownDisplacement, "Touch Down Displacement", 1164);
     AddField(this, d3d9, L::kTouchDownLength, "Length of the Touchdown Zone", 1165);
-    AddField(this, d3d9, L::kRedLightsLength, wxString::FromUTF8("Length of \u201DRed Lights\u201D Zone"), 1166);
+    AddField(this, d3d9, L::kRedLightsLength,
+             wxString::FromUTF8("Length of \u201DRed Lights\u201D Zone"), 1166);
     AddField(this, d3d9, L::kApproachLightsLength, "Length of Approach Lights",
              L::kApproachLightsLabel);
     d3d9->Add(new wxCheckBox(this, L::kSingleEnded, "Single Ended"));
@@ -165,7 +166,7 @@ void AddRunwayDlg::ShowMembers() {
     ApplyTexts(texts);
     const int mode = logic_.mode;
     mode_->SetSelection(mode >= 0 && mode < static_cast<int>(mode_->GetCount()) ? mode
-                                                                                 : wxNOT_FOUND);
+                                                                                : wxNOT_FOUND);
 }
 
 void AddRunwayDlg::UpdateTypeButtons() {

@@ -12,7 +12,7 @@ namespace pf {
 class MyBitmapButton;
 
 class AddRunwayDlg : public ModalDialog, public ObjectEditDialog {
-public:
+  public:
     explicit AddRunwayDlg(wxWindow* parent = nullptr);
 
     // A runway to edit; false, nothing changed, for any other type.
@@ -25,7 +25,7 @@ public:
     void SetIlsFrequencies(float first, float second) { logic_.SetIlsFrequencies(first, second); }
     const AddRunwayLogic& Logic() const { return logic_; }
 
-private:
+  private:
     void OnInitDialog(wxInitDialogEvent& event);
     void ShowMembers();
     void UpdateLightControls();

@@ -12,8 +12,7 @@ namespace pf {
 
 namespace {
 
-template <class Dialog>
-std::unique_ptr<ObjectEditDialog> Make() {
+template <class Dialog> std::unique_ptr<ObjectEditDialog> Make() {
     return std::make_unique<Dialog>();
 }
 

@@ -10,7 +10,7 @@ namespace pf {
 class MyBitmapButton;
 
 class AddTrainDlg : public ModalDialog, public ObjectEditDialog {
-public:
+  public:
     explicit AddTrainDlg(wxWindow* parent = nullptr);
 
     // A train to edit; false, nothing changed, for any other type.
@@ -21,7 +21,7 @@ public:
 
     const AddTrainLogic& Logic() const { return logic_; }
 
-private:
+  private:
     void OnInitDialog(wxInitDialogEvent& event);
     void ShowKind();
     void OnKind(wxCommandEvent& event);

@@ -165,8 +165,8 @@ TEST(AddLpadLogic, RotationAndFields) {
         bool ok;
     };
     const Refusal refusals[] = {
-        {L::kDiameter, "0.1", true},      {L::kDiameter, "0.09", false},
-        {L::kDiameter, "4000.5", false},  {L::kRotation, "361", false},
+        {L::kDiameter, "0.1", true},       {L::kDiameter, "0.09", false},
+        {L::kDiameter, "4000.5", false},   {L::kRotation, "361", false},
         {L::kTexture, "Two words", false}, {L::kTexture, "", true},
     };
     for (const Refusal& r : refusals) {

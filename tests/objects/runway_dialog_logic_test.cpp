@@ -228,10 +228,10 @@ TEST(AddRunwayLogic, FieldChecks) {
         bool ok;
     };
     const Case cases[] = {
-        {L::kWidth, "0.1", false},       {L::kWidth, "0.10001", true},
-        {L::kWidth, "20000", true},      {L::kWidth, "20000.1", false},
-        {L::kLength, "0.5", false},      {L::kDirection, "360", true},
-        {L::kDirection, "-1", false},    {L::kNumberOfLights, "1", false},
+        {L::kWidth, "0.1", false},          {L::kWidth, "0.10001", true},
+        {L::kWidth, "20000", true},         {L::kWidth, "20000.1", false},
+        {L::kLength, "0.5", false},         {L::kDirection, "360", true},
+        {L::kDirection, "-1", false},       {L::kNumberOfLights, "1", false},
         {L::kNumberOfLights, "1000", true}, {L::kPapiApproach, "abc", false},
     };
     for (const Case& c : cases) {

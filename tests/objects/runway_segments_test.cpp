@@ -45,31 +45,24 @@ void ExpectLayout(const RunwaySegmentList& list, const std::vector<Row>& rows) {
 }
 
 TEST(RunwaySegments, BuiltLayoutsMatchTheirTables) {
-    ExpectLayout(BuildRunwaySegments(0),
-                 {{1, {0.018f, 0.25f, 0.5f, 1.0f, 0.875f}},
-                  {1, {0.088f, 0.0f, 0.25f, 0.5f, 0.0f}},
-                  {1, {0.018f, 0.25f, 0.5f, 0.75f, 0.625f}},
-                  {1, {0.088f, 0.0f, 0.25f, 0.5f, 0.0f}},
-                  {5, {0.576f, 0.0f, 0.25f, 1.0f, 0.5f}},
-                  {1, {0.088f, 0.0f, 0.25f, 0.5f, 0.0f}},
-                  {1, {0.02f, 0.25f, 0.5f, 0.625f, 0.75f}},
-                  {1, {0.088f, 0.0f, 0.25f, 0.0f, 0.5f}},
-                  {1, {0.02f, 0.25f, 0.5f, 0.875f, 1.0f}}});
-    const std::vector<Row> wide = {{1, {0.025f, 0.5f, 0.75f, 1.0f, 0.852f}},
-                                   {1, {0.025f, 0.5f, 0.75f, 1.0f, 0.852f}},
-                                   {1, {0.007f, 0.5f, 0.75f, 0.852f, 0.7305f}},
-                                   {1, {0.06f, 0.5f, 0.75f, 0.5f, 0.03125f}},
-                                   {1, {0.007f, 0.5f, 0.75f, 0.7305f, 0.6133f}},
-                                   {1, {0.1f, 0.5f, 0.75f, 0.5f, 0.03125f}},
-                                   {1, {0.007f, 0.5f, 0.75f, 0.6133f, 0.5f}},
-                                   {6, {0.538f, 0.5f, 0.75f, 0.5f, 0.03125f}},
-                                   {1, {0.007f, 0.5f, 0.75f, 0.5f, 0.6133f}},
-                                   {1, {0.1f, 0.5f, 0.75f, 0.03125f, 0.5f}},
-                                   {1, {0.007f, 0.5f, 0.75f, 0.6133f, 0.7305f}},
-                                   {1, {0.06f, 0.5f, 0.75f, 0.03125f, 0.5f}},
-                                   {1, {0.007f, 0.5f, 0.75f, 0.7305f, 0.852f}},
-                                   {1, {0.025f, 0.5f, 0.75f, 0.852f, 1.0f}},
-                                   {1, {0.025f, 0.5f, 0.75f, 0.852f, 1.0f}}};
+    ExpectLayout(BuildRunwaySegments(0), {{1, {0.018f, 0.25f, 0.5f, 1.0f, 0.875f}},
+                                          {1, {0.088f, 0.0f, 0.25f, 0.5f, 0.0f}},
+                                          {1, {0.018f, 0.25f, 0.5f, 0.75f, 0.625f}},
+                                          {1, {0.088f, 0.0f, 0.25f, 0.5f, 0.0f}},
+                                          {5, {0.576f, 0.0f, 0.25f, 1.0f, 0.5f}},
+                                          {1, {0.088f, 0.0f, 0.25f, 0.5f, 0.0f}},
+                                          {1, {0.02f, 0.25f, 0.5f, 0.625f, 0.75f}},
+                                          {1, {0.088f, 0.0f, 0.25f, 0.0f, 0.5f}},
+                                          {1, {0.02f, 0.25f, 0.5f, 0.875f, 1.0f}}});
+    const std::vector<Row> wide = {
+        {1, {0.025f, 0.5f, 0.75f, 1.0f, 0.852f}},     {1, {0.025f, 0.5f, 0.75f, 1.0f, 0.852f}},
+        {1, {0.007f, 0.5f, 0.75f, 0.852f, 0.7305f}},  {1, {0.06f, 0.5f, 0.75f, 0.5f, 0.03125f}},
+        {1, {0.007f, 0.5f, 0.75f, 0.7305f, 0.6133f}}, {1, {0.1f, 0.5f, 0.75f, 0.5f, 0.03125f}},
+        {1, {0.007f, 0.5f, 0.75f, 0.6133f, 0.5f}},    {6, {0.538f, 0.5f, 0.75f, 0.5f, 0.03125f}},
+        {1, {0.007f, 0.5f, 0.75f, 0.5f, 0.6133f}},    {1, {0.1f, 0.5f, 0.75f, 0.03125f, 0.5f}},
+        {1, {0.007f, 0.5f, 0.75f, 0.6133f, 0.7305f}}, {1, {0.06f, 0.5f, 0.75f, 0.03125f, 0.5f}},
+        {1, {0.007f, 0.5f, 0.75f, 0.7305f, 0.852f}},  {1, {0.025f, 0.5f, 0.75f, 0.852f, 1.0f}},
+        {1, {0.025f, 0.5f, 0.75f, 0.852f, 1.0f}}};
     ExpectLayout(BuildRunwaySegments(1), wide);
     ExpectLayout(BuildRunwaySegments(7), wide);
     EXPECT_FALSE(BuildRunwaySegments(0).IsWideLayout());
@@ -85,7 +78,7 @@ TEST(RunwaySegments, TextOfTheNarrowLayout) {
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
     EXPECT_NE(BuildRunwaySegments(1).GetText().find("\t\tRWSEG3 1 \t0.007 \t0.5 \t0.75 \t0.852 "
-                                                     "\t0.7305\r\n"),
+                                                    "\t0.7305\r\n"),
               std::string::npos);
 }
 
@@ -95,9 +88,8 @@ TEST(RunwaySegments, CountDecidesWhatIsWritten) {
     EXPECT_EQ(list.GetText(), "");
 
     // More declared than held: only the held lines, and NRWSEG says so.
-    RunwaySegmentList longer({AstrelRunwaySegment(1, 0.5f, 0, 1, 0, 1),
-                              AstrelRunwaySegment(2, 0.5f, 1, 0, 1, 0)},
-                             "");
+    RunwaySegmentList longer(
+        {AstrelRunwaySegment(1, 0.5f, 0, 1, 0, 1), AstrelRunwaySegment(2, 0.5f, 1, 0, 1, 0)}, "");
     longer.count.Set(3);
     EXPECT_EQ(longer.GetText(), "\tNRWSEG 2\r\n"
                                 "\t\tRWSEG1 1 \t0.5 \t0 \t1 \t0 \t1\r\n"
@@ -124,8 +116,8 @@ TEST(RunwaySegments, ReadingInsideARunway) {
          "Abc"},
         {"rwtex inside the count's reach", "RUNWAY\nNRWSEG 2\n" + seg + "RWTEX Abc 1 2 3 4 5\n",
          true, 2, 2, ""},
-        {"second nrwseg appends", "RUNWAY\nNRWSEG 1\n" + seg + "NRWSEG 2\n" + seg + seg, true, 2,
-         3, ""},
+        {"second nrwseg appends", "RUNWAY\nNRWSEG 1\n" + seg + "NRWSEG 2\n" + seg + seg, true, 2, 3,
+         ""},
         {"six tokens", "RUNWAY\nNRWSEG 1\nRWSEG1 1 0.5 0 1 0\n", false, 0, 0, ""},
         {"no count", "RUNWAY\nNRWSEG\n" + seg, false, 0, 0, ""},
         {"count not a number", "RUNWAY\nNRWSEG x\n" + seg, false, 0, 0, ""},

@@ -1,11 +1,11 @@
 #include "objects/runway.h"
 
 #include "foundation/stream.h"
-#include "imagery/bitmap_data.h"
 #include "foundation/text.h"
+#include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
-#include "objects/object_editing.h"
 #include "objects/config_reader.h"
+#include "objects/object_editing.h"
 #include "platform/settings_store.h"
 #include "support/bmp_fixture.h"
 #include "support/sandbox_home.h"
@@ -35,7 +35,7 @@ ObjectArray ReadObjects(const std::string& blocks) {
     for (const StringArray& group : groups) {
         AstrelObject holder;
         const bool ok = CStringEqualsNoCase(group[0], "RUNWAY") ? ParseRunway(holder, group)
-                                                                 : ParseRunwayLights(holder, group);
+                                                                : ParseRunwayLights(holder, group);
         EXPECT_TRUE(ok) << group[0];
         objects.Add(holder);
     }
@@ -86,8 +86,8 @@ TEST(Runway, IlsLinesKeepTheirQuirks) {
         const char* written;
     };
     const Case cases[] = {
-        {"ILS1", "\tILS1 110.0\r\n"},       {"ILS1 145", "\tILS1 110.0\r\n"},
-        {"ILS1 139.0", "\tILS1 139.0\r\n"}, {"ILS1 108", "\tILS1 108.0\r\n"},
+        {"ILS1", "\tILS1 110.0\r\n"},        {"ILS1 145", "\tILS1 110.0\r\n"},
+        {"ILS1 139.0", "\tILS1 139.0\r\n"},  {"ILS1 108", "\tILS1 108.0\r\n"},
         {"ILS1 109.35", "\tILS1 109.3\r\n"}, {"ILS2 abc", "\tILS2 110.0\r\n"},
         {"ILS2 111.1", "\tILS2 111.1\r\n"},
     };
@@ -95,8 +95,8 @@ TEST(Runway, IlsLinesKeepTheirQuirks) {
         SCOPED_TRACE(c.line);
         AstrelObject holder;
         ASSERT_TRUE(ParseRunway(holder, Group(std::string("RUNWAY\n") + c.line)));
-        EXPECT_EQ(holder.GetParameterText(), std::string("\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n") +
-                                                 c.written);
+        EXPECT_EQ(holder.GetParameterText(),
+                  std::string("\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n") + c.written);
     }
 }
 
@@ -134,7 +134,8 @@ TEST(Runway, LightsWithEveryField) {
         EXPECT_EQ(holder.GetParameterText(), c.written);
         // Written text reads back to itself.
         AstrelObject again;
-        ASSERT_TRUE(ParseRunwayLights(again, Group("RUNWAYLIGHTS\r\n" + holder.GetParameterText())));
+        ASSERT_TRUE(
+            ParseRunwayLights(again, Group("RUNWAYLIGHTS\r\n" + holder.GetParameterText())));
         EXPECT_EQ(again.GetParameterText(), c.written);
     }
 
@@ -188,8 +189,8 @@ TEST(Runway, LitRunwayWritesItsLightsAlignedToItself) {
     ASSERT_TRUE(runway.WriteBlock(stream));
     std::string bytes(stream.GetLength(), '\0');
     stream.SeekToBegin();
-    ASSERT_TRUE(stream.Read(reinterpret_cast<uint8_t*>(bytes.data()),
-                            static_cast<uint32_t>(bytes.size())));
+    ASSERT_TRUE(
+        stream.Read(reinterpret_cast<uint8_t*>(bytes.data()), static_cast<uint32_t>(bytes.size())));
     EXPECT_EQ(bytes.substr(0, 8), "RUNWAY\r\n");
     EXPECT_EQ(bytes.substr(bytes.size() - 17), "\tCOUNT1 40\r\nEND\r\n");
 }

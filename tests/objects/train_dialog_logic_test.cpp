@@ -133,8 +133,8 @@ TEST(AddTrainLogic, FieldChecks) {
         bool ok;
     };
     const Case cases[] = {
-        {L::kLength, "0.9", false},  {L::kLength, "10000", true}, {L::kDirection, "-360", true},
-        {L::kDirection, "-361", false}, {L::kHeight, "-1", false}, {L::kMaxSpeed, "10001", false},
+        {L::kLength, "0.9", false},     {L::kLength, "10000", true}, {L::kDirection, "-360", true},
+        {L::kDirection, "-361", false}, {L::kHeight, "-1", false},   {L::kMaxSpeed, "10001", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

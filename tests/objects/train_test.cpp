@@ -39,8 +39,7 @@ TEST(Train, TextBothWays) {
         const char* written;
     };
     const Case cases[] = {
-        {"train1 full", false,
-         "END1 -5 1 10\nEND2 5 2 -10\nMAXSPEED 12.5\nSLOWZONE 50\nTEX Rail\n",
+        {"train1 full", false, "END1 -5 1 10\nEND2 5 2 -10\nMAXSPEED 12.5\nSLOWZONE 50\nTEX Rail\n",
          "\tEND1 -5 1 10\r\n\tEND2 5 2 -10\r\n\tMAXSPEED 12.5\r\n\tSLOWZONE 50\r\n"
          "\tTEX Rail\r\n"},
         {"train1 ignores height", false, "HEIGHT 20\n",

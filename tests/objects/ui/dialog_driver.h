@@ -14,18 +14,17 @@
 namespace pf::test {
 
 // Runs the dialog's init as ShowModal would, then lets the test act on it.
-template <class T>
-class ExpectDialog : public wxExpectModalBase<T> {
-public:
+template <class T> class ExpectDialog : public wxExpectModalBase<T> {
+  public:
     explicit ExpectDialog(std::function<int(T*)> act) : act_(std::move(act)) {}
 
-protected:
+  protected:
     int OnInvoked(T* dlg) const override {
         dlg->InitDialog();
         return act_(dlg);
     }
 
-private:
+  private:
     std::function<int(T*)> act_;
 };
 

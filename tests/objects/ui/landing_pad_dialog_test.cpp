@@ -19,7 +19,7 @@ using test::Shown;
 using test::TextOf;
 
 class LandingPadDialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         RegisterRunwayPadTrainDialogs();
         test::BmpFixture f;

@@ -16,8 +16,8 @@
 namespace pf {
 namespace {
 
-using test::ExpectDialog;
 using test::Escape;
+using test::ExpectDialog;
 using test::Press;
 using test::SetText;
 using test::Shown;
@@ -33,7 +33,7 @@ std::string SolidBmp(uint8_t value) {
 }
 
 class RunwayDialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         RegisterRunwayPadTrainDialogs();
         // Runway2's picture is missing: its button shows its caption.
@@ -108,8 +108,10 @@ TEST_F(RunwayDialogTest, CheckBoxesShowAndHideTheLightControls) {
                       EXPECT_EQ(mode->GetSelection(), 1);
                       mode->SetSelection(3);
                       // Picture of Runway1 loaded, Runway2's missing; Runway1 is chosen.
-                      auto* r1 = dynamic_cast<MyBitmapButton*>(dlg->FindWindow(AddRunwayLogic::kRunway1));
-                      auto* r2 = dynamic_cast<MyBitmapButton*>(dlg->FindWindow(AddRunwayLogic::kRunway2));
+                      auto* r1 =
+                          dynamic_cast<MyBitmapButton*>(dlg->FindWindow(AddRunwayLogic::kRunway1));
+                      auto* r2 =
+                          dynamic_cast<MyBitmapButton*>(dlg->FindWindow(AddRunwayLogic::kRunway2));
                       EXPECT_TRUE(r1->Faces().Picture().HasPixels());
                       EXPECT_FALSE(r2->Faces().Picture().HasPixels());
                       return Press(dlg, wxID_OK);
@@ -121,8 +123,7 @@ TEST_F(RunwayDialogTest, CheckBoxesShowAndHideTheLightControls) {
 }
 
 TEST_F(RunwayDialogTest, RefusedWidthKeepsTheDialogOpen) {
-    wxTEST_DIALOG(runway_.EditInDialog(),
-                  ExpectDialog<AddRunwayDlg>([](AddRunwayDlg* dlg) {
+    wxTEST_DIALOG(runway_.EditInDialog(), ExpectDialog<AddRunwayDlg>([](AddRunwayDlg* dlg) {
                       SetText(dlg, AddRunwayLogic::kWidth, "0.1");
                       dlg->SetReturnCode(0);
                       EXPECT_EQ(Press(dlg, wxID_OK), 0);

@@ -19,7 +19,7 @@ using test::Shown;
 using test::TextOf;
 
 class TrainDialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         RegisterRunwayPadTrainDialogs();
         test::BmpFixture f;
@@ -49,7 +49,8 @@ TEST_F(TrainDialogTest, OkTakesTheChangedSpeed) {
                       EXPECT_EQ(TextOf(dlg, AddTrainLogic::kHeight), "20");
                       EXPECT_EQ(TextOf(dlg, AddTrainLogic::kMaxSpeed), "30");
                       EXPECT_TRUE(Shown(dlg, AddTrainLogic::kHeight));
-                      auto* b = dynamic_cast<MyBitmapButton*>(dlg->FindWindow(AddTrainLogic::kTrain2));
+                      auto* b =
+                          dynamic_cast<MyBitmapButton*>(dlg->FindWindow(AddTrainLogic::kTrain2));
                       EXPECT_TRUE(b->Faces().Picture().HasPixels());
                       SetText(dlg, AddTrainLogic::kMaxSpeed, "45.5");
                       return Press(dlg, wxID_OK);
