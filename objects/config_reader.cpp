@@ -1,6 +1,12 @@
 #include "objects/config_reader.h"
 
+#include "foundation/failure.h"
+#include "foundation/stream.h"
+#include "foundation/text.h"
+#include "platform/fs.h"
+
 #include <cstring>
+#include <new>
 
 namespace pf {
 
@@ -74,6 +80,45 @@ void SplitLines(StringArray& lines, const std::string& text) {
             lines.push_back(text.substr(b, e - b));
         start = end + 1;
     }
+}
+
+bool ReadWholeStream(MyStream& stream, std::vector<char>& buffer) {
+    buffer.clear();
+    stream.SeekToBegin();
+    const uint64_t length = stream.GetLength();
+    if (length > kMaxTextStreamBytes) {
+        const std::string path = stream.GetFilePath();
+        return ShowFailureMessage(FormatString("%s is too big\r\n", fs::ToNative(path).c_str()));
+    }
+    try {
+        buffer.assign(static_cast<size_t>(length) + 1, '\0');
+    } catch (const std::bad_alloc&) {
+        buffer.clear();
+        return false;
+    }
+    if (length > 0 && !stream.Read(buffer.data(), static_cast<uint32_t>(length))) {
+        buffer.clear();
+        return false;
+    }
+    return true;
+}
+
+bool LoadLinesFromStream(StringArray& lines, MyStream& stream) {
+    std::vector<char> buffer;
+    if (!ReadWholeStream(stream, buffer))
+        return false;
+    // The text is a C string: a NUL byte inside the file ends it.
+    std::string text(buffer.data());
+    NormaliseText(text);
+    SplitLines(lines, text);
+    return true;
+}
+
+bool LoadLinesFromFile(StringArray& lines, const std::string& path) {
+    AstrelFileStream file;
+    if (!file.Open(path, kOpenRead))
+        return false;
+    return LoadLinesFromStream(lines, file);
 }
 
 bool SplitTextIntoLines(StringArray& lines, const std::string& text) {

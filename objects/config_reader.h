@@ -3,7 +3,7 @@
 // read: a stream or a string becomes a list of clean lines (TAB and '=' read as blanks,
 // ';' starts a comment, blank runs collapse, empty lines vanish), from which sections,
 // object groups, keyed values and tokens are taken.
-#include "objects/pending_foundation.h"
+#include "foundation/string_array.h"
 
 #include <string>
 #include <vector>
