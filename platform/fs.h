@@ -4,6 +4,7 @@
 // takes an internal path, turns '\' into '/', and resolves each component that does not
 // exist with its exact case against the directory entries without regard to ASCII case
 // (first match in byte order). A path holding a NUL byte is refused (false / empty).
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ bool IsSymlink(const std::string& path);     // the last component itself
 
 // Makes one level; false when the folder exists already or cannot be made.
 bool CreateDirectory(const std::string& path);
+// Makes every missing folder of the path (mkdir -p); true when the folder exists after.
+bool CreateDirectories(const std::string& path);
 // Unlinks a regular file or a link (never follows a link).
 bool RemoveFile(const std::string& path);
 // rmdir; never follows a link.
@@ -58,6 +61,9 @@ public:
     bool Open(const std::string& target);
     bool IsOpen() const { return fd_ >= 0; }
     int Fd() const { return fd_; }
+    // Writes all bytes to the temporary file. A failure is remembered, and Commit()
+    // then refuses and removes the temporary file.
+    bool Write(const void* data, size_t size);
     // Closes and renames over the target (the new file keeps the old file's mode, or
     // 0666 less the umask). False, with the temporary file removed, on any failure.
     bool Commit();
@@ -67,6 +73,7 @@ public:
 
 private:
     int fd_ = -1;
+    bool failed_ = false;
     std::string temp_native_;
     std::string target_native_;
 };
