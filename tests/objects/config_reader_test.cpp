@@ -1,5 +1,9 @@
 #include "objects/config_reader.h"
 
+#include "foundation/stream.h"
+#include "support/scripted_ui.h"
+#include "support/temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -153,6 +157,64 @@ TEST(ConfigReaderGroups, CollectsTerminatedGroupsOnly) {
     groups.clear();
     CollectObjectGroups(groups, Lines("BLOCK\nEND"));
     EXPECT_TRUE(groups.empty());
+}
+
+TEST(ConfigReaderStreams, SizeLimitIsOneMillionBytes) {
+    test::ScriptedUi ui;
+    test::TempDir dir;
+    // Exactly the limit: read whole, its last line kept although no LF ends it.
+    std::string text(1000000, ' ');
+    text.replace(0, 6, "FIRST\n");
+    text.replace(text.size() - 4, 4, "LAST");
+    dir.WriteFile("ok.cfg", text);
+    StringArray lines;
+    EXPECT_TRUE(LoadLinesFromFile(lines, dir.InternalPath("ok.cfg")));
+    EXPECT_EQ(lines, (StringArray{"FIRST", "LAST"}));
+    EXPECT_TRUE(ui.Failures().empty());
+
+    dir.WriteFile("big.cfg", text + "X");
+    lines.clear();
+    EXPECT_FALSE(LoadLinesFromFile(lines, dir.InternalPath("big.cfg")));
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(ui.Failures(), (std::vector<std::string>{dir.NativePath("big.cfg") + " is too big\r\n"}));
+}
+
+TEST(ConfigReaderStreams, MemoryStreamsAndNulBytes) {
+    test::ScriptedUi ui;
+    MemStream memory;
+    const char raw[] = "Name = A\r\nB\0C\r\nD\r\n";
+    const std::string text(raw, sizeof(raw) - 1);
+    ASSERT_TRUE(memory.Write(text.data(), static_cast<uint32_t>(text.size())));
+    // The reader rewinds first, wherever the stream stands.
+    StringArray lines = {"kept"};
+    EXPECT_TRUE(LoadLinesFromStream(lines, memory));
+    EXPECT_EQ(lines, (StringArray{"kept", "Name A", "B"}));
+
+    MemStream big;
+    const std::string block(1000001, 'x');
+    ASSERT_TRUE(big.Write(block.data(), static_cast<uint32_t>(block.size())));
+    lines.clear();
+    EXPECT_FALSE(LoadLinesFromStream(lines, big));
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(ui.Failures(), (std::vector<std::string>{"MEM is too big\r\n"}));
+
+    std::vector<char> buffer;
+    MemStream empty;
+    EXPECT_TRUE(ReadWholeStream(empty, buffer));
+    EXPECT_EQ(buffer, std::vector<char>{'\0'});
+}
+
+TEST(ConfigReaderStreams, UnopenableFileIsSilent) {
+    test::ScriptedUi ui;
+    test::TempDir dir;
+    StringArray lines;
+    EXPECT_FALSE(LoadLinesFromFile(lines, dir.InternalPath("missing.cfg")));
+    EXPECT_FALSE(LoadLinesFromFile(lines, dir.Internal()));
+    EXPECT_TRUE(ui.Failures().empty());
+    // Letter case of the name does not matter.
+    dir.WriteFile("Body.CFG", "Name Moon");
+    EXPECT_TRUE(LoadLinesFromFile(lines, dir.InternalPath("body.cfg")));
+    EXPECT_EQ(lines, (StringArray{"Name Moon"}));
 }
 
 } // namespace
