@@ -1,6 +1,7 @@
 // Padforge: the program. Starts wx, pins the numeric locale so that no number is ever
 // written with a decimal comma, installs the wx ui hooks and runs the application.
 #include "document/file_manager.h"
+#include "foundation/ui/wx_ui_hooks.h"
 
 #include <wx/app.h>
 
@@ -13,10 +14,20 @@ public:
     bool OnInit() override {
         // GTK switches the process locale to the desktop's; numbers must stay "C".
         std::setlocale(LC_NUMERIC, "C");
+        previous_hooks_ = pf::SetUiHooks(&hooks_);
         return true;
     }
     // Until the main dialog exists the program has nothing to show and ends at once.
     int OnRun() override { return 0; }
+    int OnExit() override {
+        // Failures reported while wx shuts down go to stderr, not to a dead dialog.
+        pf::SetUiHooks(previous_hooks_);
+        return wxApp::OnExit();
+    }
+
+private:
+    pf::WxUiHooks hooks_;
+    pf::UiHooks* previous_hooks_ = nullptr;
 };
 
 } // namespace

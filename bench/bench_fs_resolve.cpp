@@ -12,14 +12,16 @@
 namespace {
 
 class LargeFolder {
-public:
+  public:
     LargeFolder() {
         char pattern[] = "/tmp/padforge-bench-XXXXXX";
-        if (mkdtemp(pattern) == nullptr) std::abort();
+        if (mkdtemp(pattern) == nullptr)
+            std::abort();
         native_ = pattern;
         for (int i = 0; i < 10000; ++i) {
             std::string name = native_ + "/Entry_" + std::to_string(i) + ".cfg";
-            if (FILE* f = std::fopen(name.c_str(), "w")) std::fclose(f);
+            if (FILE* f = std::fopen(name.c_str(), "w"))
+                std::fclose(f);
         }
     }
     ~LargeFolder() {
@@ -28,7 +30,7 @@ public:
     }
     std::string Internal() const { return pf::fs::ToInternal(native_) + "\\"; }
 
-private:
+  private:
     std::string native_;
 };
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,9 +19,11 @@ char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - '
 
 bool EqualsNoCase(const std::string& a, const char* b) {
     size_t n = std::strlen(b);
-    if (a.size() != n) return false;
+    if (a.size() != n)
+        return false;
     for (size_t i = 0; i < n; ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+        if (FoldAscii(a[i]) != FoldAscii(b[i]))
+            return false;
     }
     return true;
 }
@@ -36,7 +38,8 @@ bool EntryExists(const std::string& native) {
 // regard to ASCII case, the first in byte order; false when none does.
 bool FindNoCase(const std::string& folder, const std::string& name, std::string& found) {
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (dir == nullptr) return false;
+    if (dir == nullptr)
+        return false;
     bool any = false;
     while (struct dirent* e = ::readdir(dir)) {
         if (EqualsNoCase(name, e->d_name) && (!any || std::strcmp(e->d_name, found.c_str()) < 0)) {
@@ -48,9 +51,7 @@ bool FindNoCase(const std::string& folder, const std::string& name, std::string&
     return any;
 }
 
-bool Resolved(const std::string& path, std::string& native) {
-    return Resolve(path, native);
-}
+bool Resolved(const std::string& path, std::string& native) { return Resolve(path, native); }
 
 // The process umask, read without changing it where the kernel reports it.
 mode_t CurrentUmask() {
@@ -118,7 +119,8 @@ bool Resolve(const std::string& internal, std::string& native) {
             }
         }
         out += comp;
-        if (slash == std::string::npos) break;
+        if (slash == std::string::npos)
+            break;
         out += '/';
         pos = slash + 1;
     }
@@ -160,7 +162,8 @@ bool CreateDirectory(const std::string& path) {
 
 bool CreateDirectories(const std::string& path) {
     std::string native;
-    if (!Resolved(path, native) || native.empty()) return false;
+    if (!Resolved(path, native) || native.empty())
+        return false;
     // Make each missing prefix in turn, reusing folders that resolution matched.
     for (size_t pos = native.find('/', 1); pos != std::string::npos;
          pos = native.find('/', pos + 1)) {
@@ -178,17 +181,21 @@ bool RemoveFile(const std::string& path) {
     if (!Resolved(path, native) || native.empty() || ::lstat(native.c_str(), &st) != 0) {
         return false;
     }
-    if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) return false;
+    if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+        return false;
     return ::unlink(native.c_str()) == 0;
 }
 
 bool RemoveEmptyDirectory(const std::string& path) {
     std::string native;
-    if (!Resolved(path, native) || native.empty()) return false;
+    if (!Resolved(path, native) || native.empty())
+        return false;
     // A trailing '/' would make lstat follow a link to a folder.
-    while (native.size() > 1 && native.back() == '/') native.pop_back();
+    while (native.size() > 1 && native.back() == '/')
+        native.pop_back();
     struct stat st;
-    if (::lstat(native.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+    if (::lstat(native.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return false;
     return ::rmdir(native.c_str()) == 0;
 }
 
@@ -217,12 +224,15 @@ bool Equivalent(const std::string& a, const std::string& b) {
 bool List(const std::string& folder, std::vector<DirEntry>& entries) {
     entries.clear();
     std::string native;
-    if (!Resolved(folder, native) || native.empty()) return false;
+    if (!Resolved(folder, native) || native.empty())
+        return false;
     DIR* dir = ::opendir(native.c_str());
-    if (dir == nullptr) return false;
+    if (dir == nullptr)
+        return false;
     std::string base = native.back() == '/' ? native : native + "/";
     while (struct dirent* e = ::readdir(dir)) {
-        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
+        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0)
+            continue;
         std::string full = base + e->d_name;
         EntryKind kind = EntryKind::Other;
         struct stat st;
@@ -250,6 +260,37 @@ bool List(const std::string& folder, std::vector<DirEntry>& entries) {
     return true;
 }
 
+bool ReadFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    std::string native;
+    if (!Resolved(path, native) || native.empty())
+        return false;
+    int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            bytes.clear();
+            return false;
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
 bool WriteTime(const std::string& path, uint64_t& time) {
     std::string native;
     struct stat st;
@@ -267,7 +308,8 @@ bool TempFileWriter::Open(const std::string& target) {
     Discard();
     failed_ = false;
     std::string native;
-    if (!Resolve(target, native) || native.empty() || native.back() == '/') return false;
+    if (!Resolve(target, native) || native.empty() || native.back() == '/')
+        return false;
     // Replacing a link replaces the file it names, not the link.
     struct stat st;
     if (::lstat(native.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
@@ -276,10 +318,13 @@ bool TempFileWriter::Open(const std::string& target) {
             std::free(real);
         }
     }
-    if (::stat(native.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;
+    if (::stat(native.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        return false;
     std::string pattern = native + ".pf-tmp-XXXXXX";
-    int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return false;
+    // Close-on-exec, so programs started meanwhile do not hold the file open.
+    int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
     fd_ = fd;
     temp_native_ = pattern;
     target_native_ = native;
@@ -294,7 +339,8 @@ bool TempFileWriter::Write(const void* data, size_t size) {
     const char* p = static_cast<const char*>(data);
     while (size > 0) {
         ssize_t n = ::write(fd_, p, size);
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n <= 0) {
             failed_ = true;
             return false;
@@ -306,19 +352,22 @@ bool TempFileWriter::Write(const void* data, size_t size) {
 }
 
 bool TempFileWriter::Commit() {
-    if (fd_ < 0) return false;
+    if (fd_ < 0)
+        return false;
     if (failed_) {
         Discard();
         return false;
     }
     struct stat st;
-    mode_t mode = ::stat(target_native_.c_str(), &st) == 0 ? (st.st_mode & 07777)
-                                                            : (0666 & ~CurrentUmask());
+    mode_t mode =
+        ::stat(target_native_.c_str(), &st) == 0 ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
     bool ok = ::fchmod(fd_, mode) == 0;
     ok = (::close(fd_) == 0) && ok;
     fd_ = -1;
-    if (ok) ok = ::rename(temp_native_.c_str(), target_native_.c_str()) == 0;
-    if (!ok) ::unlink(temp_native_.c_str());
+    if (ok)
+        ok = ::rename(temp_native_.c_str(), target_native_.c_str()) == 0;
+    if (!ok)
+        ::unlink(temp_native_.c_str());
     temp_native_.clear();
     return ok;
 }

@@ -44,6 +44,9 @@ struct DirEntry {
 // The entries of a folder without "." and "..", in byte order of their names.
 bool List(const std::string& folder, std::vector<DirEntry>& entries);
 
+// Reads a whole regular file; false when it cannot be read (bytes then empty).
+bool ReadFile(const std::string& path, std::string& bytes);
+
 // st_mtim as the platform file time: (sec + 11644473600) * 10^7 + nsec / 100.
 bool WriteTime(const std::string& path, uint64_t& time);
 
@@ -51,7 +54,7 @@ bool WriteTime(const std::string& path, uint64_t& time);
 // ("<target name>.pf-tmp-XXXXXX"), which Commit() renames over the target. A writer
 // destroyed without Commit(), or after a failed write, removes its temporary file.
 class TempFileWriter {
-public:
+  public:
     TempFileWriter() = default;
     ~TempFileWriter();
     TempFileWriter(const TempFileWriter&) = delete;
@@ -71,7 +74,7 @@ public:
     void Discard();
     const std::string& TempNativePath() const { return temp_native_; }
 
-private:
+  private:
     int fd_ = -1;
     bool failed_ = false;
     std::string temp_native_;

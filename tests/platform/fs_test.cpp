@@ -22,7 +22,8 @@ std::vector<std::string> NativeNames(const std::string& folder) {
     if (DIR* d = opendir(folder.c_str())) {
         while (dirent* e = readdir(d)) {
             std::string n = e->d_name;
-            if (n != "." && n != "..") names.push_back(n);
+            if (n != "." && n != "..")
+                names.push_back(n);
         }
         closedir(d);
     }
@@ -54,8 +55,8 @@ TEST(FsResolve, MatchesComponentsWithoutRegardToCase) {
         {"Sim\\config\\EARTH.cfg", "Sim/Config/Earth.cfg"},
         {"Sim\\Config\\Earth.cfg", "Sim/Config/Earth.cfg"},
         {"SIM\\CONFIG\\", "Sim/Config/"},
-        {"sim\\config\\Moon.cfg", "Sim/Config/Moon.cfg"},       // last missing, kept
-        {"sim\\Missing\\earth.cfg", "Sim/Missing/earth.cfg"},   // rest kept as given
+        {"sim\\config\\Moon.cfg", "Sim/Config/Moon.cfg"},     // last missing, kept
+        {"sim\\Missing\\earth.cfg", "Sim/Missing/earth.cfg"}, // rest kept as given
         {"sim\\.\\config\\..\\CONFIG\\earth.CFG", "Sim/./Config/../Config/Earth.cfg"},
         {"sim\\\\config\\earth.cfg", "Sim//Config/Earth.cfg"},
     };
@@ -145,10 +146,11 @@ TEST(FsEntries, KindsRemovalAndLinks) {
     std::vector<fs::DirEntry> entries;
     ASSERT_TRUE(fs::List(dir.Internal(), entries));
     std::vector<std::pair<std::string, fs::EntryKind>> got;
-    for (const auto& e : entries) got.emplace_back(e.name, e.kind);
+    for (const auto& e : entries)
+        got.emplace_back(e.name, e.kind);
     std::vector<std::pair<std::string, fs::EntryKind>> want = {
-        {"d", fs::EntryKind::Folder},         {"dangling", fs::EntryKind::Other},
-        {"f.txt", fs::EntryKind::File},       {"ld", fs::EntryKind::LinkToFolder},
+        {"d", fs::EntryKind::Folder},      {"dangling", fs::EntryKind::Other},
+        {"f.txt", fs::EntryKind::File},    {"ld", fs::EntryKind::LinkToFolder},
         {"lf", fs::EntryKind::LinkToFile},
     };
     EXPECT_EQ(got, want);
@@ -163,10 +165,10 @@ TEST(FsEntries, KindsRemovalAndLinks) {
     EXPECT_FALSE(fs::Exists(dir.InternalPath("dangling")));
     EXPECT_TRUE(fs::IsSymlink(dir.InternalPath("dangling")));
 
-    EXPECT_FALSE(fs::RemoveEmptyDirectory(dir.InternalPath("ld")));  // never follows
+    EXPECT_FALSE(fs::RemoveEmptyDirectory(dir.InternalPath("ld"))); // never follows
     EXPECT_FALSE(fs::RemoveEmptyDirectory(dir.InternalPath("ld\\")));
     EXPECT_FALSE(fs::RemoveFile(dir.InternalPath("d")));
-    EXPECT_TRUE(fs::RemoveFile(dir.InternalPath("LD")));               // the link only
+    EXPECT_TRUE(fs::RemoveFile(dir.InternalPath("LD"))); // the link only
     EXPECT_TRUE(fs::RemoveFile(dir.InternalPath("lf")));
     EXPECT_TRUE(fs::RemoveFile(dir.InternalPath("dangling")));
     EXPECT_TRUE(dir.Exists("d"));
@@ -206,6 +208,7 @@ TEST(FsTempFileWriter, CommitReplacesTheTargetAndKeepsItsMode) {
     ASSERT_TRUE(writer.Open(dir.InternalPath("data.CFG")));
     const std::string temp = writer.TempNativePath();
     EXPECT_EQ(temp.substr(0, temp.size() - 6), dir.NativePath("Data.cfg.pf-tmp-"));
+    EXPECT_NE(fcntl(writer.Fd(), F_GETFD) & FD_CLOEXEC, 0); // not inherited by children
     ASSERT_TRUE(writer.Write("new content", 11));
     EXPECT_EQ(dir.ReadFile("Data.cfg"), "old"); // untouched until the commit
     ASSERT_TRUE(writer.Commit());

@@ -1,0 +1,20 @@
+#pragma once
+// The wx answers to what core code asks of the person at the screen.
+#include "foundation/ui_hooks.h"
+
+namespace pf {
+
+class WxUiHooks : public UiHooks {
+public:
+    // Shows the "Failure Message" dialog; true when it was left with the box ticked.
+    bool ShowFailure(const std::string& text) override;
+    // A wxMessageDialog with the given caption, owned by the active top-level window.
+    MessageAnswer MessageBox(const std::string& text, const std::string& caption,
+                             MessageButtons buttons, MessageIcon icon) override;
+};
+
+// What a message dialog's result means for a box with these buttons: a box closed
+// without a choice answers as ClosedBoxAnswer says.
+MessageAnswer AnswerFromDialogResult(int result, MessageButtons buttons);
+
+} // namespace pf
