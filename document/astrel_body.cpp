@@ -1,6 +1,7 @@
 #include "document/astrel_body.h"
 
 #include "document/file_manager.h"
+#include "foundation/text.h"
 #include "objects/simulator_config.h"
 #include "tiles/lat_lon.h"
 
@@ -51,7 +52,7 @@ bool AstrelBody::Load(const std::string& bodyName) {
 
 bool AstrelBody::FindInCache() {
     for (const AstrelBody& entry : BodyCache::Entries()) {
-        if (EqualsNoCaseAscii(entry.name, name)) {
+        if (CStringEqualsNoCase(entry.name, name)) {
             *this = entry;
             return true;
         }
@@ -75,18 +76,17 @@ double AstrelBody::GetMetresPerDegreeLongitude(double latitude) const {
     return std::fabs(std::cos(latitude * kPi / 180.0)) * GetMetresPerDegree();
 }
 
-SurfaceOffset AstrelBody::GetSurfaceOffset(const LatLon& a, const LatLon& b) const {
-    SurfaceOffset offset;
-    offset.east = (a.GetLongitude() - b.GetLongitude()) *
-                  GetMetresPerDegreeLongitude(b.GetLatitude());
-    offset.north = (a.GetLatitude() - b.GetLatitude()) * GetMetresPerDegree();
-    offset.up = 0.0;
+Point3 AstrelBody::GetSurfaceOffset(const LatLon& a, const LatLon& b) const {
+    Point3 offset;
+    offset.x = (a.GetLongitude() - b.GetLongitude()) * GetMetresPerDegreeLongitude(b.GetLatitude());
+    offset.y = (a.GetLatitude() - b.GetLatitude()) * GetMetresPerDegree();
+    offset.z = 0.0;
     return offset;
 }
 
 bool StartsWithAnyName(const std::string& text, const StringArray& names) {
     for (const std::string& name : names) {
-        if (text.size() > name.size() && BeginsWithNoCaseAscii(text, name))
+        if (CStringStartsWithCString(text, name))
             return true;
     }
     return false;
@@ -94,7 +94,7 @@ bool StartsWithAnyName(const std::string& text, const StringArray& names) {
 
 bool ContainsNameNoCase(const std::string& text, const StringArray& names) {
     for (const std::string& name : names) {
-        if (EqualsNoCaseAscii(text, name))
+        if (CStringEqualsNoCase(text, name))
             return true;
     }
     return false;
@@ -107,7 +107,7 @@ bool ReadBodyNames(const std::string& path, StringArray& names) {
     names.clear();
     bool added = false;
     for (const std::string& line : lines) {
-        const bool planet = line.size() > 6 && BeginsWithNoCaseAscii(line, "planet");
+        const bool planet = CStringStartsWith(line, "planet");
         if (!planet && !StartsWithAnyName(line, names))
             continue;
         const size_t blank = line.rfind(' ');
@@ -133,7 +133,7 @@ bool ReadSurfBaseDirs(const std::string& path, StringArray& folders, const std::
     }
     const size_t before = folders.size();
     for (const std::string& line : block) {
-        if (line.size() > 4 && BeginsWithNoCaseAscii(line, "dir "))
+        if (CStringStartsWith(line, "dir "))
             folders.push_back(line.substr(4));
     }
     if (folders.size() == before)

@@ -2,6 +2,7 @@
 // Celestial bodies: a body's name, radius and mass as its configuration file in the
 // simulator's configuration folder gives them, read once per run through a process-wide
 // cache, and the sphere measures that turn surface degrees into metres.
+#include "foundation/geometry.h"
 #include "objects/config_reader.h"
 
 #include <string>
@@ -14,13 +15,6 @@ class LatLon;
 // Earth's values: where a body's file cannot be read, the body keeps these.
 inline constexpr double kEarthRadius = 6371010.0;
 inline constexpr double kEarthMass = 5.973698968e24;
-
-// Metres of one point from another on the surface: east, north, up (always 0).
-struct SurfaceOffset {
-    double east = 0.0;
-    double north = 0.0;
-    double up = 0.0;
-};
 
 class AstrelBody {
 public:
@@ -40,8 +34,9 @@ public:
     double GetCircumference() const;
     double GetMetresPerDegree() const;
     double GetMetresPerDegreeLongitude(double latitude) const;
-    // Offset of a from b; b's latitude scales the longitude difference.
-    SurfaceOffset GetSurfaceOffset(const LatLon& a, const LatLon& b) const;
+    // Metres of a from b: x east, y north, z 0; b's latitude scales the longitude
+    // difference.
+    Point3 GetSurfaceOffset(const LatLon& a, const LatLon& b) const;
 
     bool loaded = false;
     std::string name;

@@ -24,15 +24,12 @@ bool EqualNoCaseN(const char* a, const char* b, size_t n) {
     return true;
 }
 
-} // namespace
-
-bool EqualsNoCaseAscii(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && EqualNoCaseN(a.data(), b.data(), a.size());
-}
-
-bool BeginsWithNoCaseAscii(const std::string& text, const std::string& prefix) {
+// Unlike the strict starts-with test of the text helpers, a text equal to the prefix counts.
+bool BeginsWithNoCase(const std::string& text, const std::string& prefix) {
     return text.size() >= prefix.size() && EqualNoCaseN(text.data(), prefix.data(), prefix.size());
 }
+
+} // namespace
 
 void NormaliseText(std::string& text) {
     for (char& c : text) {
@@ -135,10 +132,10 @@ bool ExtractSection(StringArray& out, const StringArray& lines, const std::strin
     bool found = false;
     for (const std::string& line : lines) {
         if (!found) {
-            found = EqualsNoCaseAscii(line, begin);
+            found = CStringEqualsNoCase(line, begin);
             continue;
         }
-        if (EqualsNoCaseAscii(line, end))
+        if (CStringEqualsNoCase(line, end))
             break;
         out.push_back(line);
     }
@@ -148,7 +145,7 @@ bool ExtractSection(StringArray& out, const StringArray& lines, const std::strin
 bool FindNameLine(std::string& out, const StringArray& lines) {
     static const std::string kName = "name ";
     for (const std::string& line : lines) {
-        if (line.size() > kName.size() && BeginsWithNoCaseAscii(line, kName)) {
+        if (CStringStartsWithCString(line, kName)) {
             out = line.substr(kName.size());
             return true;
         }
@@ -165,7 +162,7 @@ bool FindKeyedLine(std::string& out, const std::string& key, const StringArray& 
         trimmed.pop_back();
     for (const std::string& line : lines) {
         // A line equal to the key counts: a new base carries keys with empty values.
-        if (!BeginsWithNoCaseAscii(line, trimmed))
+        if (!BeginsWithNoCase(line, trimmed))
             continue;
         if (line.size() > key.size())
             out = line.substr(key.size());
@@ -212,7 +209,7 @@ void CollectObjectGroups(ObjectGroupList& groups, const StringArray& lines) {
     ExtractSection(section, lines, "BEGIN_OBJECTLIST", "END_OBJECTLIST");
     ObjectGroup current;
     for (const std::string& line : section) {
-        if (EqualsNoCaseAscii(line, "END")) {
+        if (CStringEqualsNoCase(line, "END")) {
             if (!current.empty())
                 groups.push_back(std::move(current));
             current.clear();

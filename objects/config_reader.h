@@ -55,9 +55,4 @@ bool ParseFloatList(std::vector<float>& values, const std::string& line);
 // The object groups of the BEGIN_OBJECTLIST section, in file order.
 void CollectObjectGroups(ObjectGroupList& groups, const StringArray& lines);
 
-// ASCII-only case folding on the bytes as read.
-bool EqualsNoCaseAscii(const std::string& a, const std::string& b);
-// True when text begins with prefix (equal length allowed), case ignored.
-bool BeginsWithNoCaseAscii(const std::string& text, const std::string& prefix);
-
 } // namespace pf

@@ -29,7 +29,7 @@ bool FindConfigValue(std::string& line, const std::string& key, const std::strin
     if (!LoadLinesFromFile(lines, path))
         return false;
     for (const std::string& candidate : lines) {
-        if (candidate.size() > key.size() && BeginsWithNoCaseAscii(candidate, key)) {
+        if (CStringStartsWithCString(candidate, key)) {
             line = candidate;
             return true;
         }
@@ -100,7 +100,7 @@ bool ReadBodyFile(AstrelBody& body, const std::string& path) {
             static const char* const kKeys[] = {"Name", "Mass", "Size"};
             bool* have = key == 0 ? &haveName : key == 1 ? &haveMass : &haveSize;
             const std::string keyText = kKeys[key];
-            if (*have || line.size() <= keyText.size() || !BeginsWithNoCaseAscii(line, keyText))
+            if (*have || !CStringStartsWithCString(line, keyText))
                 continue;
             SplitBySpace(tokens, line);
             if (tokens.size() < 2)

@@ -63,17 +63,17 @@ TEST(AstrelBodyRecord, SphereMeasures) {
                      earth.GetMetresPerDegreeLongitude(45.0));
 
     const LatLon b(10.0, 60.0);
-    SurfaceOffset self = earth.GetSurfaceOffset(b, b);
-    EXPECT_EQ(self.east, 0.0);
-    EXPECT_EQ(self.north, 0.0);
-    EXPECT_EQ(self.up, 0.0);
-    SurfaceOffset north = earth.GetSurfaceOffset(LatLon(10.0, 61.0), b);
-    EXPECT_EQ(north.east, 0.0);
-    EXPECT_DOUBLE_EQ(north.north, perDegree);
+    Point3 self = earth.GetSurfaceOffset(b, b);
+    EXPECT_EQ(self.x, 0.0);
+    EXPECT_EQ(self.y, 0.0);
+    EXPECT_EQ(self.z, 0.0);
+    Point3 north = earth.GetSurfaceOffset(LatLon(10.0, 61.0), b);
+    EXPECT_EQ(north.x, 0.0);
+    EXPECT_DOUBLE_EQ(north.y, perDegree);
     // b's latitude, not a mean latitude, scales the longitude difference.
-    SurfaceOffset east = earth.GetSurfaceOffset(LatLon(12.0, 0.0), b);
-    EXPECT_NEAR(east.east, 2.0 * perDegree / 2.0, 1e-6);
-    EXPECT_DOUBLE_EQ(east.north, -60.0 * perDegree);
+    Point3 east = earth.GetSurfaceOffset(LatLon(12.0, 0.0), b);
+    EXPECT_NEAR(east.x, 2.0 * perDegree / 2.0, 1e-6);
+    EXPECT_DOUBLE_EQ(east.y, -60.0 * perDegree);
 }
 
 TEST_F(BodyTest, LoadReadsOnceAndKeepsTheCachedLetterCase) {
