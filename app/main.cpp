@@ -10,7 +10,7 @@
 namespace {
 
 class PadforgeApp : public wxApp {
-public:
+  public:
     bool OnInit() override {
         // GTK switches the process locale to the desktop's; numbers must stay "C".
         std::setlocale(LC_NUMERIC, "C");
@@ -25,7 +25,7 @@ public:
         return wxApp::OnExit();
     }
 
-private:
+  private:
     pf::WxUiHooks hooks_;
     pf::UiHooks* previous_hooks_ = nullptr;
 };

@@ -56,8 +56,10 @@ double WrapAngle360(double x) {
 
 double VectorAngleRadians(double x, double y) {
     if (x == 0.0) {
-        if (y > 0.0) return kPi / 2.0;
-        if (y < 0.0) return 3.0 * kPi / 2.0;
+        if (y > 0.0)
+            return kPi / 2.0;
+        if (y < 0.0)
+            return 3.0 * kPi / 2.0;
         return 0.0;
     }
     double t = std::atan(std::fabs(y) / std::fabs(x));
@@ -74,6 +76,10 @@ double DirectionAngle(double x1, double y1, double x2, double y2) {
 }
 
 double DirectionAngle(const Point2& from, const Point2& to) {
+    return DirectionAngle(from.x, from.y, to.x, to.y);
+}
+
+double DirectionAngle(const Point3& from, const Point3& to) {
     return DirectionAngle(from.x, from.y, to.x, to.y);
 }
 

@@ -9,7 +9,7 @@ namespace pf {
 // One double used for lengths and angles. Comparisons are plain double comparisons, so
 // NaN compares false everywhere.
 class ScalarValue {
-public:
+  public:
     ScalarValue() = default;
     explicit ScalarValue(double v) : value(v) {}
 
@@ -68,6 +68,7 @@ struct Point3 {
 // Direction from the first point to the second, in degrees.
 double DirectionAngle(double x1, double y1, double x2, double y2);
 double DirectionAngle(const Point2& from, const Point2& to);
+double DirectionAngle(const Point3& from, const Point3& to); // z ignored
 // Turns (x, y) about the origin by angle radians (polar form; the origin stays).
 void RotatePointXY(double& x, double& y, double angle);
 double Distance3(const Point3& p, const Point3& q);

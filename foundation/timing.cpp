@@ -1,12 +1,11 @@
 #include "foundation/timing.h"
 
+#include "foundation/text.h"
 #include "foundation/ui_hooks.h"
 #include "platform/clock.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <string>
 
 namespace pf {
 
@@ -20,16 +19,6 @@ struct TimerState {
 };
 
 TimerState g_timer;
-
-// "%f" without the C locale: six decimals, '.' as the point.
-std::string FixedSix(double v) {
-    char buf[400];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 6);
-    if (ec != std::errc()) {
-        return "0.000000";
-    }
-    return std::string(buf, end);
-}
 
 } // namespace
 
@@ -49,7 +38,7 @@ void TimerFuncs::StopTimer() {
 
 void TimerFuncs::EndTimer() {
     double ms = static_cast<double>(g_timer.best) / static_cast<double>(g_timer.frequency) * 1000.0;
-    ShowMessageBox(FixedSix(ms) + "\r\n", "TimerFuncs::EndTimer()", MessageButtons::Ok,
+    ShowMessageBox(FormatString("%f\r\n", ms), "TimerFuncs::EndTimer()", MessageButtons::Ok,
                    MessageIcon::None);
 }
 
@@ -60,8 +49,10 @@ void Delay::Set(uint32_t new_ms, uint32_t new_minimum, uint32_t new_maximum) {
 }
 
 void Delay::Clamp() {
-    if (ms > maximum) ms = maximum;
-    if (ms < minimum) ms = minimum;
+    if (ms > maximum)
+        ms = maximum;
+    if (ms < minimum)
+        ms = minimum;
 }
 
 void Delay::ClampFrom(double value) {
@@ -70,8 +61,10 @@ void Delay::ClampFrom(double value) {
         return;
     }
     value = std::trunc(value);
-    if (value > maximum) value = maximum;
-    if (value < minimum) value = minimum;
+    if (value > maximum)
+        value = maximum;
+    if (value < minimum)
+        value = minimum;
     ms = static_cast<uint32_t>(value);
 }
 
@@ -87,9 +80,7 @@ void Delay::SleepAboveMinimum() {
     }
 }
 
-void Delay::Scale(double factor) {
-    ClampFrom(static_cast<double>(ms) * factor);
-}
+void Delay::Scale(double factor) { ClampFrom(static_cast<double>(ms) * factor); }
 
 void Delay::Divide(double factor) {
     if (!(factor > 0.0)) {

@@ -8,7 +8,7 @@ namespace pf {
 // Process-wide stopwatch: ResetTimer, then StartTimer/StopTimer around each run, then
 // EndTimer shows the best run in milliseconds.
 class TimerFuncs {
-public:
+  public:
     static void ResetTimer();
     static void StartTimer();
     static void StopTimer();
@@ -31,7 +31,7 @@ struct Delay {
     // ms := trunc(ms / factor), clamped. A factor <= 0 or NaN leaves ms unchanged.
     void Divide(double factor);
 
-private:
+  private:
     void Clamp();
     void ClampFrom(double value);
 };

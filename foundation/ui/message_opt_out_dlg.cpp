@@ -23,8 +23,8 @@ ShowMessageOptOutDlg::ShowMessageOptOutDlg(wxWindow* parent, const std::string& 
     top->Add(message_ctrl_, 1, wxEXPAND | wxALL, margin);
     opt_out_ctrl_ = new wxCheckBox(this, kOptOutId, "Stop showing message until restart");
     top->Add(opt_out_ctrl_, 0, wxLEFT | wxRIGHT, ConvertDialogToPixels(wxSize(11, 0)).x);
-    auto* ok = new wxButton(this, wxID_OK, "OK", wxDefaultPosition,
-                            ConvertDialogToPixels(wxSize(50, 14)));
+    auto* ok =
+        new wxButton(this, wxID_OK, "OK", wxDefaultPosition, ConvertDialogToPixels(wxSize(50, 14)));
     top->Add(ok, 0, wxALL, margin);
     SetSizer(top);
     SetMinClientSize(ConvertDialogToPixels(wxSize(403, 124)));

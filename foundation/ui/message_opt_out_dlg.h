@@ -10,7 +10,7 @@ class wxTextCtrl;
 namespace pf {
 
 class ShowMessageOptOutDlg : public wxDialog {
-public:
+  public:
     static constexpr int kMessageId = 1122;
     static constexpr int kOptOutId = 1091;
 
@@ -23,7 +23,7 @@ public:
     bool GetOptOut() const { return opt_out_; }
     const std::string& GetMessage() const { return message_; }
 
-private:
+  private:
     void OnInitDialog(wxInitDialogEvent& event);
     void OnOk(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);

@@ -52,16 +52,20 @@ bool HasYesNo(MessageButtons buttons) {
 MessageAnswer AnswerFromDialogResult(int result, MessageButtons buttons) {
     switch (result) {
     case wxID_OK:
-        if (!HasYesNo(buttons)) return MessageAnswer::Ok;
+        if (!HasYesNo(buttons))
+            return MessageAnswer::Ok;
         break;
     case wxID_YES:
-        if (HasYesNo(buttons)) return MessageAnswer::Yes;
+        if (HasYesNo(buttons))
+            return MessageAnswer::Yes;
         break;
     case wxID_NO:
-        if (HasYesNo(buttons)) return MessageAnswer::No;
+        if (HasYesNo(buttons))
+            return MessageAnswer::No;
         break;
     case wxID_CANCEL:
-        if (HasCancel(buttons)) return MessageAnswer::Cancel;
+        if (HasCancel(buttons))
+            return MessageAnswer::Cancel;
         break;
     default:
         break;
@@ -74,8 +78,7 @@ bool WxUiHooks::ShowFailure(const std::string& text) { return ShowFailureDialog(
 
 MessageAnswer WxUiHooks::MessageBox(const std::string& text, const std::string& caption,
                                     MessageButtons buttons, MessageIcon icon) {
-    wxMessageDialog dlg(nullptr, ToWx(text), ToWx(caption),
-                        ButtonStyle(buttons) | IconStyle(icon));
+    wxMessageDialog dlg(nullptr, ToWx(text), ToWx(caption), ButtonStyle(buttons) | IconStyle(icon));
     return AnswerFromDialogResult(dlg.ShowModal(), buttons);
 }
 

@@ -5,7 +5,7 @@
 namespace pf {
 
 class WxUiHooks : public UiHooks {
-public:
+  public:
     // Shows the "Failure Message" dialog; true when it was left with the box ticked.
     bool ShowFailure(const std::string& text) override;
     // A wxMessageDialog with the given caption, owned by the active top-level window.

@@ -31,12 +31,9 @@ TEST(ScalarValue, ComparisonsArePlainDoubleComparisons) {
         bool ge, gt, lt, eq;
     };
     const Row rows[] = {
-        {1.0, 2.0, false, false, true, false},
-        {2.0, 1.0, true, true, false, false},
-        {2.0, 2.0, true, false, false, true},
-        {kNaN, 1.0, false, false, false, false},
-        {1.0, kNaN, false, false, false, false},
-        {kNaN, kNaN, false, false, false, false},
+        {1.0, 2.0, false, false, true, false},   {2.0, 1.0, true, true, false, false},
+        {2.0, 2.0, true, false, false, true},    {kNaN, 1.0, false, false, false, false},
+        {1.0, kNaN, false, false, false, false}, {kNaN, kNaN, false, false, false, false},
     };
     for (const Row& r : rows) {
         ScalarValue a(r.a), b(r.b);
@@ -71,8 +68,8 @@ TEST(Angles, ConversionsAndFunctions) {
 
 TEST(Angles, WrapAngle360) {
     const std::pair<double, double> rows[] = {
-        {360.0, 360.0}, {-360.0, 0.0}, {720.0, 0.0},   {400.0, 40.0},   {-400.0, -40.0},
-        {360.5, 0.5},   {-359.5, -359.5}, {0.0, 0.0},  {1080.25, 0.25}, {-720.0, 0.0},
+        {360.0, 360.0}, {-360.0, 0.0},    {720.0, 0.0}, {400.0, 40.0},   {-400.0, -40.0},
+        {360.5, 0.5},   {-359.5, -359.5}, {0.0, 0.0},   {1080.25, 0.25}, {-720.0, 0.0},
     };
     for (auto [in, out] : rows) {
         EXPECT_DOUBLE_EQ(WrapAngle360(in), out) << in;
@@ -84,9 +81,8 @@ TEST(Angles, VectorAngleByQuadrant) {
         double x, y, degrees;
     };
     const Row rows[] = {
-        {1, 0, 0},      {1, 1, 45},    {-1, 1, 135}, {-1, 0, 180}, {-1, -1, 225},
-        {0, -1, 270},   {1, -1, 315},  {0, 1, 90},   {0, 0, 0},    {1, -0.0, 0},
-        {-1, -0.0, 180}, {0, -0.0, 0},
+        {1, 0, 0},    {1, 1, 45}, {-1, 1, 135}, {-1, 0, 180}, {-1, -1, 225},   {0, -1, 270},
+        {1, -1, 315}, {0, 1, 90}, {0, 0, 0},    {1, -0.0, 0}, {-1, -0.0, 180}, {0, -0.0, 0},
     };
     for (const Row& r : rows) {
         EXPECT_NEAR(VectorAngle(r.x, r.y), r.degrees, 1e-12) << r.x << "," << r.y;
@@ -95,6 +91,7 @@ TEST(Angles, VectorAngleByQuadrant) {
     EXPECT_DOUBLE_EQ(VectorAngleRadians(0, -1), 3.0 * kPi / 2.0);
     EXPECT_NEAR(DirectionAngle(1, 1, 0, 1), 180.0, 1e-12);
     EXPECT_NEAR(DirectionAngle(Point2(2, 2), Point2(3, 1)), 315.0, 1e-12);
+    EXPECT_NEAR(DirectionAngle(Point3{2, 2, 9}, Point3{2, 5, -9}), 90.0, 1e-12);
 }
 
 TEST(Angles, RotatePointXY) {
@@ -152,9 +149,17 @@ TEST(GeoRect, SizesContainsAndCorners) {
 
 TEST(GeoRect, ToIntRectAddsHalfAndTruncatesTowardZero) {
     const std::pair<double, int> rows[] = {
-        {1.5, 2}, {-1.5, -1}, {-1.6, -1}, {1.4, 1}, {-0.4, 0}, {-2.5, -2}, {0.0, 0},
+        {1.5, 2},
+        {-1.5, -1},
+        {-1.6, -1},
+        {1.4, 1},
+        {-0.4, 0},
+        {-2.5, -2},
+        {0.0, 0},
         // far-off outlines are clamped rather than overflowing
-        {1e300, INT_MAX}, {-1e300, INT_MIN}, {kNaN, 0},
+        {1e300, INT_MAX},
+        {-1e300, INT_MIN},
+        {kNaN, 0},
     };
     for (auto [value, expected] : rows) {
         GeoRect r{value, value, value, value};
@@ -227,10 +232,10 @@ TEST(Line, IntersectByKind) {
         Line a, b;
         double x, y;
     };
-    const Line diag(0, 0, 1, 1);       // y = x
-    const Line anti(0, 2, 2, 0);       // y = -x + 2
-    const Line horiz(0, 3, 1, 3);      // y = 3
-    const Line vert(-2, 0, -2, 1);     // x = -2
+    const Line diag(0, 0, 1, 1);   // y = x
+    const Line anti(0, 2, 2, 0);   // y = -x + 2
+    const Line horiz(0, 3, 1, 3);  // y = 3
+    const Line vert(-2, 0, -2, 1); // x = -2
     const Row rows[] = {
         {diag, anti, 1, 1},  {anti, diag, 1, 1},   {horiz, vert, -2, 3}, {vert, horiz, -2, 3},
         {diag, horiz, 3, 3}, {diag, vert, -2, -2}, {horiz, anti, -1, 3}, {vert, anti, -2, 4},
@@ -246,9 +251,9 @@ TEST(Line, IntersectByKind) {
 
 TEST(Line, IntersectWithoutOnePointLeavesOutputAsGiven) {
     const std::pair<Line, Line> rows[] = {
-        {Line(0, 0, 1, 1), Line(0, 1, 1, 2)},  // parallel sloped
-        {Line(0, 1, 1, 1), Line(0, 2, 1, 2)},  // two horizontals
-        {Line(1, 0, 1, 1), Line(2, 0, 2, 1)},  // two verticals
+        {Line(0, 0, 1, 1), Line(0, 1, 1, 2)}, // parallel sloped
+        {Line(0, 1, 1, 1), Line(0, 2, 1, 2)}, // two horizontals
+        {Line(1, 0, 1, 1), Line(2, 0, 2, 1)}, // two verticals
     };
     for (const auto& [a, b] : rows) {
         Point2 p(7, -7);
@@ -287,7 +292,8 @@ TEST(Line, PerpendicularThrough) {
 
 Quad Square(double l, double r, double t, double b, double z = 0.0) {
     Quad q = GeoRect{l, r, t, b}.ToQuad();
-    for (Point3& c : q.corners) c.z = z;
+    for (Point3& c : q.corners)
+        c.z = z;
     return q;
 }
 
@@ -352,8 +358,8 @@ TEST(Quad, ContainsPointIsStrictlyInside) {
         bool inside;
     };
     const Row rows[] = {
-        {2, 1, true},   {0.01, 0.01, true}, {0, 1, false}, {4, 1, false}, {2, 0, false},
-        {2, 2, false},  {0, 0, false},      {5, 1, false}, {2, -1, false},
+        {2, 1, true},  {0.01, 0.01, true}, {0, 1, false}, {4, 1, false},  {2, 0, false},
+        {2, 2, false}, {0, 0, false},      {5, 1, false}, {2, -1, false},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(q.ContainsPoint(r.x, r.y), r.inside) << r.x << "," << r.y;

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace pf {
@@ -37,11 +39,20 @@ TEST(RoundToStep, HalvesAwayFromZeroAndTinyStepsIgnored) {
         double v, step, out;
     };
     const Row rows[] = {
-        {7.5, 5, 10},     {-7.5, 5, -10},   {7.4, 5, 5},      {-7.4, 5, -5},
-        {2.5, 5, 5},      {2.4, 5, 0},      {0.26, 0.5, 0.5}, {7.4, 1e-7, 7.4},
-        {7.4, 1e-6, 7.4}, {7.4, -1e-6, 7.4}, {0, 5, 0},
+        {7.5, 5, 10},
+        {-7.5, 5, -10},
+        {7.4, 5, 5},
+        {-7.4, 5, -5},
+        {2.5, 5, 5},
+        {2.4, 5, 0},
+        {0.26, 0.5, 0.5},
+        {7.4, 1e-7, 7.4},
+        {7.4, 1e-6, 7.4},
+        {7.4, -1e-6, 7.4},
+        {0, 5, 0},
         // far beyond 2^63: defined, and already a multiple of the step
-        {1e30, 1, 1e30},  {-1e30, 1, -1e30},
+        {1e30, 1, 1e30},
+        {-1e30, 1, -1e30},
     };
     for (const Row& r : rows) {
         double v = r.v;
@@ -87,22 +98,17 @@ TEST(Delay, ScaleAndDivide) {
         uint32_t out;
     };
     const Row rows[] = {
-        {300, false, 1.5, 450},
-        {300, false, 1.999, 599},      // truncated
-        {300, false, 10.0, 1000},      // clamped to the maximum
-        {300, false, 0.1, 100},        // clamped to the minimum
-        {300, false, -2.0, 100},       // negative products end at the minimum
-        {300, false, 1e300, 1000},     // far beyond uint32: clamped, not converted
-        {300, false, kInf, 1000},
-        {300, false, kNaN, 300},       // unchanged
-        {300, true, 2.0, 150},
-        {301, true, 2.0, 150},
-        {300, true, 1e-300, 1000},
-        {300, true, 0.0, 300},         // unchanged
-        {300, true, -1.0, 300},        // unchanged
-        {300, true, kNaN, 300},        // unchanged
-        {300, true, kInf, 100},
-        {4000000000u, false, 1.0, 1000},
+        {300, false, 1.5, 450},    {300, false, 1.999, 599}, // truncated
+        {300, false, 10.0, 1000},                            // clamped to the maximum
+        {300, false, 0.1, 100},                              // clamped to the minimum
+        {300, false, -2.0, 100},                             // negative products end at the minimum
+        {300, false, 1e300, 1000}, // far beyond uint32: clamped, not converted
+        {300, false, kInf, 1000},  {300, false, kNaN, 300}, // unchanged
+        {300, true, 2.0, 150},     {301, true, 2.0, 150},
+        {300, true, 1e-300, 1000}, {300, true, 0.0, 300}, // unchanged
+        {300, true, -1.0, 300},                           // unchanged
+        {300, true, kNaN, 300},                           // unchanged
+        {300, true, kInf, 100},    {4000000000u, false, 1.0, 1000},
     };
     for (const Row& r : rows) {
         Delay d;
@@ -148,6 +154,24 @@ TEST(TimerFuncs, ResetForgetsEarlierRuns) {
     TimerFuncs::EndTimer();
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_EQ(ui.Messages()[0], "2500.000000\r\n");
+}
+
+TEST(TimerFuncs, EndTimerTextIgnoresADecimalCommaLocale) {
+    std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+    }
+    test::FakeClock clock;
+    test::ScriptedUi ui;
+    ui.AnswerNextMessage(MessageAnswer::Ok);
+    TimerFuncs::ResetTimer();
+    TimerFuncs::StartTimer();
+    clock.AdvanceNs(1500000);
+    TimerFuncs::StopTimer();
+    TimerFuncs::EndTimer();
+    std::setlocale(LC_ALL, previous.c_str());
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages()[0], "1.500000\r\n");
 }
 
 } // namespace

@@ -231,7 +231,7 @@ TEST(ReadString, AcceptsExactlyTenMillionBytes) {
     std::string text;
     ASSERT_TRUE(ReadString(text, m));
     EXPECT_EQ(text.size(), count);
-    EXPECT_EQ(text, body);
+    EXPECT_TRUE(text == body);
 }
 
 TEST(CopyFrom, CopiesInFourKilobyteChunks) {
@@ -256,7 +256,7 @@ TEST(CopyFrom, CopiesInFourKilobyteChunks) {
         ASSERT_TRUE(target.CopyFrom(source));
         EXPECT_EQ(target.writes, c.writes);
         EXPECT_EQ(target.GetPosition(), 0u);
-        EXPECT_EQ(Content(target), Pattern(c.size));
+        EXPECT_TRUE(Content(target) == Pattern(c.size));
     }
 }
 
@@ -281,7 +281,7 @@ TEST(CopyFrom, OntoItselfKeepsTheContent) {
     m.Seek(100, SeekOrigin::Begin);
     EXPECT_TRUE(m.CopyFrom(m));
     EXPECT_EQ(m.GetPosition(), 0u);
-    EXPECT_EQ(Content(m), Pattern(9000));
+    EXPECT_TRUE(Content(m) == Pattern(9000));
 }
 
 TEST(CopyBytes, CopiesFromTheSourcePosition) {

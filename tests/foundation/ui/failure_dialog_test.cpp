@@ -13,7 +13,7 @@ using test::LeaveFailureDialog;
 
 // Installs the wx hooks with the failure flag set, and restores both afterwards.
 class WxHooksTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previous_ = SetUiHooks(&hooks_);
         previous_flag_ = GetShowFailures();
@@ -40,9 +40,9 @@ TEST_F(WxHooksTest, TickAndOkSilencesLaterFailures) {
     // No dialog may appear now; an optional expectation would record one.
     result = true;
     FailureDialogSeen later;
-    wxTEST_DIALOG(result = ShowFailureMessage("second\r\n"),
-                  wxExpectModal<ShowMessageOptOutDlg>(false, LeaveFailureDialog::Ok, &later)
-                      .Optional());
+    wxTEST_DIALOG(
+        result = ShowFailureMessage("second\r\n"),
+        wxExpectModal<ShowMessageOptOutDlg>(false, LeaveFailureDialog::Ok, &later).Optional());
     EXPECT_FALSE(result);
     EXPECT_EQ(later.result, 0) << "a failure was shown after the opt-out";
 }
@@ -115,11 +115,11 @@ TEST(ShowMessageOptOutDlg, OkOnAShownDialogTakesTheTick) {
 
 // Captures what the message dialog was built with, then answers.
 class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
-public:
+  public:
     ExpectMessage(int answer, wxString* text, wxString* caption, long* style)
         : answer_(answer), text_(text), caption_(caption), style_(style) {}
 
-protected:
+  protected:
     int OnInvoked(wxMessageDialog* dlg) const override {
         *text_ = dlg->GetMessage();
         *caption_ = dlg->GetTitle();
@@ -127,7 +127,7 @@ protected:
         return answer_;
     }
 
-private:
+  private:
     int answer_;
     wxString* text_;
     wxString* caption_;
@@ -154,9 +154,9 @@ TEST_F(WxHooksTest, MessageBoxMapsEveryAnswer) {
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(row.buttons) << " " << row.result);
         MessageAnswer answer = MessageAnswer::Ok;
-        wxTEST_DIALOG(answer = ShowMessageBox("Question?", "Caption", row.buttons,
-                                              MessageIcon::Question),
-                      wxExpectModal<wxMessageDialog>(row.result));
+        wxTEST_DIALOG(
+            answer = ShowMessageBox("Question?", "Caption", row.buttons, MessageIcon::Question),
+            wxExpectModal<wxMessageDialog>(row.result));
         EXPECT_EQ(answer, row.answer);
     }
 }
@@ -175,9 +175,9 @@ TEST_F(WxHooksTest, MessageBoxShowsCaptionTextButtonsAndIcon) {
     EXPECT_TRUE(style & wxCANCEL);
     EXPECT_TRUE(style & wxICON_WARNING);
 
-    wxTEST_DIALOG(ShowMessageBox("x", "TimerFuncs::EndTimer()", MessageButtons::Ok,
-                                 MessageIcon::None),
-                  ExpectMessage(wxID_OK, &text, &caption, &style));
+    wxTEST_DIALOG(
+        ShowMessageBox("x", "TimerFuncs::EndTimer()", MessageButtons::Ok, MessageIcon::None),
+        ExpectMessage(wxID_OK, &text, &caption, &style));
     EXPECT_EQ(caption, "TimerFuncs::EndTimer()");
     EXPECT_TRUE(style & wxOK);
     EXPECT_FALSE(style & wxCANCEL);

@@ -22,19 +22,19 @@ struct FailureDialogSeen {
 } // namespace pf::test
 
 template <>
-class wxExpectModal<pf::ShowMessageOptOutDlg>
-    : public wxExpectModalBase<pf::ShowMessageOptOutDlg> {
-public:
+class wxExpectModal<pf::ShowMessageOptOutDlg> : public wxExpectModalBase<pf::ShowMessageOptOutDlg> {
+  public:
     explicit wxExpectModal(bool tick = false,
                            pf::test::LeaveFailureDialog leave = pf::test::LeaveFailureDialog::Ok,
                            pf::test::FailureDialogSeen* seen = nullptr)
         : tick_(tick), leave_(leave), seen_(seen) {}
 
-protected:
+  protected:
     int OnInvoked(pf::ShowMessageOptOutDlg* dlg) const override {
         // A hooked dialog is not shown, so initialise it as showing it would.
         dlg->InitDialog();
-        auto* text = dynamic_cast<wxTextCtrl*>(dlg->FindWindow(pf::ShowMessageOptOutDlg::kMessageId));
+        auto* text =
+            dynamic_cast<wxTextCtrl*>(dlg->FindWindow(pf::ShowMessageOptOutDlg::kMessageId));
         auto* box = dynamic_cast<wxCheckBox*>(dlg->FindWindow(pf::ShowMessageOptOutDlg::kOptOutId));
         if (text == nullptr || box == nullptr) {
             ADD_FAILURE() << "failure dialog lacks its controls";
@@ -70,7 +70,7 @@ protected:
         return dlg->GetReturnCode();
     }
 
-private:
+  private:
     bool tick_;
     pf::test::LeaveFailureDialog leave_;
     pf::test::FailureDialogSeen* seen_;

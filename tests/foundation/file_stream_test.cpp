@@ -1,0 +1,375 @@
+#include "foundation/stream.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace pf {
+namespace {
+
+using test::TempDir;
+
+std::string Pattern(size_t size) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 131 + i / 251) & 0xFF);
+    }
+    return bytes;
+}
+
+// Names in the folder that look like our temporary files.
+std::vector<std::string> TempFilesIn(const std::string& native_folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(native_folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find(".pf-tmp-") != std::string::npos) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+class FileStreamTest : public ::testing::Test {
+protected:
+    TempDir dir;
+};
+
+TEST_F(FileStreamTest, OpenNeedsAnExistingFileUnlessCreating) {
+    const std::string path = dir.InternalPath("missing.cfg");
+    for (uint32_t flags : {kOpenRead, kOpenWrite, kOpenReadWrite}) {
+        FileStream f;
+        EXPECT_FALSE(f.Open(path, flags)) << flags;
+        EXPECT_FALSE(f.IsOpen());
+    }
+    EXPECT_FALSE(dir.Exists("missing.cfg"));
+    FileStream f;
+    EXPECT_FALSE(f.Open("", kOpenRead));
+    EXPECT_FALSE(f.Open(path, 0x3)); // no such access mode
+    EXPECT_FALSE(f.Open(path + std::string(1, '\0') + "x", kOpenCreate | kOpenWrite));
+}
+
+TEST_F(FileStreamTest, RelativePathsStartInTheCurrentFolder) {
+    dir.WriteFile("Config/Earth.cfg", "Size = 1\r\n");
+    test::ScopedCurrentDir here(dir.Native());
+    FileStream f;
+    ASSERT_TRUE(f.Open("config\\EARTH.cfg", kOpenRead)); // other letter case
+    EXPECT_EQ(f.GetFileName(), "EARTH.cfg");
+    std::string line;
+    ASSERT_TRUE(f.ReadLine(line));
+    EXPECT_EQ(line, "Size = 1\r\n");
+}
+
+TEST_F(FileStreamTest, AFolderNeverOpens) {
+    dir.WriteFile("sub/x.txt", "x");
+    const std::string folder = dir.InternalPath("sub");
+    for (uint32_t flags : {kOpenRead, kOpenWrite, kOpenReadWrite, kOpenCreate | kOpenWrite,
+                           kOpenCreate | kOpenReadWrite}) {
+        FileStream f;
+        EXPECT_FALSE(f.Open(folder, flags)) << flags;
+        EXPECT_FALSE(f.Open(folder + "\\", flags)) << flags;
+    }
+    EXPECT_TRUE(TempFilesIn(dir.Native()).empty());
+}
+
+TEST_F(FileStreamTest, CreateWritesBesideTheTargetAndRenamesOnClose) {
+    dir.WriteFile("base.txt", "old content");
+    FileStream f;
+    ASSERT_TRUE(f.Open(dir.InternalPath("base.txt"), kOpenCreate | kOpenWrite));
+    EXPECT_EQ(f.GetFileName(), "base.txt");
+    EXPECT_EQ(f.GetFilePath(), dir.InternalPath("base.txt"));
+    EXPECT_EQ(f.GetLength(), 0u); // the new content starts empty
+    ASSERT_TRUE(f.Write("new", 3));
+    EXPECT_EQ(dir.ReadFile("base.txt"), "old content"); // untouched until the end
+    EXPECT_EQ(TempFilesIn(dir.Native()).size(), 1u);
+    f.Close();
+    EXPECT_FALSE(f.IsOpen());
+    EXPECT_EQ(f.GetFileName(), "");
+    EXPECT_EQ(dir.ReadFile("base.txt"), "new");
+    EXPECT_TRUE(TempFilesIn(dir.Native()).empty());
+}
+
+TEST_F(FileStreamTest, CommitReportsAndTheDestructorCommitsToo) {
+    {
+        FileStream f;
+        ASSERT_TRUE(f.Open(dir.InternalPath("a.dat"), kOpenCreate | kOpenReadWrite));
+        ASSERT_TRUE(f.Write("abc", 3));
+        EXPECT_TRUE(f.Commit());
+        EXPECT_FALSE(f.Commit()); // nothing open any more
+    }
+    EXPECT_EQ(dir.ReadFile("a.dat"), "abc");
+    {
+        PfgFileStream f;
+        ASSERT_TRUE(f.Open(dir.InternalPath("b.dat"), kOpenCreate | kOpenWrite));
+        ASSERT_TRUE(f.Write("xyz", 3));
+    }
+    EXPECT_EQ(dir.ReadFile("b.dat"), "xyz");
+    EXPECT_TRUE(TempFilesIn(dir.Native()).empty());
+}
+
+TEST_F(FileStreamTest, ReplacingKeepsTheOldFilesMode) {
+    dir.WriteFile("m.cfg", "old");
+    ASSERT_EQ(::chmod(dir.NativePath("m.cfg").c_str(), 0640), 0);
+    FileStream f;
+    ASSERT_TRUE(f.Open(dir.InternalPath("m.cfg"), kOpenCreate | kOpenWrite));
+    ASSERT_TRUE(f.Write("new", 3));
+    ASSERT_TRUE(f.Commit());
+    struct stat st;
+    ASSERT_EQ(::stat(dir.NativePath("m.cfg").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST_F(FileStreamTest, AccessModesWithoutCreateWorkInPlace) {
+    dir.WriteFile("f.bin", "abcdef");
+    {
+        FileStream f; // write: overwrites from the start, no truncation
+        ASSERT_TRUE(f.Open(dir.InternalPath("f.bin"), kOpenWrite));
+        char c = 0;
+        EXPECT_FALSE(f.Read(&c, 1));
+        EXPECT_EQ(f.GetLastReadCount(), 0);
+        ASSERT_TRUE(f.Write("XY", 2));
+        EXPECT_TRUE(f.Commit());
+    }
+    EXPECT_EQ(dir.ReadFile("f.bin"), "XYcdef");
+    {
+        FileStream f; // read: no writes
+        ASSERT_TRUE(f.Open(dir.InternalPath("f.bin"), kOpenRead));
+        EXPECT_FALSE(f.Write("Q", 1));
+        EXPECT_EQ(f.GetLength(), 6u);
+    }
+    {
+        FileStream f; // read-write
+        ASSERT_TRUE(f.Open(dir.InternalPath("f.bin"), kOpenReadWrite));
+        char buf[3] = {};
+        ASSERT_TRUE(f.Read(buf, 2));
+        ASSERT_TRUE(f.Write("--", 2));
+        ASSERT_TRUE(f.Read(buf, 2));
+        EXPECT_EQ(std::string(buf, 2), "ef");
+        f.SetLength(3);
+        EXPECT_EQ(f.GetLength(), 3u);
+    }
+    EXPECT_EQ(dir.ReadFile("f.bin"), "XY-");
+    EXPECT_TRUE(TempFilesIn(dir.Native()).empty());
+}
+
+TEST_F(FileStreamTest, ReadCountsWhatCame) {
+    dir.WriteFile("r.txt", "12345");
+    FileStream f;
+    EXPECT_EQ(f.GetLastReadCount(), -1);
+    ASSERT_TRUE(f.Open(dir.InternalPath("r.txt"), kOpenRead));
+    char buf[16];
+    ASSERT_TRUE(f.Read(buf, 2));
+    EXPECT_EQ(f.GetLastReadCount(), 2);
+    EXPECT_FALSE(f.Read(buf, 16));
+    EXPECT_EQ(f.GetLastReadCount(), 3);
+    EXPECT_EQ(std::string(buf, 3), "345");
+    EXPECT_FALSE(f.Read(buf, 1));
+    EXPECT_EQ(f.GetLastReadCount(), 0);
+    f.Seek(-2, SeekOrigin::End);
+    ASSERT_TRUE(f.Read(buf, 2));
+    EXPECT_EQ(std::string(buf, 2), "45");
+    f.Seek(-10, SeekOrigin::Current); // before the start: ignored
+    EXPECT_EQ(f.GetPosition(), 5u);
+}
+
+// Mixed small and large pieces cross the buffer's edges both ways.
+TEST_F(FileStreamTest, BufferedReadsAndWritesMatchTheBytes) {
+    const std::string data = Pattern(300000);
+    const size_t pieces[] = {1, 7, 4096, 65535, 1, 65536, 70000, 13, 100000};
+    {
+        FileStream f;
+        ASSERT_TRUE(f.Open(dir.InternalPath("big.bin"), kOpenCreate | kOpenReadWrite));
+        size_t at = 0;
+        for (size_t i = 0; at < data.size(); ++i) {
+            const size_t n = std::min(pieces[i % std::size(pieces)], data.size() - at);
+            ASSERT_TRUE(f.Write(data.data() + at, static_cast<uint32_t>(n)));
+            at += n;
+            EXPECT_EQ(f.GetLength(), at);
+        }
+        // Change bytes in the middle, then read everything back through the same stream.
+        f.Seek(65530, SeekOrigin::Begin);
+        ASSERT_TRUE(f.Write("0123456789", 10));
+        f.SeekToBegin();
+        std::string back(data.size(), '\0');
+        at = 0;
+        for (size_t i = 3; at < back.size(); ++i) {
+            const size_t n = std::min(pieces[i % std::size(pieces)], back.size() - at);
+            ASSERT_TRUE(f.Read(back.data() + at, static_cast<uint32_t>(n)));
+            at += n;
+        }
+        std::string expected = data;
+        expected.replace(65530, 10, "0123456789");
+        EXPECT_TRUE(back == expected);
+        ASSERT_TRUE(f.Commit());
+    }
+    std::string expected = data;
+    expected.replace(65530, 10, "0123456789");
+    EXPECT_TRUE(dir.ReadFile("big.bin") == expected);
+}
+
+TEST_F(FileStreamTest, WritingPastTheEndLeavesZeros) {
+    FileStream f;
+    ASSERT_TRUE(f.Open(dir.InternalPath("gap.bin"), kOpenCreate | kOpenWrite));
+    ASSERT_TRUE(f.Write("ab", 2));
+    f.Seek(3, SeekOrigin::End);
+    ASSERT_TRUE(f.Write("c", 1));
+    EXPECT_EQ(f.GetLength(), 6u);
+    ASSERT_TRUE(f.Commit());
+    EXPECT_EQ(dir.ReadFile("gap.bin"), std::string("ab\0\0\0c", 6));
+}
+
+TEST_F(FileStreamTest, ReadLineOnFiles) {
+    const struct {
+        std::string content;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"BASE-V2.0\r\nEND\r\n", {"BASE-V2.0\r\n", "END\r\n"}},
+        {"a\r\nno final line end", {"a\r\n", "no final line end"}},
+        {"", {}},
+        {std::string(70000, 'x') + "\n" + "y", {std::string(70000, 'x') + "\n", "y"}},
+    };
+    for (const auto& c : cases) {
+        dir.WriteFile("lines.cfg", c.content);
+        AstrelFileStream f;
+        ASSERT_TRUE(f.Open(dir.InternalPath("lines.cfg"), kOpenRead));
+        std::string line;
+        for (const std::string& expected : c.lines) {
+            ASSERT_TRUE(f.ReadLine(line));
+            EXPECT_EQ(line, expected);
+        }
+        line = "stale";
+        EXPECT_FALSE(f.ReadLine(line));
+        EXPECT_EQ(line, "");
+    }
+}
+
+TEST_F(FileStreamTest, OpenAgainstOpenCreatingFolders) {
+    const std::string path = dir.InternalPath("new\\deeper\\x.cfg");
+    {
+        FileStream f;
+        EXPECT_FALSE(f.Open(path, kOpenCreate | kOpenWrite));
+        EXPECT_FALSE(f.OpenCreatingFolders(path, kOpenWrite)); // without create: just Open
+        EXPECT_FALSE(dir.Exists("new"));
+    }
+    for (uint32_t flags : {kOpenCreate | kOpenWrite, kOpenCreate | kOpenReadWrite}) {
+        SysFileStream f;
+        ASSERT_TRUE(f.OpenCreatingFolders(path, flags));
+        ASSERT_TRUE(f.Write("x", 1));
+        EXPECT_TRUE(f.Commit());
+    }
+    EXPECT_EQ(dir.ReadFile("new/deeper/x.cfg"), "x");
+
+    // A folder that exists in other letter case is reused.
+    dir.WriteFile("config/keep.txt", "k");
+    FileStream f;
+    ASSERT_TRUE(f.OpenCreatingFolders(dir.InternalPath("Config\\New\\y.cfg"),
+                                      kOpenCreate | kOpenWrite));
+    ASSERT_TRUE(f.Write("y", 1));
+    ASSERT_TRUE(f.Commit());
+    EXPECT_EQ(dir.ReadFile("config/New/y.cfg"), "y");
+    EXPECT_FALSE(std::filesystem::exists(dir.NativePath("Config")));
+}
+
+TEST_F(FileStreamTest, CopyFromAndIsSameContentOnFiles) {
+    for (size_t size : {size_t{0}, size_t{4096}, size_t{4097}, size_t{100000}}) {
+        SCOPED_TRACE(size);
+        dir.WriteFile("src.bin", Pattern(size));
+        dir.WriteFile("dst.bin", std::string(200000, 'o'));
+        FileStream src;
+        FileStream dst;
+        ASSERT_TRUE(src.Open(dir.InternalPath("src.bin"), kOpenRead));
+        ASSERT_TRUE(dst.Open(dir.InternalPath("dst.bin"), kOpenReadWrite));
+        EXPECT_FALSE(dst.IsSameContent(src));
+        ASSERT_TRUE(dst.CopyFrom(src));
+        EXPECT_EQ(dst.GetPosition(), 0u);
+        EXPECT_TRUE(dst.IsSameContent(src));
+        MemStream mem;
+        ASSERT_TRUE(mem.CopyFrom(src));
+        EXPECT_TRUE(src.IsSameContent(mem));
+        ASSERT_TRUE(dst.Commit());
+        EXPECT_TRUE(dir.ReadFile("dst.bin") == Pattern(size));
+    }
+}
+
+TEST_F(FileStreamTest, StringsRoundTripThroughAFile) {
+    {
+        FileStream f;
+        ASSERT_TRUE(f.Open(dir.InternalPath("FileManagerV2.dat"), kOpenCreate | kOpenWrite));
+        ASSERT_TRUE(WriteString("C:\\Astrel\\", f));
+        ASSERT_TRUE(WriteString("", f));
+        ASSERT_TRUE(f.Commit());
+    }
+    EXPECT_EQ(dir.ReadFile("FileManagerV2.dat"),
+              std::string("\x0A\0\0\0C:\\Astrel\\\0\0\0\0", 18));
+    FileStream f;
+    ASSERT_TRUE(f.Open(dir.InternalPath("FileManagerV2.dat"), kOpenRead));
+    std::string a;
+    std::string b = "x";
+    ASSERT_TRUE(ReadString(a, f));
+    ASSERT_TRUE(ReadString(b, f));
+    EXPECT_EQ(a, "C:\\Astrel\\");
+    EXPECT_EQ(b, "");
+}
+
+// In a child process: the file-size limit makes writes beyond 64 KiB fail. Exits 0 only
+// when both the reported and the silent path left the old file alone.
+[[noreturn]] void WriteBeyondTheSizeLimit(const std::string& target) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{65536, 65536};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+        _exit(10);
+    }
+    const std::string data = Pattern(300000);
+    {
+        FileStream f;
+        if (!f.Open(target, kOpenCreate | kOpenWrite)) {
+            _exit(11);
+        }
+        bool all_written = true;
+        for (size_t at = 0; at < data.size(); at += 1000) {
+            all_written = f.Write(data.data() + at, 1000) && all_written;
+        }
+        if (all_written) {
+            _exit(12);
+        }
+        if (f.Commit()) {
+            _exit(13);
+        }
+    }
+    {
+        FileStream f; // closed by the destructor after a failed write
+        if (!f.Open(target, kOpenCreate | kOpenWrite)) {
+            _exit(14);
+        }
+        f.Write(data.data(), static_cast<uint32_t>(data.size()));
+    }
+    _exit(0);
+}
+
+TEST_F(FileStreamTest, AFailedCreateModeWriteLeavesTheOldFileWhole) {
+    const std::string old_content = Pattern(1000) + "\r\nEND\r\n";
+    dir.WriteFile("base.cfg", old_content);
+    const std::string target = dir.InternalPath("base.cfg");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        WriteBeyondTheSizeLimit(target);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(dir.ReadFile("base.cfg") == old_content); // byte for byte
+    EXPECT_TRUE(TempFilesIn(dir.Native()).empty());
+}
+
+} // namespace
+} // namespace pf
