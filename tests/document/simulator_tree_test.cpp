@@ -287,6 +287,21 @@ TEST_F(TreeTest, NoSimulatorFolder) {
     EXPECT_TRUE(FileManager::Instance().Installations().empty());
 }
 
+TEST_F(TreeTest, IsBaseInstalledNeverAsks) {
+    // No simulator folder known: false, and no question to the person.
+    EXPECT_FALSE(FileManager::Instance().IsBaseInstalled("Earth\\Base\\Pad.cfg"));
+    EXPECT_TRUE(ui_.Calls().empty());
+    EXPECT_TRUE(FileManager::Instance().Installations().empty());
+
+    const std::string root = MakeTree();
+    EXPECT_FALSE(FileManager::Instance().IsBaseInstalled("Earth\\Base\\Pad.cfg"));
+    ASSERT_EQ(FileManager::Instance().Installations().size(), 1u);
+    FileManager::Instance().Installations().front().AddFile(root + "Config\\Earth\\Base\\Pad.cfg",
+                                                            "Earth\\Base\\Pad.cfg");
+    EXPECT_TRUE(FileManager::Instance().IsBaseInstalled("EARTH\\BASE\\PAD.CFG"));
+    EXPECT_TRUE(ui_.Calls().empty());
+}
+
 TEST_F(TreeTest, Listings) {
     const std::string root = MakeTree();
     home_.Dir().WriteFile("Sim/Config/Earth/Base/Two.cfg", "");
