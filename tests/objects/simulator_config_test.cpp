@@ -102,8 +102,9 @@ TEST(BodyFiles, ReadBodyFileCases) {
         EXPECT_DOUBLE_EQ(body.mass, c.mass) << c.text;
         EXPECT_FALSE(body.loaded);
         EXPECT_EQ(ui.Failures().size(), c.message ? 1u : 0u) << c.text;
-        if (c.message)
+        if (c.message) {
             EXPECT_EQ(ui.Failures()[0], "Error parsing body file\r\n");
+        }
     }
     test::ScriptedUi ui;
     AstrelBody body;
