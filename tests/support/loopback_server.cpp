@@ -138,13 +138,8 @@ void LoopbackServer::Serve(int fd) {
         }
     }
     if (!scripted) {
-        reply.mode = Reply::Mode::CloseAtOnce;
-    }
-    if (reply.mode == Reply::Mode::CloseAtOnce && scripted) {
-        // Reset rather than a polite close, so that the peer's next send fails.
-        linger hard{1, 0};
-        setsockopt(fd, SOL_SOCKET, SO_LINGER, &hard, sizeof(hard));
-        return;
+        reply.mode = Reply::Mode::CutShort;
+        reply.cut_at = 0;
     }
 
     std::string request;
@@ -190,8 +185,12 @@ void LoopbackServer::Serve(int fd) {
             }
         }
         break;
-    case Reply::Mode::CloseAtOnce:
-        break;
+    case Reply::Mode::Reset: {
+        // Reset rather than a polite close, so that the peer's next send fails.
+        linger hard{1, 0};
+        setsockopt(fd, SOL_SOCKET, SO_LINGER, &hard, sizeof(hard));
+        return;
+    }
     }
     shutdown(fd, SHUT_WR);
     // Let the peer read everything before the socket goes (a close with unread input

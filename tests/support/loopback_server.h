@@ -21,8 +21,8 @@ public:
             Whole,      // the bytes in one send, then close
             Fragments,  // the bytes in pieces of fragment bytes, then close
             CutShort,   // the first cut_at bytes, then close
-            Never,      // read the request, then hold the connection open without a word
-            CloseAtOnce // close as soon as the connection is accepted, reading nothing
+            Never,  // read the request, then hold the connection open without a word
+            Reset   // read the request, then reset the connection without a word
         };
         Mode mode = Mode::Whole;
         std::string bytes;
@@ -43,7 +43,7 @@ public:
     std::string HostText() const;
 
     // Replies in the order connections arrive; a connection with no reply left is
-    // answered like Reply::Mode::CloseAtOnce after its request was read.
+    // closed without a word after its request was read.
     void AddReply(Reply reply);
     // The same reply for every connection without a scripted one.
     void SetDefaultReply(Reply reply);

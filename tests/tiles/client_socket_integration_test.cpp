@@ -211,9 +211,10 @@ TEST(ClientSocketReceive, StalledServerTimesOut) {
 TEST(ClientSocketSend, ClosedPeerGivesErrorNotSignal) {
     FakeClock clock;
     LoopbackServer server(1);
-    server.AddReply({LoopbackServer::Reply::Mode::CloseAtOnce, "", 1, 0});
+    server.AddReply({LoopbackServer::Reply::Mode::Reset, "", 1, 0});
     ClientSocket client;
     ASSERT_GE(client.Connect("127.0.0.1", server.Port()), 0);
+    ASSERT_EQ(client.Send("r\r\n\r\n", 5), 5);
     server.Stop(); // the reset has been sent once the server thread is done
     const std::string chunk(1024, 'x');
     long result = 0;
