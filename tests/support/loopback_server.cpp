@@ -91,6 +91,12 @@ std::vector<std::string> LoopbackServer::Requests() const {
     return requests_;
 }
 
+bool LoopbackServer::WaitForRequests(size_t count) const {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return recorded_.wait_for(lock, std::chrono::seconds(5),
+                              [&] { return requests_.size() >= count; });
+}
+
 void LoopbackServer::Stop() {
     stop_ = true;
     if (thread_.joinable()) {
@@ -158,6 +164,7 @@ void LoopbackServer::Serve(int fd) {
         std::lock_guard<std::mutex> lock(mutex_);
         requests_.push_back(request);
     }
+    recorded_.notify_all();
 
     switch (reply.mode) {
     case Reply::Mode::Whole:

@@ -4,6 +4,7 @@
 // answers with the next scripted reply. It stops by itself after its accept limit or its
 // life time, and at destruction.
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -50,6 +51,8 @@ public:
 
     int Connections() const { return connections_.load(); }
     std::vector<std::string> Requests() const;
+    // Waits until count requests were recorded (at most a few seconds); true when they were.
+    bool WaitForRequests(size_t count) const;
     // Stops accepting and ends the thread.
     void Stop();
 
@@ -64,6 +67,7 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<int> connections_{0};
     mutable std::mutex mutex_;
+    mutable std::condition_variable recorded_;
     std::deque<Reply> replies_;
     bool has_default_ = false;
     Reply default_reply_;

@@ -82,6 +82,7 @@ TEST(ClientSocketConnect, DottedAddressSkipsLookup) {
     EXPECT_EQ(client.GetHandle(), -1);
     EXPECT_FALSE(client.IsConnected());
     EXPECT_EQ(client.GetRemotePort(), 0);
+    EXPECT_TRUE(server.WaitForRequests(1));
     server.Stop();
     ASSERT_EQ(server.Requests().size(), 1u);
     EXPECT_EQ(server.Requests()[0], request);
@@ -215,6 +216,7 @@ TEST(ClientSocketSend, ClosedPeerGivesErrorNotSignal) {
     ClientSocket client;
     ASSERT_GE(client.Connect("127.0.0.1", server.Port()), 0);
     ASSERT_EQ(client.Send("r\r\n\r\n", 5), 5);
+    ASSERT_TRUE(server.WaitForRequests(1));
     server.Stop(); // the reset has been sent once the server thread is done
     const std::string chunk(1024, 'x');
     long result = 0;

@@ -148,6 +148,7 @@ TEST(MapRequestSend, ReachesTheServerWithTheHostAsGiven) {
     }
     ClientSocket closed;
     EXPECT_FALSE(RequestStaticMap(closed, 45.0, -90.0, 12, "satellite"));
+    EXPECT_TRUE(server.WaitForRequests(2));
     server.Stop();
     const std::vector<std::string> requests = server.Requests();
     ASSERT_EQ(requests.size(), 2u);
