@@ -13,14 +13,13 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-// A body name becomes a file name in the configuration folder: it may not leave it.
+} // namespace
+
 bool IsSafeBodyName(const std::string& name) {
     if (name == "..")
         return false;
     return name.find_first_of("\\/:") == std::string::npos;
 }
-
-} // namespace
 
 std::vector<AstrelBody>& BodyCache::Entries() {
     static std::vector<AstrelBody> entries;

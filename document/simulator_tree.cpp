@@ -196,6 +196,8 @@ bool Astrel2010::GetBaseDirectories(std::vector<BodyBaseDirectory>& out,
     if (!GetConfigDir(configFolder))
         return ShowFailureMessage("Unable to find astrel config directory path\r\n");
     StringArray values;
+    if (!IsSafeBodyName(body))
+        return false;
     if (!ReadSurfBaseDirs(configFolder + body + ".cfg", values, body))
         return false;
     for (const std::string& value : values) {

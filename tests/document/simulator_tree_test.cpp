@@ -229,6 +229,11 @@ TEST_F(TreeTest, BaseDirectoriesAndBaseFiles) {
 
     directories.clear();
     EXPECT_FALSE(installation.GetBaseDirectories(directories, "Pluto"));
+    // A body name that would leave the configuration folder reads nothing.
+    home_.Dir().WriteFile("Sim/Outside.cfg", "BEGIN_SURFBASE\r\ndir Out\r\nEND_SURFBASE\r\n");
+    EXPECT_FALSE(installation.GetBaseDirectories(directories, "..\\Outside"));
+    EXPECT_FALSE(installation.ListBaseFiles("..\\Outside"));
+    EXPECT_TRUE(directories.empty());
 
     EXPECT_TRUE(installation.ListBaseFiles("Earth"));
     EXPECT_TRUE(FileManager::ListBaseFiles("Earth"));
