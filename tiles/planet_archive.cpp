@@ -96,7 +96,8 @@ bool IsSafeBodyName(const std::string& body) {
 }
 
 bool LevelPresent(uint64_t fileLength, int level) {
-    const int64_t end = ArchiveLevelOffset(level) + ArchiveTilesInLevel(level) * ArchiveTileBytes(level);
+    const int64_t end =
+        ArchiveLevelOffset(level) + ArchiveTilesInLevel(level) * ArchiveTileBytes(level);
     return fileLength >= static_cast<uint64_t>(end);
 }
 

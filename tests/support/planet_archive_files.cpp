@@ -29,9 +29,14 @@ std::string Dxt1Header(int side) {
 
 void AppendBlocks(std::string& bytes, int blocks, uint16_t key) {
     for (int i = 0; i < blocks; ++i) {
-        const char block[8] = {static_cast<char>(key & 0xFF), static_cast<char>(key >> 8),
-                               static_cast<char>(key & 0xFF), static_cast<char>(key >> 8),
-                               0, 0, 0, 0};
+        const char block[8] = {static_cast<char>(key & 0xFF),
+                               static_cast<char>(key >> 8),
+                               static_cast<char>(key & 0xFF),
+                               static_cast<char>(key >> 8),
+                               0,
+                               0,
+                               0,
+                               0};
         bytes.append(block, 8);
     }
 }

@@ -10,7 +10,7 @@
 namespace pf::test {
 
 class SimulatorSandbox {
-public:
+  public:
     SimulatorSandbox();
     ~SimulatorSandbox();
 
@@ -23,7 +23,7 @@ public:
     const TempDir& Dir() const { return home_.Dir(); }
     ScriptedUi& Ui() { return ui_; }
 
-private:
+  private:
     SandboxHome home_;
     ScriptedUi ui_;
     std::string root_;

@@ -22,7 +22,8 @@ ColorRGB PixelAt(const BitmapData& image, int x, int y) {
 }
 
 // JPEG keeps flat colours within a few steps.
-::testing::AssertionResult Near(const ColorRGB& actual, const ColorRGB& expected, int tolerance = 0) {
+::testing::AssertionResult Near(const ColorRGB& actual, const ColorRGB& expected,
+                                int tolerance = 0) {
     if (std::abs(actual.blue - expected.blue) <= tolerance &&
         std::abs(actual.green - expected.green) <= tolerance &&
         std::abs(actual.red - expected.red) <= tolerance) {
@@ -102,8 +103,10 @@ TEST(ArchiveGrid, TilePlacement) {
     ExpectRect(GetTileLatLonRect(0, 3), -180, 90, 0, -90);
     ExpectRect(GetTileLatLonRect(1, 3), 0, 90, 180, -90);
     // Level 4: the north from -180 eastwards, the south from 180 westwards.
-    const double north[][4] = {{-180, 90, -90, 0}, {-90, 90, 0, 0}, {0, 90, 90, 0}, {90, 90, 180, 0}};
-    const double south[][4] = {{90, 0, 180, -90}, {0, 0, 90, -90}, {-90, 0, 0, -90}, {-180, 0, -90, -90}};
+    const double north[][4] = {
+        {-180, 90, -90, 0}, {-90, 90, 0, 0}, {0, 90, 90, 0}, {90, 90, 180, 0}};
+    const double south[][4] = {
+        {90, 0, 180, -90}, {0, 0, 90, -90}, {-90, 0, 0, -90}, {-180, 0, -90, -90}};
     for (int t = 0; t < 4; ++t) {
         SCOPED_TRACE(t);
         ExpectRect(GetTileLatLonRect(t, 4), north[t][0], north[t][1], north[t][2], north[t][3]);
@@ -125,7 +128,7 @@ TEST(ArchiveGrid, Overlapping) {
 }
 
 class ArchiveFiles : public ::testing::Test {
-protected:
+  protected:
     void WriteArchive(const std::string& body, int maxLevel) {
         test::WriteNativeFile(sim_.SimNative("Textures/" + body + ".tex"),
                               test::MakeArchiveBytes(maxLevel));
@@ -165,7 +168,8 @@ TEST_F(ArchiveFiles, ReadsTheDeepestLevelPresentAndTurnsSouthernTiles) {
     EXPECT_TRUE(Near(MapColour(image, whole, -135, 67.5), ArchiveTileColour(5, 0)));
     // Tile 12 (90..180, -45..-90) was stored with its colour on top: turned back, the
     // colour lies in the southern half of the tile.
-    EXPECT_TRUE(Near(MapColour(image, whole, 135, -56), test::Rgb565Colour(test::kArchiveSouthKey)));
+    EXPECT_TRUE(
+        Near(MapColour(image, whole, 135, -56), test::Rgb565Colour(test::kArchiveSouthKey)));
     EXPECT_TRUE(Near(MapColour(image, whole, 135, -80), ArchiveTileColour(5, 12)));
 
     BitmapData small(64, 64, 24);
@@ -178,7 +182,8 @@ TEST_F(ArchiveFiles, ReadsTheDeepestLevelPresentAndTurnsSouthernTiles) {
     EXPECT_TRUE(sim_.Ui().Failures().empty());
     BitmapData none;
     EXPECT_FALSE(getFromTexFile(path, none, 3));
-    EXPECT_EQ(sim_.Ui().Failures(), std::vector<std::string>{"NULL bitmap given to getFromTexFile\r\n"});
+    EXPECT_EQ(sim_.Ui().Failures(),
+              std::vector<std::string>{"NULL bitmap given to getFromTexFile\r\n"});
 }
 
 TEST_F(ArchiveFiles, BodyImageFallsBackToDdsThenToAMessagePicture) {
