@@ -40,8 +40,7 @@ bool IsSafeMapType(const std::string& map_type) {
     return true;
 }
 
-bool CachedMapPath(const std::string& map_type, int zoom, const LatLon& centre,
-                   std::string& path) {
+bool CachedMapPath(const std::string& map_type, int zoom, const LatLon& centre, std::string& path) {
     std::string folder;
     if (!IsSafeMapType(map_type) || !GetMapCachePath(folder)) {
         return false;
@@ -77,19 +76,18 @@ bool FetchMap(const MapHost& host, const std::function<bool(ClientSocket&)>& req
 }
 
 bool IsWholePiece(const BitmapData& piece) {
-    return piece.HasPixels() && piece.Width() == kMapPieceSize &&
-           piece.Height() == kMapPieceSize && piece.BitsPerPixel() == 24;
+    return piece.HasPixels() && piece.Width() == kMapPieceSize && piece.Height() == kMapPieceSize &&
+           piece.BitsPerPixel() == 24;
 }
 
 } // namespace
 
 std::string CachedMapName(const std::string& map_type, int zoom, const LatLon& centre) {
-    return FormatString("%.6f_%.6f_%d_%s.jpg", centre.GetLatitude(), centre.GetLongitude(),
-                        zoom, map_type.c_str());
+    return FormatString("%.6f_%.6f_%d_%s.jpg", centre.GetLatitude(), centre.GetLongitude(), zoom,
+                        map_type.c_str());
 }
 
-bool LoadCachedMap(const std::string& map_type, int zoom, const LatLon& centre,
-                   BitmapData& image) {
+bool LoadCachedMap(const std::string& map_type, int zoom, const LatLon& centre, BitmapData& image) {
     std::string path;
     if (!CachedMapPath(map_type, zoom, centre, path)) {
         return false;
@@ -169,8 +167,7 @@ std::vector<int> MapPieceOffsets(int extent, int step) {
     return offsets;
 }
 
-bool BuildMapImage(const GeoMap& target, const std::string& map_type,
-                   uint32_t largest_pause_ms) {
+bool BuildMapImage(const GeoMap& target, const std::string& map_type, uint32_t largest_pause_ms) {
     if (target.GetImage() == nullptr || target.GetRect() == nullptr) {
         return false;
     }

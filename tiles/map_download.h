@@ -27,8 +27,7 @@ constexpr int kMaxMapCanvas = 16384;
 // The cache file name "%.6f_%.6f_%d_%s.jpg" of latitude, longitude, zoom and map type.
 std::string CachedMapName(const std::string& map_type, int zoom, const LatLon& centre);
 // Decodes the cached map into image; false on a miss (also without a cache folder).
-bool LoadCachedMap(const std::string& map_type, int zoom, const LatLon& centre,
-                   BitmapData& image);
+bool LoadCachedMap(const std::string& map_type, int zoom, const LatLon& centre, BitmapData& image);
 // Copies the reply file into the cache (replacing an older copy through a rename).
 bool SaveCachedMap(const std::string& reply_file, const std::string& map_type, int zoom,
                    const LatLon& centre);

@@ -80,8 +80,7 @@ bool TileTextureFile::GetImage(BitmapData& out) const {
     return out.DeepCopy(image_);
 }
 
-bool TileTextureFile::CacheFilePath(const std::string& name, std::string& path,
-                                    bool report) const {
+bool TileTextureFile::CacheFilePath(const std::string& name, std::string& path, bool report) const {
     std::string folder;
     if (!IsSafeBodyName(tile_.GetBody()) || !::pf::GetCachePath(folder)) {
         return report ? ShowFailureMessage("Couldn't get cache path\r\n") : false;
@@ -107,8 +106,7 @@ void TileTextureFile::SetAsideBadJpeg(const std::string& path) {
     const std::string bad = path + ".bad";
     if (fs::Rename(path, bad)) {
         ShowFailureMessage(FormatString("Couldn't read tile image %s, it was renamed to %s\r\n",
-                                        fs::ToNative(path).c_str(),
-                                        fs::ToNative(bad).c_str()));
+                                        fs::ToNative(path).c_str(), fs::ToNative(bad).c_str()));
     }
 }
 
@@ -157,9 +155,8 @@ bool TileTextureFile::LoadFromJpeg(const std::string& path) {
 
     std::string alpha_path;
     BitmapData alpha;
-    if (CacheFilePath(tile_.GetAlphaJpgFileName(), alpha_path, false) &&
-        fs::Exists(alpha_path) && LoadJpegToBitmap(alpha_path, alpha) &&
-        alpha.BitsPerPixel() == 24) {
+    if (CacheFilePath(tile_.GetAlphaJpgFileName(), alpha_path, false) && fs::Exists(alpha_path) &&
+        LoadJpegToBitmap(alpha_path, alpha) && alpha.BitsPerPixel() == 24) {
         if (alpha.Width() == image_.Width() && alpha.Height() == image_.Height()) {
             for (int y = 0; y < image_.Height(); ++y) {
                 const uint8_t* in = alpha.Row(y);

@@ -13,7 +13,7 @@
 namespace pf {
 
 class TileTextureFile {
-public:
+  public:
     static constexpr int kSize = 512;
     // The deepest level ComposeFromAncestor works on.
     static constexpr int32_t kMaxComposeLevel = 10;
@@ -58,7 +58,7 @@ public:
         return ComposeFromAncestor(tile, out, tiles);
     }
 
-private:
+  private:
     bool CacheFilePath(const std::string& name, std::string& path, bool report) const;
     void SetAsideBadJpeg(const std::string& path);
 
@@ -69,7 +69,7 @@ private:
 
 // The process's loaded tile textures; interface thread only.
 class TileTextureCache {
-public:
+  public:
     // Copies the texture out, reading it from disk when it is not held yet; a tile that
     // does not load is not kept, so the next call tries the disk again.
     static bool GetTexture(const TileAttributes& tile, BitmapData& out);

@@ -37,7 +37,7 @@ const char kRetryText[] =
 Reply Refusal() { return Reply{Reply::Mode::Whole, "HTTP/1.1 403 Forbidden\r\n\r\n", 1, 0}; }
 
 class MapDownloadTest : public ::testing::Test {
-protected:
+  protected:
     MapDownloadTest()
         : static_host_(kStaticMapHostVariable, server_.HostText()),
           wms_host_(kWmsHostVariable, server_.HostText()) {}
@@ -192,7 +192,7 @@ TEST(MapPieces, OffsetsOfAPlan) {
 // A 512 x 512 target of 0.01 x 0.01 degrees near latitude 45: at its zoom the plan is one
 // column and two rows.
 class BuildMapTest : public MapDownloadTest {
-protected:
+  protected:
     BuildMapTest() {
         EXPECT_TRUE(image_.Create24(512, 512));
         image_.FillColor(0x102030);
