@@ -1,5 +1,6 @@
 // Padforge: the program. Starts wx, pins the numeric locale so that no number is ever
 // written with a decimal comma, installs the wx ui hooks and runs the application.
+#include "document/file_manager.h"
 #include "document/folders.h"
 #include "document/ui/set_astrel_path_dlg.h"
 #include "foundation/ui/wx_ui_hooks.h"
@@ -37,4 +38,11 @@ class PadforgeApp : public wxApp {
 
 } // namespace
 
-wxIMPLEMENT_APP(PadforgeApp);
+wxIMPLEMENT_APP_NO_MAIN(PadforgeApp);
+
+int main(int argc, char** argv) {
+    // The installed-bases record is read before the application runs and written after
+    // it has ended, on every way out of wxEntry.
+    pf::FileManagerSession installedBases;
+    return wxEntry(argc, argv);
+}

@@ -14,12 +14,24 @@
 
 namespace {
 
+std::filesystem::path Folder() {
+    return std::filesystem::temp_directory_path() / "padforge-bench-jpeg";
+}
+
+// Removes the pictures when the program ends.
+struct Cleanup {
+    ~Cleanup() {
+        std::error_code error;
+        std::filesystem::remove_all(Folder(), error);
+    }
+} cleanup;
+
 // A photo-like JPEG of the given side, written once to a temporary file.
 const std::string& JpegFile(int side) {
     static std::string paths[2];
     std::string& path = paths[side > 1024 ? 1 : 0];
     if (path.empty()) {
-        const auto folder = std::filesystem::temp_directory_path() / "padforge-bench-jpeg";
+        const auto folder = Folder();
         std::filesystem::create_directories(folder);
         path = (folder / ("p" + std::to_string(side) + ".jpg")).string();
         std::vector<uint8_t> rgb(size_t(side) * side * 3);
