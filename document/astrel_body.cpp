@@ -13,23 +13,20 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-// A body name becomes a file name in the configuration folder: it may not leave it.
+} // namespace
+
 bool IsSafeBodyName(const std::string& name) {
     if (name == "..")
         return false;
     return name.find_first_of("\\/:") == std::string::npos;
 }
 
-} // namespace
-
 std::vector<AstrelBody>& BodyCache::Entries() {
     static std::vector<AstrelBody> entries;
     return entries;
 }
 
-void BodyCache::Clear() {
-    Entries().clear();
-}
+void BodyCache::Clear() { Entries().clear(); }
 
 bool AstrelBody::Load(const std::string& bodyName) {
     name = bodyName;
@@ -60,17 +57,11 @@ bool AstrelBody::FindInCache() {
     return false;
 }
 
-void AstrelBody::AddToCache(const AstrelBody& body) {
-    BodyCache::Entries().push_back(body);
-}
+void AstrelBody::AddToCache(const AstrelBody& body) { BodyCache::Entries().push_back(body); }
 
-double AstrelBody::GetCircumference() const {
-    return radius * kPi * 2.0;
-}
+double AstrelBody::GetCircumference() const { return radius * kPi * 2.0; }
 
-double AstrelBody::GetMetresPerDegree() const {
-    return GetCircumference() / 360.0;
-}
+double AstrelBody::GetMetresPerDegree() const { return GetCircumference() / 360.0; }
 
 double AstrelBody::GetMetresPerDegreeLongitude(double latitude) const {
     return std::fabs(std::cos(latitude * kPi / 180.0)) * GetMetresPerDegree();

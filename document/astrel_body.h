@@ -17,7 +17,7 @@ inline constexpr double kEarthRadius = 6371010.0;
 inline constexpr double kEarthMass = 5.973698968e24;
 
 class AstrelBody {
-public:
+  public:
     AstrelBody() = default;
     AstrelBody(const std::string& bodyName, double bodyRadius, double bodyMass)
         : name(bodyName), radius(bodyRadius), mass(bodyMass) {}
@@ -46,11 +46,15 @@ public:
 
 // The bodies read successfully in this run, in order of first loading.
 class BodyCache {
-public:
+  public:
     static std::vector<AstrelBody>& Entries();
     // For tests: start from an empty cache.
     static void Clear();
 };
+
+// A body name becomes a file name in the configuration folder: true when it stays there
+// (no '\', '/' or ':', and not "..").
+bool IsSafeBodyName(const std::string& name);
 
 // The body names of the simulator's planet list: "planet..." lines and lines that start
 // with a name already listed (its moons), each naming a body by its last word.
