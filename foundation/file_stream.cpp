@@ -30,22 +30,31 @@ bool FileStream::Open(const std::string& path, uint32_t flags) {
     if (access == 0x3 || path.empty()) {
         return false;
     }
-    int fd = -1;
+    // Everything that can fail to allocate comes before the file is opened, so no
+    // exception escapes and no descriptor leaks.
+    std::string kept_path;
+    std::vector<unsigned char> buffer;
     std::unique_ptr<fs::TempFileWriter> temp;
-    if (flags & kOpenCreate) {
-        if (fs::IsDirectory(path)) {
+    std::string native;
+    try {
+        kept_path = path;
+        buffer.resize(kBufferSize);
+        if (flags & kOpenCreate) {
+            temp = std::make_unique<fs::TempFileWriter>();
+        }
+        if (!fs::Resolve(path, native)) {
             return false;
         }
-        temp = std::make_unique<fs::TempFileWriter>();
-        if (!temp->Open(path)) {
+    } catch (const std::exception&) {
+        return false;
+    }
+    int fd = -1;
+    if (temp) {
+        if (fs::IsDirectory(path) || !temp->Open(path)) {
             return false;
         }
         fd = temp->Fd();
     } else {
-        std::string native;
-        if (!fs::Resolve(path, native)) {
-            return false;
-        }
         const int mode = access == kOpenRead ? O_RDONLY : access == kOpenWrite ? O_WRONLY : O_RDWR;
         do {
             fd = ::open(native.c_str(), mode | O_CLOEXEC);
@@ -60,22 +69,13 @@ bool FileStream::Open(const std::string& path, uint32_t flags) {
             return false;
         }
     }
-    try {
-        buffer_.resize(kBufferSize);
-    } catch (const std::exception&) {
-        if (temp) {
-            temp->Discard();
-        } else {
-            ::close(fd);
-        }
-        return false;
-    }
     fd_ = fd;
     temp_ = std::move(temp);
+    buffer_.swap(buffer);
+    path_.swap(kept_path);
     can_read_ = access != kOpenWrite;
     can_write_ = access != kOpenRead;
     failed_ = false;
-    path_ = path;
     position_ = 0;
     buffer_offset_ = 0;
     buffer_used_ = 0;
@@ -206,6 +206,14 @@ void FileStream::DropReadBuffer() {
 }
 
 bool FileStream::Read(void* bytes, uint32_t count) {
+    // The common case of line reading: the bytes are already in the read-ahead buffer.
+    if (count != 0 && !buffer_dirty_ && position_ >= buffer_offset_ &&
+        position_ - buffer_offset_ + count <= buffer_used_) {
+        std::memcpy(bytes, buffer_.data() + (position_ - buffer_offset_), count);
+        position_ += count;
+        last_read_ = static_cast<int32_t>(count);
+        return true;
+    }
     if (fd_ < 0 || !can_read_ || !FlushWrites()) {
         last_read_ = 0;
         return false;

@@ -79,6 +79,10 @@ double DirectionAngle(const Point2& from, const Point2& to) {
     return DirectionAngle(from.x, from.y, to.x, to.y);
 }
 
+double DirectionAngle(const Point3& from, const Point3& to) {
+    return DirectionAngle(from.x, from.y, to.x, to.y);
+}
+
 void RotatePointXY(double& x, double& y, double angle) {
     double r = std::sqrt(x * x + y * y);
     if (r != 0.0) {

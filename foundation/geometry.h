@@ -68,6 +68,7 @@ struct Point3 {
 // Direction from the first point to the second, in degrees.
 double DirectionAngle(double x1, double y1, double x2, double y2);
 double DirectionAngle(const Point2& from, const Point2& to);
+double DirectionAngle(const Point3& from, const Point3& to); // z ignored
 // Turns (x, y) about the origin by angle radians (polar form; the origin stays).
 void RotatePointXY(double& x, double& y, double angle);
 double Distance3(const Point3& p, const Point3& q);

@@ -1,5 +1,7 @@
 #include "tiles/map_zoom.h"
 
+#include "foundation/failure.h"
+#include "imagery/geo_map.h"
 #include "tiles/tile_attributes.h"
 
 #include <algorithm>
@@ -15,6 +17,9 @@ constexpr int32_t kMaxZoom = 20;
 constexpr int32_t kMinTileZoom = 1;
 // Degrees per pixel of the map service at zoom 20. Kept as the service's literal.
 constexpr double kDegreesPerPixelAtZoom20 = 1.3411044749722664e-06;
+// Larger stitched maps than this are no plan at all (and would not fit an int).
+constexpr double kMaxPlanPixels = 16384.0;
+constexpr int kPlanTries = 20;
 
 double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
@@ -80,6 +85,67 @@ bool MapZoom::ShiftCentreNorth(int32_t pixels) {
 bool MapZoom::ShiftCentreSouth(int32_t pixels) {
     ShiftCentreLatitude(pixels, -1.0);
     return true;
+}
+
+bool MapZoom::FindZoomForExtent(const GeoMap& target, int32_t& zoom) {
+    zoom = 5;
+    if (target.GetRect() == nullptr) {
+        return ShowFailureMessage("Get zoom level didn't work\r\n");
+    }
+    MapZoom view;
+    view.SetZoom(zoom);
+    view.SetCentre(target.GetRect()->GetCenter());
+    const double targetDegreesPerPixel = target.GetDegreesPerPixelY();
+    while (targetDegreesPerPixel < view.GetLatitudeDegreesPerPixel() && zoom < kMaxZoom) {
+        ++zoom;
+        view.SetZoom(zoom);
+    }
+    if (zoom < kMaxZoom) {
+        return true;
+    }
+    return ShowFailureMessage("Get zoom level didn't work\r\n");
+}
+
+bool MapZoom::PlanMapTiles(int32_t zoom, const GeoMap& target, IntRect& plan) {
+    const char kNoSize[] = "Problems finding correct map size\r\n";
+    if (target.GetRect() == nullptr) {
+        return ShowFailureMessage(kNoSize);
+    }
+    const LatLonRect& rect = *target.GetRect();
+    MapZoom view;
+    view.SetZoom(zoom); // a zoom outside 3..20 leaves the view at its default
+    view.SetCentre(rect.GetCenter());
+
+    // Near a pole the latitude scale explodes; such a plan is refused before any
+    // conversion to int.
+    const double right = std::trunc(rect.GetWidth() * view.GetPixelsPerDegree() + 0.5);
+    const double bottom = std::trunc(rect.GetHeight() * view.GetPixelsPerLatitudeDegree() + 0.5);
+    if (!(std::fabs(right) <= kMaxPlanPixels) || !(std::fabs(bottom) <= kMaxPlanPixels)) {
+        return ShowFailureMessage(kNoSize);
+    }
+    IntRect result;
+    result.right = static_cast<int>(right);
+    result.bottom = static_cast<int>(bottom) - 10;
+
+    view.SetCentre(rect.northWest);
+    view.ShiftCentreSouth(result.bottom);
+    const double south = rect.South();
+    double previous = view.GetCentre().GetLatitude();
+    for (int attempt = 0; attempt < kPlanTries; ++attempt) {
+        const double latitude = view.GetCentre().GetLatitude();
+        if (south >= latitude) {
+            // One pixel back may lie nearer to the south edge than this one.
+            if (std::fabs(previous - south) < std::fabs(latitude - south)) {
+                --result.bottom;
+            }
+            plan = result;
+            return true;
+        }
+        previous = latitude;
+        view.ShiftCentreSouth(1);
+        ++result.bottom;
+    }
+    return ShowFailureMessage(kNoSize);
 }
 
 bool MapZoom::SetZoomClamped(int32_t zoom) {

@@ -3,11 +3,14 @@
 // One type serves two families: static-map views (zoom 3..20, the map service's own
 // scale) and the tile editor's views (zoom 1..20, 5.625 / 2^zoom degrees per pixel).
 // A view is used with one family only.
+#include "foundation/geometry.h"
 #include "tiles/lat_lon.h"
 
 #include <cstdint>
 
 namespace pf {
+
+class GeoMap;
 
 class MapZoom {
 public:
@@ -29,6 +32,13 @@ public:
     bool ShiftCentreEast(int32_t pixels);
     bool ShiftCentreNorth(int32_t pixels);
     bool ShiftCentreSouth(int32_t pixels);
+    // The first zoom from 5 up whose latitude degrees per pixel at the target's centre is
+    // no coarser than the target's; false (reported) when that takes zoom 20.
+    static bool FindZoomForExtent(const GeoMap& target, int32_t& zoom);
+    // The pixel size {0, 0, right, bottom} of a stitched map covering the target at that
+    // zoom, found by walking south from its north-west corner; false (reported) when no
+    // sensible size is found.
+    static bool PlanMapTiles(int32_t zoom, const GeoMap& target, IntRect& plan);
 
     // Tile-editor family.
     bool SetZoomClamped(int32_t zoom); // clamped into 1..20; false when clamped

@@ -57,6 +57,17 @@ TEST_F(FileStreamTest, OpenNeedsAnExistingFileUnlessCreating) {
     EXPECT_FALSE(f.Open(path + std::string(1, '\0') + "x", kOpenCreate | kOpenWrite));
 }
 
+TEST_F(FileStreamTest, RelativePathsStartInTheCurrentFolder) {
+    dir.WriteFile("Config/Earth.cfg", "Size = 1\r\n");
+    test::ScopedCurrentDir here(dir.Native());
+    FileStream f;
+    ASSERT_TRUE(f.Open("config\\EARTH.cfg", kOpenRead)); // other letter case
+    EXPECT_EQ(f.GetFileName(), "EARTH.cfg");
+    std::string line;
+    ASSERT_TRUE(f.ReadLine(line));
+    EXPECT_EQ(line, "Size = 1\r\n");
+}
+
 TEST_F(FileStreamTest, AFolderNeverOpens) {
     dir.WriteFile("sub/x.txt", "x");
     const std::string folder = dir.InternalPath("sub");

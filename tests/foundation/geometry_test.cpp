@@ -91,6 +91,7 @@ TEST(Angles, VectorAngleByQuadrant) {
     EXPECT_DOUBLE_EQ(VectorAngleRadians(0, -1), 3.0 * kPi / 2.0);
     EXPECT_NEAR(DirectionAngle(1, 1, 0, 1), 180.0, 1e-12);
     EXPECT_NEAR(DirectionAngle(Point2(2, 2), Point2(3, 1)), 315.0, 1e-12);
+    EXPECT_NEAR(DirectionAngle(Point3{2, 2, 9}, Point3{2, 5, -9}), 90.0, 1e-12);
 }
 
 TEST(Angles, RotatePointXY) {

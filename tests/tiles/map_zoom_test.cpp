@@ -1,11 +1,15 @@
 #include "tiles/map_zoom.h"
 
+#include "imagery/geo_map.h"
+
 #include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <vector>
 
 namespace pf {
 namespace {
@@ -193,6 +197,96 @@ TEST(MapZoom, RegionClampsAtThePolesAndStaysUnwrappedAcross180) {
     EXPECT_EQ(r.GetWidth(), 2.8125);
     EXPECT_EQ(r.GetHeight(), 1.40625);
     EXPECT_TRUE(ui.Failures().empty());
+}
+
+// A 512 x 512 target over the given rectangle.
+struct Target {
+    Target(double west, double north, double east, double south) : image(512, 512, 24) {
+        rect.Set(west, north, east, south);
+    }
+    BitmapData image;
+    LatLonRect rect;
+    GeoMap Map() { return GeoMap(&image, &rect); }
+};
+
+TEST(MapZoom, FindZoomForExtentCountsUpFrom5) {
+    struct Case {
+        double north;
+        double south;
+        int zoom;
+    };
+    // 1/512 degree per target pixel lies between the zoom-9 and zoom-10 pixels at the
+    // equator; at 60 degrees the service's pixels are half as tall.
+    const Case cases[] = {{0.5, -0.5, 10}, {60.5, 59.5, 9}, {80.0, -80.0, 5}};
+    for (const Case& c : cases) {
+        test::ScriptedUi ui;
+        Target t(0.0, c.north, 1.0, c.south);
+        int32_t zoom = 0;
+        EXPECT_TRUE(MapZoom::FindZoomForExtent(t.Map(), zoom));
+        EXPECT_EQ(zoom, c.zoom) << c.north;
+        EXPECT_TRUE(ui.Failures().empty());
+    }
+}
+
+TEST(MapZoom, FindZoomForExtentStopsAt20) {
+    // Finer than a zoom-19 pixel; the second would fit zoom 20 and still fails.
+    for (double degreesPerPixel : {1e-6, 1.35e-6}) {
+        test::ScriptedUi ui;
+        Target t(0.0, degreesPerPixel * 256, 1.0, -degreesPerPixel * 256);
+        int32_t zoom = 0;
+        EXPECT_FALSE(MapZoom::FindZoomForExtent(t.Map(), zoom));
+        EXPECT_EQ(zoom, 20);
+        EXPECT_EQ(ui.Failures(), std::vector<std::string>{"Get zoom level didn't work\r\n"});
+    }
+}
+
+TEST(MapZoom, PlanMapTilesWalksToTheSouthEdge) {
+    struct Case {
+        int zoom;
+        double west, north, east, south;
+    };
+    const Case cases[] = {{10, 10.0, 50.1, 10.5, 49.9},
+                          {14, -3.0, -20.0, -2.95, -20.04},
+                          {7, 100.0, 70.0, 103.0, 66.0}};
+    for (const Case& c : cases) {
+        test::ScriptedUi ui;
+        Target t(c.west, c.north, c.east, c.south);
+        IntRect plan{-1, -1, -1, -1};
+        ASSERT_TRUE(MapZoom::PlanMapTiles(c.zoom, t.Map(), plan)) << c.zoom;
+        EXPECT_TRUE(ui.Failures().empty());
+        MapZoom view;
+        ASSERT_TRUE(view.SetZoom(c.zoom));
+        EXPECT_EQ(plan.left, 0);
+        EXPECT_EQ(plan.top, 0);
+        EXPECT_EQ(plan.right, static_cast<int>((c.east - c.west) / view.GetDegreesPerPixel() + 0.5));
+        view.SetCentre(LatLon(c.west, c.north));
+        view.ShiftCentreSouth(plan.bottom);
+        EXPECT_NEAR(view.GetCentre().GetLatitude(), c.south, view.GetLatitudeDegreesPerPixel())
+            << c.zoom;
+    }
+}
+
+TEST(MapZoom, PlanMapTilesKeepsTheDefaultZoomForAnOddOne) {
+    Target t(10.0, 50.1, 10.5, 49.9);
+    IntRect atThree, odd;
+    ASSERT_TRUE(MapZoom::PlanMapTiles(3, t.Map(), atThree));
+    ASSERT_TRUE(MapZoom::PlanMapTiles(25, t.Map(), odd));
+    EXPECT_EQ(odd.right, atThree.right);
+    EXPECT_EQ(odd.bottom, atThree.bottom);
+}
+
+TEST(MapZoom, PlanMapTilesRefusesAPlanAtAPole) {
+    // Both would overflow an int: one has a huge latitude scale at its centre, the other
+    // an exploding one right at the pole.
+    for (const LatLonRect& r : {Target(0.0, 90.0, 1.0, 89.9999).rect,
+                                Target(0.0, 95.0, 1.0, 85.0).rect}) {
+        test::ScriptedUi ui;
+        Target t(r.West(), r.North(), r.East(), r.South());
+        IntRect plan{1, 2, 3, 4};
+        EXPECT_FALSE(MapZoom::PlanMapTiles(10, t.Map(), plan));
+        EXPECT_EQ(ui.Failures().back(), "Problems finding correct map size\r\n");
+        EXPECT_EQ(plan.right, 3); // untouched
+    }
 }
 
 } // namespace
