@@ -3,13 +3,13 @@
 #include "document/astrel_body.h"
 #include "document/base_document.h"
 #include "foundation/failure.h"
+#include "imagery/drawing.h"
 #include "imagery/geo_map.h"
 #include "imagery/resample.h"
 #include "tiles/lat_lon.h"
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace pf {
 
@@ -34,59 +34,6 @@ int ClampToInt(double v, int lo, int hi) {
         return hi;
     }
     return static_cast<int>(v);
-}
-
-void PutPixel(BitmapData& image, int x, int y, const ColorRGB& colour) {
-    if (x < 0 || y < 0 || x >= image.Width() || y >= image.Height()) {
-        return;
-    }
-    std::uint8_t* p = image.PixelAddress(x, y);
-    p[0] = colour.blue;
-    p[1] = colour.green;
-    p[2] = colour.red;
-}
-
-// A one-pixel line between two pixel positions, clipped to the image.
-void DrawOutlineSegment(BitmapData& image, const Point2& a, const Point2& b,
-                        const ColorRGB& colour) {
-    const double dx = b.x - a.x;
-    const double dy = b.y - a.y;
-    const double length = std::max(std::fabs(dx), std::fabs(dy));
-    if (!std::isfinite(length)) {
-        return;
-    }
-    // Only the part of the segment over the image needs steps.
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double lo[2] = {-1.0, -1.0};
-    const double hi[2] = {static_cast<double>(image.Width()) + 1.0,
-                          static_cast<double>(image.Height()) + 1.0};
-    const double start[2] = {a.x, a.y};
-    const double delta[2] = {dx, dy};
-    for (int k = 0; k < 2; ++k) {
-        if (delta[k] == 0.0) {
-            if (start[k] < lo[k] || start[k] > hi[k]) {
-                return;
-            }
-            continue;
-        }
-        double ta = (lo[k] - start[k]) / delta[k];
-        double tb = (hi[k] - start[k]) / delta[k];
-        if (ta > tb) {
-            std::swap(ta, tb);
-        }
-        t0 = std::max(t0, ta);
-        t1 = std::min(t1, tb);
-    }
-    if (t0 > t1) {
-        return;
-    }
-    const int steps = static_cast<int>(std::ceil(length * (t1 - t0)));
-    for (int i = 0; i <= steps; ++i) {
-        const double t = steps == 0 ? t0 : t0 + (t1 - t0) * i / steps;
-        PutPixel(image, static_cast<int>(std::floor(a.x + dx * t)),
-                 static_cast<int>(std::floor(a.y + dy * t)), colour);
-    }
 }
 
 // A 24-bit copy of any 24- or 32-bit picture.
@@ -426,10 +373,10 @@ bool ObjectImaging::DrawOnMap(GeoMap& map, const LatLon& reference) const {
         }
     }
 
-    DrawOutlineSegment(*target, p[0], p[1], kWhite);
-    DrawOutlineSegment(*target, p[1], p[3], kWhite);
-    DrawOutlineSegment(*target, p[3], p[2], kWhite);
-    DrawOutlineSegment(*target, p[2], p[0], kWhite);
+    DrawLine(*target, p[0].x, p[0].y, p[1].x, p[1].y, kWhite);
+    DrawLine(*target, p[1].x, p[1].y, p[3].x, p[3].y, kWhite);
+    DrawLine(*target, p[3].x, p[3].y, p[2].x, p[2].y, kWhite);
+    DrawLine(*target, p[2].x, p[2].y, p[0].x, p[0].y, kWhite);
     return true;
 }
 
