@@ -13,7 +13,7 @@
 namespace pf {
 
 class BaseDocument {
-public:
+  public:
     // Strings and lists empty, position (0, 0), every flag false.
     BaseDocument();
 
@@ -68,7 +68,7 @@ public:
     // equal to one present goes directly in front of it. True.
     bool AddTileSorted(const TileAttributes& tile);
 
-private:
+  private:
     bool loaded_ = false;
     std::string configSuffix_;
     std::string context_;

@@ -21,9 +21,8 @@ std::string LineWord(const std::string& word) {
 } // namespace
 
 std::string NavBeacon::FormatLine() const {
-    std::string line = LineWord(type) + " " + LineWord(identifier) + " " +
-                       FormatFloat4(longitude) + " " + FormatFloat4(latitude) + " " +
-                       FormatFloat4(frequency);
+    std::string line = LineWord(type) + " " + LineWord(identifier) + " " + FormatFloat4(longitude) +
+                       " " + FormatFloat4(latitude) + " " + FormatFloat4(frequency);
     if (sixth.given) {
         line += " " + FormatDouble3(sixth.value);
     }

@@ -22,7 +22,7 @@ struct NavBeacon {
 };
 
 class NavBeaconArray : public std::vector<NavBeacon> {
-public:
+  public:
     using std::vector<NavBeacon>::vector;
     // Appends a copy.
     void Add(const NavBeacon& beacon) { push_back(beacon); }

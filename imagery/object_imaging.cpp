@@ -151,8 +151,8 @@ void ObjectImaging::SetupFromPosScaleRot(const BaseDocument& owner, const Point3
                    DegreesToRadians(rotationDegrees));
 }
 
-void ObjectImaging::SetupFromEnds(const BaseDocument& owner, const Point3& end1,
-                                  const Point3& end2, double width, bool highlighted) {
+void ObjectImaging::SetupFromEnds(const BaseDocument& owner, const Point3& end1, const Point3& end2,
+                                  double width, bool highlighted) {
     Reset(owner, highlighted);
     const double dx = end1.x - end2.x;
     const double dy = end1.y - end2.y;
@@ -324,8 +324,8 @@ bool ObjectImaging::DrawOnMap(GeoMap& map, const LatLon& reference) const {
     const int repeatY = std::max<int32_t>(repeatY_, 1);
 
     BitmapData picture;
-    const bool useIcon = PrepareIcon(picture, std::hypot(e1x, e1y) / repeatX,
-                                     std::hypot(e2x, e2y) / repeatY);
+    const bool useIcon =
+        PrepareIcon(picture, std::hypot(e1x, e1y) / repeatX, std::hypot(e2x, e2y) / repeatY);
     const ColorRGB fill = highlighted_ ? kWhite : kGrey;
 
     // Every map pixel whose centre lies in the footprint is mapped back into it:

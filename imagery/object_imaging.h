@@ -42,7 +42,7 @@ struct FootprintRecord {
 };
 
 class ObjectImaging {
-public:
+  public:
     explicit ObjectImaging(const BaseDocument& owner);
     ObjectImaging(const ObjectImaging&) = delete;
     ObjectImaging& operator=(const ObjectImaging&) = delete;
@@ -67,8 +67,7 @@ public:
     bool GetCorners(Point2 out[4]) const;
     // Map pixels of the four corners (each + 0.5).
     bool GetCornerPixels(const GeoMap& map, const LatLon& reference, Point2 out[4]) const;
-    bool GetFootprintPixels(const GeoMap& map, const LatLon& reference,
-                            FootprintRecord& out) const;
+    bool GetFootprintPixels(const GeoMap& map, const LatLon& reference, FootprintRecord& out) const;
     // Icon (or a grey or white fill) over the footprint, then a white outline. An object
     // off the map or under 5 pixels both ways draws nothing and succeeds.
     bool DrawOnMap(GeoMap& map, const LatLon& reference) const;
@@ -87,7 +86,7 @@ public:
     int32_t GetRepeatY() const { return repeatY_; }
     const BaseDocument& GetOwner() const { return *owner_; }
 
-private:
+  private:
     void Reset(const BaseDocument& owner, bool highlighted);
     // Degrees per metre east and north at the reference latitude; false for a body
     // without a positive radius.

@@ -17,9 +17,9 @@ namespace pf {
 namespace {
 
 const std::string kKeywords[kObjectTypeCount] = {
-    "UNDEFINED", "BLOCK",       "HANGAR",  "HANGAR2",      "HANGAR3", "TANK",
-    "RUNWAY",    "RUNWAYLIGHTS", "BEACONARRAY", "SOLARPLANT", "TRAIN1", "TRAIN2",
-    "LPAD1",     "LPAD2",       "LPAD2A",  "MESH",         "COMPLEXOBJECT",
+    "UNDEFINED", "BLOCK",        "HANGAR",      "HANGAR2",    "HANGAR3",       "TANK",
+    "RUNWAY",    "RUNWAYLIGHTS", "BEACONARRAY", "SOLARPLANT", "TRAIN1",        "TRAIN2",
+    "LPAD1",     "LPAD2",        "LPAD2A",      "MESH",       "COMPLEXOBJECT",
 };
 
 struct CreatorTable {
@@ -70,12 +70,9 @@ std::string AstrelObjectHandle::GetParameterText() const { return std::string();
 bool AstrelObjectHandle::SetupImaging(const BaseDocument&, ObjectImaging&, bool) const {
     return false;
 }
-bool AstrelObjectHandle::SetupOutline(const BaseDocument&, ObjectImaging&) const {
-    return false;
-}
+bool AstrelObjectHandle::SetupOutline(const BaseDocument&, ObjectImaging&) const { return false; }
 
-bool AstrelObjectHandle::DrawOnMap(const BaseDocument& document, GeoMap& map,
-                                   int look) const {
+bool AstrelObjectHandle::DrawOnMap(const BaseDocument& document, GeoMap& map, int look) const {
     ObjectImaging imaging(document);
     if (!SetupImaging(document, imaging, look == 1)) {
         return false;
@@ -301,13 +298,25 @@ int AstrelObject::StretchSide(const BaseDocument& document, int side, const Poin
     double axisX = 0.0;
     double axisY = 0.0;
     switch (side) {
-    case 0: axisX = -eastX; axisY = -eastY; break;
-    case 1: axisX = -eastY; axisY = eastX; break;
-    case 2: axisX = eastX; axisY = eastY; break;
-    default: axisX = eastY; axisY = -eastX; break;
+    case 0:
+        axisX = -eastX;
+        axisY = -eastY;
+        break;
+    case 1:
+        axisX = -eastY;
+        axisY = eastX;
+        break;
+    case 2:
+        axisX = eastX;
+        axisY = eastY;
+        break;
+    default:
+        axisX = eastY;
+        axisY = -eastX;
+        break;
     }
-    const double t = (point.x - outline.GetPositionX()) * axisX +
-                     (point.y - outline.GetPositionY()) * axisY;
+    const double t =
+        (point.x - outline.GetPositionX()) * axisX + (point.y - outline.GetPositionY()) * axisY;
     // A resize keeps the centre, so a side cannot pass it.
     if (!(t > 0.0)) {
         return -1;

@@ -52,7 +52,7 @@ const std::string& GetObjectKeyword(int32_t code);
 // Root of every object. Slot comments give the behaviour of the root; the placement
 // families and the concrete types override them.
 class AstrelObjectHandle {
-public:
+  public:
     virtual ~AstrelObjectHandle();
 
     int32_t GetType() const { return type_; }
@@ -101,7 +101,7 @@ public:
     // Runs the type's dialog over a clone; on OK the edited object goes into result.
     bool EditInDialog(AstrelObject& result) const;
 
-protected:
+  protected:
     AstrelObjectHandle() = default;
     explicit AstrelObjectHandle(int32_t type) : type_(type) {}
     AstrelObjectHandle(const AstrelObjectHandle&) = default;
@@ -114,7 +114,7 @@ using ObjectCreator = std::unique_ptr<AstrelObjectHandle> (*)();
 
 // Makes empty objects by type code. The table is filled by RegisterObjectTypes().
 class AstrelObjectFactory {
-public:
+  public:
     // A new default object for a registered code 1..15; null for any other code.
     static std::unique_ptr<AstrelObjectHandle> Create(int32_t code);
     // Installs a creator for a code 1..15 and returns the previous one (null for other
@@ -132,7 +132,7 @@ std::unique_ptr<AstrelObjectHandle> CloneObject(const AstrelObjectHandle& source
 
 // Owns one object (or none) and copies it by cloning. The tag is the owner's to use.
 class AstrelObject {
-public:
+  public:
     AstrelObject();
     AstrelObject(const AstrelObject& other);
     explicit AstrelObject(const AstrelObjectHandle& object);
@@ -184,15 +184,14 @@ public:
     // Drags side 0 (west), 1 (north), 2 (east) or 3 (south) of the object's own frame to
     // the ground point. 1 when done or nothing to do; -1, unchanged, when the point lies
     // on or past the centre.
-    int StretchSide(const BaseDocument& document, int side, const Point3& point,
-                    double step);
+    int StretchSide(const BaseDocument& document, int side, const Point3& point, double step);
     // The object's dialog; on OK the held object becomes the edited one.
     bool EditInDialog();
 
     // Same type and the same parameter text.
     bool operator==(const AstrelObject& other) const;
 
-private:
+  private:
     std::unique_ptr<AstrelObjectHandle> object_;
     int32_t tag_ = 0;
     FootprintRecord footprint_;
@@ -201,7 +200,7 @@ private:
 // A base's objects, owned, in order. Elements stay at their addresses while they are in
 // the list, so pointer arrays and composites may point at them.
 class ObjectArray {
-public:
+  public:
     using iterator = std::list<AstrelObject>::iterator;
     using const_iterator = std::list<AstrelObject>::const_iterator;
 
@@ -231,13 +230,13 @@ public:
     const_iterator begin() const { return items_.begin(); }
     const_iterator end() const { return items_.end(); }
 
-private:
+  private:
     std::list<AstrelObject> items_;
 };
 
 // Borrowed pointers to holders kept elsewhere; never deletes them.
 class ObjectPtrArray {
-public:
+  public:
     ObjectPtrArray() = default;
     virtual ~ObjectPtrArray() = default;
     ObjectPtrArray(const ObjectPtrArray&) = default;
@@ -260,7 +259,7 @@ public:
     std::vector<AstrelObject*>::const_iterator begin() const { return items_.begin(); }
     std::vector<AstrelObject*>::const_iterator end() const { return items_.end(); }
 
-protected:
+  protected:
     std::vector<AstrelObject*> items_;
 };
 
@@ -269,7 +268,7 @@ class ComplexObject;
 // A selection: the pointers plus one composite over them that recomputes its bounds
 // whenever the selection changes. A copy gets its own composite over its own array.
 class ComplexObjectPtrArray : public ObjectPtrArray {
-public:
+  public:
     ComplexObjectPtrArray();
     ComplexObjectPtrArray(const ComplexObjectPtrArray& other);
     ComplexObjectPtrArray& operator=(const ComplexObjectPtrArray& other);
@@ -283,7 +282,7 @@ public:
     const AstrelObject& GetComposite() const { return composite_; }
     ComplexObject* GetCompositeObject();
 
-private:
+  private:
     void MakeComposite(const ComplexObjectPtrArray* fieldsFrom);
     void Rebuild();
 

@@ -67,10 +67,14 @@ void ComplexObject::Build() {
             first = false;
             continue;
         }
-        if (l < left) left = l;
-        if (r > right) right = r;
-        if (b < bottom) bottom = b;
-        if (t > top) top = t;
+        if (l < left)
+            left = l;
+        if (r > right)
+            right = r;
+        if (b < bottom)
+            bottom = b;
+        if (t > top)
+            top = t;
     }
     if (first) {
         return;

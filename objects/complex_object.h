@@ -6,7 +6,7 @@
 namespace pf {
 
 class ComplexObject : public NewPosScaleRot {
-public:
+  public:
     // parts may be null: then there are none.
     explicit ComplexObject(const ObjectPtrArray* parts);
 
@@ -33,13 +33,13 @@ public:
     // Recomputes POS and SCALE as the bounding rectangle of the parts; ROT 0.
     void Build();
 
-private:
+  private:
     const ObjectPtrArray* parts_;
 };
 
 // A view over a selection whose text is the parts' own parameter texts.
 class ComplexObjectPtr : public ComplexObject {
-public:
+  public:
     explicit ComplexObjectPtr(const ObjectPtrArray* parts) : ComplexObject(parts) {}
     std::string GetParameterText() const override;
 };

@@ -12,7 +12,7 @@ class AstrelObject;
 class AstrelObjectHandle;
 
 class ObjectEditDialog {
-public:
+  public:
     virtual ~ObjectEditDialog() = default;
     // The dialog keeps its own clone of the object to edit.
     virtual void SetObject(const AstrelObjectHandle& object) = 0;
@@ -26,7 +26,7 @@ using ObjectDialogMaker = std::function<std::unique_ptr<ObjectEditDialog>()>;
 
 // Dialog makers by type code (0 to 16).
 class ObjectDialogRegistry {
-public:
+  public:
     // Installs a maker and returns the one it replaces (empty when none). Codes outside
     // 0..16 are ignored.
     static ObjectDialogMaker Register(int32_t code, ObjectDialogMaker maker);

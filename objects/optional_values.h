@@ -112,7 +112,7 @@ struct NavFrequency {
 // 318 channels 0.1 MHz apart from 108.0, accumulated in single precision as the stored
 // bases were made, each with a used flag.
 class NavFrequencyTable {
-public:
+  public:
     static constexpr int kSlotCount = 318;
 
     NavFrequencyTable();
@@ -126,7 +126,7 @@ public:
     // First unused of 160..317, then 1..159; 120.0 when none.
     float FirstFreeFromMiddle() const;
 
-private:
+  private:
     float frequencies_[kSlotCount];
     uint8_t used_[kSlotCount];
 };

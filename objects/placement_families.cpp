@@ -54,8 +54,7 @@ ScalarValue NewEnd12::GetSize0() const {
 }
 
 ScalarValue NewEnd12::GetRotation() const {
-    return ScalarValue(
-        DirectionAngle(end1[0].value, end1[1].value, end2[0].value, end2[1].value));
+    return ScalarValue(DirectionAngle(end1[0].value, end1[1].value, end2[0].value, end2[1].value));
 }
 
 void NewEnd12::SetEnd1(const Point3& p) { end1.Set(p); }

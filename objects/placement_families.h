@@ -11,7 +11,7 @@
 namespace pf {
 
 class NewEnd12 : public AstrelObjectHandle {
-public:
+  public:
     bool SetupImaging(const BaseDocument& document, ObjectImaging& out,
                       bool highlight) const override;
     bool SetupOutline(const BaseDocument& document, ObjectImaging& out) const override;
@@ -34,7 +34,7 @@ public:
     OptionalVector3Double end1;
     OptionalVector3Double end2;
 
-protected:
+  protected:
     explicit NewEnd12(int32_t type) : AstrelObjectHandle(type) {}
     // The drawn strip between the ends, with the icon when asked.
     virtual bool SetupStrip(const BaseDocument& document, ObjectImaging& out, bool highlight,
@@ -43,21 +43,21 @@ protected:
 };
 
 class NewEnd12Width : public NewEnd12 {
-public:
+  public:
     bool HasWidth() const override { return true; }
     // WIDTH, only for a value above 0.1.
     void SetSize1(double v) override;
 
     OptionalDouble width;
 
-protected:
+  protected:
     explicit NewEnd12Width(int32_t type) : NewEnd12(type) {}
     double StripWidth() const override { return width.value; }
 };
 
 // Beacon arrays: SIZE is the radius of one beacon.
 class NewEnd12CountSizeCol : public NewEnd12 {
-public:
+  public:
     void SetSize0(double v) override;
     void SetSize1(double v) override;
     void Rotate(double, double) override {}
@@ -67,7 +67,7 @@ public:
     OptionalDouble size;
     OptionalVector3Float col;
 
-protected:
+  protected:
     explicit NewEnd12CountSizeCol(int32_t type) : NewEnd12(type) {}
     // A w x w square at END1 when the ends coincide, else the strip; w = max(2 SIZE, 10).
     bool SetupStrip(const BaseDocument& document, ObjectImaging& out, bool highlight,
@@ -75,27 +75,27 @@ protected:
 };
 
 class NewEnd12Speed : public NewEnd12 {
-public:
+  public:
     // The train's body stands 5 m above its track.
     ScalarValue GetTopHeight() const override;
 
-protected:
+  protected:
     explicit NewEnd12Speed(int32_t type) : NewEnd12(type) {}
 };
 
 class NewEnd12SpeedHeight : public NewEnd12Speed {
-public:
+  public:
     // The track height plus HEIGHT, given or not.
     ScalarValue GetTopHeight() const override;
 
     OptionalFloat height;
 
-protected:
+  protected:
     explicit NewEnd12SpeedHeight(int32_t type) : NewEnd12Speed(type) {}
 };
 
 class NewPosScaleRot : public AstrelObjectHandle {
-public:
+  public:
     bool SetupImaging(const BaseDocument& document, ObjectImaging& out,
                       bool highlight) const override;
     bool SetupOutline(const BaseDocument& document, ObjectImaging& out) const override;
@@ -116,7 +116,7 @@ public:
     OptionalVector3Double scale;
     OptionalDouble rot;
 
-protected:
+  protected:
     explicit NewPosScaleRot(int32_t type);
     // How often the icon repeats across and along the footprint.
     virtual void GetIconRepeat(int32_t& across, int32_t& along) const {
@@ -129,33 +129,33 @@ protected:
 };
 
 class NewPosScaleRotTex123 : public NewPosScaleRot {
-protected:
+  protected:
     explicit NewPosScaleRotTex123(int32_t type) : NewPosScaleRot(type) {}
 };
 
 class NewPosScaleRotTex123Roofh : public NewPosScaleRotTex123 {
-protected:
+  protected:
     explicit NewPosScaleRotTex123Roofh(int32_t type) : NewPosScaleRotTex123(type) {}
 };
 
 class NewPosScaleRotNstepTex12 : public NewPosScaleRot {
-protected:
+  protected:
     explicit NewPosScaleRotNstepTex12(int32_t type) : NewPosScaleRot(type) {}
 };
 
 // Landing pads: round, so both ground sizes change together.
 class NewPosDiameterRotTexNav : public NewPosScaleRot {
-public:
+  public:
     void SetSize0(double v) override;
     void SetSize1(double v) override;
 
-protected:
+  protected:
     explicit NewPosDiameterRotTexNav(int32_t type) : NewPosScaleRot(type) {}
 };
 
 // Meshes: sizes may keep the model's proportions.
 class FilePosScaleRotTexMesh : public NewPosScaleRot {
-public:
+  public:
     void SetSize0(double v) override;
     void SetSize1(double v) override;
 
@@ -165,17 +165,17 @@ public:
     double highestY = 0.0;
     bool keepAspect = true;
 
-protected:
+  protected:
     explicit FilePosScaleRotTexMesh(int32_t type) : NewPosScaleRot(type) {}
 };
 
 // Solar plants: the icon repeats once per grid cell.
 class NewPosScaleRotSpacingGridTex : public NewPosScaleRot {
-public:
+  public:
     OptionalFloat spacing[2];
     OptionalInt grid[2];
 
-protected:
+  protected:
     explicit NewPosScaleRotSpacingGridTex(int32_t type) : NewPosScaleRot(type) {}
     void GetIconRepeat(int32_t& across, int32_t& along) const override;
 };

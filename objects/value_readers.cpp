@@ -122,11 +122,17 @@ bool ReadSpacingParam(OptionalFloat (&spacing)[2], const StringArray& tokens) {
 
 bool ReadTextureParam(TextureSpec& target, const StringArray& tokens) {
     switch (tokens.size()) {
-    case 0: return false;
-    case 1: return true;
-    case 2: target.name = tokens[1]; return true;
-    case 3: return false;
-    default: break;
+    case 0:
+        return false;
+    case 1:
+        return true;
+    case 2:
+        target.name = tokens[1];
+        return true;
+    case 3:
+        return false;
+    default:
+        break;
     }
     target.name = tokens[1];
     float u = 0.0f;

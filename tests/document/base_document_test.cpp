@@ -85,12 +85,14 @@ std::vector<std::vector<int>> Places(const BaseDocument& d) {
 
 TEST(BaseDocument, AddTileSorted) {
     BaseDocument d;
-    const std::vector<std::tuple<int, int, int>> tiles = {{3, 0, 0}, {1, 9, 9}, {2, 5, 9}, {2, 5, 3}};
+    const std::vector<std::tuple<int, int, int>> tiles = {
+        {3, 0, 0}, {1, 9, 9}, {2, 5, 9}, {2, 5, 3}};
     for (auto [l, x, y] : tiles) {
         EXPECT_TRUE(d.AddTileSorted(TileAttributes("Earth", l, x, y)));
     }
     EXPECT_TRUE(d.GetNeedsRendering());
-    EXPECT_EQ(Places(d), (std::vector<std::vector<int>>{{1, 9, 9}, {2, 5, 3}, {2, 5, 9}, {3, 0, 0}}));
+    EXPECT_EQ(Places(d),
+              (std::vector<std::vector<int>>{{1, 9, 9}, {2, 5, 3}, {2, 5, 9}, {3, 0, 0}}));
 
     d.AddTileSorted(TileAttributes("Earth", 2, 5, 7));
     EXPECT_EQ(Places(d)[2], (std::vector<int>{2, 5, 7}));
@@ -106,7 +108,8 @@ TEST(BaseDocument, AddTileSorted) {
     n.AddTileSorted(TileAttributes("Earth", 4, -3, 2));
     n.AddTileSorted(TileAttributes("Earth", 4, 1, -9));
     n.AddTileSorted(TileAttributes("Earth", -1, 0, 0));
-    EXPECT_EQ(Places(n), (std::vector<std::vector<int>>{{-1, 0, 0}, {4, -3, 2}, {4, 1, -9}, {4, 1, -8}}));
+    EXPECT_EQ(Places(n),
+              (std::vector<std::vector<int>>{{-1, 0, 0}, {4, -3, 2}, {4, 1, -9}, {4, 1, -8}}));
 }
 
 TEST(NavBeacon, DefaultsAndCopies) {

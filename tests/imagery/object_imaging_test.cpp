@@ -110,8 +110,8 @@ TEST(ObjectImaging, IsValidOutcomes) {
     EXPECT_FALSE(imaging.IsValid());
     imaging.SetupFromPosScaleRot(d, Point3{}, Point3{10, 5, 1}, 0, false);
     EXPECT_TRUE(imaging.IsValid());
-    EXPECT_EQ(ui.Failures(),
-              (std::vector<std::string>{"ObjectImaging not set", "Couldn't generate object image"}));
+    EXPECT_EQ(ui.Failures(), (std::vector<std::string>{"ObjectImaging not set",
+                                                       "Couldn't generate object image"}));
 
     ui.Clear();
     TestMap m;
@@ -237,16 +237,16 @@ TEST(ObjectImagingDraw, SmallObjectsAreSkipped) {
     {
         TestMap m;
         ObjectImaging imaging(d);
-        imaging.SetupFromPosScaleRot(
-            d, Point3{}, Point3{4 * kMetresPerPixel, 4 * kMetresPerPixel, 1}, 0, false);
+        imaging.SetupFromPosScaleRot(d, Point3{},
+                                     Point3{4 * kMetresPerPixel, 4 * kMetresPerPixel, 1}, 0, false);
         EXPECT_TRUE(imaging.DrawOnMap(m.map, d.GetPosition()));
         EXPECT_EQ(m.CountNonBlack(), 0);
     }
     {
         TestMap m;
         ObjectImaging imaging(d);
-        imaging.SetupFromPosScaleRot(
-            d, Point3{}, Point3{4 * kMetresPerPixel, 6 * kMetresPerPixel, 1}, 0, false);
+        imaging.SetupFromPosScaleRot(d, Point3{},
+                                     Point3{4 * kMetresPerPixel, 6 * kMetresPerPixel, 1}, 0, false);
         EXPECT_TRUE(imaging.DrawOnMap(m.map, d.GetPosition()));
         EXPECT_GT(m.CountNonBlack(), 0);
     }

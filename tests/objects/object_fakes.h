@@ -17,9 +17,8 @@ namespace pf::test {
 // Icon colour of every fake: blue 100, green 150, red 200.
 inline constexpr ColorRGB kFakeIconColour{100, 150, 200};
 
-template <class Base, int32_t Code>
-class FakeObject : public Base {
-public:
+template <class Base, int32_t Code> class FakeObject : public Base {
+  public:
     FakeObject() : Base(Code) {}
 
     std::string GetParameterText() const override { return Text(*this); }
@@ -34,7 +33,7 @@ public:
         }
     }
 
-private:
+  private:
     static std::string Text(const NewPosScaleRot& o) {
         return "\tPOS " + FormatVector3Double(o.pos) + "\r\n\tSCALE " +
                FormatVector3DoubleRotated(o.scale) + "\r\n\tROT " + FormatDouble2(o.rot.value) +
@@ -61,13 +60,10 @@ using FakeLpad1 = FakeObject<NewPosDiameterRotTexNav, kTypeLpad1>;
 using FakeLpad2 = FakeObject<NewPosDiameterRotTexNav, kTypeLpad2>;
 using FakeMesh = FakeObject<FilePosScaleRotTexMesh, kTypeMesh>;
 
-template <class T>
-std::unique_ptr<AstrelObjectHandle> MakeFake() {
-    return std::make_unique<T>();
-}
+template <class T> std::unique_ptr<AstrelObjectHandle> MakeFake() { return std::make_unique<T>(); }
 
 class ScopedFakeTypes {
-public:
+  public:
     ScopedFakeTypes() {
         Put(kTypeBlock, &MakeFake<FakeBlock>);
         Put(kTypeTank, &MakeFake<FakeTank>);
@@ -88,7 +84,7 @@ public:
     ScopedFakeTypes(const ScopedFakeTypes&) = delete;
     ScopedFakeTypes& operator=(const ScopedFakeTypes&) = delete;
 
-private:
+  private:
     void Put(int32_t code, ObjectCreator creator) {
         saved_.emplace_back(code, AstrelObjectFactory::Register(code, creator));
     }

@@ -1,9 +1,9 @@
 // The object root, the factory, the holder and the object lists.
 #include "document/base_document.h"
 #include "foundation/stream.h"
+#include "object_fakes.h"
 #include "objects/complex_object.h"
 #include "objects/object_editing.h"
-#include "object_fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ std::string ReadAll(MemStream& stream) {
 
 // A stream that counts its writes.
 class CountingStream : public MemStream {
-public:
+  public:
     bool Write(const void* bytes, uint32_t count) override {
         ++writes;
         return MemStream::Write(bytes, count);
@@ -37,21 +37,21 @@ public:
 };
 
 class FailingStream : public MemStream {
-public:
+  public:
     bool Write(const void*, uint32_t) override { return false; }
 };
 
 // An object whose parameter text is empty.
 class Bare : public NewPosScaleRot {
-public:
+  public:
     Bare() : NewPosScaleRot(kTypeHangar) {}
 };
 
 TEST(ObjectKeywords, TableByCode) {
-    const char* expected[] = {"UNDEFINED", "BLOCK",   "HANGAR",       "HANGAR2",     "HANGAR3",
-                              "TANK",      "RUNWAY",  "RUNWAYLIGHTS", "BEACONARRAY", "SOLARPLANT",
-                              "TRAIN1",    "TRAIN2",  "LPAD1",        "LPAD2",       "LPAD2A",
-                              "MESH",      "COMPLEXOBJECT"};
+    const char* expected[] = {
+        "UNDEFINED", "BLOCK",        "HANGAR",      "HANGAR2",    "HANGAR3",      "TANK",
+        "RUNWAY",    "RUNWAYLIGHTS", "BEACONARRAY", "SOLARPLANT", "TRAIN1",       "TRAIN2",
+        "LPAD1",     "LPAD2",        "LPAD2A",      "MESH",       "COMPLEXOBJECT"};
     for (int code = 0; code < kObjectTypeCount; ++code) {
         EXPECT_EQ(GetObjectKeyword(code), expected[code]) << code;
     }
@@ -123,8 +123,7 @@ TEST(ObjectHolder, CopiesByCloning) {
     EXPECT_NE(holder.Get(), &block);
     EXPECT_EQ(holder.GetParameterText(), block.GetParameterText());
     holder.SetTag(7);
-    holder.GetFootprint() = FootprintRecord(Point2(1, 1), Point2(2, 1), Point2(1, 2),
-                                            Point2(2, 2));
+    holder.GetFootprint() = FootprintRecord(Point2(1, 1), Point2(2, 1), Point2(1, 2), Point2(2, 2));
 
     AstrelObject copy(holder);
     EXPECT_NE(copy.Get(), holder.Get());
@@ -230,7 +229,7 @@ TEST(ObjectHolder, SetPositionSnapped) {
 
 // Records the angle the object is asked to turn by.
 class TurnRecorder : public NewPosScaleRot {
-public:
+  public:
     TurnRecorder() : NewPosScaleRot(kTypeTank) {}
     void Rotate(double delta, double step) override {
         lastDelta = delta;
@@ -265,7 +264,7 @@ TEST(ObjectHolder, RotateNormalisesTheAngle) {
 
 // A dialog that records the object it gets and ends with OK or Cancel.
 class FakeDialog : public ObjectEditDialog {
-public:
+  public:
     FakeDialog(bool ok, int* destroyed) : ok_(ok), destroyed_(destroyed) {}
     ~FakeDialog() override { ++*destroyed_; }
     void SetObject(const AstrelObjectHandle& object) override {
@@ -279,7 +278,7 @@ public:
     void GetObject(AstrelObject& result) override { result.CloneFrom(held_); }
     std::string received;
 
-private:
+  private:
     bool ok_;
     int* destroyed_;
     AstrelObject held_;
@@ -290,7 +289,7 @@ bool g_dialog_ok = true;
 std::string g_dialog_received;
 
 class EditableBlock : public test::FakeBlock {
-public:
+  public:
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override {
         return ObjectDialogRegistry::Create(GetType());
     }
@@ -304,7 +303,7 @@ public:
 };
 
 class RecordingDialog : public FakeDialog {
-public:
+  public:
     RecordingDialog() : FakeDialog(g_dialog_ok, &g_dialogs_destroyed) {}
     ~RecordingDialog() override { g_dialog_received = received; }
 };

@@ -1,9 +1,9 @@
 // Both placement families, composites and stretching a side.
 #include "document/base_document.h"
 #include "imagery/object_imaging.h"
+#include "object_fakes.h"
 #include "objects/complex_object.h"
 #include "objects/placement_families.h"
-#include "object_fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -163,8 +163,8 @@ TEST(PositionPlaced, Geometry) {
 TEST(PositionPlaced, Rotate) {
     const struct {
         double from, delta, step, to;
-    } cases[] = {{350, 30, 0, 20}, {350, 10, 0, 360}, {5, -10, 0, 355}, {0, 7, 5, 5},
-                 {0, -360, 0, 0}, {10, 3, 1e-7, 13}};
+    } cases[] = {{350, 30, 0, 20}, {350, 10, 0, 360}, {5, -10, 0, 355},
+                 {0, 7, 5, 5},     {0, -360, 0, 0},   {10, 3, 1e-7, 13}};
     for (const auto& c : cases) {
         FakeBlock b = MakeBlock(0, 0, 0, 1, 1, 1, c.from);
         b.Rotate(c.delta, c.step);

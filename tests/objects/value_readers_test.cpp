@@ -1,8 +1,8 @@
 // Reading parameter values from token lists, and the shared parser of the object types.
 #include "objects/value_readers.h"
 
-#include "objects/astrel_object.h"
 #include "object_fakes.h"
+#include "objects/astrel_object.h"
 
 #include <gtest/gtest.h>
 
@@ -73,8 +73,8 @@ TEST(ValueReaders, Integers) {
         bool ok;
         int32_t value;
     } cases[] = {
-        {"12.9", true, 12}, {"-2.9", true, -2}, {"1,5", false, 7},
-        {"1e10", false, 7}, {"-1e10", false, 7}, {"0x10", false, 7}, {"1e3", true, 1000},
+        {"12.9", true, 12},  {"-2.9", true, -2}, {"1,5", false, 7},   {"1e10", false, 7},
+        {"-1e10", false, 7}, {"0x10", false, 7}, {"1e3", true, 1000},
     };
     for (const auto& c : cases) {
         count.Set(7);
@@ -172,8 +172,8 @@ bool ParseFakeBlock(AstrelObject& holder, const StringArray& group) {
 TEST(ObjectParser, SharedContract) {
     test::ScopedFakeTypes fakes;
     AstrelObject holder;
-    ASSERT_TRUE(ParseFakeBlock(holder, {"block", "pos 1 2 3", "COLOUR 1 2 3", "SCALE 4 5 6",
-                                        "POS 7 8 9", "ROT"}));
+    ASSERT_TRUE(ParseFakeBlock(
+        holder, {"block", "pos 1 2 3", "COLOUR 1 2 3", "SCALE 4 5 6", "POS 7 8 9", "ROT"}));
     ASSERT_EQ(holder.GetType(), kTypeBlock);
     const auto* block = dynamic_cast<const test::FakeBlock*>(holder.Get());
     ASSERT_NE(block, nullptr);
