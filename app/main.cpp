@@ -1,6 +1,10 @@
 // Padforge: the program. Starts wx, pins the numeric locale so that no number is ever
 // written with a decimal comma, installs the wx ui hooks and runs the application.
+#include "document/file_manager.h"
+#include "document/folders.h"
+#include "document/ui/set_astrel_path_dlg.h"
 #include "foundation/ui/wx_ui_hooks.h"
+#include "platform/known_folders.h"
 
 #include <wx/app.h>
 
@@ -14,6 +18,9 @@ class PadforgeApp : public wxApp {
         // GTK switches the process locale to the desktop's; numbers must stay "C".
         std::setlocale(LC_NUMERIC, "C");
         previous_hooks_ = pf::SetUiHooks(&hooks_);
+        pf::InstallSetAstrelPathDlgRunner();
+        // Stands in for the installer: the install folder lies beside the executable.
+        pf::SetDefaultInstallPath(pf::known_folders::ExecutablePath());
         return true;
     }
     // Until the main dialog exists the program has nothing to show and ends at once.
@@ -31,4 +38,11 @@ class PadforgeApp : public wxApp {
 
 } // namespace
 
-wxIMPLEMENT_APP(PadforgeApp);
+wxIMPLEMENT_APP_NO_MAIN(PadforgeApp);
+
+int main(int argc, char** argv) {
+    // The installed-bases record is read before the application runs and written after
+    // it has ended, on every way out of wxEntry.
+    pf::FileManagerSession installedBases;
+    return wxEntry(argc, argv);
+}

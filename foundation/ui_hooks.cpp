@@ -16,6 +16,13 @@ UiHooks* SetUiHooks(UiHooks* hooks) {
     return previous;
 }
 
+std::optional<std::string> UiHooks::PickFile(const std::string&, const std::string&,
+                                            const std::string&) {
+    return std::nullopt;
+}
+
+std::optional<std::string> UiHooks::PickFolder(const std::string&) { return std::nullopt; }
+
 MessageAnswer ClosedBoxAnswer(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::Ok:
@@ -36,6 +43,17 @@ MessageAnswer ShowMessageBox(const std::string& text, const std::string& caption
     }
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     return ClosedBoxAnswer(buttons);
+}
+
+std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
+                                      const std::string& initial_folder) {
+    if (g_hooks == nullptr) return std::nullopt;
+    return g_hooks->PickFile(title, filter, initial_folder);
+}
+
+std::optional<std::string> ChooseFolder(const std::string& title) {
+    if (g_hooks == nullptr) return std::nullopt;
+    return g_hooks->PickFolder(title);
 }
 
 } // namespace pf

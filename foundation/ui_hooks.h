@@ -2,6 +2,7 @@
 // What core code must ask of the person at the screen. padforge_ui installs a wx
 // implementation at start-up; tests install a scripted one. Later features add members
 // here (choosers, popup menu, opening files, the wait cursor).
+#include <optional>
 #include <string>
 
 namespace pf {
@@ -17,6 +18,14 @@ public:
     virtual bool ShowFailure(const std::string& text) = 0;
     virtual MessageAnswer MessageBox(const std::string& text, const std::string& caption,
                                      MessageButtons buttons, MessageIcon icon) = 0;
+    // Choosers. Both give an internal path, or nothing when the person cancels; hooks
+    // without a chooser answer as if cancelled.
+    // filter is wx-style ("All files (*)|*"); an empty title takes the toolkit's own.
+    virtual std::optional<std::string> PickFile(const std::string& title,
+                                                const std::string& filter,
+                                                const std::string& initial_folder);
+    // An existing folder; no button to make a new one.
+    virtual std::optional<std::string> PickFolder(const std::string& title);
 };
 
 // The installed hooks, or nullptr before wx starts, after it ends and in tools.
@@ -31,5 +40,10 @@ MessageAnswer ClosedBoxAnswer(MessageButtons buttons);
 // answer is that of a box closed without a choice.
 MessageAnswer ShowMessageBox(const std::string& text, const std::string& caption,
                              MessageButtons buttons, MessageIcon icon);
+
+// The choosers of the installed hooks; nothing without hooks.
+std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
+                                      const std::string& initial_folder);
+std::optional<std::string> ChooseFolder(const std::string& title);
 
 } // namespace pf

@@ -58,6 +58,8 @@ struct ColorRGBA {
     friend constexpr bool operator==(const ColorRGBA&, const ColorRGBA&) = default;
 };
 
+static_assert(sizeof(ColorRGB) == 3 && sizeof(ColorRGBA) == 4, "colours are pixels");
+
 // Integer rectangle of pixels; right and bottom are exclusive.
 struct PixelRect {
     std::int32_t left = 0;

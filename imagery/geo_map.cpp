@@ -100,7 +100,9 @@ struct EdgeScale {
     double step;
     double end;
     int count;
-    double Edge(long long i) const { return i >= count ? end : start + static_cast<double>(i) * step; }
+    double Edge(long long i) const {
+        return i >= count ? end : start + static_cast<double>(i) * step;
+    }
 };
 
 // The first and last pixel whose span reaches into (low, high) along one axis where the
@@ -135,8 +137,8 @@ void KeptRange(const EdgeScale& e, double low, double high, int& first, int& las
     last = std::max(last, first);
 }
 
-bool CropTo(const GeoMap& destination, const GeoMap& source, const SpanList* spans,
-            WorkMap& crop, SpanList* cropSpans) {
+bool CropTo(const GeoMap& destination, const GeoMap& source, const SpanList* spans, WorkMap& crop,
+            SpanList* cropSpans) {
     Overlap o;
     if (destination.GetRect() == nullptr || source.GetRect() == nullptr ||
         source.GetImage() == nullptr || !source.GetImage()->HasPixels() ||
@@ -172,10 +174,10 @@ bool CropTo(const GeoMap& destination, const GeoMap& source, const SpanList* spa
         cropSpans->assign(static_cast<std::size_t>(cropHeight), BeginEnd{});
         for (int r = 0; r < cropHeight; ++r) {
             const BeginEnd span = (*spans)[static_cast<std::size_t>(firstRow + r)];
-            const long long begin =
-                std::clamp<long long>(static_cast<long long>(span.begin) - firstColumn, 0, cropWidth);
-            const long long end =
-                std::clamp<long long>(static_cast<long long>(span.end) - firstColumn, begin, cropWidth);
+            const long long begin = std::clamp<long long>(
+                static_cast<long long>(span.begin) - firstColumn, 0, cropWidth);
+            const long long end = std::clamp<long long>(
+                static_cast<long long>(span.end) - firstColumn, begin, cropWidth);
             (*cropSpans)[static_cast<std::size_t>(r)] =
                 BeginEnd{static_cast<std::int32_t>(begin), static_cast<std::int32_t>(end)};
         }
@@ -216,15 +218,14 @@ bool ProjectAt(GeoMap& destination, const GeoMap& given, const SpanList* spans, 
         if (!CropTo(destination, source, spans, crop, &cropSpans)) {
             return false;
         }
-        return ProjectAt(destination, crop.View(), spans != nullptr ? &cropSpans : nullptr,
-                         blend, 1);
+        return ProjectAt(destination, crop.View(), spans != nullptr ? &cropSpans : nullptr, blend,
+                         1);
     }
 
     const bool enlarging = target.Width() > image.Width() || target.Height() > image.Height();
     if (enlarging && level != -1 && blend != Blend::Spans) {
         const bool wider = static_cast<double>(target.Width()) / image.Width() > kDoublingRatio;
-        const bool taller =
-            static_cast<double>(target.Height()) / image.Height() > kDoublingRatio;
+        const bool taller = static_cast<double>(target.Height()) / image.Height() > kDoublingRatio;
         if (wider || taller) {
             WorkMap grown;
             if (!grown.Image().DeepCopy(image)) {
@@ -313,8 +314,9 @@ MapPixel GeoMap::LatLonToPixel(const LatLon& position) const {
     } else if (centre - longitude > 180.0) {
         longitude += 360.0;
     }
-    return MapPixel{toPixel((longitude - rect_->West()) / GetDegreesPerPixelX() + 0.5),
-                    toPixel((rect_->North() - position.GetLatitude()) / GetDegreesPerPixelY() + 0.5)};
+    return MapPixel{
+        toPixel((longitude - rect_->West()) / GetDegreesPerPixelX() + 0.5),
+        toPixel((rect_->North() - position.GetLatitude()) / GetDegreesPerPixelY() + 0.5)};
 }
 
 bool GeoMap::Project(const GeoMap& source) {
@@ -350,7 +352,8 @@ bool GeoMap::CropOpaque(const GeoMap& source, WorkMap& crop) const {
 
 bool GeoMap::CropSpans(const GeoMap& source, const SpanList& spans, WorkMap& crop,
                        SpanList& cropSpans) const {
-    if (source.image_ == nullptr || spans.size() != static_cast<std::size_t>(std::max(0, source.image_->Height()))) {
+    if (source.image_ == nullptr ||
+        spans.size() != static_cast<std::size_t>(std::max(0, source.image_->Height()))) {
         return false;
     }
     return CropTo(*this, source, &spans, crop, &cropSpans);

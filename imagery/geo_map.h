@@ -22,7 +22,7 @@ class WorkMap;
 // the top-left corner of pixel (0, 0), the south-east corner the bottom-right corner of
 // the last pixel; rows run north to south.
 class GeoMap {
-public:
+  public:
     GeoMap() = default;
     GeoMap(BitmapData* image, LatLonRect* rect) : image_(image), rect_(rect) {}
 
@@ -33,7 +33,7 @@ public:
 
     double GetDegreesPerPixelX() const; // (east - west) / image width
     double GetDegreesPerPixelY() const; // (north - south) / image height
-    double GetWidth() const;  // of the rectangle, in degrees
+    double GetWidth() const;            // of the rectangle, in degrees
     double GetHeight() const;
     // Sets the map's rectangle through LatLonRect::Set.
     bool SetFromDoubles(double westLongitude, double northLatitude, double eastLongitude,
@@ -63,7 +63,7 @@ public:
     bool CropSpans(const GeoMap& source, const SpanList& spans, WorkMap& crop,
                    SpanList& cropSpans) const;
 
-private:
+  private:
     BitmapData* image_ = nullptr;
     LatLonRect* rect_ = nullptr;
 };
@@ -71,7 +71,7 @@ private:
 // A map made during one projection (a crop or a doubled image); it owns its image and
 // rectangle and hands out a GeoMap view of them.
 class WorkMap {
-public:
+  public:
     WorkMap() = default;
     WorkMap(const WorkMap&) = delete;
     WorkMap& operator=(const WorkMap&) = delete;
@@ -80,7 +80,7 @@ public:
     LatLonRect& Rect() { return rect_; }
     GeoMap View() { return GeoMap(&image_, &rect_); }
 
-private:
+  private:
     BitmapData image_;
     LatLonRect rect_;
 };

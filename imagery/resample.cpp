@@ -169,7 +169,9 @@ bool ResampleT(BitmapData& d, const BitmapData& s) {
         return false;
     }
     if (d.Width() == s.Width() && d.Height() == s.Height()) {
-        std::memcpy(d.Pixels(), s.Pixels(), d.ByteCount());
+        if (&d != &s) {
+            std::memcpy(d.Pixels(), s.Pixels(), d.ByteCount());
+        }
         return true;
     }
     BitmapData work;

@@ -88,7 +88,9 @@ bool ResampleToSpans(BitmapData& d, const BitmapData& s, SpanList& spans) {
         return false;
     }
     if (d.Width() == s.Width() && d.Height() == s.Height()) {
-        std::memcpy(d.Pixels(), s.Pixels(), d.ByteCount());
+        if (&d != &s) {
+            std::memcpy(d.Pixels(), s.Pixels(), d.ByteCount());
+        }
         return true;
     }
     BitmapData work;

@@ -221,6 +221,16 @@ bool Equivalent(const std::string& a, const std::string& b) {
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+std::string Canonical(const std::string& path) {
+    std::string native;
+    if (!Resolved(path, native) || native.empty()) return std::string();
+    char* real = ::realpath(native.c_str(), nullptr);
+    if (real == nullptr) return std::string();
+    std::string result = ToInternal(real);
+    std::free(real);
+    return result;
+}
+
 bool List(const std::string& folder, std::vector<DirEntry>& entries) {
     entries.clear();
     std::string native;

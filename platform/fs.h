@@ -35,6 +35,9 @@ bool RemoveEmptyDirectory(const std::string& path);
 bool Rename(const std::string& from, const std::string& to);
 // True when both name the same existing file.
 bool Equivalent(const std::string& a, const std::string& b);
+// The existing path with every link resolved (realpath), in internal form without a
+// trailing '\'; empty when it cannot be resolved.
+std::string Canonical(const std::string& path);
 
 enum class EntryKind { File, Folder, LinkToFile, LinkToFolder, Other };
 struct DirEntry {

@@ -6,7 +6,7 @@
 namespace pf {
 
 class LatLon {
-public:
+  public:
     // (-1, -1): callers test for an unset position by these values.
     LatLon() = default;
     // Both values go through the checked setters, so an out-of-range value is still
@@ -31,7 +31,7 @@ public:
     // Adds; a sum past a pole comes back from it on the far meridian.
     void AddLatitude(double degrees);
 
-private:
+  private:
     friend class LatLonRect; // stores corners as given
 
     double longitude_ = -1.0;
@@ -41,7 +41,7 @@ private:
 // {northWest, southEast}. Nothing checks the order, and spans are plain differences
 // with no wrapping across the 180th meridian.
 class LatLonRect {
-public:
+  public:
     LatLon northWest;
     LatLon southEast;
 

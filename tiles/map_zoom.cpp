@@ -185,8 +185,8 @@ LatLonRect MapZoom::GetRegion(double width, double height) const {
     const double longitude = centre_.GetLongitude();
     const double latitude = centre_.GetLatitude();
     LatLonRect region;
-    region.Set(longitude - halfWidth, std::min(90.0, latitude + halfHeight),
-               longitude + halfWidth, std::max(-90.0, latitude - halfHeight));
+    region.Set(longitude - halfWidth, std::min(90.0, latitude + halfHeight), longitude + halfWidth,
+               std::max(-90.0, latitude - halfHeight));
     return region;
 }
 

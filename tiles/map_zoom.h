@@ -13,7 +13,7 @@ namespace pf {
 class GeoMap;
 
 class MapZoom {
-public:
+  public:
     // Zoom 3 centred on (0, 0): the map picker starts from exactly that.
     MapZoom();
 
@@ -50,7 +50,7 @@ public:
     // not wrapped at +-180, so west < east always and widths stay positive.
     LatLonRect GetRegion(double width, double height) const;
 
-private:
+  private:
     void ShiftCentreLatitude(int32_t pixels, double sign);
 
     int32_t zoom_ = 3;

@@ -16,8 +16,7 @@ int32_t ClampedIndex(double value) {
     if (!(value == value)) {
         return 0;
     }
-    value = std::clamp(value, static_cast<double>(INT32_MIN) + 1.0,
-                       static_cast<double>(INT32_MAX));
+    value = std::clamp(value, static_cast<double>(INT32_MIN) + 1.0, static_cast<double>(INT32_MAX));
     return static_cast<int32_t>(value);
 }
 
@@ -84,9 +83,7 @@ namespace {
 int32_t Twice(int32_t v, int32_t plus) {
     return static_cast<int32_t>(static_cast<uint32_t>(v) * 2u + static_cast<uint32_t>(plus));
 }
-int32_t NextLevel(int32_t level) {
-    return static_cast<int32_t>(static_cast<uint32_t>(level) + 1u);
-}
+int32_t NextLevel(int32_t level) { return static_cast<int32_t>(static_cast<uint32_t>(level) + 1u); }
 } // namespace
 
 TileAttributes TileAttributes::ChildNorthWest() const {

@@ -11,7 +11,7 @@
 namespace pf {
 
 class TileAttributes {
-public:
+  public:
     TileAttributes() = default;
     explicit TileAttributes(std::string body) : body_(std::move(body)) {}
     TileAttributes(std::string body, int32_t level, int32_t x, int32_t y)
@@ -53,7 +53,7 @@ public:
         return level_ == other.level_ && x_ == other.x_ && y_ == other.y_;
     }
 
-private:
+  private:
     std::string body_ = "XYZ";
     int32_t level_ = 0;
     int32_t x_ = 0;
@@ -63,7 +63,7 @@ private:
 // Tiles held by value. AddSorted keeps ascending (level, x, y) order without
 // duplicates; the plain operations leave order to the caller.
 class TileArray {
-public:
+  public:
     std::size_t GetCount() const { return tiles_.size(); }
     bool IsEmpty() const { return tiles_.empty(); }
     const TileAttributes& operator[](std::size_t index) const { return tiles_[index]; }
@@ -84,7 +84,7 @@ public:
     std::vector<TileAttributes>::const_iterator begin() const { return tiles_.begin(); }
     std::vector<TileAttributes>::const_iterator end() const { return tiles_.end(); }
 
-private:
+  private:
     std::vector<TileAttributes> tiles_;
 };
 

@@ -25,7 +25,14 @@ wxString ToWx(const std::string& bytes) {
 
 std::string FromWx(const wxString& text) {
     std::string out;
+    FromWxExact(text, out);
+    return out;
+}
+
+bool FromWxExact(const wxString& text, std::string& out) {
+    out.clear();
     out.reserve(text.length());
+    bool exact = true;
     for (wxUniChar ch : text) {
         wxString one(ch);
         wxCharBuffer buf = one.mb_str(Cp1252());
@@ -33,9 +40,10 @@ std::string FromWx(const wxString& text) {
             out += buf.data()[0];
         } else {
             out += '?';
+            exact = false;
         }
     }
-    return out;
+    return exact;
 }
 
 } // namespace pf

@@ -9,5 +9,7 @@ namespace pf {
 wxString ToWx(const std::string& bytes);
 // A wxString to CP1252 bytes; characters outside CP1252 become '?'.
 std::string FromWx(const wxString& text);
+// As FromWx; false when a character had no CP1252 byte (it became '?').
+bool FromWxExact(const wxString& text, std::string& out);
 
 } // namespace pf

@@ -11,6 +11,10 @@ class WxUiHooks : public UiHooks {
     // A wxMessageDialog with the given caption, owned by the active top-level window.
     MessageAnswer MessageBox(const std::string& text, const std::string& caption,
                              MessageButtons buttons, MessageIcon icon) override;
+    // wxFileDialog (open, the file must exist) and wxDirDialog (an existing folder).
+    std::optional<std::string> PickFile(const std::string& title, const std::string& filter,
+                                        const std::string& initial_folder) override;
+    std::optional<std::string> PickFolder(const std::string& title) override;
 };
 
 // What a message dialog's result means for a box with these buttons: a box closed

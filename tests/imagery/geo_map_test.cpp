@@ -88,10 +88,10 @@ TEST(GeoMap, LatLonToPixelRoundsByTruncatingHalfUp) {
         int y;
     };
     const Case cases[] = {
-        {0.0, 10.0, 0, 0},       {0.14, 9.86, 1, 1},    {0.16, 9.84, 2, 2},
-        {-0.07, 10.07, 0, 0},    // -0.7 + 0.5 truncates toward zero
-        {-0.12, 10.12, 0, 0},    // -1.2 + 0.5 = -0.7 gives 0 too
-        {-0.2, 10.2, -1, -1},    {10.0, 0.0, 100, 100},
+        {0.0, 10.0, 0, 0},    {0.14, 9.86, 1, 1},
+        {0.16, 9.84, 2, 2},   {-0.07, 10.07, 0, 0}, // -0.7 + 0.5 truncates toward zero
+        {-0.12, 10.12, 0, 0},                       // -1.2 + 0.5 = -0.7 gives 0 too
+        {-0.2, 10.2, -1, -1}, {10.0, 0.0, 100, 100},
     };
     for (const Case& c : cases) {
         const MapPixel p = map.LatLonToPixel(LatLon(c.longitude, c.latitude));
@@ -140,10 +140,10 @@ TEST(GeoMap, SourceWhollyOutsideLeavesTheDestinationUnchanged) {
     GeoMap destination(&canvas, &canvasRect);
     BitmapData tile = Solid24(16, 16, 0xFF0000);
     BitmapData tile32 = Gradient32(16, 16);
-    for (const LatLonRect& r : {Rect(6.0, 4.0, 7.0, 3.0), Rect(-2.0, 4.0, -1.0, 3.0),
-                                Rect(1.0, 7.0, 2.0, 5.0), Rect(1.0, -1.0, 2.0, -3.0),
-                                Rect(2.0, 3.0, 1.0, 2.0) /* inverted */,
-                                Rect(5.0, 3.0, 6.0, 2.0) /* touches the east edge */}) {
+    for (const LatLonRect& r :
+         {Rect(6.0, 4.0, 7.0, 3.0), Rect(-2.0, 4.0, -1.0, 3.0), Rect(1.0, 7.0, 2.0, 5.0),
+          Rect(1.0, -1.0, 2.0, -3.0), Rect(2.0, 3.0, 1.0, 2.0) /* inverted */,
+          Rect(5.0, 3.0, 6.0, 2.0) /* touches the east edge */}) {
         LatLonRect rect = r;
         test::ScriptedUi ui;
         EXPECT_TRUE(destination.Project(GeoMap(&tile, &rect)));
@@ -215,8 +215,8 @@ TEST(GeoMap, HalfOutsideSourceIsReducedNotSqueezed) {
 // The 0.703125-degree tile at the origin, as the tile editor shows it.
 const LatLonRect kTileRect = Rect(0.0, 0.703125, 0.703125, 0.0);
 
-BitmapData ByHand(const BitmapData& background, const BitmapData& tile, int doublings,
-                  int width, int height) {
+BitmapData ByHand(const BitmapData& background, const BitmapData& tile, int doublings, int width,
+                  int height) {
     BitmapData grown(tile);
     for (int i = 0; i < doublings; ++i) {
         EXPECT_TRUE(DoubleWidthSmooth32(grown));
@@ -225,7 +225,8 @@ BitmapData ByHand(const BitmapData& background, const BitmapData& tile, int doub
     BitmapData work(width, height, 32);
     EXPECT_TRUE(BitmapData::Resample32(work, grown));
     BitmapData result(background);
-    EXPECT_TRUE(BitmapData::Blit32To24(result, work, PixelRect{0, 0, width, height}, work.GetRect()));
+    EXPECT_TRUE(
+        BitmapData::Blit32To24(result, work, PixelRect{0, 0, width, height}, work.GetRect()));
     return result;
 }
 
@@ -318,7 +319,8 @@ TEST(GeoMap, SpanVariantCutsSpansWithTheCrop) {
     for (int y = 10; y < 20; ++y) {
         for (int x = 0; x < 10; ++x) {
             const bool inside = x + 3 >= 2 && x + 3 < 6;
-            ASSERT_EQ(Pixel(canvas, x, y), inside ? Pixel(icon, x + 3, y - 10) : ColorRGB(255, 0, 0))
+            ASSERT_EQ(Pixel(canvas, x, y),
+                      inside ? Pixel(icon, x + 3, y - 10) : ColorRGB(255, 0, 0))
                 << x << "," << y;
         }
     }
@@ -341,10 +343,14 @@ TEST(GeoMap, ChecksComeInOrder) {
     SpanList spans(10, BeginEnd{0, 10});
     const std::vector<Case> cases = {
         {"short span list before missing pixels",
-         [&] { return GeoMap(&empty, &rect).ProjectNoReduce(GeoMap(&source24, &rect2), shortSpans); },
+         [&] {
+             return GeoMap(&empty, &rect).ProjectNoReduce(GeoMap(&source24, &rect2), shortSpans);
+         },
          "BeginEndList wrong size\r\n"},
         {"short span list before a wrong depth",
-         [&] { return GeoMap(&canvas32, &rect).ProjectNoReduce(GeoMap(&source24, &rect2), shortSpans); },
+         [&] {
+             return GeoMap(&canvas32, &rect).ProjectNoReduce(GeoMap(&source24, &rect2), shortSpans);
+         },
          "BeginEndList wrong size\r\n"},
         {"missing destination pixels",
          [&] { return GeoMap(&empty, &rect).Project(GeoMap(&source24, &rect2)); },
@@ -464,8 +470,8 @@ TEST(GeoMap, CropAlphaKeepsFourBytesAndCropSpansCutsTheRows) {
     EXPECT_EQ(std::memcmp(crop.Image().PixelAddress(1, 2), image32.PixelAddress(3, 3), 4), 0);
 
     BitmapData image = Gradient24(10, 10);
-    SpanList spans = {{0, 10}, {0, 3}, {3, 5}, {5, 9}, {9, 10}, {1, 1},
-                      {2, 6},  {0, 0}, {0, 0}, {0, 0}};
+    SpanList spans = {{0, 10}, {0, 3}, {3, 5}, {5, 9}, {9, 10},
+                      {1, 1},  {2, 6}, {0, 0}, {0, 0}, {0, 0}};
     SpanList cut;
     WorkMap crop2;
     ASSERT_TRUE(destination.CropSpans(GeoMap(&image, &imageRect), spans, crop2, cut));

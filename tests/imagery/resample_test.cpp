@@ -51,6 +51,8 @@ TEST(Resample, EqualSizesCopyTheBytes) {
     BitmapData destination(100, 50, 24);
     ASSERT_TRUE(BitmapData::Resample24(destination, source));
     EXPECT_TRUE(destination.IsIdentical(source));
+    EXPECT_TRUE(BitmapData::Resample24(source, source));
+    EXPECT_TRUE(destination.IsIdentical(source));
     BitmapData wrong(100, 50, 32);
     EXPECT_FALSE(BitmapData::Resample24(wrong, source));
     EXPECT_FALSE(BitmapData::Resample32(destination, source));

@@ -15,6 +15,8 @@ ScriptedUi::~ScriptedUi() {
     SetUiHooks(previous_);
     SetShowFailures(previous_show_failures_);
     EXPECT_TRUE(message_answers_.empty()) << "scripted message answers left unused";
+    EXPECT_TRUE(pick_file_answers_.empty()) << "scripted file choices left unused";
+    EXPECT_TRUE(pick_folder_answers_.empty()) << "scripted folder choices left unused";
 }
 
 std::vector<std::string> ScriptedUi::Failures() const {
@@ -52,6 +54,31 @@ MessageAnswer ScriptedUi::MessageBox(const std::string& text, const std::string&
     }
     MessageAnswer answer = message_answers_.front();
     message_answers_.pop_front();
+    return answer;
+}
+
+std::optional<std::string> ScriptedUi::PickFile(const std::string& title,
+                                               const std::string& filter,
+                                               const std::string& initial_folder) {
+    calls_.push_back({"pick file", title, "", MessageButtons::Ok, MessageIcon::None});
+    file_choices_.push_back({title, filter, initial_folder});
+    if (pick_file_answers_.empty()) {
+        ADD_FAILURE() << "unexpected file chooser \"" << title << "\"";
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = pick_file_answers_.front();
+    pick_file_answers_.pop_front();
+    return answer;
+}
+
+std::optional<std::string> ScriptedUi::PickFolder(const std::string& title) {
+    calls_.push_back({"pick folder", title, "", MessageButtons::Ok, MessageIcon::None});
+    if (pick_folder_answers_.empty()) {
+        ADD_FAILURE() << "unexpected folder chooser \"" << title << "\"";
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = pick_folder_answers_.front();
+    pick_folder_answers_.pop_front();
     return answer;
 }
 

@@ -5,6 +5,7 @@
 #include "foundation/ui_hooks.h"
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,11 +14,17 @@ namespace pf::test {
 class ScriptedUi : public UiHooks {
 public:
     struct Call {
-        std::string kind; // "failure" or "message"
+        std::string kind; // "failure", "message", "pick file" or "pick folder"
         std::string text;
         std::string caption;
         MessageButtons buttons = MessageButtons::Ok;
         MessageIcon icon = MessageIcon::None;
+    };
+    // What a file chooser was asked with (its title is the call's text).
+    struct FileChoice {
+        std::string title;
+        std::string filter;
+        std::string initial_folder;
     };
 
     ScriptedUi();
@@ -29,15 +36,26 @@ public:
     void TickOptOutOnNextFailure() { failure_answers_.push_back(true); }
     // Script: the next message box answers this.
     void AnswerNextMessage(MessageAnswer answer) { message_answers_.push_back(answer); }
+    // Script: the next file or folder chooser gives this internal path (nullopt: cancel).
+    void AnswerNextPickFile(std::optional<std::string> path) {
+        pick_file_answers_.push_back(std::move(path));
+    }
+    void AnswerNextPickFolder(std::optional<std::string> path) {
+        pick_folder_answers_.push_back(std::move(path));
+    }
 
     const std::vector<Call>& Calls() const { return calls_; }
     std::vector<std::string> Failures() const;
     std::vector<std::string> Messages() const;
+    const std::vector<FileChoice>& FileChoices() const { return file_choices_; }
     void Clear() { calls_.clear(); }
 
     bool ShowFailure(const std::string& text) override;
     MessageAnswer MessageBox(const std::string& text, const std::string& caption,
                              MessageButtons buttons, MessageIcon icon) override;
+    std::optional<std::string> PickFile(const std::string& title, const std::string& filter,
+                                        const std::string& initial_folder) override;
+    std::optional<std::string> PickFolder(const std::string& title) override;
 
 private:
     UiHooks* previous_;
@@ -45,6 +63,9 @@ private:
     std::vector<Call> calls_;
     std::deque<bool> failure_answers_;
     std::deque<MessageAnswer> message_answers_;
+    std::vector<FileChoice> file_choices_;
+    std::deque<std::optional<std::string>> pick_file_answers_;
+    std::deque<std::optional<std::string>> pick_folder_answers_;
 };
 
 } // namespace pf::test

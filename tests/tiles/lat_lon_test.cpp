@@ -25,8 +25,8 @@ TEST(LatLon, SetLongitudeTakesOneStepOfATurn) {
         bool ok;
     };
     const Case cases[] = {
-        {-180.0, -180.0, true}, {180.0, 180.0, true},   {540.0, 180.0, true},
-        {-540.0, -180.0, true}, {190.0, -170.0, true},  {-190.0, 170.0, true},
+        {-180.0, -180.0, true}, {180.0, 180.0, true},    {540.0, 180.0, true},
+        {-540.0, -180.0, true}, {190.0, -170.0, true},   {-190.0, 170.0, true},
         {600.0, 240.0, false},  {-600.0, -240.0, false},
     };
     for (const Case& c : cases) {
@@ -34,8 +34,8 @@ TEST(LatLon, SetLongitudeTakesOneStepOfATurn) {
         LatLon p(0.0, 0.0);
         EXPECT_EQ(p.SetLongitude(c.in), c.ok) << c.in;
         EXPECT_EQ(p.GetLongitude(), c.stored) << c.in;
-        EXPECT_EQ(ui.Failures(), c.ok ? std::vector<std::string>{}
-                                      : std::vector<std::string>{kFormat})
+        EXPECT_EQ(ui.Failures(),
+                  c.ok ? std::vector<std::string>{} : std::vector<std::string>{kFormat})
             << c.in;
     }
 }
@@ -81,7 +81,7 @@ TEST(LatLon, AddLongitudeWrapsIntoHalfOpenRange) {
         double result;
     };
     const Case cases[] = {
-        {-179.0, -1.0, 180.0}, {179.0, 2.0, -179.0}, {180.0, 0.0, 180.0},
+        {-179.0, -1.0, 180.0}, {179.0, 2.0, -179.0},   {180.0, 0.0, 180.0},
         {10.0, 5.5, 15.5},     {-170.0, -20.0, 170.0},
     };
     for (const Case& c : cases) {
@@ -147,16 +147,16 @@ TEST(LatLonRect, OverlapsIsClosedOnEveryEdge) {
         bool overlaps;
     };
     const Case cases[] = {
-        {Rect(10.0, 10.0, 20.0, 0.0), true},     // shares the east edge
-        {Rect(-10.0, 10.0, 0.0, 0.0), true},     // shares the west edge
-        {Rect(0.0, 20.0, 10.0, 10.0), true},     // shares the north edge
-        {Rect(0.0, 0.0, 10.0, -10.0), true},     // shares the south edge
-        {Rect(10.0, 0.0, 20.0, -10.0), true},    // shares a corner
-        {Rect(2.0, 8.0, 3.0, 7.0), true},        // inside
-        {Rect(10.5, 10.0, 20.0, 0.0), false},    // east of it
-        {Rect(-10.0, 10.0, -0.5, 0.0), false},   // west of it
-        {Rect(0.0, 20.0, 10.0, 10.5), false},    // north of it
-        {Rect(0.0, -0.5, 10.0, -10.0), false},   // south of it
+        {Rect(10.0, 10.0, 20.0, 0.0), true},   // shares the east edge
+        {Rect(-10.0, 10.0, 0.0, 0.0), true},   // shares the west edge
+        {Rect(0.0, 20.0, 10.0, 10.0), true},   // shares the north edge
+        {Rect(0.0, 0.0, 10.0, -10.0), true},   // shares the south edge
+        {Rect(10.0, 0.0, 20.0, -10.0), true},  // shares a corner
+        {Rect(2.0, 8.0, 3.0, 7.0), true},      // inside
+        {Rect(10.5, 10.0, 20.0, 0.0), false},  // east of it
+        {Rect(-10.0, 10.0, -0.5, 0.0), false}, // west of it
+        {Rect(0.0, 20.0, 10.0, 10.5), false},  // north of it
+        {Rect(0.0, -0.5, 10.0, -10.0), false}, // south of it
     };
     for (const Case& c : cases) {
         EXPECT_EQ(a.Overlaps(c.b), c.overlaps)
@@ -183,8 +183,8 @@ TEST(LatLonRect, IntersectGivesTheInnerCornersOrFalse) {
 TEST(LatLonRect, IntersectStoresCornersThroughTheCheckedSetters) {
     test::ScriptedUi ui;
     LatLonRect out;
-    ASSERT_TRUE(LatLonRect::Intersect(Rect(-200.0, 95.0, 10.0, 0.0),
-                                      Rect(-190.0, 100.0, 20.0, -5.0), out));
+    ASSERT_TRUE(
+        LatLonRect::Intersect(Rect(-200.0, 95.0, 10.0, 0.0), Rect(-190.0, 100.0, 20.0, -5.0), out));
     EXPECT_EQ(out.West(), 170.0); // one step of a turn
     EXPECT_EQ(out.North(), 95.0);
     EXPECT_EQ(ui.Failures(), std::vector<std::string>{kFormat});

@@ -258,7 +258,8 @@ TEST(MapZoom, PlanMapTilesWalksToTheSouthEdge) {
         ASSERT_TRUE(view.SetZoom(c.zoom));
         EXPECT_EQ(plan.left, 0);
         EXPECT_EQ(plan.top, 0);
-        EXPECT_EQ(plan.right, static_cast<int>((c.east - c.west) / view.GetDegreesPerPixel() + 0.5));
+        EXPECT_EQ(plan.right,
+                  static_cast<int>((c.east - c.west) / view.GetDegreesPerPixel() + 0.5));
         view.SetCentre(LatLon(c.west, c.north));
         view.ShiftCentreSouth(plan.bottom);
         EXPECT_NEAR(view.GetCentre().GetLatitude(), c.south, view.GetLatitudeDegreesPerPixel())
@@ -278,8 +279,8 @@ TEST(MapZoom, PlanMapTilesKeepsTheDefaultZoomForAnOddOne) {
 TEST(MapZoom, PlanMapTilesRefusesAPlanAtAPole) {
     // Both would overflow an int: one has a huge latitude scale at its centre, the other
     // an exploding one right at the pole.
-    for (const LatLonRect& r : {Target(0.0, 90.0, 1.0, 89.9999).rect,
-                                Target(0.0, 95.0, 1.0, 85.0).rect}) {
+    for (const LatLonRect& r :
+         {Target(0.0, 90.0, 1.0, 89.9999).rect, Target(0.0, 95.0, 1.0, 85.0).rect}) {
         test::ScriptedUi ui;
         Target t(r.West(), r.North(), r.East(), r.South());
         IntRect plan{1, 2, 3, 4};

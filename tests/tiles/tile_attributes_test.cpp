@@ -100,8 +100,10 @@ TEST(TileAttributes, ChildrenTileTheParentExactly) {
             EXPECT_EQ(c->GetBody(), p.GetBody());
             EXPECT_EQ(c->GetLevel(), p.GetLevel() + 1);
         }
-        EXPECT_EQ(std::make_tuple(nw.GetX(), nw.GetY()), std::make_tuple(2 * p.GetX(), 2 * p.GetY() + 1));
-        EXPECT_EQ(std::make_tuple(se.GetX(), se.GetY()), std::make_tuple(2 * p.GetX() + 1, 2 * p.GetY()));
+        EXPECT_EQ(std::make_tuple(nw.GetX(), nw.GetY()),
+                  std::make_tuple(2 * p.GetX(), 2 * p.GetY() + 1));
+        EXPECT_EQ(std::make_tuple(se.GetX(), se.GetY()),
+                  std::make_tuple(2 * p.GetX() + 1, 2 * p.GetY()));
         const LatLonRect a = nw.GetLatLonRect(), b = ne.GetLatLonRect(), c = sw.GetLatLonRect(),
                          d = se.GetLatLonRect();
         EXPECT_EQ(a.West(), pr.West());
@@ -128,10 +130,14 @@ TEST(TileAttributes, FromPositionTruncatesAndStepsNegativesOnce) {
         int y;
     };
     const Case cases[] = {
-        {0, 0.5, 0.5, 0, 0},          {0, -0.5, -0.5, -1, -1},
-        {0, -0.703125, -0.703125, -2, -2}, {0, 0.703125, 0.703125, 1, 1},
-        {0, 0.0, 0.0, 0, 0},          {5, -0.02197265625, 0.03, -2, 1},
-        {5, -0.06, 0.27, -3, 12},     {0, 180.0, -90.0, 256, -129},
+        {0, 0.5, 0.5, 0, 0},
+        {0, -0.5, -0.5, -1, -1},
+        {0, -0.703125, -0.703125, -2, -2},
+        {0, 0.703125, 0.703125, 1, 1},
+        {0, 0.0, 0.0, 0, 0},
+        {5, -0.02197265625, 0.03, -2, 1},
+        {5, -0.06, 0.27, -3, 12},
+        {0, 180.0, -90.0, 256, -129},
     };
     for (const Case& c : cases) {
         const TileAttributes t =

@@ -1,0 +1,146 @@
+#pragma once
+// The installed-bases record: for every simulator folder (installation root), every base
+// the program installed there and the full path of each file it placed into the
+// simulator's tree. Kept in "FileManagerV2.dat" in the application-data folder: int32
+// little-endian counts and length-prefixed strings, always written in the current form;
+// three older base-entry forms are read and converted.
+#include "foundation/string_array.h"
+
+#include <list>
+#include <string>
+#include <vector>
+
+namespace pf {
+
+class MyStream;
+
+inline constexpr const char* kBaseFileListVersion = "1.1.15";
+inline constexpr const char* kFileManagerFileName = "FileManagerV2.dat";
+
+// A base entry of an older form, only while it is read.
+class LegacyBaseFileList {
+public:
+    bool Read(MyStream& stream);
+
+    std::string name;
+    StringArray files;
+    std::string version = "1.1.3";
+};
+
+// One installed base: its key (configuration path relative to the simulator's
+// configuration folder, e.g. "Earth\Base\Pad.cfg") and every file installed for it.
+class BaseFileList {
+public:
+    BaseFileList() = default;
+    // Reads one entry; the result lands in readOk.
+    BaseFileList(const std::string& root, MyStream& stream);
+    // Copies carry name and files; the copy's version is always the current one and its
+    // readOk is not taken over.
+    BaseFileList(const BaseFileList& other);
+    BaseFileList& operator=(const BaseFileList& other);
+
+    bool Read(const std::string& root, MyStream& stream);
+    bool ConvertFromLegacy(const std::string& root, const LegacyBaseFileList& legacy);
+    bool Write(MyStream& stream) const;
+
+    std::string name;
+    StringArray files;
+    std::string version = kBaseFileListVersion;
+    bool readOk = false;
+};
+
+struct BodyBaseDirectory;
+
+// One simulator installation: its root folder and the bases installed there. Its folders
+// are derived from the root and the simulator's "Astrel.cfg" on every call.
+class Astrel2010 {
+public:
+    bool Read(MyStream& stream);
+    bool Write(MyStream& stream) const;
+
+    std::string GetRootDirectory() const { return root; }
+    // Clears out's files; copies the first base whose key equals name (case ignored).
+    bool GetBaseFiles(BaseFileList& out, const std::string& name) const;
+    void AddBase(const BaseFileList& base);
+    // Appends path to the first base with that key, or records a new base; always true.
+    bool AddFile(const std::string& path, const std::string& name);
+
+    // root + "Astrel.cfg".
+    std::string GetMainConfigPath() const;
+    // The simulator's folders, resolved against the root; "Unable to find path\r\n" when
+    // a value cannot be resolved. Existence is not tested.
+    bool GetConfigDir(std::string& out) const;
+    bool GetMeshesDir(std::string& out) const;
+    bool GetTexturesDir(std::string& out) const;
+    bool GetTextures2Dir(std::string& out) const;
+    bool GetScenariosDir(std::string& out) const;
+    // The base directories that the body's configuration file lists, appended to out.
+    bool GetBaseDirectories(std::vector<BodyBaseDirectory>& out, const std::string& body) const;
+    // True when one of the body's base directories holds a "*.cfg" file.
+    bool ListBaseFiles(const std::string& body) const;
+    // The bodies worth offering, in the planet list's order; "Earth" when none.
+    bool GetBodyList(StringArray& out) const;
+
+    std::vector<BaseFileList> bases;
+    std::string root;
+};
+
+class FileManager {
+public:
+    // The process-wide record, empty until loaded.
+    static FileManager& Instance();
+
+    // Replaces the record by the content of the application-data folder's file; a
+    // missing or unreadable file leaves it empty. Shows no message of its own.
+    void Load();
+    // Writes the whole record safely; false, with the old file whole, on any failure.
+    // After a load that could not read everything, the old file is first kept as
+    // "FileManagerV2.dat.bak".
+    bool Save();
+
+    bool Read(MyStream& stream);
+    bool Write(MyStream& stream) const;
+
+    // The installation with that root (case ignored), appended when there is none.
+    bool FindOrCreateInstallation(const std::string& root, Astrel2010*& out);
+    // The installation of the simulator folder (the person may be asked for it).
+    bool GetCurrentInstallation(Astrel2010*& out);
+    bool IsBaseInstalledAt(const std::string& root, const std::string& name);
+    // Never asks: false when no simulator folder is known.
+    bool IsBaseInstalled(const std::string& name);
+    bool GetInstallations(std::vector<Astrel2010>& out) const;
+    void AddInstallation(const Astrel2010& installation);
+
+    // Installations keep their addresses while others are added.
+    std::list<Astrel2010>& Installations() { return installations_; }
+    const std::list<Astrel2010>& Installations() const { return installations_; }
+    void Clear();
+
+    // The same operations of the current installation (silently false when no simulator
+    // folder is known).
+    static bool GetConfigDir(std::string& out);
+    static bool GetMeshesDir(std::string& out);
+    static bool GetTexturesDir(std::string& out);
+    static bool GetTextures2Dir(std::string& out);
+    static bool GetScenariosDir(std::string& out);
+    static bool GetBaseDirectories(std::vector<BodyBaseDirectory>& out, const std::string& body);
+    static bool ListBaseFiles(const std::string& body);
+    static bool GetBodyList(StringArray& out);
+
+private:
+    std::list<Astrel2010> installations_;
+    // The file on disk holds entries that the record does not (a damaged entry, or a file
+    // that could not be read): keep a copy before the first save overwrites it.
+    bool keepOldFile_ = false;
+};
+
+// Loads the process-wide record when made and saves it when it ends.
+class FileManagerSession {
+public:
+    FileManagerSession();
+    ~FileManagerSession();
+    FileManagerSession(const FileManagerSession&) = delete;
+    FileManagerSession& operator=(const FileManagerSession&) = delete;
+};
+
+} // namespace pf

@@ -1,0 +1,44 @@
+// The file and folder choosers of WxUiHooks. Paths cross here in the file-name
+// encoding and enter the program in internal form.
+#include "foundation/ui/wx_text.h"
+#include "foundation/ui/wx_ui_hooks.h"
+#include "platform/fs.h"
+
+#include <wx/dirdlg.h>
+#include <wx/filedlg.h>
+
+namespace pf {
+
+namespace {
+
+wxString NativeText(const std::string& internal) {
+    return wxString(fs::ToNative(internal).c_str(), *wxConvFileName);
+}
+
+std::string InternalPath(const wxString& native) {
+    return fs::ToInternal(std::string(native.fn_str()));
+}
+
+} // namespace
+
+std::optional<std::string> WxUiHooks::PickFile(const std::string& title, const std::string& filter,
+                                               const std::string& initial_folder) {
+    wxFileDialog dlg(nullptr, title.empty() ? wxString(wxFileSelectorPromptStr) : ToWx(title),
+                     NativeText(initial_folder), wxEmptyString, ToWx(filter),
+                     wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dlg.ShowModal() != wxID_OK || dlg.GetPath().empty()) {
+        return std::nullopt;
+    }
+    return InternalPath(dlg.GetPath());
+}
+
+std::optional<std::string> WxUiHooks::PickFolder(const std::string& title) {
+    // Without wxDD_NEW_DIR_BUTTON and with wxDD_DIR_MUST_EXIST no folder can be made here.
+    wxDirDialog dlg(nullptr, ToWx(title), wxEmptyString, wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
+    if (dlg.ShowModal() != wxID_OK || dlg.GetPath().empty()) {
+        return std::nullopt;
+    }
+    return InternalPath(dlg.GetPath());
+}
+
+} // namespace pf
