@@ -26,9 +26,7 @@ std::vector<AstrelBody>& BodyCache::Entries() {
     return entries;
 }
 
-void BodyCache::Clear() {
-    Entries().clear();
-}
+void BodyCache::Clear() { Entries().clear(); }
 
 bool AstrelBody::Load(const std::string& bodyName) {
     name = bodyName;
@@ -59,17 +57,11 @@ bool AstrelBody::FindInCache() {
     return false;
 }
 
-void AstrelBody::AddToCache(const AstrelBody& body) {
-    BodyCache::Entries().push_back(body);
-}
+void AstrelBody::AddToCache(const AstrelBody& body) { BodyCache::Entries().push_back(body); }
 
-double AstrelBody::GetCircumference() const {
-    return radius * kPi * 2.0;
-}
+double AstrelBody::GetCircumference() const { return radius * kPi * 2.0; }
 
-double AstrelBody::GetMetresPerDegree() const {
-    return GetCircumference() / 360.0;
-}
+double AstrelBody::GetMetresPerDegree() const { return GetCircumference() / 360.0; }
 
 double AstrelBody::GetMetresPerDegreeLongitude(double latitude) const {
     return std::fabs(std::cos(latitude * kPi / 180.0)) * GetMetresPerDegree();

@@ -17,7 +17,7 @@ inline constexpr double kEarthRadius = 6371010.0;
 inline constexpr double kEarthMass = 5.973698968e24;
 
 class AstrelBody {
-public:
+  public:
     AstrelBody() = default;
     AstrelBody(const std::string& bodyName, double bodyRadius, double bodyMass)
         : name(bodyName), radius(bodyRadius), mass(bodyMass) {}
@@ -46,7 +46,7 @@ public:
 
 // The bodies read successfully in this run, in order of first loading.
 class BodyCache {
-public:
+  public:
     static std::vector<AstrelBody>& Entries();
     // For tests: start from an empty cache.
     static void Clear();

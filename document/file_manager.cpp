@@ -16,18 +16,17 @@ bool ReadInt32(MyStream& stream, int32_t& value) {
     unsigned char bytes[4];
     if (!stream.Read(bytes, 4))
         return false;
-    value = static_cast<int32_t>(static_cast<uint32_t>(bytes[0]) |
-                                 (static_cast<uint32_t>(bytes[1]) << 8) |
-                                 (static_cast<uint32_t>(bytes[2]) << 16) |
-                                 (static_cast<uint32_t>(bytes[3]) << 24));
+    value = static_cast<int32_t>(
+        static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |
+        (static_cast<uint32_t>(bytes[2]) << 16) | (static_cast<uint32_t>(bytes[3]) << 24));
     return true;
 }
 
 bool WriteInt32(MyStream& stream, int32_t value) {
     const uint32_t v = static_cast<uint32_t>(value);
-    const unsigned char bytes[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
-                                    static_cast<unsigned char>(v >> 16),
-                                    static_cast<unsigned char>(v >> 24)};
+    const unsigned char bytes[4] = {
+        static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
+        static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
     return stream.Write(bytes, 4);
 }
 
@@ -210,9 +209,7 @@ bool Astrel2010::GetBaseFiles(BaseFileList& out, const std::string& name) const 
     return false;
 }
 
-void Astrel2010::AddBase(const BaseFileList& base) {
-    bases.push_back(base);
-}
+void Astrel2010::AddBase(const BaseFileList& base) { bases.push_back(base); }
 
 bool Astrel2010::AddFile(const std::string& path, const std::string& name) {
     for (BaseFileList& base : bases) {
@@ -366,12 +363,8 @@ void FileManager::AddInstallation(const Astrel2010& installation) {
 
 // ---- FileManagerSession -------------------------------------------------------------
 
-FileManagerSession::FileManagerSession() {
-    FileManager::Instance().Load();
-}
+FileManagerSession::FileManagerSession() { FileManager::Instance().Load(); }
 
-FileManagerSession::~FileManagerSession() {
-    FileManager::Instance().Save();
-}
+FileManagerSession::~FileManagerSession() { FileManager::Instance().Save(); }
 
 } // namespace pf

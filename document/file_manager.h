@@ -19,7 +19,7 @@ inline constexpr const char* kFileManagerFileName = "FileManagerV2.dat";
 
 // A base entry of an older form, only while it is read.
 class LegacyBaseFileList {
-public:
+  public:
     bool Read(MyStream& stream);
 
     std::string name;
@@ -30,7 +30,7 @@ public:
 // One installed base: its key (configuration path relative to the simulator's
 // configuration folder, e.g. "Earth\Base\Pad.cfg") and every file installed for it.
 class BaseFileList {
-public:
+  public:
     BaseFileList() = default;
     // Reads one entry; the result lands in readOk.
     BaseFileList(const std::string& root, MyStream& stream);
@@ -54,7 +54,7 @@ struct BodyBaseDirectory;
 // One simulator installation: its root folder and the bases installed there. Its folders
 // are derived from the root and the simulator's "Astrel.cfg" on every call.
 class Astrel2010 {
-public:
+  public:
     bool Read(MyStream& stream);
     bool Write(MyStream& stream) const;
 
@@ -86,7 +86,7 @@ public:
 };
 
 class FileManager {
-public:
+  public:
     // The process-wide record, empty until loaded.
     static FileManager& Instance();
 
@@ -127,7 +127,7 @@ public:
     static bool ListBaseFiles(const std::string& body);
     static bool GetBodyList(StringArray& out);
 
-private:
+  private:
     std::list<Astrel2010> installations_;
     // The file on disk holds entries that the record does not (a damaged entry, or a file
     // that could not be read): keep a copy before the first save overwrites it.
@@ -136,7 +136,7 @@ private:
 
 // Loads the process-wide record when made and saves it when it ends.
 class FileManagerSession {
-public:
+  public:
     FileManagerSession();
     ~FileManagerSession();
     FileManagerSession(const FileManagerSession&) = delete;

@@ -166,9 +166,7 @@ bool ListFolderFiles(const std::string& folder, const std::string& subfolder,
 
 // ---- Astrel2010: the folder tree ----------------------------------------------------
 
-std::string Astrel2010::GetMainConfigPath() const {
-    return root + "Astrel.cfg";
-}
+std::string Astrel2010::GetMainConfigPath() const { return root + "Astrel.cfg"; }
 
 bool Astrel2010::GetConfigDir(std::string& out) const {
     return GetFolder(*this, &pf::GetConfigDir, out);
@@ -250,8 +248,7 @@ bool Astrel2010::GetBodyList(StringArray& out) const {
 
 namespace {
 
-template <typename Operation>
-bool WithCurrentInstallation(Operation operation) {
+template <typename Operation> bool WithCurrentInstallation(Operation operation) {
     Astrel2010* installation = nullptr;
     if (!FileManager::Instance().GetCurrentInstallation(installation) || installation == nullptr)
         return false;
@@ -280,10 +277,8 @@ bool FileManager::GetScenariosDir(std::string& out) {
     return WithCurrentInstallation([&](Astrel2010& a) { return a.GetScenariosDir(out); });
 }
 
-bool FileManager::GetBaseDirectories(std::vector<BodyBaseDirectory>& out,
-                                     const std::string& body) {
-    return WithCurrentInstallation(
-        [&](Astrel2010& a) { return a.GetBaseDirectories(out, body); });
+bool FileManager::GetBaseDirectories(std::vector<BodyBaseDirectory>& out, const std::string& body) {
+    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetBaseDirectories(out, body); });
 }
 
 bool FileManager::ListBaseFiles(const std::string& body) {

@@ -23,6 +23,21 @@ std::optional<std::string> UiHooks::PickFile(const std::string&, const std::stri
 
 std::optional<std::string> UiHooks::PickFolder(const std::string&) { return std::nullopt; }
 
+void UiHooks::BeginWaitCursor() {}
+void UiHooks::EndWaitCursor() {}
+
+WaitCursor::WaitCursor() : hooks_(g_hooks) {
+    if (hooks_ != nullptr) {
+        hooks_->BeginWaitCursor();
+    }
+}
+
+WaitCursor::~WaitCursor() {
+    if (hooks_ != nullptr) {
+        hooks_->EndWaitCursor();
+    }
+}
+
 MessageAnswer ClosedBoxAnswer(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::Ok:

@@ -26,6 +26,10 @@ public:
                                                 const std::string& initial_folder);
     // An existing folder; no button to make a new one.
     virtual std::optional<std::string> PickFolder(const std::string& title);
+    // The wait cursor while a long operation runs; calls nest. Hooks without a cursor
+    // show nothing.
+    virtual void BeginWaitCursor();
+    virtual void EndWaitCursor();
 };
 
 // The installed hooks, or nullptr before wx starts, after it ends and in tools.
@@ -45,5 +49,17 @@ MessageAnswer ShowMessageBox(const std::string& text, const std::string& caption
 std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
                                       const std::string& initial_folder);
 std::optional<std::string> ChooseFolder(const std::string& title);
+
+// Shows the wait cursor of the installed hooks for its lifetime.
+class WaitCursor {
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    UiHooks* hooks_;
+};
 
 } // namespace pf

@@ -12,9 +12,7 @@ namespace pf {
 
 namespace {
 
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualNoCaseN(const char* a, const char* b, size_t n) {
     for (size_t i = 0; i < n; ++i) {
@@ -156,9 +154,8 @@ bool FindNameLine(std::string& out, const StringArray& lines) {
 bool FindKeyedLine(std::string& out, const std::string& key, const StringArray& lines) {
     out.clear();
     std::string trimmed = key;
-    while (!trimmed.empty() &&
-           (trimmed.back() == ' ' || trimmed.back() == '\t' || trimmed.back() == '\r' ||
-            trimmed.back() == '\n'))
+    while (!trimmed.empty() && (trimmed.back() == ' ' || trimmed.back() == '\t' ||
+                                trimmed.back() == '\r' || trimmed.back() == '\n'))
         trimmed.pop_back();
     for (const std::string& line : lines) {
         // A line equal to the key counts: a new base carries keys with empty values.

@@ -11,9 +11,7 @@ namespace pf {
 
 namespace {
 
-bool IsTrimmable(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
+bool IsTrimmable(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 bool ReadFolderKey(std::string& folder, const char* key, const char* fallback,
                    const std::string& configPath) {
@@ -37,8 +35,7 @@ bool FindConfigValue(std::string& line, const std::string& key, const std::strin
     return false;
 }
 
-bool ReadMainConfigDir(std::string& folder, const std::string& key,
-                       const std::string& configPath) {
+bool ReadMainConfigDir(std::string& folder, const std::string& key, const std::string& configPath) {
     std::string line;
     if (!FindConfigValue(line, key, configPath))
         return false;

@@ -5,6 +5,7 @@
 #include "platform/fs.h"
 
 #include <wx/dirdlg.h>
+#include <wx/utils.h>
 #include <wx/filedlg.h>
 
 namespace pf {
@@ -40,5 +41,9 @@ std::optional<std::string> WxUiHooks::PickFolder(const std::string& title) {
     }
     return InternalPath(dlg.GetPath());
 }
+
+void WxUiHooks::BeginWaitCursor() { wxBeginBusyCursor(); }
+
+void WxUiHooks::EndWaitCursor() { wxEndBusyCursor(); }
 
 } // namespace pf

@@ -15,6 +15,9 @@ class WxUiHooks : public UiHooks {
     std::optional<std::string> PickFile(const std::string& title, const std::string& filter,
                                         const std::string& initial_folder) override;
     std::optional<std::string> PickFolder(const std::string& title) override;
+    // wxBeginBusyCursor / wxEndBusyCursor.
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
 };
 
 // What a message dialog's result means for a box with these buttons: a box closed

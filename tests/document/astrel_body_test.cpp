@@ -17,7 +17,7 @@ namespace {
 // A sandboxed account whose settings point at a fake simulator tree, with an empty
 // installed-bases record and body cache.
 class BodyTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         BodyCache::Clear();
         FileManager::Instance().Clear();
@@ -130,7 +130,8 @@ TEST_F(BodyTest, FileNameDecidesTheCachedName) {
 TEST_F(BodyTest, NamesThatLeaveTheFolderReadNothing) {
     home_.Dir().WriteFile("Sim/Outside.cfg", "Name Outside\r\nSize 7\r\nMass 8\r\n");
     home_.Dir().WriteFile("Sim/Config/Sub/Inner.cfg", "Name Inner\r\nSize 7\r\nMass 8\r\n");
-    for (const char* name : {"..\\Outside", "../Outside", "Sub\\Inner", "Sub/Inner", "C:Moon", ".."}) {
+    for (const char* name :
+         {"..\\Outside", "../Outside", "Sub\\Inner", "Sub/Inner", "C:Moon", ".."}) {
         AstrelBody body;
         EXPECT_FALSE(body.Load(name)) << name;
         EXPECT_EQ(body.name, name);
@@ -192,7 +193,8 @@ TEST(BodyBaseFolders, ReadSurfBaseDirs) {
     const Case cases[] = {
         {"Name Moon\r\n", {"Moon\\Base\\"}},
         {"BEGIN_SURFBASE\r\ndir \r\nEND_SURFBASE\r\n", {"Moon\\Base\\"}},
-        {"BEGIN_SURFBASE\r\nDIR = Moon\\Base PERIOD 1 2\r\ndirx y\r\nDir Far\\Side\r\nEND_SURFBASE\r\n"
+        {"BEGIN_SURFBASE\r\nDIR = Moon\\Base PERIOD 1 2\r\ndirx y\r\nDir "
+         "Far\\Side\r\nEND_SURFBASE\r\n"
          "dir Outside\r\n",
          {"Moon\\Base PERIOD 1 2", "Far\\Side"}},
     };

@@ -15,7 +15,7 @@ namespace pf {
 namespace {
 
 class SampleTreeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         BodyCache::Clear();
         FileManager::Instance().Clear();
@@ -78,7 +78,8 @@ TEST_F(SampleTreeTest, StartUpGuardLoadsAndSaves) {
         FileManagerSession session;
         ASSERT_EQ(FileManager::Instance().Installations().size(), 1u);
         EXPECT_EQ(FileManager::Instance().Installations().front().root, "\\guard\\");
-        FileManager::Instance().Installations().front().AddFile("\\guard\\x.cfg", "Earth\\Base\\x.cfg");
+        FileManager::Instance().Installations().front().AddFile("\\guard\\x.cfg",
+                                                                "Earth\\Base\\x.cfg");
     }
     EXPECT_EQ(test::ReadNativeFile(path), test::RecordBytes()
                                               .Int32(1)

@@ -18,7 +18,7 @@ namespace {
 using test::RecordBytes;
 
 class RecordFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(GetAppDataPath(folder_));
         path_ = fs::ToNative(folder_ + "FileManagerV2.dat");
@@ -43,15 +43,16 @@ TEST_F(RecordFileTest, MissingFileLoadsEmptyAndSaveRoundTrips) {
     EXPECT_FALSE(manager.IsBaseInstalledAt("\\other\\", "Earth\\Base\\P.cfg"));
     ASSERT_TRUE(manager.Save());
 
-    const std::string expected = RecordBytes()
-                                     .Int32(2)
-                                     .String("\\sim\\")
-                                     .Int32(1)
-                                     .CurrentBase("Earth\\Base\\P.cfg", {"\\sim\\Config\\Earth\\Base\\P.cfg",
-                                                                          "\\sim\\Textures2\\t.dds"})
-                                     .String("\\other\\")
-                                     .Int32(0)
-                                     .Bytes();
+    const std::string expected =
+        RecordBytes()
+            .Int32(2)
+            .String("\\sim\\")
+            .Int32(1)
+            .CurrentBase("Earth\\Base\\P.cfg",
+                         {"\\sim\\Config\\Earth\\Base\\P.cfg", "\\sim\\Textures2\\t.dds"})
+            .String("\\other\\")
+            .Int32(0)
+            .Bytes();
     EXPECT_EQ(test::ReadNativeFile(path_), expected);
 
     FileManager reloaded;
@@ -72,7 +73,8 @@ TEST_F(RecordFileTest, FailedSaveLeavesTheOldFileWhole) {
     Astrel2010* installation = nullptr;
     manager.FindOrCreateInstallation("\\old\\", installation);
     for (int i = 0; i < 100; ++i)
-        installation->AddFile("\\old\\Textures2\\tile_" + std::to_string(i) + ".dds", "Earth\\Base\\P.cfg");
+        installation->AddFile("\\old\\Textures2\\tile_" + std::to_string(i) + ".dds",
+                              "Earth\\Base\\P.cfg");
 
     // Files may not grow beyond 64 bytes while the save runs: its writes fail.
     struct rlimit saved {};

@@ -84,8 +84,12 @@ TEST(InstalledBasesFormat, OneInstallationIsExactly87Bytes) {
 
 TEST(InstalledBasesFormat, BaseWithoutFilesAndBytesKeptAsStored) {
     // Text is kept byte for byte, CP1252 degree sign included.
-    const std::string bytes =
-        RecordBytes().Int32(1).String("D:\\Sim\xB0\\").Int32(1).CurrentBase("Moon\\Base\\A.cfg", {}).Bytes();
+    const std::string bytes = RecordBytes()
+                                  .Int32(1)
+                                  .String("D:\\Sim\xB0\\")
+                                  .Int32(1)
+                                  .CurrentBase("Moon\\Base\\A.cfg", {})
+                                  .Bytes();
     FileManager manager;
     EXPECT_TRUE(manager.Read(*StreamOf(bytes)));
     EXPECT_EQ(Written(manager), bytes);
@@ -122,8 +126,9 @@ TEST(InstalledBasesLegacy, OlderFormsConvertToFullPaths) {
     const std::vector<BaseFileList>& bases = manager.Installations().front().bases;
     ASSERT_EQ(bases.size(), 3u);
     EXPECT_EQ(bases[0].name, "Moon\\Base\\A.cfg");
-    EXPECT_EQ(bases[0].files, (StringArray{root + "Textures2\\t.dds", root + "Config\\Moon\\Base\\A.cfg",
-                                           root + "Config\\Moon\\Base\\B.cfg"}));
+    EXPECT_EQ(bases[0].files,
+              (StringArray{root + "Textures2\\t.dds", root + "Config\\Moon\\Base\\A.cfg",
+                           root + "Config\\Moon\\Base\\B.cfg"}));
     EXPECT_EQ(bases[1].name, "Mars\\Base\\M.CFG");
     EXPECT_EQ(bases[1].files, StringArray{root + "config\\Mars\\Base\\M.CFG"});
     EXPECT_EQ(bases[2].name, "Earth\\Base\\Pad.cfg");
@@ -138,11 +143,13 @@ TEST(InstalledBasesLegacy, OlderFormsConvertToFullPaths) {
             .Int32(1)
             .String(root)
             .Int32(3)
-            .CurrentBase("Moon\\Base\\A.cfg", {root + "Textures2\\t.dds", root + "Config\\Moon\\Base\\A.cfg",
-                                               root + "Config\\Moon\\Base\\B.cfg"})
+            .CurrentBase("Moon\\Base\\A.cfg",
+                         {root + "Textures2\\t.dds", root + "Config\\Moon\\Base\\A.cfg",
+                          root + "Config\\Moon\\Base\\B.cfg"})
             .CurrentBase("Mars\\Base\\M.CFG", {root + "config\\Mars\\Base\\M.CFG"})
-            .CurrentBase("Earth\\Base\\Pad.cfg", {root + "Config\\Earth\\Base\\Pad.cfg",
-                                                  root + "Textures\\a.dds", root + "Textures\\b.dds"})
+            .CurrentBase("Earth\\Base\\Pad.cfg",
+                         {root + "Config\\Earth\\Base\\Pad.cfg", root + "Textures\\a.dds",
+                          root + "Textures\\b.dds"})
             .Bytes();
     EXPECT_EQ(Written(manager), expected);
 }
@@ -167,8 +174,11 @@ TEST(InstalledBasesLegacy, NamedOldEntryKeepsItsName) {
 
 // Each damaged record keeps the installations read completely before the damage.
 TEST(InstalledBasesDamage, LoadStopsAtTheFirstDamagedEntry) {
-    const std::string good =
-        RecordBytes().String("\\good\\").Int32(1).CurrentBase("Earth\\Base\\G.cfg", {"\\good\\g"}).Bytes();
+    const std::string good = RecordBytes()
+                                 .String("\\good\\")
+                                 .Int32(1)
+                                 .CurrentBase("Earth\\Base\\G.cfg", {"\\good\\g"})
+                                 .Bytes();
     struct Case {
         const char* what;
         std::string bytes;
@@ -180,32 +190,86 @@ TEST(InstalledBasesDamage, LoadStopsAtTheFirstDamagedEntry) {
          RecordBytes().Int32(2).Raw(good).String(tenMillion).Int32(0).Bytes(),
          {"\\good\\", tenMillion}},
         {"string count 10,000,001",
-         RecordBytes().Int32(2).Raw(good).Int32(10000001).Raw(std::string(10000001, 'x')).Int32(0).Bytes(),
+         RecordBytes()
+             .Int32(2)
+             .Raw(good)
+             .Int32(10000001)
+             .Raw(std::string(10000001, 'x'))
+             .Int32(0)
+             .Bytes(),
          {"\\good\\"}},
-        {"negative string count", RecordBytes().Int32(2).Raw(good).Int32(-1).Int32(0).Bytes(), {"\\good\\"}},
+        {"negative string count",
+         RecordBytes().Int32(2).Raw(good).Int32(-1).Int32(0).Bytes(),
+         {"\\good\\"}},
         {"huge file count at the end",
-         RecordBytes().Int32(2).Raw(good).String("\\bad\\").Int32(1).String("1.1.15").String("K").String("")
-             .Int32(0x7FFFFFFF).Bytes(),
+         RecordBytes()
+             .Int32(2)
+             .Raw(good)
+             .String("\\bad\\")
+             .Int32(1)
+             .String("1.1.15")
+             .String("K")
+             .String("")
+             .Int32(0x7FFFFFFF)
+             .Bytes(),
          {"\\good\\"}},
         {"huge installation count", RecordBytes().Int32(0x7FFFFFFF).Raw(good).Bytes(), {}},
-        {"huge base count", RecordBytes().Int32(2).Raw(good).String("\\bad\\").Int32(0x40000000).Bytes(),
+        {"huge base count",
+         RecordBytes().Int32(2).Raw(good).String("\\bad\\").Int32(0x40000000).Bytes(),
          {"\\good\\"}},
         {"truncated base",
-         RecordBytes().Int32(2).Raw(good).String("\\bad\\").Int32(1).String("1.1.15").String("K").Bytes(),
+         RecordBytes()
+             .Int32(2)
+             .Raw(good)
+             .String("\\bad\\")
+             .Int32(1)
+             .String("1.1.15")
+             .String("K")
+             .Bytes(),
          {"\\good\\"}},
         {"truncated file string",
-         RecordBytes().Int32(2).Raw(good).String("\\bad\\").Int32(1).CurrentBase("K", {"abc"}).Bytes().substr(
-             0, RecordBytes().Int32(2).Raw(good).String("\\bad\\").Int32(1).CurrentBase("K", {"abc"}).Size() - 1),
+         RecordBytes()
+             .Int32(2)
+             .Raw(good)
+             .String("\\bad\\")
+             .Int32(1)
+             .CurrentBase("K", {"abc"})
+             .Bytes()
+             .substr(0, RecordBytes()
+                                .Int32(2)
+                                .Raw(good)
+                                .String("\\bad\\")
+                                .Int32(1)
+                                .CurrentBase("K", {"abc"})
+                                .Size() -
+                            1),
          {"\\good\\"}},
         {"empty current-form name drops its whole installation",
-         RecordBytes().Int32(3).Raw(good).String("\\bad\\").Int32(2).CurrentBase("K", {}).CurrentBase("", {})
-             .Raw(good).Bytes(),
+         RecordBytes()
+             .Int32(3)
+             .Raw(good)
+             .String("\\bad\\")
+             .Int32(2)
+             .CurrentBase("K", {})
+             .CurrentBase("", {})
+             .Raw(good)
+             .Bytes(),
          {"\\good\\"}},
         {"1.0.8 entry without a .cfg file",
-         RecordBytes().Int32(2).Raw(good).String("\\bad\\").Int32(1).String("1.0.8").String("").Int32(1)
-             .String("t.dds").Bytes(),
+         RecordBytes()
+             .Int32(2)
+             .Raw(good)
+             .String("\\bad\\")
+             .Int32(1)
+             .String("1.0.8")
+             .String("")
+             .Int32(1)
+             .String("t.dds")
+             .Bytes(),
          {"\\good\\"}},
-        {"fewer installations than counted", RecordBytes().Int32(2).Raw(good).Bytes(), {"\\good\\"}},
+        {"fewer installations than counted",
+         RecordBytes().Int32(2).Raw(good).Bytes(),
+         {"\\good\\"}},
     };
     for (const Case& c : cases) {
         FileManager manager;
@@ -216,7 +280,8 @@ TEST(InstalledBasesDamage, LoadStopsAtTheFirstDamagedEntry) {
 }
 
 TEST(InstalledBasesDamage, EmbeddedNulEndsTheText) {
-    const std::string bytes = RecordBytes().Int32(1).String(std::string("\\s\0x\\", 5)).Int32(0).Bytes();
+    const std::string bytes =
+        RecordBytes().Int32(1).String(std::string("\\s\0x\\", 5)).Int32(0).Bytes();
     FileManager manager;
     EXPECT_TRUE(manager.Read(*StreamOf(bytes)));
     EXPECT_EQ(Roots(manager), std::vector<std::string>{"\\s"});

@@ -98,7 +98,7 @@ TEST(BaseDirectoryValues, SafeFolders) {
 
 // A sandboxed account whose "Astrel 2010 Path" points at a fake tree.
 class TreeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         BodyCache::Clear();
         FileManager::Instance().Clear();
@@ -151,15 +151,15 @@ TEST_F(TreeTest, FolderGetters) {
 TEST_F(TreeTest, FolderGetterVariants) {
     struct Case {
         const char* astrelCfg;
-        const char* config;   // relative to the root unless it starts with '\'
+        const char* config; // relative to the root unless it starts with '\'
         const char* textures;
         const char* meshes;
     };
     const Case cases[] = {
         {test::kAstrelCfgNoKeys, "Config\\", "Textures\\", "Meshes\\"},
         {test::kAstrelCfgQuotedSlashes, "Config\\", "Textures\\", "Meshes\\hi\\"},
-        {"ConfigDir = \\opt\\astrel\\cfg\r\nTextureDir = ..\\Shared Tex\r\nMeshDir = .\\.\\M", "\\opt\\astrel\\cfg\\",
-         "..\\Shared Tex\\", "M\\"},
+        {"ConfigDir = \\opt\\astrel\\cfg\r\nTextureDir = ..\\Shared Tex\r\nMeshDir = .\\.\\M",
+         "\\opt\\astrel\\cfg\\", "..\\Shared Tex\\", "M\\"},
     };
     for (const Case& c : cases) {
         const std::string root = MakeTree(c.astrelCfg);
@@ -193,8 +193,9 @@ TEST_F(TreeTest, UnresolvableFolderReportsAndEmptiesOut) {
     ui_.Clear();
     std::vector<BodyBaseDirectory> directories;
     EXPECT_FALSE(installation.GetBaseDirectories(directories, "Earth"));
-    EXPECT_EQ(ui_.Failures(), (std::vector<std::string>{"Unable to find path\r\n",
-                                                        "Unable to find astrel config directory path\r\n"}));
+    EXPECT_EQ(ui_.Failures(),
+              (std::vector<std::string>{"Unable to find path\r\n",
+                                        "Unable to find astrel config directory path\r\n"}));
     ui_.Clear();
     StringArray bodies = {"stale"};
     EXPECT_FALSE(installation.GetBodyList(bodies));
@@ -203,9 +204,10 @@ TEST_F(TreeTest, UnresolvableFolderReportsAndEmptiesOut) {
 
 TEST_F(TreeTest, BaseDirectoriesAndBaseFiles) {
     const std::string root = MakeTree();
-    home_.Dir().WriteFile("Sim/Config/Venus.cfg",
-                          "Name Venus\r\nBEGIN_SURFBASE\r\ndir ..\\..\\Escape\r\ndir \\etc\r\ndir Venus/Base\r\n"
-                          "END_SURFBASE\r\n");
+    home_.Dir().WriteFile(
+        "Sim/Config/Venus.cfg",
+        "Name Venus\r\nBEGIN_SURFBASE\r\ndir ..\\..\\Escape\r\ndir \\etc\r\ndir Venus/Base\r\n"
+        "END_SURFBASE\r\n");
     Astrel2010 installation;
     installation.root = root;
     std::vector<BodyBaseDirectory> directories(1);

@@ -176,7 +176,8 @@ TEST(ConfigReaderStreams, SizeLimitIsOneMillionBytes) {
     lines.clear();
     EXPECT_FALSE(LoadLinesFromFile(lines, dir.InternalPath("big.cfg")));
     EXPECT_TRUE(lines.empty());
-    EXPECT_EQ(ui.Failures(), (std::vector<std::string>{dir.NativePath("big.cfg") + " is too big\r\n"}));
+    EXPECT_EQ(ui.Failures(),
+              (std::vector<std::string>{dir.NativePath("big.cfg") + " is too big\r\n"}));
 }
 
 TEST(ConfigReaderStreams, MemoryStreamsAndNulBytes) {

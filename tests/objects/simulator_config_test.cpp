@@ -16,17 +16,18 @@ namespace {
 using Getter = bool (*)(std::string&, const std::string&);
 
 struct FolderCase {
-    const char* file;      // main configuration text
+    const char* file; // main configuration text
     Getter getter;
     const char* expected;
-    bool message;          // "Error parsing .cfg file\r\n" shown
+    bool message; // "Error parsing .cfg file\r\n" shown
 };
 
 TEST(MainConfigFolders, GettersTable) {
     const FolderCase cases[] = {
         {"ConfigDir = .\\Config\\", &GetConfigDir, ".\\Config\\", false},
         {"ConfigDir=Cfg", &GetConfigDir, "Cfg\\", false},
-        {"configdir \"D:\\Astrel 2010\\Config\" ", &GetConfigDir, "D:\\Astrel 2010\\Config\\", false},
+        {"configdir \"D:\\Astrel 2010\\Config\" ", &GetConfigDir, "D:\\Astrel 2010\\Config\\",
+         false},
         {"ConfigDirectory x", &GetConfigDir, "ectory x\\", false},
         {"TextureDir = Textures/hi", &GetTextureDir, "Textures\\hi\\", false},
         {"TextureDir = Textures/hi/", &GetTextureDir, "Textures\\hi\\", false},
@@ -84,7 +85,8 @@ TEST(BodyFiles, ReadBodyFileCases) {
         bool message;
     };
     const Case cases[] = {
-        {"Name = Moon\r\nSize = 1.738e6\r\nMass = 7.347e22\r\n", true, "Moon", 1.738e6, 7.347e22, false},
+        {"Name = Moon\r\nSize = 1.738e6\r\nMass = 7.347e22\r\n", true, "Moon", 1.738e6, 7.347e22,
+         false},
         {"Name = Moon\r\nSize = 1.738e6\r\n", false, "Moon", 1.738e6, 1.0, false},
         {"Name = Moon\r\nMass = heavy\r\nSize 5\r\n", true, "Moon", 5.0, 1.0, false},
         {"Name = Sun Spot\r\nMass 2\r\nSize 3\r\nName Other", true, "Sun", 3.0, 2.0, false},

@@ -21,8 +21,8 @@ std::string WriteFakeAstrelTree(const TempDir& dir, const std::string& relative,
     dir.WriteFile(base + "Config/Tiny.cfg", "Name = Tiny\r\nSize = 10000\r\nMass = 1e15\r\n");
     dir.WriteFile(base + "Config/Earth/Base/Pad.cfg",
                   "BASE-V2.0\r\nName = Test Pad\r\nLocation = -80.6 28.6\r\n");
-    for (const char* folder : {"Config/Earth/Historic", "Meshes", "Textures", "Textures2",
-                               "Scenarios"})
+    for (const char* folder :
+         {"Config/Earth/Historic", "Meshes", "Textures", "Textures2", "Scenarios"})
         std::filesystem::create_directories(dir.NativePath(base + folder));
     return dir.Internal() + (relative.empty() ? std::string() : relative + "\\");
 }

@@ -7,7 +7,7 @@
 namespace pf::test {
 
 class RecordBytes {
-public:
+  public:
     RecordBytes& Int32(int32_t value) {
         const uint32_t v = static_cast<uint32_t>(value);
         for (int i = 0; i < 4; ++i)
@@ -35,7 +35,7 @@ public:
     const std::string& Bytes() const { return bytes_; }
     size_t Size() const { return bytes_.size(); }
 
-private:
+  private:
     std::string bytes_;
 };
 

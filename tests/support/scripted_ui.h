@@ -48,6 +48,9 @@ public:
     std::vector<std::string> Failures() const;
     std::vector<std::string> Messages() const;
     const std::vector<FileChoice>& FileChoices() const { return file_choices_; }
+    // How deep the wait cursor is nested now, and how often it was shown.
+    int WaitCursorDepth() const { return wait_depth_; }
+    int WaitCursorShown() const { return wait_shown_; }
     void Clear() { calls_.clear(); }
 
     bool ShowFailure(const std::string& text) override;
@@ -56,8 +59,15 @@ public:
     std::optional<std::string> PickFile(const std::string& title, const std::string& filter,
                                         const std::string& initial_folder) override;
     std::optional<std::string> PickFolder(const std::string& title) override;
+    void BeginWaitCursor() override {
+        ++wait_depth_;
+        ++wait_shown_;
+    }
+    void EndWaitCursor() override { --wait_depth_; }
 
 private:
+    int wait_depth_ = 0;
+    int wait_shown_ = 0;
     UiHooks* previous_;
     bool previous_show_failures_;
     std::vector<Call> calls_;

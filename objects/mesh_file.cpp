@@ -1,0 +1,238 @@
+#include "objects/mesh_file.h"
+
+#include "document/file_utils.h"
+#include "document/folders.h"
+#include "foundation/failure.h"
+#include "foundation/file_helpers.h"
+#include "foundation/stream.h"
+#include "objects/mesh_text.h"
+#include "platform/fs.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace pf {
+
+bool ReadMeshFileText(const std::string& path, std::string& text) {
+    text.clear();
+    // A FIFO or device would block or never end; only plain files are read.
+    if (path.empty() || !fs::IsRegularFile(path)) {
+        return false;
+    }
+    AstrelFileStream file;
+    if (!file.Open(path, kOpenRead)) {
+        return false;
+    }
+    const uint64_t length = file.GetLength();
+    if (length > kMaxMeshFileBytes) {
+        return false;
+    }
+    if (length == 0) {
+        return ShowFailureMessage("Couldn't read file\r\n");
+    }
+    try {
+        text.resize(static_cast<size_t>(length));
+    } catch (const std::exception&) {
+        text.clear();
+        return false;
+    }
+    if (!file.Read(text.data(), static_cast<uint32_t>(length))) {
+        text.clear();
+        return false;
+    }
+    return true;
+}
+
+bool ParseMeshExtents(std::string_view text, MeshExtents& out, uint8_t& textured) {
+    double leastZ = 1e9, leastX = 1e9, lowestY = 1e9;
+    double greatestZ = -1e9, greatestX = -1e9, highestY = -1e9;
+    bool result = false;
+    bool anyVertex = false;
+    MeshTextReader reader(text);
+    std::string_view line;
+    while (reader.NextLine(line)) {
+        if (IsMeshKeywordLine(line, "TEXTURE", reader.AtEnd())) {
+            textured = 1;
+            continue;
+        }
+        if (!IsMeshKeywordLine(line, "GEOM", false)) {
+            continue;
+        }
+        MeshTokens header(line);
+        header.Next(); // GEOM
+        const std::string_view countToken = header.Next();
+        const int64_t nv = MeshTokenInteger(countToken);
+        if (nv < 1 && countToken != "0") {
+            return false;
+        }
+        const int64_t nt = MeshTokenInteger(header.Next());
+        for (int64_t i = 0; i < nv; ++i) {
+            std::string_view vertexLine;
+            if (!reader.NextLine(vertexLine)) {
+                return false;
+            }
+            MeshTokens tokens(vertexLine);
+            const double x = MeshTokenNumber(tokens.Next());
+            const double y = MeshTokenNumber(tokens.Next());
+            const double z = MeshTokenNumber(tokens.Next());
+            leastX = std::min(leastX, x);
+            greatestX = std::max(greatestX, x);
+            lowestY = std::min(lowestY, y);
+            highestY = std::max(highestY, y);
+            leastZ = std::min(leastZ, z);
+            greatestZ = std::max(greatestZ, z);
+            anyVertex = true;
+        }
+        for (int64_t i = 0; i < nt; ++i) {
+            std::string_view skipped;
+            if (!reader.NextLine(skipped)) {
+                return false;
+            }
+        }
+        result = true;
+    }
+    // A model without a single vertex has no extents: its sizes would be negative.
+    if (!result || !anyVertex) {
+        return false;
+    }
+    out.rect.left = leastZ;
+    out.rect.right = greatestZ;
+    out.rect.top = greatestX;
+    out.rect.bottom = leastX;
+    out.lowestY = lowestY;
+    out.highestY = highestY;
+    return true;
+}
+
+bool ReadMeshExtents(const std::string& path, MeshExtents& out, uint8_t& textured) {
+    std::string text;
+    if (!ReadMeshFileText(path, text)) {
+        return false;
+    }
+    return ParseMeshExtents(text, out, textured);
+}
+
+namespace {
+
+void PutDouble(uint8_t* at, double value) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    for (int i = 0; i < 8; ++i) {
+        at[i] = static_cast<uint8_t>(bits >> (8 * i));
+    }
+}
+
+double GetDouble(const uint8_t* at) {
+    uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) {
+        bits |= static_cast<uint64_t>(at[i]) << (8 * i);
+    }
+    double value = 0.0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+} // namespace
+
+MeshRecordBytes EncodeMeshRecord(const MeshExtents& extents, uint8_t textured) {
+    MeshRecordBytes bytes{};
+    PutDouble(&bytes[0], extents.rect.left);
+    PutDouble(&bytes[8], extents.rect.right);
+    PutDouble(&bytes[16], extents.rect.top);
+    PutDouble(&bytes[24], extents.rect.bottom);
+    PutDouble(&bytes[32], extents.highestY);
+    PutDouble(&bytes[40], extents.lowestY);
+    bytes[48] = textured;
+    return bytes;
+}
+
+void DecodeMeshRecord(const MeshRecordBytes& bytes, MeshExtents& extents, uint8_t& textured) {
+    extents.rect.left = GetDouble(&bytes[0]);
+    extents.rect.right = GetDouble(&bytes[8]);
+    extents.rect.top = GetDouble(&bytes[16]);
+    extents.rect.bottom = GetDouble(&bytes[24]);
+    extents.highestY = GetDouble(&bytes[32]);
+    extents.lowestY = GetDouble(&bytes[40]);
+    textured = bytes[48];
+}
+
+bool IsSoundMeshExtents(const MeshExtents& e) {
+    const double values[] = {e.rect.left, e.rect.right, e.rect.top,
+                             e.rect.bottom, e.lowestY, e.highestY};
+    for (double v : values) {
+        if (!std::isfinite(v)) {
+            return false;
+        }
+    }
+    return e.rect.left <= e.rect.right && e.rect.bottom <= e.rect.top && e.lowestY <= e.highestY;
+}
+
+bool IsSafeMeshName(const std::string& name) {
+    if (name.empty() || name.front() == '\\' || name.find(':') != std::string::npos) {
+        return false;
+    }
+    size_t start = 0;
+    while (true) {
+        const size_t end = name.find('\\', start);
+        const std::string_view part =
+            std::string_view(name).substr(start, end == std::string::npos ? end : end - start);
+        if (part.empty() || part == "." || part == "..") {
+            return false;
+        }
+        if (end == std::string::npos) {
+            return true;
+        }
+        start = end + 1;
+    }
+}
+
+void CreateCacheSubfolders(const std::string& name) {
+    const size_t firstSeparator = name.find('\\');
+    if (firstSeparator == std::string::npos || firstSeparator == 0) {
+        return;
+    }
+    std::string folder;
+    if (!GetMeshCachePath(folder)) {
+        return;
+    }
+    // Every part but the last is a folder.
+    size_t start = 0;
+    size_t end = name.find('\\');
+    while (end != std::string::npos) {
+        if (end > start) {
+            folder += name.substr(start, end - start);
+            folder += '\\';
+            if (!fs::Exists(folder)) {
+                fs::CreateDirectory(folder);
+            }
+        }
+        start = end + 1;
+        end = name.find('\\', start);
+    }
+}
+
+bool GetFileWriteTimeOf(const std::string& path, uint64_t& time) {
+    FileTime stamp;
+    if (!GetFileWriteTime(path, stamp)) {
+        return false;
+    }
+    time = stamp.Value();
+    return true;
+}
+
+bool IsCacheFileCurrent(const std::string& cacheFile, const std::string& modelPath) {
+    // Without an installation or without the model nothing can show the cache file old.
+    if (modelPath.empty() || !PathExists(modelPath)) {
+        return true;
+    }
+    uint64_t modelTime = 0;
+    uint64_t cacheTime = 0;
+    const bool current = GetFileWriteTimeOf(modelPath, modelTime) &&
+                         GetFileWriteTimeOf(cacheFile, cacheTime) && modelTime <= cacheTime;
+    if (!current) {
+        SafeDeleteFile(cacheFile);
+    }
+    return current;
+}
+
+} // namespace pf

@@ -1,0 +1,105 @@
+#include "objects/mesh_top_view.h"
+
+#include "imagery/bitmap_data.h"
+#include "imagery/drawing.h"
+#include "objects/mesh_file.h"
+#include "objects/mesh_text.h"
+
+#include <cmath>
+#include <vector>
+
+namespace pf {
+
+Point2 MeshPointToPixel(const MeterPoint& vertex, const BitmapData& image, const GeoRect& rect) {
+    const double column =
+        (vertex.z - rect.left) * (static_cast<double>(image.Width()) / rect.Width());
+    const double row =
+        (vertex.x - rect.bottom) * (static_cast<double>(image.Height()) / rect.Height());
+    return Point2(column, row);
+}
+
+void DrawMeshEdge(const MeterPoint& a, const MeterPoint& b, BitmapData& image,
+                  const GeoRect& rect) {
+    const Point2 from = MeshPointToPixel(a, image, rect);
+    const Point2 to = MeshPointToPixel(b, image, rect);
+    DrawLine(image, from.x, from.y, to.x, to.y, ColorRGB(0, 0, 0));
+}
+
+bool IsDrawableMeshRect(const GeoRect& rect) {
+    const double width = rect.Width();
+    const double height = rect.Height();
+    return std::isfinite(width) && std::isfinite(height) && width > 0.0 && height > 0.0;
+}
+
+bool DrawMeshTopView(std::string_view text, const GeoRect& rect, BitmapData& image) {
+    // A zero extent would put every point at an infinite position.
+    if (!IsDrawableMeshRect(rect)) {
+        return false;
+    }
+    bool result = false;
+    std::vector<MeterPoint> vertices;
+    MeshTextReader reader(text);
+    std::string_view line;
+    while (reader.NextLine(line)) {
+        if (!IsMeshKeywordLine(line, "GEOM", false)) {
+            continue;
+        }
+        MeshTokens header(line);
+        header.Next(); // GEOM
+        const int64_t nv = MeshTokenInteger(header.Next());
+        if (nv == 0) {
+            continue;
+        }
+        const int64_t nt = MeshTokenInteger(header.Next());
+        vertices.clear();
+        for (int64_t i = 0; i < nv; ++i) {
+            std::string_view vertexLine;
+            if (!reader.NextLine(vertexLine)) {
+                return false;
+            }
+            MeshTokens tokens(vertexLine);
+            const double x = MeshTokenNumber(tokens.Next());
+            const double y = MeshTokenNumber(tokens.Next());
+            const double z = MeshTokenNumber(tokens.Next());
+            vertices.push_back(MeterPoint{z, x, y});
+        }
+        const int64_t count = static_cast<int64_t>(vertices.size());
+        for (int64_t i = 0; i < nt; ++i) {
+            std::string_view triangleLine;
+            if (!reader.NextLine(triangleLine)) {
+                return false;
+            }
+            MeshTokens tokens(triangleLine);
+            if (tokens.Count() < 3) {
+                continue;
+            }
+            const int64_t i0 = MeshTokenInteger(tokens.Next());
+            const int64_t i1 = MeshTokenInteger(tokens.Next());
+            const int64_t i2 = MeshTokenInteger(tokens.Next());
+            if (i0 < 0 || i0 >= count || i1 < 0 || i1 >= count || i2 < 0 || i2 >= count) {
+                continue;
+            }
+            const MeterPoint& a = vertices[static_cast<size_t>(i0)];
+            const MeterPoint& b = vertices[static_cast<size_t>(i1)];
+            const MeterPoint& c = vertices[static_cast<size_t>(i2)];
+            DrawMeshEdge(a, b, image, rect);
+            DrawMeshEdge(a, c, image, rect);
+            DrawMeshEdge(c, b, image, rect);
+        }
+        result = true;
+    }
+    return result;
+}
+
+bool RenderMeshTopView(const std::string& path, const GeoRect& rect, BitmapData& image) {
+    if (!IsDrawableMeshRect(rect)) {
+        return false;
+    }
+    std::string text;
+    if (!ReadMeshFileText(path, text)) {
+        return false;
+    }
+    return DrawMeshTopView(text, rect, image);
+}
+
+} // namespace pf

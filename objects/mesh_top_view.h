@@ -1,0 +1,40 @@
+#pragma once
+// A model's top view: every triangle edge drawn as a black line on white, stretched so
+// that the model's footprint (its extent rectangle) fills the picture. The least x lies
+// on the top row and the least z in the left column; y is not drawn.
+#include "foundation/geometry.h"
+
+#include <string>
+#include <string_view>
+
+namespace pf {
+
+class BitmapData;
+
+// One vertex in the order (z, x, y) of the model's coordinates.
+struct MeterPoint {
+    double z = 0.0;
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// The size of the canvas a top view is drawn on; the icon is that halved.
+inline constexpr int kMeshTopViewSize = 1024;
+
+// Fractional pixel position (column, row) of a vertex.
+Point2 MeshPointToPixel(const MeterPoint& vertex, const BitmapData& image, const GeoRect& rect);
+// One black one-pixel edge, clipped to the image.
+void DrawMeshEdge(const MeterPoint& a, const MeterPoint& b, BitmapData& image,
+                  const GeoRect& rect);
+// True when the rectangle can be drawn into: width and height finite and above 0.
+bool IsDrawableMeshRect(const GeoRect& rect);
+
+// Draws every triangle of a model text. False when no group was drawn, a group is cut
+// short or the rectangle is not drawable. A group with the vertex count 0 is no group
+// (its lines are read as ordinary lines); a triangle with an index outside its group, or
+// with fewer than three indices, is skipped.
+bool DrawMeshTopView(std::string_view text, const GeoRect& rect, BitmapData& image);
+// The same for a model file (read as ReadMeshFileText reads it).
+bool RenderMeshTopView(const std::string& path, const GeoRect& rect, BitmapData& image);
+
+} // namespace pf
