@@ -48,9 +48,14 @@ std::string ArchiveTile(int level, int64_t tile) {
     bytes.replace(84, 4, "DXT1");
     const uint16_t key = static_cast<uint16_t>(level * 2467 + tile * 97);
     for (int i = 0; i < (side / 4) * (side / 4); ++i) {
-        const char block[8] = {static_cast<char>(key & 0xFF), static_cast<char>(key >> 8),
-                               static_cast<char>(~key & 0xFF), static_cast<char>(~key >> 8),
-                               static_cast<char>(0x1B), static_cast<char>(0xE4), 0, 0};
+        const char block[8] = {static_cast<char>(key & 0xFF),
+                               static_cast<char>(key >> 8),
+                               static_cast<char>(~key & 0xFF),
+                               static_cast<char>(~key >> 8),
+                               static_cast<char>(0x1B),
+                               static_cast<char>(0xE4),
+                               0,
+                               0};
         bytes.append(block, 8);
     }
     return bytes;
@@ -67,7 +72,8 @@ struct Sandbox {
         const std::string sim = native + "/Sim/";
         WriteFile(sim + "astrel.exe", "");
         WriteFile(sim + "Astrel.cfg", "ConfigDir = .\\Config\\\r\nTextureDir = .\\Textures\\\r\n");
-        WriteFile(sim + "Config/Earth.cfg", "Name = Earth\r\nSize = 6371010\r\nMass = 5.973698968e24\r\n");
+        WriteFile(sim + "Config/Earth.cfg",
+                  "Name = Earth\r\nSize = 6371010\r\nMass = 5.973698968e24\r\n");
         std::string archive;
         for (int level = 0; level <= 5; ++level) {
             for (int64_t t = 0; t < pf::ArchiveTilesInLevel(level); ++t) {
@@ -88,10 +94,12 @@ void ComposeMap(benchmark::State& state) {
     document.SetPosition(pf::LatLon(-80.6, 28.5));
 
     // 64 level-14 tiles around the base, each with its own texture in the cache.
-    const pf::TileAttributes centre = pf::TileAttributes::FromPosition("Earth", 14, document.GetPosition());
+    const pf::TileAttributes centre =
+        pf::TileAttributes::FromPosition("Earth", 14, document.GetPosition());
     pf::TileArray tiles;
     for (int i = 0; i < 64; ++i) {
-        const pf::TileAttributes tile("Earth", 14, centre.GetX() - 4 + i % 8, centre.GetY() - 4 + i / 8);
+        const pf::TileAttributes tile("Earth", 14, centre.GetX() - 4 + i % 8,
+                                      centre.GetY() - 4 + i / 8);
         pf::BitmapData texture(512, 512, 32);
         for (int y = 0; y < 512; ++y) {
             for (int x = 0; x < 512; ++x) {
@@ -110,7 +118,8 @@ void ComposeMap(benchmark::State& state) {
     pf::ObjectPtrArray selected;
     const int count = static_cast<int>(state.range(0));
     for (int i = 0; objects.GetCount() < count && i < count * 20; ++i) {
-        std::unique_ptr<pf::AstrelObjectHandle> object = pf::AstrelObjectFactory::Create(1 + i % 15);
+        std::unique_ptr<pf::AstrelObjectHandle> object =
+            pf::AstrelObjectFactory::Create(1 + i % 15);
         if (!object) {
             continue;
         }

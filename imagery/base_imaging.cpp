@@ -180,8 +180,10 @@ bool DrawMarkerAtLatLon(GeoMap& map, const LatLon& position, const ColorRGB& col
     }
     BitmapData& image = *map.GetImage();
     const LatLonRect& rect = *map.GetRect();
-    const double x = (position.GetLongitude() - rect.West()) / rect.GetWidth() * image.Width() + 0.5;
-    const double y = (rect.North() - position.GetLatitude()) / rect.GetHeight() * image.Height() + 0.5;
+    const double x =
+        (position.GetLongitude() - rect.West()) / rect.GetWidth() * image.Width() + 0.5;
+    const double y =
+        (rect.North() - position.GetLatitude()) / rect.GetHeight() * image.Height() + 0.5;
     // Far-off positions cannot become pixel numbers; nothing of them would show anyway.
     if (!(std::fabs(x) < 1e9) || !(std::fabs(y) < 1e9)) {
         return false;

@@ -81,8 +81,9 @@ TEST_F(BaseImagingTest, EmptyAndWrongDepthMaps) {
     EXPECT_FALSE(imaging.drawTilesOnMap(deepMap, tiles));
     EXPECT_TRUE(sim_.Ui().Calls().empty());
     EXPECT_FALSE(imaging.drawObjectsOnMap(deepMap, objects));
-    EXPECT_EQ(sim_.Ui().Failures(),
-              std::vector<std::string>{"Wrong bits per pixel in BaseImaging::drawObjectsOnMap\r\n"});
+    EXPECT_EQ(
+        sim_.Ui().Failures(),
+        std::vector<std::string>{"Wrong bits per pixel in BaseImaging::drawObjectsOnMap\r\n"});
 
     // An empty list draws nothing and succeeds.
     BitmapData plain(8, 8, 24);
