@@ -1,4 +1,5 @@
 #include "objects/astrel_object.h"
+#include "objects/runway_pad_train_types.h"
 
 namespace pf {
 
@@ -11,6 +12,7 @@ void RegisterObjectTypes() {
         return;
     }
     done = true;
+    RegisterRunwayPadTrainTypes();
 }
 
 } // namespace pf

@@ -8,6 +8,8 @@
 #include "objects/astrel_object.h"
 #include "objects/optional_values.h"
 
+#include <string>
+
 namespace pf {
 
 class NewEnd12 : public AstrelObjectHandle {
@@ -79,6 +81,10 @@ class NewEnd12Speed : public NewEnd12 {
     // The train's body stands 5 m above its track.
     ScalarValue GetTopHeight() const override;
 
+    OptionalFloat maxSpeed{true, 30.0f};
+    OptionalFloat slowZone{true, 100.0f};
+    std::string tex;
+
   protected:
     explicit NewEnd12Speed(int32_t type) : NewEnd12(type) {}
 };
@@ -148,6 +154,9 @@ class NewPosDiameterRotTexNav : public NewPosScaleRot {
   public:
     void SetSize0(double v) override;
     void SetSize1(double v) override;
+
+    std::string tex;
+    NavFrequency nav;
 
   protected:
     explicit NewPosDiameterRotTexNav(int32_t type) : NewPosScaleRot(type) {}

@@ -3,6 +3,7 @@
 #include "app/ui/my_bitmap_button.h"
 #include "document/folders.h"
 #include "foundation/ui/wx_text.h"
+#include "objects/ui/select_texture_dlg.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>
@@ -114,13 +115,26 @@ void AddLpadDlg::OnKind(wxCommandEvent& event) {
 }
 
 void AddLpadDlg::OnChooseTexture(wxCommandEvent&) {
-    FieldExchange fx = FieldExchange::Read(CollectTexts(L::FieldControls()));
+    const ControlTexts texts = CollectTexts(L::FieldControls());
+    FieldExchange fx = FieldExchange::Read(texts);
     logic_.Exchange(fx);
     if (fx.Failed()) {
         ShowRefusal(fx.Refusal());
         return;
     }
     ChooseTexture();
+}
+
+void AddLpadDlg::ChooseTexture() {
+    SelectTextureDlg chooser(logic_.ChooserKind(), this);
+    chooser.Logic().name = logic_.texture;
+    chooser.Logic().u = 1.0f;
+    chooser.Logic().v = 1.0f;
+    if (chooser.ShowModal() != wxID_OK) {
+        return;
+    }
+    logic_.TextureChosen(chooser.Logic().name);
+    ShowMembers();
 }
 
 void AddLpadDlg::OnOk(wxCommandEvent&) {
@@ -135,8 +149,4 @@ void AddLpadDlg::OnOk(wxCommandEvent&) {
     EndWith(wxID_OK);
 }
 
-} // namespace pf
-
-namespace pf {
-void AddLpadDlg::ChooseTexture() {}
 } // namespace pf

@@ -2,7 +2,7 @@
 // "Add Landing Pad": edits the three pad kinds and switches between them.
 #include "foundation/ui/modal_dialog.h"
 #include "objects/astrel_object.h"
-#include "objects/landing_pad_dialog_logic.h"
+#include "objects/dialog_logic/landing_pad_dialog_logic.h"
 #include "objects/object_editing.h"
 
 namespace pf {

@@ -3,7 +3,7 @@
 #include "foundation/ui/modal_dialog.h"
 #include "objects/astrel_object.h"
 #include "objects/object_editing.h"
-#include "objects/runway_dialog_logic.h"
+#include "objects/dialog_logic/runway_dialog_logic.h"
 
 class wxChoice;
 

@@ -3,7 +3,7 @@
 #include "foundation/ui/modal_dialog.h"
 #include "objects/astrel_object.h"
 #include "objects/object_editing.h"
-#include "objects/train_dialog_logic.h"
+#include "objects/dialog_logic/train_dialog_logic.h"
 
 namespace pf {
 

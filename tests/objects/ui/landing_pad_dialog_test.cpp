@@ -3,20 +3,30 @@
 #include "app/ui/my_bitmap_button.h"
 #include "objects/config_reader.h"
 #include "objects/ui/runway_pad_train_registration.h"
+#include "objects/ui/select_texture_dlg.h"
 #include "platform/settings_store.h"
 #include "support/bmp_fixture.h"
 #include "support/sandbox_home.h"
 #include "support/temp_dir.h"
-#include "tests/objects/ui/dialog_driver.h"
+#include "support/ui/expect_script.h"
+
+#include <wx/listbox.h>
 
 namespace pf {
 namespace {
 
-using test::ExpectDialog;
-using test::Press;
-using test::SetText;
-using test::Shown;
-using test::TextOf;
+using test::EditText;
+using test::ExpectMessageBox;
+using test::ExpectScript;
+using test::PressButton;
+using test::PressEscape;
+using test::SetEditText;
+
+bool Shown(wxWindow* dlg, int id) {
+    wxWindow* window = dlg->FindWindow(id);
+    EXPECT_NE(window, nullptr) << id;
+    return window != nullptr && window->IsShown();
+}
 
 class LandingPadDialogTest : public ::testing::Test {
   protected:
@@ -44,15 +54,15 @@ class LandingPadDialogTest : public ::testing::Test {
 
 TEST_F(LandingPadDialogTest, OkTakesTheChangedDiameter) {
     bool ok = false;
-    wxTEST_DIALOG(ok = pad_.EditInDialog(), ExpectDialog<AddLpadDlg>([](AddLpadDlg* dlg) {
+    wxTEST_DIALOG(ok = pad_.EditInDialog(), ExpectScript<AddLpadDlg>([](AddLpadDlg* dlg) {
                       EXPECT_EQ(dlg->GetTitle(), "Add Landing Pad");
-                      EXPECT_EQ(TextOf(dlg, AddLpadLogic::kRotation), "270");
-                      EXPECT_EQ(TextOf(dlg, AddLpadLogic::kDiameter), "80");
-                      EXPECT_EQ(TextOf(dlg, AddLpadLogic::kTexture), "Own");
+                      EXPECT_EQ(EditText(dlg, AddLpadLogic::kRotation), "270");
+                      EXPECT_EQ(EditText(dlg, AddLpadLogic::kDiameter), "80");
+                      EXPECT_EQ(EditText(dlg, AddLpadLogic::kTexture), "Own");
                       EXPECT_FALSE(dlg->FindWindow(AddLpadLogic::kFrequency)->IsEnabled());
                       EXPECT_TRUE(Shown(dlg, AddLpadLogic::kChooseTexture));
-                      SetText(dlg, AddLpadLogic::kDiameter, "40");
-                      return Press(dlg, wxID_OK);
+                      SetEditText(dlg, AddLpadLogic::kDiameter, "40");
+                      PressButton(dlg, wxID_OK);
                   }));
     EXPECT_TRUE(ok);
     EXPECT_EQ(pad_.GetType(), kTypeLpad2);
@@ -61,32 +71,58 @@ TEST_F(LandingPadDialogTest, OkTakesTheChangedDiameter) {
 }
 
 TEST_F(LandingPadDialogTest, KindButtonsSetTextureAndChooser) {
-    wxTEST_DIALOG(pad_.EditInDialog(), ExpectDialog<AddLpadDlg>([](AddLpadDlg* dlg) {
-                      Press(dlg, AddLpadLogic::kLpad2A);
-                      EXPECT_EQ(TextOf(dlg, AddLpadLogic::kTexture), "Lpad02a");
+    wxTEST_DIALOG(pad_.EditInDialog(), ExpectScript<AddLpadDlg>([](AddLpadDlg* dlg) {
+                      PressButton(dlg, AddLpadLogic::kLpad2A);
+                      EXPECT_EQ(EditText(dlg, AddLpadLogic::kTexture), "Lpad02a");
                       EXPECT_FALSE(Shown(dlg, AddLpadLogic::kChooseTexture));
-                      Press(dlg, AddLpadLogic::kLpad1);
-                      EXPECT_EQ(TextOf(dlg, AddLpadLogic::kTexture), "Lpad01");
+                      PressButton(dlg, AddLpadLogic::kLpad1);
+                      EXPECT_EQ(EditText(dlg, AddLpadLogic::kTexture), "Lpad01");
                       EXPECT_TRUE(Shown(dlg, AddLpadLogic::kChooseTexture));
-                      Press(dlg, AddLpadLogic::kLpad2A);
-                      return Press(dlg, wxID_OK);
+                      PressButton(dlg, AddLpadLogic::kLpad2A);
+                      PressButton(dlg, wxID_OK);
                   }));
     EXPECT_EQ(pad_.GetType(), kTypeLpad2A);
     EXPECT_EQ(pad_.GetParameterText(),
               "\tPOS 10 2 -30\r\n\tSCALE 1\r\n\tROT 0.000\r\n\tTEX Lpad02a\r\n");
 }
 
+TEST_F(LandingPadDialogTest, TextureChooserRunsNested) {
+    wxTEST_DIALOG(pad_.EditInDialog(), ExpectScript<AddLpadDlg>([](AddLpadDlg* dlg) {
+                      PressButton(dlg, AddLpadLogic::kLpad1);
+                      PressButton(dlg, AddLpadLogic::kChooseTexture);
+                      EXPECT_EQ(EditText(dlg, AddLpadLogic::kTexture), "Lpad02");
+                      PressButton(dlg, wxID_OK);
+                  }),
+                  ExpectScript<SelectTextureDlg>([](SelectTextureDlg* chooser) {
+                      EXPECT_EQ(chooser->GetTitle(), "Select Texture");
+                      auto* list = dynamic_cast<wxListBox*>(chooser->FindWindow(1024));
+                      ASSERT_NE(list, nullptr);
+                      ASSERT_EQ(list->GetCount(), 2u);
+                      EXPECT_EQ(list->GetString(0), "Lpad01");
+                      EXPECT_EQ(list->GetString(1), "Lpad02");
+                      EXPECT_EQ(list->GetSelection(), 0);
+                      EXPECT_FALSE(Shown(chooser, SelectTextureLogic::kUScale));
+                      list->SetSelection(1);
+                      wxCommandEvent change(wxEVT_LISTBOX, 1024);
+                      change.SetInt(1);
+                      chooser->ProcessWindowEvent(change);
+                      PressButton(chooser, wxID_OK);
+                  }));
+    EXPECT_EQ(pad_.GetType(), kTypeLpad1);
+    EXPECT_EQ(pad_.GetParameterText(),
+              "\tPOS 10 2 -30\r\n\tSCALE 1\r\n\tROT 0.000\r\n\tTEX Lpad02\r\n");
+}
+
 TEST_F(LandingPadDialogTest, EscapeAndCloseBoxLeaveThePad) {
     bool ok = true;
-    wxTEST_DIALOG(ok = pad_.EditInDialog(), ExpectDialog<AddLpadDlg>([](AddLpadDlg* dlg) {
-                      SetText(dlg, AddLpadLogic::kDiameter, "40");
-                      return test::Escape(dlg);
+    wxTEST_DIALOG(ok = pad_.EditInDialog(), ExpectScript<AddLpadDlg>([](AddLpadDlg* dlg) {
+                      SetEditText(dlg, AddLpadLogic::kDiameter, "40");
+                      PressEscape(dlg);
                   }));
     EXPECT_FALSE(ok);
-    wxTEST_DIALOG(ok = pad_.EditInDialog(), ExpectDialog<AddLpadDlg>([](AddLpadDlg* dlg) {
-                      Press(dlg, AddLpadLogic::kLpad1);
+    wxTEST_DIALOG(ok = pad_.EditInDialog(), ExpectScript<AddLpadDlg>([](AddLpadDlg* dlg) {
+                      PressButton(dlg, AddLpadLogic::kLpad1);
                       dlg->Close();
-                      return dlg->GetReturnCode();
                   }));
     EXPECT_FALSE(ok);
     EXPECT_EQ(pad_.GetParameterText(), original_);

@@ -7,8 +7,7 @@
 #include "support/bmp_fixture.h"
 #include "support/sandbox_home.h"
 #include "support/temp_dir.h"
-#include "support/ui/wx_test_hook.h"
-#include "tests/objects/ui/dialog_driver.h"
+#include "support/ui/expect_script.h"
 
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
@@ -16,13 +15,29 @@
 namespace pf {
 namespace {
 
-using test::Escape;
-using test::ExpectDialog;
-using test::Press;
-using test::SetText;
-using test::Shown;
-using test::TextOf;
-using test::Tick;
+using test::EditText;
+using test::ExpectMessageBox;
+using test::ExpectScript;
+using test::PressButton;
+using test::PressEscape;
+using test::SetEditText;
+
+// A click on a check box: its value flips and the dialog hears of it.
+void Tick(wxWindow* dlg, int id) {
+    auto* box = dynamic_cast<wxCheckBox*>(dlg->FindWindow(id));
+    ASSERT_NE(box, nullptr) << id;
+    box->SetValue(!box->GetValue());
+    wxCommandEvent click(wxEVT_CHECKBOX, id);
+    click.SetEventObject(box);
+    click.SetInt(box->GetValue() ? 1 : 0);
+    box->ProcessWindowEvent(click);
+}
+
+bool Shown(wxWindow* dlg, int id) {
+    wxWindow* window = dlg->FindWindow(id);
+    EXPECT_NE(window, nullptr) << id;
+    return window != nullptr && window->IsShown();
+}
 
 std::string SolidBmp(uint8_t value) {
     test::BmpFixture f;
@@ -54,13 +69,13 @@ class RunwayDialogTest : public ::testing::Test {
 
 TEST_F(RunwayDialogTest, OkTakesTheChangedWidth) {
     bool ok = false;
-    wxTEST_DIALOG(ok = runway_.EditInDialog(), ExpectDialog<AddRunwayDlg>([](AddRunwayDlg* dlg) {
+    wxTEST_DIALOG(ok = runway_.EditInDialog(), ExpectScript<AddRunwayDlg>([](AddRunwayDlg* dlg) {
                       EXPECT_EQ(dlg->GetTitle(), "Add Runway");
-                      EXPECT_EQ(TextOf(dlg, AddRunwayLogic::kWidth), "40");
-                      EXPECT_EQ(TextOf(dlg, AddRunwayLogic::kLength), "1000");
-                      EXPECT_EQ(TextOf(dlg, AddRunwayLogic::kDirection), "270");
-                      SetText(dlg, AddRunwayLogic::kWidth, "55");
-                      return Press(dlg, wxID_OK);
+                      EXPECT_EQ(EditText(dlg, AddRunwayLogic::kWidth), "40");
+                      EXPECT_EQ(EditText(dlg, AddRunwayLogic::kLength), "1000");
+                      EXPECT_EQ(EditText(dlg, AddRunwayLogic::kDirection), "270");
+                      SetEditText(dlg, AddRunwayLogic::kWidth, "55");
+                      PressButton(dlg, wxID_OK);
                   }));
     EXPECT_TRUE(ok);
     const auto& runway = dynamic_cast<const Runway&>(*runway_.Get());
@@ -70,25 +85,24 @@ TEST_F(RunwayDialogTest, OkTakesTheChangedWidth) {
 }
 
 TEST_F(RunwayDialogTest, EscapeAndCloseBoxLeaveTheRunway) {
-    const std::function<int(AddRunwayDlg*)> escape = [](AddRunwayDlg* dlg) {
-        SetText(dlg, AddRunwayLogic::kWidth, "55");
-        return Escape(dlg);
+    const std::function<void(AddRunwayDlg*)> escape = [](AddRunwayDlg* dlg) {
+        SetEditText(dlg, AddRunwayLogic::kWidth, "55");
+        PressEscape(dlg);
     };
-    const std::function<int(AddRunwayDlg*)> close = [](AddRunwayDlg* dlg) {
-        SetText(dlg, AddRunwayLogic::kWidth, "55");
+    const std::function<void(AddRunwayDlg*)> close = [](AddRunwayDlg* dlg) {
+        SetEditText(dlg, AddRunwayLogic::kWidth, "55");
         dlg->Close();
-        return dlg->GetReturnCode();
     };
     for (const auto& act : {escape, close}) {
         bool ok = true;
-        wxTEST_DIALOG(ok = runway_.EditInDialog(), ExpectDialog<AddRunwayDlg>(act));
+        wxTEST_DIALOG(ok = runway_.EditInDialog(), ExpectScript<AddRunwayDlg>(act));
         EXPECT_FALSE(ok);
         EXPECT_EQ(runway_.GetParameterText(), original_);
     }
 }
 
 TEST_F(RunwayDialogTest, CheckBoxesShowAndHideTheLightControls) {
-    wxTEST_DIALOG(runway_.EditInDialog(), ExpectDialog<AddRunwayDlg>([](AddRunwayDlg* dlg) {
+    wxTEST_DIALOG(runway_.EditInDialog(), ExpectScript<AddRunwayDlg>([](AddRunwayDlg* dlg) {
                       // The runway had no lights.
                       EXPECT_FALSE(dlg->FindWindow(AddRunwayLogic::kNumberOfLights)->IsEnabled());
                       EXPECT_FALSE(Shown(dlg, AddRunwayLogic::kUseD3D9));
@@ -114,7 +128,7 @@ TEST_F(RunwayDialogTest, CheckBoxesShowAndHideTheLightControls) {
                           dynamic_cast<MyBitmapButton*>(dlg->FindWindow(AddRunwayLogic::kRunway2));
                       EXPECT_TRUE(r1->Faces().Picture().HasPixels());
                       EXPECT_FALSE(r2->Faces().Picture().HasPixels());
-                      return Press(dlg, wxID_OK);
+                      PressButton(dlg, wxID_OK);
                   }));
     const auto& runway = dynamic_cast<const Runway&>(*runway_.Get());
     EXPECT_EQ(runway.lightsOn.value, 1);
@@ -123,13 +137,13 @@ TEST_F(RunwayDialogTest, CheckBoxesShowAndHideTheLightControls) {
 }
 
 TEST_F(RunwayDialogTest, RefusedWidthKeepsTheDialogOpen) {
-    wxTEST_DIALOG(runway_.EditInDialog(), ExpectDialog<AddRunwayDlg>([](AddRunwayDlg* dlg) {
-                      SetText(dlg, AddRunwayLogic::kWidth, "0.1");
-                      dlg->SetReturnCode(0);
-                      EXPECT_EQ(Press(dlg, wxID_OK), 0);
-                      return Press(dlg, wxID_CANCEL);
+    wxTEST_DIALOG(runway_.EditInDialog(), ExpectScript<AddRunwayDlg>([](AddRunwayDlg* dlg) {
+                      SetEditText(dlg, AddRunwayLogic::kWidth, "0.1");
+                      PressButton(dlg, wxID_OK);
+                      EXPECT_EQ(dlg->GetReturnCode(), 0);
+                      PressButton(dlg, wxID_CANCEL);
                   }),
-                  wxExpectModal<wxMessageDialog>(wxID_OK).Describe("refusal"));
+                  ExpectMessageBox("Enter a number between 0.1 and 20000.", "Padforge"));
     EXPECT_EQ(runway_.GetParameterText(), original_);
 }
 

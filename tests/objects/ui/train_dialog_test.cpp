@@ -7,16 +7,23 @@
 #include "support/bmp_fixture.h"
 #include "support/sandbox_home.h"
 #include "support/temp_dir.h"
-#include "tests/objects/ui/dialog_driver.h"
+#include "support/ui/expect_script.h"
 
 namespace pf {
 namespace {
 
-using test::ExpectDialog;
-using test::Press;
-using test::SetText;
-using test::Shown;
-using test::TextOf;
+using test::EditText;
+using test::ExpectMessageBox;
+using test::ExpectScript;
+using test::PressButton;
+using test::PressEscape;
+using test::SetEditText;
+
+bool Shown(wxWindow* dlg, int id) {
+    wxWindow* window = dlg->FindWindow(id);
+    EXPECT_NE(window, nullptr) << id;
+    return window != nullptr && window->IsShown();
+}
 
 class TrainDialogTest : public ::testing::Test {
   protected:
@@ -44,16 +51,16 @@ class TrainDialogTest : public ::testing::Test {
 
 TEST_F(TrainDialogTest, OkTakesTheChangedSpeed) {
     bool ok = false;
-    wxTEST_DIALOG(ok = train_.EditInDialog(), ExpectDialog<AddTrainDlg>([](AddTrainDlg* dlg) {
+    wxTEST_DIALOG(ok = train_.EditInDialog(), ExpectScript<AddTrainDlg>([](AddTrainDlg* dlg) {
                       EXPECT_EQ(dlg->GetTitle(), "Add Train");
-                      EXPECT_EQ(TextOf(dlg, AddTrainLogic::kHeight), "20");
-                      EXPECT_EQ(TextOf(dlg, AddTrainLogic::kMaxSpeed), "30");
+                      EXPECT_EQ(EditText(dlg, AddTrainLogic::kHeight), "20");
+                      EXPECT_EQ(EditText(dlg, AddTrainLogic::kMaxSpeed), "30");
                       EXPECT_TRUE(Shown(dlg, AddTrainLogic::kHeight));
                       auto* b =
                           dynamic_cast<MyBitmapButton*>(dlg->FindWindow(AddTrainLogic::kTrain2));
                       EXPECT_TRUE(b->Faces().Picture().HasPixels());
-                      SetText(dlg, AddTrainLogic::kMaxSpeed, "45.5");
-                      return Press(dlg, wxID_OK);
+                      SetEditText(dlg, AddTrainLogic::kMaxSpeed, "45.5");
+                      PressButton(dlg, wxID_OK);
                   }));
     EXPECT_TRUE(ok);
     EXPECT_EQ(train_.GetParameterText(), "\tEND1 0 3 0\r\n\tEND2 0 3 1000\r\n"
@@ -62,14 +69,14 @@ TEST_F(TrainDialogTest, OkTakesTheChangedSpeed) {
 }
 
 TEST_F(TrainDialogTest, KindButtonsShowAndHideTheHeightRow) {
-    wxTEST_DIALOG(train_.EditInDialog(), ExpectDialog<AddTrainDlg>([](AddTrainDlg* dlg) {
-                      Press(dlg, AddTrainLogic::kTrain1);
+    wxTEST_DIALOG(train_.EditInDialog(), ExpectScript<AddTrainDlg>([](AddTrainDlg* dlg) {
+                      PressButton(dlg, AddTrainLogic::kTrain1);
                       EXPECT_FALSE(Shown(dlg, AddTrainLogic::kHeight));
                       EXPECT_FALSE(Shown(dlg, AddTrainLogic::kHeightLabel));
-                      Press(dlg, AddTrainLogic::kTrain2);
+                      PressButton(dlg, AddTrainLogic::kTrain2);
                       EXPECT_TRUE(Shown(dlg, AddTrainLogic::kHeight));
-                      Press(dlg, AddTrainLogic::kTrain1);
-                      return Press(dlg, wxID_OK);
+                      PressButton(dlg, AddTrainLogic::kTrain1);
+                      PressButton(dlg, wxID_OK);
                   }));
     EXPECT_EQ(train_.GetType(), kTypeTrain1);
     EXPECT_EQ(train_.GetParameterText(), "\tEND1 0 3 0\r\n\tEND2 0 3 1000\r\n"
@@ -78,15 +85,14 @@ TEST_F(TrainDialogTest, KindButtonsShowAndHideTheHeightRow) {
 
 TEST_F(TrainDialogTest, EscapeAndCloseBoxLeaveTheTrain) {
     bool ok = true;
-    wxTEST_DIALOG(ok = train_.EditInDialog(), ExpectDialog<AddTrainDlg>([](AddTrainDlg* dlg) {
-                      SetText(dlg, AddTrainLogic::kMaxSpeed, "45.5");
-                      return test::Escape(dlg);
+    wxTEST_DIALOG(ok = train_.EditInDialog(), ExpectScript<AddTrainDlg>([](AddTrainDlg* dlg) {
+                      SetEditText(dlg, AddTrainLogic::kMaxSpeed, "45.5");
+                      PressEscape(dlg);
                   }));
     EXPECT_FALSE(ok);
-    wxTEST_DIALOG(ok = train_.EditInDialog(), ExpectDialog<AddTrainDlg>([](AddTrainDlg* dlg) {
-                      Press(dlg, AddTrainLogic::kTrain1);
+    wxTEST_DIALOG(ok = train_.EditInDialog(), ExpectScript<AddTrainDlg>([](AddTrainDlg* dlg) {
+                      PressButton(dlg, AddTrainLogic::kTrain1);
                       dlg->Close();
-                      return dlg->GetReturnCode();
                   }));
     EXPECT_FALSE(ok);
     EXPECT_EQ(train_.GetParameterText(), original_);

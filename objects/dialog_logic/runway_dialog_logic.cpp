@@ -1,4 +1,4 @@
-#include "objects/runway_dialog_logic.h"
+#include "objects/dialog_logic/runway_dialog_logic.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "objects/landing_pad_dialog_logic.h"
+#include "objects/dialog_logic/landing_pad_dialog_logic.h"
 
 #include "foundation/text.h"
 #include "objects/config_reader.h"

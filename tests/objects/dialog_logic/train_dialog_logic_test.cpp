@@ -1,4 +1,4 @@
-#include "objects/train_dialog_logic.h"
+#include "objects/dialog_logic/train_dialog_logic.h"
 
 #include "objects/config_reader.h"
 

@@ -1,6 +1,6 @@
-#include "objects/train_dialog_logic.h"
+#include "objects/dialog_logic/train_dialog_logic.h"
 
-#include "objects/runway_dialog_logic.h"
+#include "objects/dialog_logic/runway_dialog_logic.h"
 
 #include <memory>
 
