@@ -1,0 +1,90 @@
+#pragma once
+// One surface base in memory: its names, its place in the simulator's configuration
+// tree, the body it stands on, its position, objects, surface tiles, navigation beacons
+// and whether its tiles must be rendered and the base loaded into the simulator again.
+#include "document/astrel_body.h"
+#include "document/nav_beacon.h"
+#include "objects/astrel_object.h"
+#include "tiles/lat_lon.h"
+#include "tiles/tile_attributes.h"
+
+#include <string>
+
+namespace pf {
+
+class BaseDocument {
+  public:
+    // Strings and lists empty, position (0, 0), every flag false.
+    BaseDocument();
+
+    bool IsLoaded() const { return loaded_; }
+    void SetLoaded(bool loaded) { loaded_ = loaded; }
+    const std::string& GetConfigSuffix() const { return configSuffix_; }
+    void SetConfigSuffix(const std::string& suffix) { configSuffix_ = suffix; }
+    const std::string& GetContext() const { return context_; }
+    void SetContext(const std::string& context) { context_ = context; }
+    const std::string& GetPeriodBegin() const { return periodBegin_; }
+    void SetPeriodBegin(const std::string& begin) { periodBegin_ = begin; }
+    const std::string& GetPeriodEnd() const { return periodEnd_; }
+    void SetPeriodEnd(const std::string& end) { periodEnd_ = end; }
+    const std::string& GetOrigin() const { return origin_; }
+    void SetOrigin(const std::string& origin) { origin_ = origin; }
+    const std::string& GetOriginalPath() const { return originalPath_; }
+    void SetOriginalPath(const std::string& path) { originalPath_ = path; }
+
+    const AstrelBody& GetBody() const { return body_; }
+    AstrelBody& GetBody() { return body_; }
+    void SetBody(const AstrelBody& body) { body_.Assign(body); }
+
+    const LatLon& GetPosition() const { return position_; }
+    LatLon& GetPosition() { return position_; }
+    void SetPosition(const LatLon& position) { position_ = position; }
+
+    // The readers empty and fill the object and beacon lists in place.
+    const ObjectArray& GetObjects() const { return objects_; }
+    ObjectArray& GetObjects() { return objects_; }
+    void SetObjects(const ObjectArray& objects) { objects_.Copy(objects); }
+
+    // Tiles change only through AddTileSorted.
+    const TileArray& GetTileArray() const { return tiles_; }
+
+    const NavBeaconArray& GetBeacons() const { return beacons_; }
+    NavBeaconArray& GetBeacons() { return beacons_; }
+    void SetBeacons(const NavBeaconArray& beacons) { beacons_ = beacons; }
+
+    bool GetNeedsRendering() const { return needsRendering_; }
+    void SetNeedsRendering(bool needs) { needsRendering_ = needs; }
+    bool GetNeedsLoading() const { return needsLoading_; }
+    void SetNeedsLoading(bool needs) { needsLoading_ = needs; }
+
+    const std::string& GetName() const { return name_; }
+    // Stores the name as given; true.
+    bool SetName(const std::string& name);
+    const std::string& GetFileName() const { return fileName_; }
+    // Stores the file name as given; true.
+    bool SetFileName(const std::string& fileName);
+
+    // Sets needs rendering and inserts the tile in ascending (level, x, y) order; a tile
+    // equal to one present goes directly in front of it. True.
+    bool AddTileSorted(const TileAttributes& tile);
+
+  private:
+    bool loaded_ = false;
+    std::string configSuffix_;
+    std::string context_;
+    std::string periodBegin_;
+    std::string periodEnd_;
+    std::string origin_;
+    std::string originalPath_;
+    AstrelBody body_;
+    LatLon position_;
+    ObjectArray objects_;
+    TileArray tiles_;
+    NavBeaconArray beacons_;
+    bool needsRendering_ = false;
+    bool needsLoading_ = false;
+    std::string name_;
+    std::string fileName_;
+};
+
+} // namespace pf

@@ -1,0 +1,163 @@
+// The base document's fields, its tile insertion and the navigation beacon line.
+#include "document/base_document.h"
+#include "document/nav_beacon.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace pf {
+namespace {
+
+TEST(BaseDocument, Defaults) {
+    BaseDocument d;
+    EXPECT_FALSE(d.IsLoaded());
+    EXPECT_EQ(d.GetConfigSuffix(), "");
+    EXPECT_EQ(d.GetContext(), "");
+    EXPECT_EQ(d.GetPeriodBegin(), "");
+    EXPECT_EQ(d.GetPeriodEnd(), "");
+    EXPECT_EQ(d.GetOrigin(), "");
+    EXPECT_EQ(d.GetOriginalPath(), "");
+    EXPECT_EQ(d.GetBody().name, "");
+    EXPECT_EQ(d.GetBody().radius, 0.0);
+    EXPECT_EQ(d.GetBody().mass, 0.0);
+    EXPECT_EQ(d.GetPosition().GetLongitude(), 0.0);
+    EXPECT_EQ(d.GetPosition().GetLatitude(), 0.0);
+    EXPECT_TRUE(d.GetObjects().IsEmpty());
+    EXPECT_TRUE(d.GetTileArray().IsEmpty());
+    EXPECT_TRUE(d.GetBeacons().empty());
+    EXPECT_FALSE(d.GetNeedsRendering());
+    EXPECT_FALSE(d.GetNeedsLoading());
+    EXPECT_EQ(d.GetName(), "");
+    EXPECT_EQ(d.GetFileName(), "");
+}
+
+TEST(BaseDocument, Setters) {
+    BaseDocument d;
+    EXPECT_TRUE(d.SetName("Port Alpha"));
+    EXPECT_TRUE(d.SetFileName("Port_Alpha"));
+    EXPECT_EQ(d.GetName(), "Port Alpha");
+    EXPECT_EQ(d.GetFileName(), "Port_Alpha");
+    EXPECT_TRUE(d.SetName("")); // no checks
+    EXPECT_EQ(d.GetName(), "");
+
+    d.SetConfigSuffix("Earth\\Base\\");
+    d.SetContext("ctx");
+    d.SetPeriodBegin("2000");
+    d.SetPeriodEnd("2010");
+    d.SetOrigin("User Created");
+    d.SetOriginalPath("C:\\x.cfg");
+    d.SetLoaded(true);
+    d.SetNeedsLoading(true);
+    d.SetNeedsRendering(true);
+    d.SetBody(AstrelBody("Mars", 3389500.0, 6.4e23));
+    d.GetPosition().SetLongitude(-80.6);
+    d.GetPosition().SetLatitude(28.5);
+    EXPECT_EQ(d.GetConfigSuffix(), "Earth\\Base\\");
+    EXPECT_EQ(d.GetContext(), "ctx");
+    EXPECT_EQ(d.GetPeriodBegin(), "2000");
+    EXPECT_EQ(d.GetPeriodEnd(), "2010");
+    EXPECT_EQ(d.GetOrigin(), "User Created");
+    EXPECT_EQ(d.GetOriginalPath(), "C:\\x.cfg");
+    EXPECT_TRUE(d.IsLoaded());
+    EXPECT_TRUE(d.GetNeedsLoading());
+    EXPECT_TRUE(d.GetNeedsRendering());
+    EXPECT_EQ(d.GetBody().name, "Mars");
+    EXPECT_EQ(d.GetBody().radius, 3389500.0);
+    EXPECT_EQ(d.GetPosition().GetLongitude(), -80.6);
+
+    NavBeacon beacon;
+    beacon.identifier = "ABCD";
+    d.GetBeacons().Add(beacon);
+    EXPECT_EQ(d.GetBeacons().GetCount(), 1);
+    EXPECT_EQ(d.GetBeacons()[0].identifier, "ABCD");
+}
+
+std::vector<std::vector<int>> Places(const BaseDocument& d) {
+    std::vector<std::vector<int>> out;
+    for (const TileAttributes& t : d.GetTileArray()) {
+        out.push_back({t.GetLevel(), t.GetX(), t.GetY()});
+    }
+    return out;
+}
+
+TEST(BaseDocument, AddTileSorted) {
+    BaseDocument d;
+    const std::vector<std::tuple<int, int, int>> tiles = {
+        {3, 0, 0}, {1, 9, 9}, {2, 5, 9}, {2, 5, 3}};
+    for (auto [l, x, y] : tiles) {
+        EXPECT_TRUE(d.AddTileSorted(TileAttributes("Earth", l, x, y)));
+    }
+    EXPECT_TRUE(d.GetNeedsRendering());
+    EXPECT_EQ(Places(d),
+              (std::vector<std::vector<int>>{{1, 9, 9}, {2, 5, 3}, {2, 5, 9}, {3, 0, 0}}));
+
+    d.AddTileSorted(TileAttributes("Earth", 2, 5, 7));
+    EXPECT_EQ(Places(d)[2], (std::vector<int>{2, 5, 7}));
+
+    // An equal tile goes directly in front of the one present; the body takes no part.
+    d.AddTileSorted(TileAttributes("Moon", 2, 5, 7));
+    ASSERT_EQ(d.GetTileArray().GetCount(), 6u);
+    EXPECT_EQ(d.GetTileArray()[2].GetBody(), "Moon");
+    EXPECT_EQ(d.GetTileArray()[3].GetBody(), "Earth");
+
+    BaseDocument n;
+    n.AddTileSorted(TileAttributes("Earth", 4, 1, -8));
+    n.AddTileSorted(TileAttributes("Earth", 4, -3, 2));
+    n.AddTileSorted(TileAttributes("Earth", 4, 1, -9));
+    n.AddTileSorted(TileAttributes("Earth", -1, 0, 0));
+    EXPECT_EQ(Places(n),
+              (std::vector<std::vector<int>>{{-1, 0, 0}, {4, -3, 2}, {4, 1, -9}, {4, 1, -8}}));
+}
+
+TEST(NavBeacon, DefaultsAndCopies) {
+    NavBeacon b;
+    EXPECT_EQ(b.type, "VOR");
+    EXPECT_FALSE(b.longitude.given);
+    EXPECT_FALSE(b.latitude.given);
+    EXPECT_EQ(b.identifier, "");
+    EXPECT_FALSE(b.frequency.given);
+    EXPECT_FALSE(b.sixth.given);
+    EXPECT_EQ(b.sixth.value, 0.0);
+
+    b.identifier = "XY";
+    b.sixth.Set(2.5);
+    NavBeaconArray list;
+    list.Add(b);
+    b.identifier = "ZZ";
+    EXPECT_EQ(list[0].identifier, "XY");
+    EXPECT_TRUE(list[0].sixth.given);
+}
+
+TEST(NavBeacon, FormatLine) {
+    NavBeacon b;
+    b.identifier = "ABCD";
+    b.longitude.Set(-80.6f);
+    b.latitude.Set(28.5f);
+    b.frequency.Set(112.5f);
+    EXPECT_EQ(b.FormatLine(), "VOR ABCD -80.6 28.5 112.5\r\n");
+
+    b.sixth.Set(25.12345);
+    EXPECT_EQ(b.FormatLine(), "VOR ABCD -80.6 28.5 112.5 25.123\r\n");
+
+    NavBeacon unset; // values are written even when not given
+    unset.type = "NDB";
+    unset.identifier = "Q";
+    unset.frequency.value = 115.25f;
+    EXPECT_EQ(unset.FormatLine(), "NDB Q 0 0 115.25\r\n");
+
+    NavBeacon odd;
+    odd.identifier = "ab c";
+    EXPECT_EQ(odd.FormatLine(), "VOR ab_c 0 0 0\r\n");
+    odd.identifier = "a=b;c\td";
+    odd.type = "";
+    EXPECT_EQ(odd.FormatLine(), "- a_b_c_d 0 0 0\r\n");
+    odd.identifier.clear();
+    odd.type = "VOR";
+    EXPECT_EQ(odd.FormatLine(), "VOR - 0 0 0\r\n");
+}
+
+} // namespace
+} // namespace pf
