@@ -1,6 +1,7 @@
 #include "objects/mesh.h"
 
 #include "document/file_manager.h"
+#include "document/file_utils.h"
 #include "document/folders.h"
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"

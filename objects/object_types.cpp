@@ -1,4 +1,5 @@
 #include "objects/astrel_object.h"
+#include "objects/mesh.h"
 
 namespace pf {
 
@@ -11,6 +12,7 @@ void RegisterObjectTypes() {
         return;
     }
     done = true;
+    AstrelObjectFactory::Register(kTypeMesh, []() -> std::unique_ptr<AstrelObjectHandle> { return std::make_unique<Mesh>(); });
 }
 
 } // namespace pf

@@ -8,6 +8,8 @@
 #include "objects/astrel_object.h"
 #include "objects/optional_values.h"
 
+#include <string>
+
 namespace pf {
 
 class NewEnd12 : public AstrelObjectHandle {
@@ -159,11 +161,22 @@ class FilePosScaleRotTexMesh : public NewPosScaleRot {
     void SetSize0(double v) override;
     void SetSize1(double v) override;
 
+    // Texture name (no extension) and model file (relative to the Meshes folder, no
+    // extension, '\' between folders).
+    std::string tex;
+    std::string file;
+    bool shadow = false;
+    bool underShadows = false;
+    bool ownMaterial = false;
+    bool lpad = false;
+    bool preload = false;
+    bool keepAspect = true;
     // The model's extent in model coordinates: width = length, height = width.
     GeoRect extent{0.0, 1.0, 1.0, 0.0};
     double lowestY = 0.0;
     double highestY = 0.0;
-    bool keepAspect = true;
+    // The model could not be read here: the extents are a unit model standing in for it.
+    bool modelUnavailable = false;
 
   protected:
     explicit FilePosScaleRotTexMesh(int32_t type) : NewPosScaleRot(type) {}

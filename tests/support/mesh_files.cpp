@@ -33,3 +33,38 @@ std::string MeshRecordBytes(double left, double right, double top, double bottom
 }
 
 } // namespace pf::test
+
+#include "document/folders.h"
+#include "document/settings.h"
+#include "platform/fs.h"
+#include "support/fake_astrel_tree.h"
+
+#include <filesystem>
+
+namespace pf::test {
+
+MeshSandbox::MeshSandbox() {
+    root_ = WriteFakeAstrelTree(home_.Dir(), "Sim");
+    SetAstrelPath(root_);
+    WriteRegistryValue("Documents Path", home_.Dir().InternalPath("Docs\\"));
+    WriteRegistryValue("Install Path", fs::ToInternal(std::string(PF_BINARY_DIR) + "/share/padforge/"));
+    std::filesystem::create_directories(home_.Dir().NativePath("Docs"));
+}
+
+std::string MeshSandbox::CacheDir() const { return home_.Dir().InternalPath("Docs\\cache\\Meshes\\"); }
+
+void MeshSandbox::WriteModel(const std::string& relative, const std::string& text) const {
+    home_.Dir().WriteFile("Sim/Meshes/" + relative, text);
+}
+
+std::string MeshSandbox::CacheNative(const std::string& relative) const {
+    return home_.Dir().NativePath("Docs/cache/Meshes/" + relative);
+}
+
+std::string MeshSandbox::ModelNative(const std::string& relative) const {
+    return home_.Dir().NativePath("Sim/Meshes/" + relative);
+}
+
+void MeshSandbox::ForgetInstallation() const { WriteRegistryValue("Astrel 2010 Path", ""); }
+
+} // namespace pf::test

@@ -30,3 +30,34 @@ std::string MeshRecordBytes(double left, double right, double top, double bottom
                             double highest, double lowest, unsigned char flag);
 
 } // namespace pf::test
+
+#include "support/sandbox_home.h"
+
+namespace pf::test {
+
+// A sandboxed home holding a simulator tree "Sim/" (its folder stored as the simulator
+// folder), the documents folder "Docs/" (so the mesh cache is "Docs/cache/Meshes/") and
+// the built install folder.
+class MeshSandbox {
+public:
+    MeshSandbox();
+
+    const TempDir& Dir() const { return home_.Dir(); }
+    // Internal paths.
+    std::string Root() const { return root_; }
+    std::string MeshesDir() const { return root_ + "Meshes\\"; }
+    std::string CacheDir() const;
+    // Writes "Sim/Meshes/<relative>".
+    void WriteModel(const std::string& relative, const std::string& text) const;
+    // Native path of a file in the mesh cache ("Docs/cache/Meshes/<relative>").
+    std::string CacheNative(const std::string& relative) const;
+    std::string ModelNative(const std::string& relative) const;
+    // Forgets the simulator folder, so that no installation is current.
+    void ForgetInstallation() const;
+
+private:
+    SandboxHome home_;
+    std::string root_;
+};
+
+} // namespace pf::test
