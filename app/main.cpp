@@ -4,6 +4,7 @@
 #include "document/folders.h"
 #include "document/ui/set_astrel_path_dlg.h"
 #include "foundation/ui/wx_ui_hooks.h"
+#include "objects/ui/add_mesh_dlg.h"
 #include "platform/known_folders.h"
 
 #include <wx/app.h>
@@ -19,6 +20,7 @@ class PadforgeApp : public wxApp {
         std::setlocale(LC_NUMERIC, "C");
         previous_hooks_ = pf::SetUiHooks(&hooks_);
         pf::InstallSetAstrelPathDlgRunner();
+        pf::RegisterMeshDialog();
         // Stands in for the installer: the install folder lies beside the executable.
         pf::SetDefaultInstallPath(pf::known_folders::ExecutablePath());
         return true;

@@ -29,8 +29,7 @@ double Ratio(double size, double extent) { return extent == 0.0 ? 1.0 : size / e
 
 // The middle of the model's footprint in the held component order, scaled by the ratios
 // and turned by the rotation: what lies between the model's origin and the placed centre.
-void CentreOffset(const GeoRect& e, double p0, double p1, double rotation, double& d0,
-                  double& d1) {
+void CentreOffset(const GeoRect& e, double p0, double p1, double rotation, double& d0, double& d1) {
     d0 = (e.left + std::fabs(e.Width()) / 2.0) * p0;
     d1 = -(e.bottom + std::fabs(e.Height()) / 2.0) * p1;
     RotatePointXY(d0, d1, DegreesToRadians(rotation));
@@ -59,11 +58,16 @@ std::string Mesh::GetParameterText() const {
     if (!ownMaterial && !tex.empty()) {
         text += "\tTEX " + tex + "\r\n";
     }
-    if (preload) text += "\tPRELOAD\r\n";
-    if (shadow) text += "\tSHADOW\r\n";
-    if (underShadows) text += "\tUNDERSHADOWS\r\n";
-    if (ownMaterial) text += "\tOWNMATERIAL\r\n";
-    if (lpad) text += "\tLPAD\r\n";
+    if (preload)
+        text += "\tPRELOAD\r\n";
+    if (shadow)
+        text += "\tSHADOW\r\n";
+    if (underShadows)
+        text += "\tUNDERSHADOWS\r\n";
+    if (ownMaterial)
+        text += "\tOWNMATERIAL\r\n";
+    if (lpad)
+        text += "\tLPAD\r\n";
     return text;
 }
 

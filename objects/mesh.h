@@ -15,7 +15,7 @@ namespace pf {
 class AstrelObject;
 
 class Mesh : public FilePosScaleRotTexMesh {
-public:
+  public:
     Mesh();
 
     std::string GetParameterText() const override;
@@ -54,7 +54,7 @@ public:
     double NaturalWidth() const { return extent.Height(); }
     double NaturalHeight() const { return highestY - lowestY; }
 
-private:
+  private:
     std::string CachePath(const char* extension) const;
 
     // Made on the first icon request; a failed drawing is remembered so that later

@@ -12,7 +12,9 @@ void RegisterObjectTypes() {
         return;
     }
     done = true;
-    AstrelObjectFactory::Register(kTypeMesh, []() -> std::unique_ptr<AstrelObjectHandle> { return std::make_unique<Mesh>(); });
+    AstrelObjectFactory::Register(kTypeMesh, []() -> std::unique_ptr<AstrelObjectHandle> {
+        return std::make_unique<Mesh>();
+    });
 }
 
 } // namespace pf

@@ -13,7 +13,7 @@ namespace pf {
 class Mesh;
 
 class AddMeshLogic {
-public:
+  public:
     enum ControlId {
         kLength = 1068,
         kHeight = 1067,
@@ -107,7 +107,7 @@ public:
     double altitude = 0.0;
     bool keepAspect = true;
 
-private:
+  private:
     void Exchange(FieldExchange& dx);
     // The held mesh, or a default one.
     Mesh HeldMesh() const;

@@ -16,9 +16,9 @@ namespace {
 
 using L = AddMeshLogic;
 
-const std::vector<int> kFieldIds = {L::kRotate, L::kLength, L::kWidth,    L::kHeight,
-                                    L::kFile,   L::kTexture, L::kShadow,  L::kUnderShadows,
-                                    L::kOwnMaterial, L::kLpad, L::kPreload, L::kAltitude,
+const std::vector<int> kFieldIds = {L::kRotate,      L::kLength,  L::kWidth,   L::kHeight,
+                                    L::kFile,        L::kTexture, L::kShadow,  L::kUnderShadows,
+                                    L::kOwnMaterial, L::kLpad,    L::kPreload, L::kAltitude,
                                     L::kKeepAspect};
 
 } // namespace
@@ -27,7 +27,8 @@ AddMeshDlg::AddMeshDlg(wxWindow* parent) : ModalDialog(parent, "Add Mesh") {
     auto* top = new wxBoxSizer(wxVERTICAL);
 
     auto* fileRow = new wxBoxSizer(wxHORIZONTAL);
-    fileRow->Add(new wxStaticText(this, wxID_ANY, "File:"), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+    fileRow->Add(new wxStaticText(this, wxID_ANY, "File:"), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT,
+                 6);
     fileRow->Add(new wxTextCtrl(this, L::kFile, wxEmptyString, wxDefaultPosition, wxSize(240, -1)),
                  1, wxALIGN_CENTER_VERTICAL);
     fileRow->Add(new wxButton(this, L::kChooseFile, "...", wxDefaultPosition, wxSize(32, -1)), 0,
@@ -40,7 +41,8 @@ AddMeshDlg::AddMeshDlg(wxWindow* parent) : ModalDialog(parent, "Add Mesh") {
     auto* dimensionsBox = new wxStaticBox(this, wxID_ANY, "Dimensions");
     auto* dimensions = new wxStaticBoxSizer(dimensionsBox, wxVERTICAL);
     auto* dimensionGrid = new wxFlexGridSizer(2, 4, 6);
-    for (auto [id, label] : {std::pair{int(L::kWidth), "Width"}, {int(L::kLength), "Length"},
+    for (auto [id, label] : {std::pair{int(L::kWidth), "Width"},
+                             {int(L::kLength), "Length"},
                              {int(L::kHeight), "Height"}}) {
         dimensionGrid->Add(new wxStaticText(dimensionsBox, wxID_ANY, label), 0,
                            wxALIGN_CENTER_VERTICAL);
@@ -52,7 +54,8 @@ AddMeshDlg::AddMeshDlg(wxWindow* parent) : ModalDialog(parent, "Add Mesh") {
     auto* positioningBox = new wxStaticBox(this, wxID_ANY, "Positioning");
     auto* positioning = new wxStaticBoxSizer(positioningBox, wxVERTICAL);
     auto* positionGrid = new wxFlexGridSizer(2, 4, 6);
-    for (auto [id, label] : {std::pair{int(L::kRotate), "Rotate"}, {int(L::kAltitude), "Altitude"}}) {
+    for (auto [id, label] :
+         {std::pair{int(L::kRotate), "Rotate"}, {int(L::kAltitude), "Altitude"}}) {
         positionGrid->Add(new wxStaticText(positioningBox, wxID_ANY, label), 0,
                           wxALIGN_CENTER_VERTICAL);
         positionGrid->Add(new wxTextCtrl(positioningBox, id, wxEmptyString));
@@ -65,8 +68,7 @@ AddMeshDlg::AddMeshDlg(wxWindow* parent) : ModalDialog(parent, "Add Mesh") {
     textureRow->Add(new wxStaticText(this, L::kTextureLabel, "Texture (if needed)"), 0,
                     wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
     textureRow->Add(new wxTextCtrl(this, L::kTexture, wxEmptyString), 1, wxALIGN_CENTER_VERTICAL);
-    textureRow->Add(new wxButton(this, L::kChooseTexture, "...", wxDefaultPosition,
-                                 wxSize(32, -1)),
+    textureRow->Add(new wxButton(this, L::kChooseTexture, "...", wxDefaultPosition, wxSize(32, -1)),
                     0, wxLEFT, 4);
     top->Add(textureRow, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
 
@@ -80,8 +82,8 @@ AddMeshDlg::AddMeshDlg(wxWindow* parent) : ModalDialog(parent, "Add Mesh") {
     }
     top->Add(switches, 0, wxALL, 8);
 
-    top->Add(new wxTextCtrl(this, L::kProperties, wxEmptyString, wxDefaultPosition,
-                            wxSize(-1, 90), wxTE_MULTILINE | wxTE_READONLY),
+    top->Add(new wxTextCtrl(this, L::kProperties, wxEmptyString, wxDefaultPosition, wxSize(-1, 90),
+                            wxTE_MULTILINE | wxTE_READONLY),
              0, wxEXPAND | wxLEFT | wxRIGHT, 8);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);

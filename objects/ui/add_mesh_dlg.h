@@ -13,7 +13,7 @@ class wxFocusEvent;
 namespace pf {
 
 class AddMeshDlg : public ModalDialog, public ObjectEditDialog {
-public:
+  public:
     explicit AddMeshDlg(wxWindow* parent);
 
     // ObjectEditDialog: a mesh is taken, other types are refused.
@@ -23,7 +23,7 @@ public:
 
     AddMeshLogic& Logic() { return logic_; }
 
-private:
+  private:
     void OnInitDialog(wxInitDialogEvent& event);
     void OnFileEditChanged(wxCommandEvent& event);
     void OnSizeChanged(wxCommandEvent& event);

@@ -16,7 +16,7 @@ namespace sfs = std::filesystem;
 using L = AddMeshLogic;
 
 class AddMeshLogicTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         tree_.WriteModel("Box.msh", test::kMshBox); // W 4, L 10, Hy 5
         tree_.WriteModel("Flat.msh", "GEOM 3 1\r\n0 1 0\r\n4 1 0\r\n0 1 10\r\n0 1 2\r\n");
@@ -150,8 +150,7 @@ TEST_F(AddMeshLogicTest, ChoosingAModelGivesItsNaturalSize) {
     ui_.AnswerNextPickFile(Model("Sub\\Painted.msh"));
     ASSERT_TRUE(logic_.ChooseMeshFile());
     ASSERT_EQ(ui_.FileChoices().size(), 1u);
-    EXPECT_EQ(ui_.FileChoices()[0].filter,
-              "Mesh file (*msh)|*.msh;*.MSH|MESH (*.msh)|*.msh;*.MSH");
+    EXPECT_EQ(ui_.FileChoices()[0].filter, "Mesh file (*msh)|*.msh;*.MSH|MESH (*.msh)|*.msh;*.MSH");
     EXPECT_EQ(ui_.FileChoices()[0].initial_folder, tree_.MeshesDir());
     EXPECT_GT(ui_.WaitCursorShown(), 0);
 
@@ -219,7 +218,8 @@ TEST_F(AddMeshLogicTest, FilesOutsideTheirFoldersAndNoInstallationAreRefused) {
     ui_.AnswerNextMessage(MessageAnswer::Ok);
     EXPECT_FALSE(logic_.ApplyTexture(tree_.Root() + "Other\\Pad.dds"));
     ASSERT_EQ(ui_.Calls().size(), 2u);
-    EXPECT_EQ(ui_.Calls()[0].text, "Error! File is not located in \"[Astrel Meshes]\\\" directory.");
+    EXPECT_EQ(ui_.Calls()[0].text,
+              "Error! File is not located in \"[Astrel Meshes]\\\" directory.");
     EXPECT_EQ(ui_.Calls()[0].caption, "Error");
     EXPECT_EQ(ui_.Calls()[1].text,
               "Error! File is not located in \"[Astrel Root]\\Textures\\\" directory\r\n"

@@ -25,12 +25,10 @@ StringArray Group(const std::string& text) {
     return lines;
 }
 
-const Mesh* AsMesh(const AstrelObject& holder) {
-    return dynamic_cast<const Mesh*>(holder.Get());
-}
+const Mesh* AsMesh(const AstrelObject& holder) { return dynamic_cast<const Mesh*>(holder.Get()); }
 
 class MeshTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         tree_.WriteModel("Box.msh", test::kMshBox);
         tree_.WriteModel("Tower.msh", test::kMshOneGroup);

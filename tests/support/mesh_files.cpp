@@ -18,8 +18,8 @@ void WriteMsh(const TempDir& root, const std::string& relative, const std::strin
     root.WriteFile("Meshes/" + relative, text);
 }
 
-std::string MeshRecordBytes(double left, double right, double top, double bottom,
-                            double highest, double lowest, unsigned char flag) {
+std::string MeshRecordBytes(double left, double right, double top, double bottom, double highest,
+                            double lowest, unsigned char flag) {
     std::string out;
     for (double v : {left, right, top, bottom, highest, lowest}) {
         uint64_t bits = 0;
@@ -47,11 +47,14 @@ MeshSandbox::MeshSandbox() {
     root_ = WriteFakeAstrelTree(home_.Dir(), "Sim");
     SetAstrelPath(root_);
     WriteRegistryValue("Documents Path", home_.Dir().InternalPath("Docs\\"));
-    WriteRegistryValue("Install Path", fs::ToInternal(std::string(PF_BINARY_DIR) + "/share/padforge/"));
+    WriteRegistryValue("Install Path",
+                       fs::ToInternal(std::string(PF_BINARY_DIR) + "/share/padforge/"));
     std::filesystem::create_directories(home_.Dir().NativePath("Docs"));
 }
 
-std::string MeshSandbox::CacheDir() const { return home_.Dir().InternalPath("Docs\\cache\\Meshes\\"); }
+std::string MeshSandbox::CacheDir() const {
+    return home_.Dir().InternalPath("Docs\\cache\\Meshes\\");
+}
 
 void MeshSandbox::WriteModel(const std::string& relative, const std::string& text) const {
     home_.Dir().WriteFile("Sim/Meshes/" + relative, text);

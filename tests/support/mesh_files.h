@@ -26,8 +26,8 @@ void WriteMsh(const TempDir& root, const std::string& relative, const std::strin
 
 // The 49-byte record of six doubles (left, right, top, bottom, highest, lowest) and the
 // flag, in little-endian order.
-std::string MeshRecordBytes(double left, double right, double top, double bottom,
-                            double highest, double lowest, unsigned char flag);
+std::string MeshRecordBytes(double left, double right, double top, double bottom, double highest,
+                            double lowest, unsigned char flag);
 
 } // namespace pf::test
 
@@ -39,7 +39,7 @@ namespace pf::test {
 // folder), the documents folder "Docs/" (so the mesh cache is "Docs/cache/Meshes/") and
 // the built install folder.
 class MeshSandbox {
-public:
+  public:
     MeshSandbox();
 
     const TempDir& Dir() const { return home_.Dir(); }
@@ -55,7 +55,7 @@ public:
     // Forgets the simulator folder, so that no installation is current.
     void ForgetInstallation() const;
 
-private:
+  private:
     SandboxHome home_;
     std::string root_;
 };

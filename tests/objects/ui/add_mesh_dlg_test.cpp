@@ -21,10 +21,10 @@ using Action = std::function<void(pf::AddMeshDlg*)>;
 // Runs the person's actions on the hooked "Add Mesh" dialog and answers with the code
 // the dialog recorded (Cancel when it recorded none).
 class ExpectMeshDialog : public wxExpectModalBase<pf::AddMeshDlg, ExpectMeshDialog> {
-public:
+  public:
     explicit ExpectMeshDialog(Action act) : act_(std::move(act)) {}
 
-protected:
+  protected:
     int OnInvoked(pf::AddMeshDlg* dlg) const override {
         dlg->SetReturnCode(0);
         dlg->InitDialog();
@@ -32,16 +32,16 @@ protected:
         return dlg->GetReturnCode() != 0 ? dlg->GetReturnCode() : wxID_CANCEL;
     }
 
-private:
+  private:
     Action act_;
 };
 
 // The GTK chooser takes a set file only after it has read the folder.
 class ExpectChosenFile : public wxExpectModalBase<wxFileDialog, ExpectChosenFile> {
-public:
+  public:
     explicit ExpectChosenFile(const wxString& path) : path_(path) {}
 
-protected:
+  protected:
     int OnInvoked(wxFileDialog* dlg) const override {
         dlg->SetPath(path_);
         wxEventLoop loop;
@@ -54,23 +54,23 @@ protected:
         return wxID_OK;
     }
 
-private:
+  private:
     wxString path_;
 };
 
 class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
-public:
+  public:
     ExpectMessageBox(const wxString& text, const wxString& caption)
         : text_(text), caption_(caption) {}
 
-protected:
+  protected:
     int OnInvoked(wxMessageDialog* dlg) const override {
         EXPECT_EQ(dlg->GetMessage(), text_);
         EXPECT_EQ(dlg->GetTitle(), caption_);
         return wxID_OK;
     }
 
-private:
+  private:
     wxString text_;
     wxString caption_;
 };
@@ -101,7 +101,7 @@ namespace {
 using L = AddMeshLogic;
 
 class AddMeshDlgTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previous_ = SetUiHooks(&hooks_);
         previousFlag_ = GetShowFailures();
@@ -200,8 +200,7 @@ TEST_F(AddMeshDlgTest, EscapeAndCloseBoxLeaveTheObject) {
 
 TEST_F(AddMeshDlgTest, TypingIntoTheFileFieldIsUndoneWithAMessage) {
     AstrelObject holder = NaturalBox();
-    wxTEST_DIALOG(holder.EditInDialog(),
-                  ExpectMeshDialog([](AddMeshDlg* dlg) {
+    wxTEST_DIALOG(holder.EditInDialog(), ExpectMeshDialog([](AddMeshDlg* dlg) {
                       Edit(dlg, L::kFile)->SetValue("Other");
                       EXPECT_EQ(Edit(dlg, L::kFile)->GetValue(), "Box");
                       wxTheApp->ProcessPendingEvents();
