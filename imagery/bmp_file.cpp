@@ -1,4 +1,5 @@
 #include "imagery/bmp_file.h"
+#include "imagery/codec_io.h"
 
 #include "foundation/stream.h"
 #include "imagery/bitmap_data.h"
@@ -80,28 +81,6 @@ uint32_t Le32(const uint8_t* p) {
 }
 uint16_t Le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
 
-// One channel taken by its mask and scaled to 8 bits.
-struct Channel {
-    uint32_t mask = 0;
-    int shift = 0;
-    uint32_t max = 0;
-
-    Channel() = default;
-    explicit Channel(uint32_t m) : mask(m) {
-        if (m != 0) {
-            shift = std::countr_zero(m);
-            max = m >> shift;
-        }
-    }
-    uint8_t Get(uint32_t pixel, uint8_t missing) const {
-        if (mask == 0) {
-            return missing;
-        }
-        const uint64_t v = (pixel & mask) >> shift;
-        return uint8_t((v * 255 + max / 2) / max);
-    }
-};
-
 bool Decode(ByteSource& src, BitmapData& image, bool convert) {
     image.Free();
     const uint64_t length = src.Length();
@@ -135,7 +114,7 @@ bool Decode(ByteSource& src, BitmapData& image, bool convert) {
         return false;
     }
 
-    Channel red, green, blue, alpha;
+    MaskChannel red, green, blue, alpha;
     std::vector<uint8_t> palette; // 4 bytes per entry: blue, green, red, reserved
     switch (bits) {
     case 8: {
@@ -161,25 +140,25 @@ bool Decode(ByteSource& src, BitmapData& image, bool convert) {
             } else if (!src.ReadAt(kFileHeaderBytes + info_size, masks, 12)) {
                 return false;
             }
-            red = Channel(Le32(masks));
-            green = Channel(Le32(masks + 4));
-            blue = Channel(Le32(masks + 8));
+            red = MaskChannel(Le32(masks));
+            green = MaskChannel(Le32(masks + 4));
+            blue = MaskChannel(Le32(masks + 8));
         } else if (compression == kBiRgb) {
             if (bits == 16) {
-                red = Channel(0x7C00);
-                green = Channel(0x03E0);
-                blue = Channel(0x001F);
+                red = MaskChannel(0x7C00);
+                green = MaskChannel(0x03E0);
+                blue = MaskChannel(0x001F);
             } else {
-                red = Channel(0x00FF0000);
-                green = Channel(0x0000FF00);
-                blue = Channel(0x000000FF);
+                red = MaskChannel(0x00FF0000);
+                green = MaskChannel(0x0000FF00);
+                blue = MaskChannel(0x000000FF);
             }
         } else {
             return false;
         }
         // Plain 32-bit files carry zero padding bytes; only a declared mask is alpha.
         if (bits == 32 && info_size >= 56) {
-            alpha = Channel(Le32(info + 52));
+            alpha = MaskChannel(Le32(info + 52));
         }
         break;
     }

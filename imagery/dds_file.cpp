@@ -1,4 +1,5 @@
 #include "imagery/dds_file.h"
+#include "imagery/codec_io.h"
 
 #include "imagery/bitmap_data.h"
 #include "imagery/dxt5_encoder.h"
@@ -142,27 +143,6 @@ bool DecodeBlocks(const uint8_t* data, size_t available, int width, int height, 
     return true;
 }
 
-// One channel taken by its mask and scaled to 8 bits.
-struct Channel {
-    uint32_t mask = 0;
-    int shift = 0;
-    uint32_t max = 0;
-
-    explicit Channel(uint32_t m) : mask(m) {
-        if (m != 0) {
-            shift = std::countr_zero(m);
-            max = m >> shift;
-        }
-    }
-    uint8_t Get(uint32_t pixel, uint8_t missing) const {
-        if (mask == 0) {
-            return missing;
-        }
-        const uint64_t v = (pixel & mask) >> shift;
-        return uint8_t((v * 255 + max / 2) / max);
-    }
-};
-
 bool DecodeUncompressed(const uint8_t* header, const uint8_t* data, size_t available, int width,
                         int height, BitmapData& image) {
     const uint32_t flags = Le32(header + kOffPfFlags);
@@ -175,10 +155,10 @@ bool DecodeUncompressed(const uint8_t* header, const uint8_t* data, size_t avail
     if (row_bytes * uint64_t(height) > available) {
         return false;
     }
-    const Channel red(Le32(header + kOffPfRedMask));
-    const Channel green(Le32(header + kOffPfGreenMask));
-    const Channel blue(Le32(header + kOffPfBlueMask));
-    const Channel alpha((flags & kDdpfAlphaPixels) != 0 ? Le32(header + kOffPfAlphaMask) : 0);
+    const MaskChannel red(Le32(header + kOffPfRedMask));
+    const MaskChannel green(Le32(header + kOffPfGreenMask));
+    const MaskChannel blue(Le32(header + kOffPfBlueMask));
+    const MaskChannel alpha((flags & kDdpfAlphaPixels) != 0 ? Le32(header + kOffPfAlphaMask) : 0);
     BitmapData result;
     if (!result.Create(width, height, 32)) {
         return false;

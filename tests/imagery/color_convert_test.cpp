@@ -1,4 +1,5 @@
 #include "imagery/color_convert.h"
+#include "support/image_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -8,16 +9,14 @@
 namespace pf {
 namespace {
 
+using test::Bytes;
+
 // A one-pixel image of the given model and depth holding `bytes`.
 BitmapData OnePixel(int model, int bits, const void* bytes) {
     BitmapData image(1, 1, bits);
     std::memcpy(image.Pixels(), bytes, bits / 8);
     image.SetModel(model);
     return image;
-}
-
-std::vector<int> Bytes(const BitmapData& image) {
-    return std::vector<int>(image.Pixels(), image.Pixels() + image.ByteCount());
 }
 
 TEST(ColorConvert, LumaTables) {

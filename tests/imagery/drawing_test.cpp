@@ -1,4 +1,5 @@
 #include "imagery/drawing.h"
+#include "support/image_fixtures.h"
 #include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +12,9 @@
 namespace pf {
 namespace {
 
-using Pixels = std::set<std::pair<int, int>>;
+using test::At;
 
-ColorRGB At(const BitmapData& image, int x, int y) {
-    const std::uint8_t* p = image.PixelAddress(x, y);
-    return ColorRGB(p[0], p[1], p[2]);
-}
+using Pixels = std::set<std::pair<int, int>>;
 
 // The positions of every pixel that is not black.
 Pixels Lit(const BitmapData& image) {

@@ -1,4 +1,5 @@
 #include "imagery/resample.h"
+#include "support/image_fixtures.h"
 #include "imagery/spans.h"
 #include "support/scripted_ui.h"
 
@@ -14,6 +15,10 @@
 namespace pf {
 namespace {
 
+using test::Bytes;
+using test::Distinct24;
+using test::At;
+
 // A one-row grey-ish 24-bit image whose pixels hold `values` in every channel.
 BitmapData Row24(const std::vector<int>& values) {
     BitmapData image(static_cast<int>(values.size()), 1, 24);
@@ -21,29 +26,6 @@ BitmapData Row24(const std::vector<int>& values) {
         std::memset(image.Pixels() + 3 * i, values[i], 3);
     }
     return image;
-}
-
-std::vector<int> Bytes(const BitmapData& image) {
-    return std::vector<int>(image.Pixels(), image.Pixels() + image.ByteCount());
-}
-
-// Pixel (x, y) of a 24-bit image made of distinct colours: (x, y, 50).
-BitmapData Distinct24(int w, int h) {
-    BitmapData image(w, h, 24);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            std::uint8_t* p = image.PixelAddress(x, y);
-            p[0] = static_cast<std::uint8_t>(x);
-            p[1] = static_cast<std::uint8_t>(y);
-            p[2] = 50;
-        }
-    }
-    return image;
-}
-
-ColorRGB At(const BitmapData& image, int x, int y) {
-    const std::uint8_t* p = image.PixelAddress(x, y);
-    return ColorRGB(p[0], p[1], p[2]);
 }
 
 TEST(Resample, EqualSizesCopyTheBytes) {

@@ -1,4 +1,5 @@
 #include "imagery/spans.h"
+#include "support/image_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -8,23 +9,8 @@
 namespace pf {
 namespace {
 
-BitmapData Distinct24(int w, int h) {
-    BitmapData image(w, h, 24);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            std::uint8_t* p = image.PixelAddress(x, y);
-            p[0] = static_cast<std::uint8_t>(x);
-            p[1] = static_cast<std::uint8_t>(y);
-            p[2] = 50;
-        }
-    }
-    return image;
-}
-
-ColorRGB At(const BitmapData& image, int x, int y) {
-    const std::uint8_t* p = image.PixelAddress(x, y);
-    return ColorRGB(p[0], p[1], p[2]);
-}
+using test::Distinct24;
+using test::At;
 
 // Counts the pixels that are not black.
 int Written(const BitmapData& image, int y) {

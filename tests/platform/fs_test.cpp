@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,20 +14,9 @@
 namespace pf {
 namespace {
 
-using test::TempDir;
+using test::NativeNames;
 
-std::vector<std::string> NativeNames(const std::string& folder) {
-    std::vector<std::string> names;
-    if (DIR* d = opendir(folder.c_str())) {
-        while (dirent* e = readdir(d)) {
-            std::string n = e->d_name;
-            if (n != "." && n != "..")
-                names.push_back(n);
-        }
-        closedir(d);
-    }
-    return names;
-}
+using test::TempDir;
 
 mode_t NativeMode(const std::string& path) {
     struct stat st {};

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -19,20 +18,9 @@
 namespace pf {
 namespace {
 
-using test::TempDir;
+using test::NativeNames;
 
-std::vector<std::string> Names(const std::string& folder) {
-    std::vector<std::string> names;
-    if (DIR* d = opendir(folder.c_str())) {
-        while (dirent* e = readdir(d)) {
-            std::string n = e->d_name;
-            if (n != "." && n != "..")
-                names.push_back(n);
-        }
-        closedir(d);
-    }
-    return names;
-}
+using test::TempDir;
 
 TEST(Process, ArgumentsReachTheProgramWithoutAShellInTheWorkingFolder) {
     TempDir dir;
@@ -40,10 +28,10 @@ TEST(Process, ArgumentsReachTheProgramWithoutAShellInTheWorkingFolder) {
     process::Child child = process::Spawn("touch", {"a b;$(x)", "*"}, dir.InternalPath("work\\"));
     ASSERT_TRUE(child);
     EXPECT_EQ(process::Wait(child), 0);
-    std::vector<std::string> names = Names(dir.NativePath("Work"));
+    std::vector<std::string> names = NativeNames(dir.NativePath("Work"));
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"*", "a b;$(x)"}));
-    EXPECT_EQ(Names(dir.Native()), std::vector<std::string>{"Work"});
+    EXPECT_EQ(NativeNames(dir.Native()), std::vector<std::string>{"Work"});
 }
 
 TEST(Process, ExitStatusIsReported) {

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,21 +15,10 @@
 namespace pf {
 namespace {
 
+using test::NativeNames;
+
 using test::SandboxHome;
 using test::ScopedEnv;
-
-std::vector<std::string> Names(const std::string& folder) {
-    std::vector<std::string> names;
-    if (DIR* d = opendir(folder.c_str())) {
-        while (dirent* e = readdir(d)) {
-            std::string n = e->d_name;
-            if (n != "." && n != "..")
-                names.push_back(n);
-        }
-        closedir(d);
-    }
-    return names;
-}
 
 TEST(SettingsStore, FileLivesInTheConfigHome) {
     SandboxHome home;
@@ -136,7 +124,7 @@ TEST(SettingsStore, HandWrittenFileKeepsOtherLinesAndFirstNameWins) {
                                           "\n"
                                           "Other=1\n"
                                           "New=v\n");
-    EXPECT_EQ(Names(home.ConfigHome() + "/padforge"), std::vector<std::string>{"settings"});
+    EXPECT_EQ(NativeNames(home.ConfigHome() + "/padforge"), std::vector<std::string>{"settings"});
 }
 
 TEST(SettingsStore, UnknownEscapesStayAsWritten) {
@@ -150,7 +138,7 @@ TEST(SettingsStore, WriteCreatesTheFolderAndLeavesNoTemporaryFile) {
     EXPECT_FALSE(home.Dir().Exists(".config"));
     ASSERT_TRUE(settings_store::Write("Map Source", "google"));
     ASSERT_TRUE(settings_store::Write("Map Source", "nasaworldwind"));
-    EXPECT_EQ(Names(home.ConfigHome() + "/padforge"), std::vector<std::string>{"settings"});
+    EXPECT_EQ(NativeNames(home.ConfigHome() + "/padforge"), std::vector<std::string>{"settings"});
     EXPECT_EQ(test::ReadNativeFile(home.ConfigHome() + "/padforge/settings"),
               "Map Source=nasaworldwind\n");
 }
@@ -161,7 +149,7 @@ TEST(SettingsStore, FolderThatCannotBeMadeFailsTheWrite) {
     test::WriteNativeFile(home.ConfigHome() + "/padforge", "not a folder");
     EXPECT_FALSE(settings_store::Write("Grid Size", "20"));
     EXPECT_EQ(test::ReadNativeFile(home.ConfigHome() + "/padforge"), "not a folder");
-    EXPECT_EQ(Names(home.ConfigHome()), std::vector<std::string>{"padforge"});
+    EXPECT_EQ(NativeNames(home.ConfigHome()), std::vector<std::string>{"padforge"});
 }
 
 TEST(SettingsStore, UnreadableFileIsNotReplaced) {
@@ -174,7 +162,7 @@ TEST(SettingsStore, UnreadableFileIsNotReplaced) {
     EXPECT_FALSE(settings_store::Write("Grid Size", "20"));
     std::string value;
     EXPECT_FALSE(settings_store::Read("Grid Size", value));
-    EXPECT_EQ(Names(folder), std::vector<std::string>{"settings"});
+    EXPECT_EQ(NativeNames(folder), std::vector<std::string>{"settings"});
 }
 
 } // namespace

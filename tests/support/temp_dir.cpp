@@ -1,5 +1,7 @@
 #include "support/temp_dir.h"
 
+#include <dirent.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -46,6 +48,18 @@ std::string TempDir::NativePath(const std::string& relative) const {
 
 std::string TempDir::InternalPath(const std::string& relative) const {
     return Internal() + relative;
+}
+
+std::vector<std::string> NativeNames(const std::string& folder) {
+    std::vector<std::string> names;
+    if (DIR* d = opendir(folder.c_str())) {
+        while (dirent* e = readdir(d)) {
+            std::string n = e->d_name;
+            if (n != "." && n != "..") names.push_back(n);
+        }
+        closedir(d);
+    }
+    return names;
 }
 
 void WriteNativeFile(const std::string& path, const std::string& bytes) {

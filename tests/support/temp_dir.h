@@ -1,6 +1,7 @@
 #pragma once
 // A fresh temporary folder, removed with everything in it when the object ends.
 #include <string>
+#include <vector>
 
 namespace pf::test {
 
@@ -29,6 +30,10 @@ public:
 private:
     std::string native_;
 };
+
+// The entry names of a native folder, without "." and "..", in directory order;
+// empty when the folder cannot be read.
+std::vector<std::string> NativeNames(const std::string& folder);
 
 // Whole-file helpers on native paths.
 void WriteNativeFile(const std::string& path, const std::string& bytes);
