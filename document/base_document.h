@@ -12,6 +12,8 @@
 
 namespace pf {
 
+class DDSRendererUse;
+
 class BaseDocument {
   public:
     // Strings and lists empty, position (0, 0), every flag false.
@@ -67,6 +69,19 @@ class BaseDocument {
     // Sets needs rendering and inserts the tile in ascending (level, x, y) order; a tile
     // equal to one present goes directly in front of it. True.
     bool AddTileSorted(const TileAttributes& tile);
+    int GetTileCount() const { return static_cast<int>(tiles_.GetCount()); }
+
+    // Puts the objects in the fixed type order (runway lights, runways, meshes, beacon
+    // arrays, pads, blocks, hangars, tanks, trains, solar plants, the rest), each group
+    // keeping its order.
+    void GroupObjectsByType();
+    // GroupObjectsByType, then by ascending top height; equal heights keep the group order.
+    void SortObjects();
+
+    // Writes every tile's DDS texture into the folder, reporting to the current progress
+    // dialog. Sets needs loading; a cancel returns false at once with needs rendering
+    // still set; a finished run clears needs rendering and returns true.
+    bool RenderTiles(DDSRendererUse& use, std::string folder);
 
   private:
     bool loaded_ = false;

@@ -74,8 +74,8 @@ int ClientSocket::ConnectAddress(uint32_t address, int port) {
         // socket reports, SO_ERROR decides.
         const int64_t begin = MillisecondClock();
         bool done = false;
-        for (int rounds = 0;
-             MillisecondClock() - begin < kConnectWaitMs && rounds < kConnectRounds; ++rounds) {
+        for (int rounds = 0; MillisecondClock() - begin < kConnectWaitMs && rounds < kConnectRounds;
+             ++rounds) {
             int poll_error = 0;
             if (socket::ConnectReported(handle_, poll_error)) {
                 int pending = 0;

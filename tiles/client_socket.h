@@ -14,7 +14,7 @@ namespace pf {
 int64_t MillisecondClock();
 
 class ClientSocket {
-public:
+  public:
     static constexpr int kDefaultReceiveTimeoutMs = 20000;
     // The connect wait: at most this long on the clock, or this many 1-ms rounds.
     static constexpr int64_t kConnectWaitMs = 10000;
@@ -54,7 +54,7 @@ public:
     uint32_t GetRemoteAddress() const { return remote_address_; }
     int GetRemotePort() const { return remote_port_; }
 
-private:
+  private:
     // Closes after an error: always in blocking mode, else unless the call would block.
     void CloseAfterError(int error);
     void CloseHandle();

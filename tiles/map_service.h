@@ -21,7 +21,7 @@ struct MapHost {
     std::string header; // the text of the Host header: the host as given, port included
     std::string name;   // what to connect to
     int port = kMapServicePort;
-    bool valid = true;  // false for an override whose port is not a number in 1..65535
+    bool valid = true; // false for an override whose port is not a number in 1..65535
 };
 
 MapHost GetStaticMapHost();
@@ -31,8 +31,7 @@ MapHost GetWmsHost();
 bool ConnectToMapHost(ClientSocket& socket, const MapHost& host);
 
 // The request paths, numbers written with '.' whatever the locale.
-std::string StaticMapPath(double latitude, double longitude, int zoom,
-                          const std::string& map_type);
+std::string StaticMapPath(double latitude, double longitude, int zoom, const std::string& map_type);
 std::string WmsMapPath(const LatLonRect& rect);
 // The whole request text for a path and Host header.
 std::string BuildMapRequest(const std::string& path, const std::string& host);

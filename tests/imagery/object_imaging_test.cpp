@@ -3,6 +3,7 @@
 
 #include "document/base_document.h"
 #include "imagery/geo_map.h"
+#include "objects/complex_object.h"
 #include "objects/object_fakes.h"
 #include "support/scripted_ui.h"
 
@@ -323,6 +324,35 @@ TEST(ObjectImagingDraw, ObjectsDrawThemselves) {
     class Plain : public AstrelObjectHandle {};
     TestMap o;
     EXPECT_FALSE(Plain().DrawOnMap(d, o.map, 0));
+}
+
+TEST(ObjectImagingDraw, CompositesDrawTheirPartsAndTheirOwnFootprint) {
+    test::ScopedFakeTypes fakes;
+    BaseDocument d = Document();
+    AstrelObject west(test::MakeBlock(-30 * kMetresPerPixel, 0, 0, 10 * kMetresPerPixel,
+                                      10 * kMetresPerPixel, 1));
+    AstrelObject east(
+        test::MakeBlock(30 * kMetresPerPixel, 0, 0, 10 * kMetresPerPixel, 10 * kMetresPerPixel, 1));
+    ComplexObjectPtrArray selection;
+    selection.AddSorted(&west);
+    selection.AddSorted(&east);
+    ComplexObject* composite = selection.GetCompositeObject();
+    ASSERT_NE(composite, nullptr);
+
+    TestMap m;
+    EXPECT_TRUE(composite->DrawPartsOnMap(d, m.map, 0));
+    EXPECT_EQ(m.At(70, 100), test::kFakeIconColour);
+    EXPECT_EQ(m.At(130, 100), test::kFakeIconColour);
+    EXPECT_EQ(m.At(100, 100), ColorRGB()); // nothing between the parts
+
+    ObjectImaging imaging(d);
+    ASSERT_TRUE(composite->SetupCompositeImaging(d, imaging, true));
+    EXPECT_EQ(imaging.GetIcon().Width(), 32);
+    EXPECT_TRUE(imaging.IsHighlighted());
+    FootprintRecord record;
+    ASSERT_TRUE(imaging.GetFootprintPixels(m.map, d.GetPosition(), record));
+    EXPECT_DOUBLE_EQ(record.corner[0].x, 65.5);
+    EXPECT_DOUBLE_EQ(record.corner[3].x, 135.5);
 }
 
 } // namespace

@@ -17,16 +17,11 @@ TEST(SocketParseIPv4, TakesOnlyDottedAddresses) {
         const char* canonical;
     };
     const Case cases[] = {
-        {"127.0.0.1", true, "127.0.0.1"},
-        {"255.255.255.255", true, "255.255.255.255"},
-        {"0.0.0.0", true, "0.0.0.0"},
-        {"10.1.2.3", true, "10.1.2.3"},
-        {"1.2.3", false, nullptr},
-        {"1.2.3.256", false, nullptr},
-        {" 1.2.3.4", false, nullptr},
-        {"1.2.3.4 ", false, nullptr},
-        {"maps.example", false, nullptr},
-        {"", false, nullptr},
+        {"127.0.0.1", true, "127.0.0.1"}, {"255.255.255.255", true, "255.255.255.255"},
+        {"0.0.0.0", true, "0.0.0.0"},     {"10.1.2.3", true, "10.1.2.3"},
+        {"1.2.3", false, nullptr},        {"1.2.3.256", false, nullptr},
+        {" 1.2.3.4", false, nullptr},     {"1.2.3.4 ", false, nullptr},
+        {"maps.example", false, nullptr}, {"", false, nullptr},
     };
     for (const Case& c : cases) {
         uint32_t address = 0xDEADBEEF;

@@ -43,8 +43,9 @@ void SendAll(int fd, const char* data, size_t size) {
 LoopbackServer::Reply LoopbackServer::HttpReply(const std::string& body,
                                                 const std::string& status) {
     Reply reply;
-    reply.bytes = "HTTP/1.1 " + status + "\r\nContent-Type: image/jpeg\r\nContent-Length: " +
-                  std::to_string(body.size()) + "\r\n\r\n" + body;
+    reply.bytes = "HTTP/1.1 " + status +
+                  "\r\nContent-Type: image/jpeg\r\nContent-Length: " + std::to_string(body.size()) +
+                  "\r\n\r\n" + body;
     return reply;
 }
 

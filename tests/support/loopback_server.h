@@ -16,14 +16,14 @@
 namespace pf::test {
 
 class LoopbackServer {
-public:
+  public:
     struct Reply {
         enum class Mode {
-            Whole,      // the bytes in one send, then close
-            Fragments,  // the bytes in pieces of fragment bytes, then close
-            CutShort,   // the first cut_at bytes, then close
-            Never,  // read the request, then hold the connection open without a word
-            Reset   // read the request, then reset the connection without a word
+            Whole,     // the bytes in one send, then close
+            Fragments, // the bytes in pieces of fragment bytes, then close
+            CutShort,  // the first cut_at bytes, then close
+            Never,     // read the request, then hold the connection open without a word
+            Reset      // read the request, then reset the connection without a word
         };
         Mode mode = Mode::Whole;
         std::string bytes;
@@ -56,7 +56,7 @@ public:
     // Stops accepting and ends the thread.
     void Stop();
 
-private:
+  private:
     void Run();
     void Serve(int fd);
 

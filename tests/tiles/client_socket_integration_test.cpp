@@ -19,7 +19,7 @@ using test::LoopbackServer;
 
 // Counts every lookup and answers none, so no test sends a name query.
 class CountingLookup {
-public:
+  public:
     CountingLookup()
         : previous_(socket::SetLookupFunction([this](const std::string&, uint32_t&) {
               ++calls;
@@ -28,13 +28,13 @@ public:
     ~CountingLookup() { socket::SetLookupFunction(previous_); }
     int calls = 0;
 
-private:
+  private:
     socket::LookupFunction previous_;
 };
 
 // A listening socket on 127.0.0.1 with the given backlog.
 class RawListener {
-public:
+  public:
     explicit RawListener(int backlog) {
         fd = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};

@@ -26,7 +26,7 @@ using Reply = LoopbackServer::Reply;
 Reply Raw(const std::string& bytes) { return Reply{Reply::Mode::Whole, bytes, 1, 0}; }
 
 class ReplyTest : public ::testing::Test {
-protected:
+  protected:
     // Sends a request to a server that answers with the reply and reads the answer into
     // "temp.jpg" of the temporary folder.
     bool Read(const Reply& reply) {

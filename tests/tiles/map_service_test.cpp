@@ -36,11 +36,11 @@ LatLonRect WmsRect() {
 }
 
 class ScopedProcessLocale {
-public:
+  public:
     ScopedProcessLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {}
     ~ScopedProcessLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
 
-private:
+  private:
     std::string previous_;
 };
 
@@ -84,14 +84,10 @@ TEST(MapHosts, ConstantsAndOverrides) {
         bool valid;
     };
     const Case cases[] = {
-        {"127.0.0.1:8080", "127.0.0.1", 8080, true},
-        {"127.0.0.1", "127.0.0.1", 80, true},
-        {"maps.test:65535", "maps.test", 65535, true},
-        {"maps.test:0", "maps.test", 0, false},
-        {"maps.test:65536", "maps.test", 0, false},
-        {"maps.test:", "maps.test", 0, false},
-        {"maps.test:8o", "maps.test", 0, false},
-        {":8080", "", 0, false},
+        {"127.0.0.1:8080", "127.0.0.1", 8080, true},   {"127.0.0.1", "127.0.0.1", 80, true},
+        {"maps.test:65535", "maps.test", 65535, true}, {"maps.test:0", "maps.test", 0, false},
+        {"maps.test:65536", "maps.test", 0, false},    {"maps.test:", "maps.test", 0, false},
+        {"maps.test:8o", "maps.test", 0, false},       {":8080", "", 0, false},
     };
     for (const Case& c : cases) {
         ScopedEnv env(kWmsHostVariable, c.value);

@@ -1,0 +1,94 @@
+#include "document/base_document.h"
+
+#include "objects/object_fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace pf {
+namespace {
+
+using FakeLights = test::FakeObject<NewEnd12, kTypeRunwayLights>;
+using FakeHangar = test::FakeObject<NewPosScaleRot, kTypeHangar>;
+
+class BaseDocumentOrder : public ::testing::Test {
+  protected:
+    BaseDocumentOrder() {
+        saved_.emplace_back(kTypeRunwayLights, AstrelObjectFactory::Register(
+                                                   kTypeRunwayLights, &test::MakeFake<FakeLights>));
+        saved_.emplace_back(
+            kTypeHangar, AstrelObjectFactory::Register(kTypeHangar, &test::MakeFake<FakeHangar>));
+    }
+    ~BaseDocumentOrder() override {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            AstrelObjectFactory::Register(it->first, it->second);
+        }
+    }
+
+    static FakeHangar Hangar(double x, double top) {
+        FakeHangar h;
+        h.pos.Set(x, 0, 0);
+        h.scale.Set(10, 10, top);
+        return h;
+    }
+
+    test::ScopedFakeTypes types_;
+    std::vector<std::pair<int32_t, ObjectCreator>> saved_;
+};
+
+TEST_F(BaseDocumentOrder, SortsByTopHeightKeepingTheTypeOrder) {
+    BaseDocument document;
+    ObjectArray& objects = document.GetObjects();
+    objects.Add(AstrelObject(test::MakeBlock(0, 0, 0, 5, 5, 10)));
+    objects.Add(AstrelObject(test::MakeRunway({0, 0, 0}, {0, 100, 0}, 30)));
+    FakeLights lights;
+    lights.end1.Set({0, 0, 0});
+    lights.end2.Set({0, 100, 0});
+    objects.Add(AstrelObject(lights));
+    document.SortObjects();
+    ASSERT_EQ(objects.GetCount(), 3);
+    EXPECT_EQ(objects.GetAt(0)->GetType(), kTypeRunwayLights);
+    EXPECT_EQ(objects.GetAt(1)->GetType(), kTypeRunway);
+    EXPECT_EQ(objects.GetAt(2)->GetType(), kTypeBlock);
+}
+
+TEST_F(BaseDocumentOrder, EqualHangarsKeepTheirOrder) {
+    BaseDocument document;
+    ObjectArray& objects = document.GetObjects();
+    objects.Add(AstrelObject(Hangar(1, 8)));
+    objects.Add(AstrelObject(Hangar(2, 8)));
+    objects.Add(AstrelObject(test::MakeBlock(0, 0, 0, 5, 5, 8)));
+    document.SortObjects();
+    ASSERT_EQ(objects.GetCount(), 3);
+    EXPECT_EQ(objects.GetAt(0)->GetType(), kTypeBlock) << "blocks come before hangars";
+    EXPECT_DOUBLE_EQ(objects.GetAt(1)->GetPosition().x, 1.0);
+    EXPECT_DOUBLE_EQ(objects.GetAt(2)->GetPosition().x, 2.0);
+}
+
+TEST_F(BaseDocumentOrder, GroupsFollowTheFixedTypeOrder) {
+    BaseDocument document;
+    ObjectArray& objects = document.GetObjects();
+    objects.Add(AstrelObject(test::FakeSolarPlant()));
+    objects.Add(AstrelObject(test::FakeTrain2()));
+    objects.Add(AstrelObject(test::FakeTank()));
+    objects.Add(AstrelObject(Hangar(0, 1)));
+    objects.Add(AstrelObject(test::FakeBlock()));
+    objects.Add(AstrelObject(test::FakeLpad2()));
+    objects.Add(AstrelObject(test::FakeBeaconArray()));
+    objects.Add(AstrelObject(test::FakeMesh()));
+    objects.Add(AstrelObject(test::FakeRunway()));
+    objects.Add(AstrelObject(FakeLights()));
+    document.GroupObjectsByType();
+    const int32_t expected[] = {kTypeRunwayLights, kTypeRunway,    kTypeMesh,   kTypeBeaconArray,
+                                kTypeLpad2,        kTypeBlock,     kTypeHangar, kTypeTank,
+                                kTypeTrain2,       kTypeSolarPlant};
+    ASSERT_EQ(objects.GetCount(), 10);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(objects.GetAt(i)->GetType(), expected[i]) << i;
+    }
+    EXPECT_EQ(document.GetTileCount(), 0);
+    document.AddTileSorted(TileAttributes("Earth", 3, 1, 1));
+    EXPECT_EQ(document.GetTileCount(), 1);
+}
+
+} // namespace
+} // namespace pf
