@@ -4,6 +4,7 @@
 #include "document/folders.h"
 #include "document/ui/set_astrel_path_dlg.h"
 #include "foundation/ui/wx_ui_hooks.h"
+#include "objects/ui/object_dialogs.h"
 #include "objects/ui/add_mesh_dlg.h"
 #include "platform/known_folders.h"
 
@@ -19,6 +20,7 @@ class PadforgeApp : public wxApp {
         // GTK switches the process locale to the desktop's; numbers must stay "C".
         std::setlocale(LC_NUMERIC, "C");
         previous_hooks_ = pf::SetUiHooks(&hooks_);
+        pf::RegisterObjectDialogs();
         pf::InstallSetAstrelPathDlgRunner();
         pf::RegisterMeshDialog();
         // Stands in for the installer: the install folder lies beside the executable.

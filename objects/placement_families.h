@@ -130,17 +130,36 @@ class NewPosScaleRot : public AstrelObjectHandle {
     GeoRect TurnedBounds() const;
 };
 
+// Blocks and hangars: two wall textures and a roof texture. Writing the text recomputes
+// the wall scales when PFG_SCALEUV is set and keeps them, so they are mutable.
 class NewPosScaleRotTex123 : public NewPosScaleRot {
+  public:
+    mutable TextureSpec tex1;
+    mutable TextureSpec tex2;
+    mutable TextureSpec tex3;
+    bool scaleUV = true; // PFG_SCALEUV
+
   protected:
     explicit NewPosScaleRotTex123(int32_t type) : NewPosScaleRot(type) {}
 };
 
+// The hangar with a roof height.
 class NewPosScaleRotTex123Roofh : public NewPosScaleRotTex123 {
+  public:
+    OptionalFloat roofh;
+
   protected:
     explicit NewPosScaleRotTex123Roofh(int32_t type) : NewPosScaleRotTex123(type) {}
 };
 
+// Tanks: NSTEP, the wall texture (recomputed like the blocks') and the roof texture.
 class NewPosScaleRotNstepTex12 : public NewPosScaleRot {
+  public:
+    OptionalInt nstep;
+    mutable TextureSpec tex1;
+    TextureSpec tex2;
+    bool scaleUV = true; // PFG_SCALEUV
+
   protected:
     explicit NewPosScaleRotNstepTex12(int32_t type) : NewPosScaleRot(type) {}
 };
@@ -187,6 +206,8 @@ class NewPosScaleRotSpacingGridTex : public NewPosScaleRot {
   public:
     OptionalFloat spacing[2];
     OptionalInt grid[2];
+    // Read from the text, never written.
+    TextureSpec tex;
 
   protected:
     explicit NewPosScaleRotSpacingGridTex(int32_t type) : NewPosScaleRot(type) {}
