@@ -205,6 +205,20 @@ void AddMeshDlg::OnChooseTexture(wxCommandEvent&) {
 }
 
 void AddMeshDlg::OnOk(wxCommandEvent&) {
+    // A size typed just before OK has not been through its deferred focus handler yet:
+    // keep the proportions first, as leaving the field would have.
+    for (int id : {L::kLength, L::kHeight, L::kWidth}) {
+        if (!logic_.IsMarked(id)) {
+            continue;
+        }
+        std::optional<FieldRefusal> refusal;
+        if (logic_.OnSizeKillFocus(id, Fields(), refusal)) {
+            ShowMembers();
+        } else if (refusal) {
+            ShowRefusal(*refusal);
+            return;
+        }
+    }
     const AddMeshLogic::AcceptOutcome outcome = logic_.Accept(Fields());
     if (outcome.refusal) {
         ShowRefusal(*outcome.refusal);

@@ -138,6 +138,20 @@ TEST_F(AddMeshLogicTest, FootprintWithoutWidthKeepsTheTypedValue) {
     EXPECT_DOUBLE_EQ(logic_.length, 2.0);
 }
 
+TEST_F(AddMeshLogicTest, FootprintWithoutLengthKeepsTheTypedValue) {
+    tree_.WriteModel("Wall.msh", "GEOM 2 0\r\n0 0 3\r\n4 5 3\r\n"); // W 4, L 0, Hy 5
+    ASSERT_TRUE(logic_.SetObject(Natural("Wall")));
+    ASSERT_TRUE(TypeSize(L::kLength, "7"));
+    EXPECT_DOUBLE_EQ(logic_.length, 7.0);
+    EXPECT_DOUBLE_EQ(logic_.width, 4.0);
+    EXPECT_DOUBLE_EQ(logic_.height, 5.0);
+    // The width field scales; the length floor is skipped for a zero length.
+    ASSERT_TRUE(TypeSize(L::kWidth, "0.04"));
+    EXPECT_DOUBLE_EQ(logic_.width, 0.04);
+    EXPECT_DOUBLE_EQ(logic_.length, 0.0);
+    EXPECT_DOUBLE_EQ(logic_.height, 0.05);
+}
+
 TEST_F(AddMeshLogicTest, ChoosingAModelGivesItsNaturalSize) {
     Mesh held = Natural("Box");
     held.pos.Set(100.0, 200.0, 7.0);

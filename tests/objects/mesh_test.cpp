@@ -283,6 +283,18 @@ TEST_F(MeshTest, ModelFailuresAreReported) {
     }
 }
 
+TEST_F(MeshTest, RecordThatCannotBeCreatedLeavesTheComputedExtents) {
+    // A folder where the record should be: it neither loads nor can be written.
+    sfs::create_directories(tree_.CacheNative("Tower.dat"));
+    Mesh mesh;
+    mesh.file = "Tower";
+    uint8_t textured = 0;
+    ASSERT_TRUE(mesh.LoadOrComputeMeshData(textured));
+    EXPECT_EQ(mesh.extent.right, 5.0);
+    EXPECT_EQ(ui_.Failures(), std::vector<std::string>{"Couldn't create mesh dat file\r\n"});
+    EXPECT_TRUE(sfs::is_directory(tree_.CacheNative("Tower.dat")));
+}
+
 TEST_F(MeshTest, CacheSubfoldersFollowTheFileName) {
     tree_.WriteModel("Bases/Hangars/Big.msh", test::kMshOneGroup);
     Mesh big;

@@ -1,7 +1,13 @@
 #include "support/mesh_files.h"
 
+#include "document/folders.h"
+#include "document/settings.h"
+#include "platform/fs.h"
+#include "support/fake_astrel_tree.h"
+
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 
 namespace pf::test {
 
@@ -31,17 +37,6 @@ std::string MeshRecordBytes(double left, double right, double top, double bottom
     out.push_back(static_cast<char>(flag));
     return out;
 }
-
-} // namespace pf::test
-
-#include "document/folders.h"
-#include "document/settings.h"
-#include "platform/fs.h"
-#include "support/fake_astrel_tree.h"
-
-#include <filesystem>
-
-namespace pf::test {
 
 MeshSandbox::MeshSandbox() {
     root_ = WriteFakeAstrelTree(home_.Dir(), "Sim");

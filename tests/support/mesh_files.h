@@ -1,6 +1,7 @@
 #pragma once
 // Small ".msh" models of our own, written as text into a temporary simulator tree, and
 // byte-exact extent records for the mesh cache.
+#include "support/sandbox_home.h"
 #include "support/temp_dir.h"
 
 #include <string>
@@ -28,12 +29,6 @@ void WriteMsh(const TempDir& root, const std::string& relative, const std::strin
 // flag, in little-endian order.
 std::string MeshRecordBytes(double left, double right, double top, double bottom, double highest,
                             double lowest, unsigned char flag);
-
-} // namespace pf::test
-
-#include "support/sandbox_home.h"
-
-namespace pf::test {
 
 // A sandboxed home holding a simulator tree "Sim/" (its folder stored as the simulator
 // folder), the documents folder "Docs/" (so the mesh cache is "Docs/cache/Meshes/") and

@@ -176,6 +176,20 @@ TEST_F(AddMeshDlgTest, WidthLeftWithKeepAspectScalesLengthAndHeight) {
     EXPECT_EQ(mesh->pos[2].value, 2.0);
 }
 
+TEST_F(AddMeshDlgTest, SizeTypedJustBeforeOkKeepsTheAspect) {
+    AstrelObject holder = NaturalBox();
+    bool ok = false;
+    wxTEST_DIALOG(ok = holder.EditInDialog(), ExpectMeshDialog([](AddMeshDlg* dlg) {
+                      Edit(dlg, L::kLength)->SetValue("5");
+                      Press(dlg, wxID_OK);
+                  }));
+    ASSERT_TRUE(ok);
+    const auto* mesh = dynamic_cast<const Mesh*>(holder.Get());
+    EXPECT_EQ(mesh->scale[0].value, 5.0);
+    EXPECT_EQ(mesh->scale[1].value, 2.0);
+    EXPECT_EQ(mesh->scale[2].value, 2.5);
+}
+
 TEST_F(AddMeshDlgTest, EscapeAndCloseBoxLeaveTheObject) {
     AstrelObject holder = NaturalBox();
     const std::string before = holder.GetParameterText();
