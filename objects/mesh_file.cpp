@@ -157,8 +157,8 @@ void DecodeMeshRecord(const MeshRecordBytes& bytes, MeshExtents& extents, uint8_
 }
 
 bool IsSoundMeshExtents(const MeshExtents& e) {
-    const double values[] = {e.rect.left, e.rect.right, e.rect.top,
-                             e.rect.bottom, e.lowestY, e.highestY};
+    const double values[] = {e.rect.left,   e.rect.right, e.rect.top,
+                             e.rect.bottom, e.lowestY,    e.highestY};
     for (double v : values) {
         if (!std::isfinite(v)) {
             return false;

@@ -99,8 +99,8 @@ double MeshTokenNumber(std::string_view token) {
     }
     double value = 0.0;
     const char* begin = token.data() + i;
-    const auto result = std::from_chars(begin, token.data() + token.size(), value,
-                                        std::chars_format::general);
+    const auto result =
+        std::from_chars(begin, token.data() + token.size(), value, std::chars_format::general);
     if (result.ec != std::errc() || !std::isfinite(value)) {
         return 0.0;
     }

@@ -8,26 +8,26 @@
 namespace pf {
 
 class MeshTextReader {
-public:
+  public:
     explicit MeshTextReader(std::string_view text) : text_(text) {}
     // The next line up to and including '\n'; false when no byte is left.
     bool NextLine(std::string_view& line);
     bool AtEnd() const { return pos_ >= text_.size(); }
 
-private:
+  private:
     std::string_view text_;
     size_t pos_ = 0;
 };
 
 class MeshTokens {
-public:
+  public:
     explicit MeshTokens(std::string_view line) : line_(line) {}
     // The next token; empty past the end of the line.
     std::string_view Next();
     // How many tokens the line holds (from the start, whatever was read).
     int Count() const;
 
-private:
+  private:
     std::string_view line_;
     size_t pos_ = 0;
 };

@@ -24,8 +24,7 @@ inline constexpr int kMeshTopViewSize = 1024;
 // Fractional pixel position (column, row) of a vertex.
 Point2 MeshPointToPixel(const MeterPoint& vertex, const BitmapData& image, const GeoRect& rect);
 // One black one-pixel edge, clipped to the image.
-void DrawMeshEdge(const MeterPoint& a, const MeterPoint& b, BitmapData& image,
-                  const GeoRect& rect);
+void DrawMeshEdge(const MeterPoint& a, const MeterPoint& b, BitmapData& image, const GeoRect& rect);
 // True when the rectangle can be drawn into: width and height finite and above 0.
 bool IsDrawableMeshRect(const GeoRect& rect);
 

@@ -134,17 +134,36 @@ class NewPosScaleRot : public AstrelObjectHandle {
     GeoRect TurnedBounds() const;
 };
 
+// Blocks and hangars: two wall textures and a roof texture. Writing the text recomputes
+// the wall scales when PFG_SCALEUV is set and keeps them, so they are mutable.
 class NewPosScaleRotTex123 : public NewPosScaleRot {
+  public:
+    mutable TextureSpec tex1;
+    mutable TextureSpec tex2;
+    mutable TextureSpec tex3;
+    bool scaleUV = true; // PFG_SCALEUV
+
   protected:
     explicit NewPosScaleRotTex123(int32_t type) : NewPosScaleRot(type) {}
 };
 
+// The hangar with a roof height.
 class NewPosScaleRotTex123Roofh : public NewPosScaleRotTex123 {
+  public:
+    OptionalFloat roofh;
+
   protected:
     explicit NewPosScaleRotTex123Roofh(int32_t type) : NewPosScaleRotTex123(type) {}
 };
 
+// Tanks: NSTEP, the wall texture (recomputed like the blocks') and the roof texture.
 class NewPosScaleRotNstepTex12 : public NewPosScaleRot {
+  public:
+    OptionalInt nstep;
+    mutable TextureSpec tex1;
+    TextureSpec tex2;
+    bool scaleUV = true; // PFG_SCALEUV
+
   protected:
     explicit NewPosScaleRotNstepTex12(int32_t type) : NewPosScaleRot(type) {}
 };
@@ -168,11 +187,22 @@ class FilePosScaleRotTexMesh : public NewPosScaleRot {
     void SetSize0(double v) override;
     void SetSize1(double v) override;
 
+    // Texture name (no extension) and model file (relative to the Meshes folder, no
+    // extension, '\' between folders).
+    std::string tex;
+    std::string file;
+    bool shadow = false;
+    bool underShadows = false;
+    bool ownMaterial = false;
+    bool lpad = false;
+    bool preload = false;
+    bool keepAspect = true;
     // The model's extent in model coordinates: width = length, height = width.
     GeoRect extent{0.0, 1.0, 1.0, 0.0};
     double lowestY = 0.0;
     double highestY = 0.0;
-    bool keepAspect = true;
+    // The model could not be read here: the extents are a unit model standing in for it.
+    bool modelUnavailable = false;
 
   protected:
     explicit FilePosScaleRotTexMesh(int32_t type) : NewPosScaleRot(type) {}
@@ -183,6 +213,8 @@ class NewPosScaleRotSpacingGridTex : public NewPosScaleRot {
   public:
     OptionalFloat spacing[2];
     OptionalInt grid[2];
+    // Read from the text, never written.
+    TextureSpec tex;
 
   protected:
     explicit NewPosScaleRotSpacingGridTex(int32_t type) : NewPosScaleRot(type) {}

@@ -67,8 +67,7 @@ TEST(MeshExtents, ZeroGroupBesideARealGroupAddsNothing) {
     MeshExtents e;
     uint8_t textured = 0;
     ASSERT_TRUE(ParseMeshExtents(
-        MshLines({"GEOM 0 2", "100 100 100", "-100 -100 -100", "GEOM 1 0", "1 2 3"}), e,
-        textured));
+        MshLines({"GEOM 0 2", "100 100 100", "-100 -100 -100", "GEOM 1 0", "1 2 3"}), e, textured));
     // The two lines after "GEOM 0 2" are triangle lines, skipped.
     EXPECT_EQ(e.rect.left, 3.0);
     EXPECT_EQ(e.rect.right, 3.0);
@@ -79,10 +78,9 @@ TEST(MeshExtents, ZeroGroupBesideARealGroupAddsNothing) {
 TEST(MeshExtents, MinimaAndMaximaRunAcrossGroups) {
     MeshExtents e;
     uint8_t textured = 0;
-    ASSERT_TRUE(ParseMeshExtents(
-        MshLines({"GEOM 2 0", "1 1 1", "2 2 2", "MATERIAL 1", "GEOM 2 1", "-5 0 7", "0 9 0",
-                  "0 1 1"}),
-        e, textured));
+    ASSERT_TRUE(ParseMeshExtents(MshLines({"GEOM 2 0", "1 1 1", "2 2 2", "MATERIAL 1", "GEOM 2 1",
+                                           "-5 0 7", "0 9 0", "0 1 1"}),
+                                 e, textured));
     EXPECT_EQ(e.rect.left, 0.0);
     EXPECT_EQ(e.rect.right, 7.0);
     EXPECT_EQ(e.rect.top, 2.0);
@@ -194,14 +192,14 @@ TEST(MeshNames, OnlyNamesInsideTheirFolderArePaths) {
     EXPECT_TRUE(IsSafeMeshName("Tower"));
     EXPECT_TRUE(IsSafeMeshName("Bases\\Hangars\\Big"));
     EXPECT_TRUE(IsSafeMeshName("a..b"));
-    for (const char* bad : {"", "\\x", "..\\x", "a\\..\\b", "a\\\\b", "a\\", ".\\a", "c:x",
-                            "a\\.", ".."}) {
+    for (const char* bad :
+         {"", "\\x", "..\\x", "a\\..\\b", "a\\\\b", "a\\", ".\\a", "c:x", "a\\.", ".."}) {
         EXPECT_FALSE(IsSafeMeshName(bad)) << bad;
     }
 }
 
 class MeshCacheFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         WriteRegistryValue("Documents Path", home_.Dir().InternalPath("Docs\\"));
         ASSERT_TRUE(GetMeshCachePath(cache_));
@@ -235,7 +233,8 @@ TEST_F(MeshCacheFiles, StalenessFollowsTheModelsWriteTime) {
     namespace sfs = std::filesystem;
     const auto now = sfs::file_time_type::clock::now();
     sfs::last_write_time(dir.NativePath("Sim/Meshes/Tower.msh"), now - std::chrono::hours(2));
-    sfs::last_write_time(dir.NativePath("Docs/cache/Meshes/Tower.dat"), now - std::chrono::hours(1));
+    sfs::last_write_time(dir.NativePath("Docs/cache/Meshes/Tower.dat"),
+                         now - std::chrono::hours(1));
     EXPECT_TRUE(IsCacheFileCurrent(record, model));
     // Same time: still current (the model must be strictly later).
     sfs::last_write_time(dir.NativePath("Sim/Meshes/Tower.msh"), now - std::chrono::hours(1));

@@ -77,8 +77,7 @@ TEST(MeshTopView, TriangleDrawsLeftColumnTopRowAndDiagonal) {
 TEST(MeshTopView, ZeroVertexHeaderDrawsNothingAndReadingGoesOn) {
     BitmapData image = WhiteCanvas();
     // The lines after "GEOM 0 2" are ordinary lines here; the next group is drawn.
-    const std::string text = test::MshLines({"GEOM 0 2", "0 1 2", "5 5 5"}) +
-                             test::kMshTriangle;
+    const std::string text = test::MshLines({"GEOM 0 2", "0 1 2", "5 5 5"}) + test::kMshTriangle;
     ASSERT_TRUE(DrawMeshTopView(text, kTriangleRect, image));
     EXPECT_TRUE(IsBlack(image, 0, 512));
 
@@ -89,8 +88,8 @@ TEST(MeshTopView, ZeroVertexHeaderDrawsNothingAndReadingGoesOn) {
 
 TEST(MeshTopView, BadIndicesAndShortTrianglesAreSkipped) {
     BitmapData image = WhiteCanvas();
-    const std::string text = test::MshLines(
-        {"GEOM 3 4", "0 0 0", "4 0 0", "0 0 10", "0 1 3", "-1 1 2", "0 1", "0 1 2"});
+    const std::string text =
+        test::MshLines({"GEOM 3 4", "0 0 0", "4 0 0", "0 0 10", "0 1 3", "-1 1 2", "0 1", "0 1 2"});
     ASSERT_TRUE(DrawMeshTopView(text, kTriangleRect, image));
     EXPECT_TRUE(IsBlack(image, 0, 512));
 
@@ -103,11 +102,11 @@ TEST(MeshTopView, BadIndicesAndShortTrianglesAreSkipped) {
 TEST(MeshTopView, TruncatedGroupsAndUndrawableRectanglesFail) {
     BitmapData image = WhiteCanvas();
     EXPECT_FALSE(DrawMeshTopView("GEOM 3 1\r\n0 0 0\r\n4 0 0\r\n", kTriangleRect, image));
-    EXPECT_FALSE(DrawMeshTopView("GEOM 3 2\r\n0 0 0\r\n4 0 0\r\n0 0 10\r\n0 1 2\r\n",
-                                 kTriangleRect, image));
+    EXPECT_FALSE(
+        DrawMeshTopView("GEOM 3 2\r\n0 0 0\r\n4 0 0\r\n0 0 10\r\n0 1 2\r\n", kTriangleRect, image));
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const GeoRect& rect : {GeoRect{0, 0, 4, 0}, GeoRect{0, 10, 0, 0},
-                                GeoRect{0, 10, -4, 0}, GeoRect{nan, 10, 4, 0}}) {
+    for (const GeoRect& rect : {GeoRect{0, 0, 4, 0}, GeoRect{0, 10, 0, 0}, GeoRect{0, 10, -4, 0},
+                                GeoRect{nan, 10, 4, 0}}) {
         BitmapData blank = WhiteCanvas();
         EXPECT_FALSE(DrawMeshTopView(test::kMshTriangle, rect, blank));
         EXPECT_EQ(BlackCount(blank), 0);

@@ -1,6 +1,7 @@
 #pragma once
 // Small ".msh" models of our own, written as text into a temporary simulator tree, and
 // byte-exact extent records for the mesh cache.
+#include "support/sandbox_home.h"
 #include "support/temp_dir.h"
 
 #include <string>
@@ -26,7 +27,32 @@ void WriteMsh(const TempDir& root, const std::string& relative, const std::strin
 
 // The 49-byte record of six doubles (left, right, top, bottom, highest, lowest) and the
 // flag, in little-endian order.
-std::string MeshRecordBytes(double left, double right, double top, double bottom,
-                            double highest, double lowest, unsigned char flag);
+std::string MeshRecordBytes(double left, double right, double top, double bottom, double highest,
+                            double lowest, unsigned char flag);
+
+// A sandboxed home holding a simulator tree "Sim/" (its folder stored as the simulator
+// folder), the documents folder "Docs/" (so the mesh cache is "Docs/cache/Meshes/") and
+// the built install folder.
+class MeshSandbox {
+  public:
+    MeshSandbox();
+
+    const TempDir& Dir() const { return home_.Dir(); }
+    // Internal paths.
+    std::string Root() const { return root_; }
+    std::string MeshesDir() const { return root_ + "Meshes\\"; }
+    std::string CacheDir() const;
+    // Writes "Sim/Meshes/<relative>".
+    void WriteModel(const std::string& relative, const std::string& text) const;
+    // Native path of a file in the mesh cache ("Docs/cache/Meshes/<relative>").
+    std::string CacheNative(const std::string& relative) const;
+    std::string ModelNative(const std::string& relative) const;
+    // Forgets the simulator folder, so that no installation is current.
+    void ForgetInstallation() const;
+
+  private:
+    SandboxHome home_;
+    std::string root_;
+};
 
 } // namespace pf::test

@@ -2,6 +2,8 @@
 // locale as the program does, runs the tests and shuts wx down.
 #include "support/ui/wx_test_hook.h"
 
+#include "objects/ui/object_dialogs.h"
+
 #include <wx/app.h>
 #include <wx/init.h>
 #include <wx/log.h>
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     wxTheApp->CallOnInit();
+    pf::RegisterObjectDialogs();
     std::setlocale(LC_NUMERIC, "C");
     wxSetAssertHandler(AssertToFailure);
     wxLog::EnableLogging(false);

@@ -1,0 +1,64 @@
+#pragma once
+// Reading a base into a BaseDocument: the program's own base file (the "PFG_" key lines,
+// then the simulator's sections) and the simulator's base configuration file, whose tile
+// textures are imported into the tile cache. Also the one dispatcher that turns an object
+// group into an object of its type.
+#include "foundation/string_array.h"
+
+#include <cstdint>
+#include <string>
+
+namespace pf {
+
+class AstrelObject;
+class BaseDocument;
+class LatLon;
+class MyStream;
+class NavBeaconArray;
+class ObjectArray;
+class TileArray;
+struct NavBeacon;
+
+// The own base file; the caller has already read past its "BASE-V2.0" header test.
+bool LoadPfgBaseFile(BaseDocument& document, MyStream& stream);
+// A simulator base configuration file ("...\<body>\<folder>\<file>.cfg").
+bool LoadSimulatorBaseCfg(BaseDocument& document, const std::string& path);
+
+// One type's parser: the group's first line is its type word.
+using ObjectGroupParser = bool (*)(AstrelObject& holder, const StringArray& group);
+// Installs the parser of a type code (1..15) and returns the previous one; the other
+// codes are refused (nullptr). Every object type registers its parser at start-up.
+ObjectGroupParser RegisterObjectGroupParser(int32_t typeCode, ObjectGroupParser parser);
+// Registers the parsers of every object type the program has; runs once.
+void RegisterObjectGroupParsers();
+
+// The dispatcher: line 0 compared as a whole line, case ignored, with the type words in
+// their fixed order; the first match parses. No match (or a type without a parser):
+// "Type of object unknown: %s" in an "Error" box, false.
+bool ParseObjectGroup(AstrelObject& holder, const StringArray& group);
+// Appends every object of the BEGIN_OBJECTLIST section; a group that fails shows
+// "Problem loading: %s" and is skipped.
+void LoadObjectList(ObjectArray& objects, const StringArray& lines);
+
+// The first "location " line with exactly two numbers: longitude, latitude.
+bool ReadLocation(LatLon& position, const StringArray& lines);
+// The BEGIN_NAVBEACON section; bad lines are dropped silently.
+void ReadNavBeacons(NavBeaconArray& beacons, const StringArray& lines);
+// type, identifier, longitude, latitude, frequency[, range]; fewer than 5 tokens or a
+// non-number gives false.
+bool ParseNavBeaconLine(NavBeacon& beacon, const StringArray& tokens);
+// The BEGIN_SURFTILELIST section: lines of 3 or 4 tokens, tiles in range, sorted, no
+// duplicates.
+void ReadSurfTileList(TileArray& tiles, const std::string& bodyName, const StringArray& lines);
+// The same tiles, each imported from the simulator's texture files (tiles whose texture
+// cannot be had are left out; large textures become their descendants).
+void ReadSurfTileListWithTextures(TileArray& tiles, const std::string& bodyName,
+                                  const StringArray& lines);
+// "...\<body>\<folder>\<file>.<ext of 3>": the body name and the file's stem.
+bool SplitBaseCfgPath(std::string& fileName, std::string& bodyName, const std::string& path);
+
+// A decimal integer as atoi reads it (leading blanks, optional sign, leading digits, 0
+// when there are none), saturated at the int32 limits.
+int32_t ReadIntSaturated(const std::string& text);
+
+} // namespace pf

@@ -1,0 +1,97 @@
+#include "objects/block.h"
+
+#include "imagery/object_icons.h"
+#include "objects/object_editing.h"
+#include "objects/value_readers.h"
+
+namespace pf {
+
+std::string PosScaleRotLines(const NewPosScaleRot& object) {
+    return "\tPOS " + FormatVector3Double(object.pos) + "\r\n" + "\tSCALE " +
+           FormatVector3DoubleRotated(object.scale) + "\r\n" + "\tROT " +
+           FormatDouble2(object.rot.value) + "\r\n";
+}
+
+std::string TextureLine(const char* key, const TextureSpec& texture) {
+    if (!texture.IsComplete()) {
+        return std::string();
+    }
+    return std::string("\t") + key + " " + FormatTextureSpec(texture) + "\r\n";
+}
+
+void RecomputeWallScales(const NewPosScaleRotTex123& object, double wallU1, double wallU2) {
+    const float v = TextureRepeatFactor(object.scale[2].value);
+    object.tex1.u.Set(TextureRepeatFactor(wallU1));
+    object.tex1.v.Set(v);
+    object.tex2.u.Set(TextureRepeatFactor(wallU2));
+    object.tex2.v.Set(v);
+}
+
+void CopyTex123(NewPosScaleRotTex123& target, const NewPosScaleRotTex123& source) {
+    target.pos = source.pos;
+    target.scale = source.scale;
+    target.rot = source.rot;
+    target.tex1 = source.tex1;
+    target.tex2 = source.tex2;
+    target.tex3 = source.tex3;
+    target.scaleUV = source.scaleUV;
+}
+
+bool ParseTex123Group(AstrelObject& holder, const StringArray& group, const std::string& typeWord,
+                      NewPosScaleRotTex123& local, OptionalFloat* roofh) {
+    local.rot.Set(0.0);
+    local.scaleUV = false;
+    std::vector<ParameterReader> readers = {
+        {"POS", [&](const StringArray& t) { return ReadPositionParam(local.pos, t); }},
+        {"SCALE", [&](const StringArray& t) { return ReadVectorParam(local.scale, t); }},
+        {"ROT", [&](const StringArray& t) { return ReadAngleParam(local.rot, t); }},
+        {"TEX1", [&](const StringArray& t) { return ReadTextureParam(local.tex1, t); }},
+        {"TEX2", [&](const StringArray& t) { return ReadTextureParam(local.tex2, t); }},
+        {"TEX3", [&](const StringArray& t) { return ReadTextureParam(local.tex3, t); }},
+    };
+    if (roofh != nullptr) {
+        readers.push_back(
+            {"ROOFH", [roofh](const StringArray& t) { return ReadFloatParam(*roofh, t); }});
+    }
+    readers.push_back({"PFG_SCALEUV", [&](const StringArray&) {
+                           local.scaleUV = true;
+                           return true;
+                       }});
+    return ParseObjectGroup(holder, group, typeWord, local, readers);
+}
+
+Block::Block() : NewPosScaleRotTex123(kTypeBlock) { scaleUV = true; }
+
+std::string Block::GetParameterText() const {
+    std::string text = PosScaleRotLines(*this);
+    if (scaleUV) {
+        // Wall 1 runs along the width, wall 2 along the length.
+        RecomputeWallScales(*this, scale[1].value, scale[0].value);
+    }
+    text += TextureLine("TEX1", tex1);
+    text += TextureLine("TEX2", tex2);
+    text += TextureLine("TEX3", tex3);
+    if (scaleUV) {
+        text += "\tPFG_SCALEUV\r\n";
+    }
+    return text;
+}
+
+void Block::GetIcon(BitmapData& image) const { GetObjectIconBitmap("block.bmp", image); }
+
+std::unique_ptr<ObjectEditDialog> Block::CreateDialog() const {
+    return ObjectDialogRegistry::Create(kTypeBlock);
+}
+
+void Block::CopyFrom(const AstrelObjectHandle& other) {
+    if (const auto* block = dynamic_cast<const NewPosScaleRotTex123*>(&other)) {
+        CopyTex123(*this, *block);
+    }
+}
+
+bool ParseBlock(AstrelObject& holder, const StringArray& group) {
+    Block local;
+    return ParseTex123Group(holder, group, "BLOCK", local, nullptr);
+}
+
+} // namespace pf

@@ -1,0 +1,86 @@
+#pragma once
+// The display-free half of every object dialog: the object being edited, the members
+// that the controls show, the OK protocol, and the "Add Object" type chooser. The wx
+// dialogs move control texts in and out and call these.
+#include "foundation/field_exchange.h"
+#include "objects/astrel_object.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pf {
+
+// What the texture chooser starts from and gives back.
+struct TextureChoice {
+    int32_t kind = kTypeHangar; // the general texture list
+    std::string name;
+    float u = 0.0f;
+    float v = 0.0f;
+};
+
+class ObjectDialogLogic {
+public:
+    virtual ~ObjectDialogLogic() = default;
+
+    // The object to edit: false, holder unchanged, when this dialog does not edit its
+    // type; otherwise the holder takes a clone and the members are loaded from it.
+    bool SetObject(const AstrelObjectHandle& object);
+    // The edited object, cloned into `out` (cleared when nothing is held).
+    void GetObject(AstrelObject& out) const;
+    const AstrelObject& Held() const { return holder_; }
+
+    virtual bool AcceptsObject(const AstrelObjectHandle& object) const;
+    // Copies the held object's parameters into the members.
+    virtual void LoadFromObject() {}
+
+    // The members as the controls' texts.
+    ControlTexts ShowFields();
+    // Reads the controls into the members; the refusal when a field is refused.
+    std::optional<FieldRefusal> ReadFields(const ControlTexts& texts);
+    // OK: reads the fields and, when they pass, turns them into the held object.
+    std::optional<FieldRefusal> Accept(const ControlTexts& texts);
+
+    // How the controls look; the dialog's layout gives the labels not listed here.
+    virtual bool IsShown(int /*control*/) const { return true; }
+    virtual bool GetLabel(int /*control*/, std::string& /*label*/) const { return false; }
+
+    // Texture buttons: what the chooser opens with, and its answer.
+    virtual bool GetTextureChoice(int /*button*/, TextureChoice& /*choice*/) const {
+        return false;
+    }
+    virtual void SetTextureChoice(int /*button*/, const TextureChoice& /*choice*/) {}
+
+protected:
+    // Lists the fields in member order.
+    virtual void Exchange(FieldExchange& /*dx*/) {}
+    // After the fields were read for OK: builds the object into the holder.
+    virtual void StoreObject() {}
+
+    AstrelObject holder_;
+};
+
+// A rotation from the dialog as stored: below 0 gets 360 added, then 360 or more is 0.
+double NormaliseDialogRotation(double rotation);
+
+// The type chooser "Add Object".
+class AddObjectLogic {
+public:
+    struct Button {
+        int id;
+        const char* caption;
+        int32_t code;
+    };
+    // The type buttons in the dialog's order.
+    static const std::vector<Button>& Buttons();
+
+    // A type button: stores its code; false for an id that is not a type button.
+    bool Choose(int buttonId);
+    int32_t GetCode() const { return code_; }
+
+private:
+    int32_t code_ = 0;
+};
+
+} // namespace pf

@@ -1,0 +1,363 @@
+#include "objects/mesh.h"
+
+#include "document/file_manager.h"
+#include "document/file_utils.h"
+#include "document/folders.h"
+#include "foundation/failure.h"
+#include "foundation/file_helpers.h"
+#include "foundation/stream.h"
+#include "foundation/ui_hooks.h"
+#include "imagery/color_convert.h"
+#include "imagery/object_icons.h"
+#include "imagery/resample.h"
+#include "imagery/texture_codec.h"
+#include "objects/astrel_object.h"
+#include "objects/mesh_top_view.h"
+#include "objects/object_editing.h"
+#include "objects/value_readers.h"
+#include "platform/fs.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pf {
+
+namespace {
+
+// The ratio of a placed size to its natural extent; 1 for a zero extent.
+double Ratio(double size, double extent) { return extent == 0.0 ? 1.0 : size / extent; }
+
+// The middle of the model's footprint in the held component order, scaled by the ratios
+// and turned by the rotation: what lies between the model's origin and the placed centre.
+void CentreOffset(const GeoRect& e, double p0, double p1, double rotation, double& d0, double& d1) {
+    d0 = (e.left + std::fabs(e.Width()) / 2.0) * p0;
+    d1 = -(e.bottom + std::fabs(e.Height()) / 2.0) * p1;
+    RotatePointXY(d0, d1, DegreesToRadians(rotation));
+}
+
+} // namespace
+
+Mesh::Mesh() : FilePosScaleRotTexMesh(kTypeMesh) {}
+
+std::string Mesh::GetParameterText() const {
+    const double rz = Ratio(scale[0].value, NaturalLength());
+    const double rx = Ratio(scale[1].value, NaturalWidth());
+    const double ry = Ratio(scale[2].value, NaturalHeight());
+    double d0 = 0.0, d1 = 0.0;
+    CentreOffset(extent, rz, rx, rot.value, d0, d1);
+
+    OptionalVector3Double origin;
+    origin.Set(pos[0].value - d0, pos[1].value - d1, pos[2].value - ry * lowestY);
+    OptionalVector3Double ratios;
+    ratios.Set(rz, rx, ry);
+
+    std::string text = "\tFILE " + file + "\r\n";
+    text += "\tPOS " + FormatVector3Double(origin) + "\r\n";
+    text += "\tSCALE " + FormatVector3DoubleRotated(ratios) + "\r\n";
+    text += "\tROT " + FormatDouble2(rot.value) + "\r\n";
+    if (!ownMaterial && !tex.empty()) {
+        text += "\tTEX " + tex + "\r\n";
+    }
+    if (preload)
+        text += "\tPRELOAD\r\n";
+    if (shadow)
+        text += "\tSHADOW\r\n";
+    if (underShadows)
+        text += "\tUNDERSHADOWS\r\n";
+    if (ownMaterial)
+        text += "\tOWNMATERIAL\r\n";
+    if (lpad)
+        text += "\tLPAD\r\n";
+    return text;
+}
+
+std::unique_ptr<ObjectEditDialog> Mesh::CreateDialog() const {
+    return ObjectDialogRegistry::Create(kTypeMesh);
+}
+
+void Mesh::CopyFrom(const AstrelObjectHandle& other) {
+    const auto* source = dynamic_cast<const FilePosScaleRotTexMesh*>(&other);
+    if (source == nullptr || source == this) {
+        return;
+    }
+    pos = source->pos;
+    scale = source->scale;
+    rot = source->rot;
+    tex = source->tex;
+    file = source->file;
+    shadow = source->shadow;
+    underShadows = source->underShadows;
+    ownMaterial = source->ownMaterial;
+    lpad = source->lpad;
+    preload = source->preload;
+    keepAspect = source->keepAspect;
+    extent = source->extent;
+    lowestY = source->lowestY;
+    highestY = source->highestY;
+    modelUnavailable = source->modelUnavailable;
+}
+
+MeshExtents Mesh::GetExtents() const {
+    MeshExtents e;
+    e.rect = extent;
+    e.lowestY = lowestY;
+    e.highestY = highestY;
+    return e;
+}
+
+void Mesh::SetExtents(const MeshExtents& e) {
+    extent = e.rect;
+    lowestY = e.lowestY;
+    highestY = e.highestY;
+}
+
+void Mesh::SetUnitModel() {
+    extent = GeoRect{-0.5, 0.5, 0.5, -0.5};
+    lowestY = 0.0;
+    highestY = 1.0;
+    modelUnavailable = true;
+}
+
+std::string GetMeshFilePath(const std::string& name) {
+    std::string folder;
+    if (!FileManager::GetMeshesDir(folder)) {
+        return std::string();
+    }
+    return folder + name + ".msh";
+}
+
+// ---- extents: model file and extent record ----
+
+bool Mesh::ComputeMeshDataFromFile(std::string name, uint8_t& textured) {
+    std::replace(name.begin(), name.end(), '/', '\\');
+    std::string folder;
+    if (!FileManager::GetMeshesDir(folder)) {
+        return false;
+    }
+    MeshExtents read;
+    if (!IsSafeMeshName(name) || !ReadMeshExtents(folder + name, read, textured)) {
+        return ShowFailureMessage("Couldn't parse mesh file");
+    }
+    SetExtents(read);
+    modelUnavailable = false;
+    return true;
+}
+
+bool Mesh::ComputeMeshData(uint8_t& textured) {
+    std::string folder;
+    if (!FileManager::GetMeshesDir(folder)) {
+        return false;
+    }
+    if (!IsSafeMeshName(file)) {
+        return ShowFailureMessage("Couldn't parse mesh file");
+    }
+    return ComputeMeshDataFromFile(file + ".msh", textured);
+}
+
+std::string Mesh::CachePath(const char* extension) const {
+    std::string folder;
+    if (!IsSafeMeshName(file) || !GetMeshCachePath(folder)) {
+        return std::string();
+    }
+    return folder + file + extension;
+}
+
+bool Mesh::LoadMeshData(uint8_t& textured) {
+    const std::string record = CachePath(".dat");
+    if (record.empty() || !PathExists(record)) {
+        return false;
+    }
+    if (!IsCacheFileCurrent(record, GetMeshFilePath(file))) {
+        return false;
+    }
+    MeshRecordBytes bytes{};
+    {
+        PfgFileStream stream;
+        if (!stream.Open(record, kOpenRead) ||
+            !stream.Read(bytes.data(), static_cast<uint32_t>(bytes.size()))) {
+            return false;
+        }
+    }
+    MeshExtents read;
+    uint8_t flag = 0;
+    DecodeMeshRecord(bytes, read, flag);
+    // A damaged record must not become the model's extents.
+    if (!IsSoundMeshExtents(read)) {
+        SafeDeleteFile(record);
+        return false;
+    }
+    SetExtents(read);
+    textured = flag;
+    modelUnavailable = false;
+    return true;
+}
+
+bool Mesh::SaveMeshData(uint8_t textured) {
+    const std::string record = CachePath(".dat");
+    if (record.empty()) {
+        return false;
+    }
+    CreateCacheSubfolders(file + ".dat");
+    PfgFileStream stream;
+    if (!stream.Open(record, kOpenWrite | kOpenCreate)) {
+        return ShowFailureMessage("Couldn't create mesh dat file\r\n");
+    }
+    const MeshRecordBytes bytes = EncodeMeshRecord(GetExtents(), textured);
+    if (!stream.Write(bytes.data(), static_cast<uint32_t>(bytes.size()))) {
+        return false;
+    }
+    return stream.Commit();
+}
+
+bool Mesh::LoadOrComputeMeshData(uint8_t& textured) {
+    textured = 0;
+    if (LoadMeshData(textured)) {
+        return true;
+    }
+    if (!ComputeMeshData(textured)) {
+        return false;
+    }
+    SaveMeshData(textured);
+    return true;
+}
+
+// ---- top view ----
+
+void Mesh::GetIcon(BitmapData& image) const {
+    if (topView_.HasPixels()) {
+        image.Assign(topView_);
+        return;
+    }
+    if (!topViewFailed_ && !modelUnavailable) {
+        if (LoadMeshTextureFromCache()) {
+            image.Assign(topView_);
+            return;
+        }
+        if (RenderTopView()) {
+            SaveMeshTextureToCache();
+            HalveImage(topView_);
+            image.Assign(topView_);
+            return;
+        }
+        // Whatever was drawn is no picture of the model.
+        topView_.Free();
+        topViewFailed_ = true;
+    }
+    GetObjectIconBitmap(kMeshFixedIcon, image);
+}
+
+bool Mesh::RenderTopView() const {
+    std::string folder;
+    if (!FileManager::GetMeshesDir(folder)) {
+        return false;
+    }
+    if (!IsSafeMeshName(file) || !IsDrawableMeshRect(extent)) {
+        return false;
+    }
+    if (!topView_.Create24(kMeshTopViewSize, kMeshTopViewSize) ||
+        !topView_.FillColor(0xFFFFFFFFu)) {
+        return false;
+    }
+    WaitCursor wait;
+    return RenderMeshTopView(folder + file + ".msh", extent, topView_);
+}
+
+bool Mesh::LoadMeshTextureFromCache() const {
+    const std::string png = CachePath(".png");
+    if (png.empty() || !PathExists(png)) {
+        return false;
+    }
+    if (!IsCacheFileCurrent(png, GetMeshFilePath(file))) {
+        return false;
+    }
+    if (!LoadImageFileGuarded(png, topView_)) {
+        topView_.Free();
+        return false;
+    }
+    if (!topView_.HasPixels()) {
+        return ShowFailureMessage("LoadMeshTextureFromCache failed");
+    }
+    ConvertTo24Bit(topView_);
+    HalveImage(topView_);
+    return true;
+}
+
+bool Mesh::SaveMeshTextureToCache() const {
+    const std::string png = CachePath(".png");
+    if (png.empty()) {
+        return false;
+    }
+    CreateCacheSubfolders(file + ".png");
+    if (PathExists(png)) {
+        ShowFailureMessage("SaveMeshTextureToCache: Cached object already exists");
+    }
+    if (!topView_.HasPixels()) {
+        return ShowFailureMessage("SaveMeshTextureToCache failed");
+    }
+    BitmapData copy(topView_);
+    if (!ConvertTo32Bit(copy)) {
+        return false;
+    }
+    DDSRendererUse use;
+    return DDSRenderer::SavePng(png, copy);
+}
+
+// ---- text ----
+
+bool ParseMesh(AstrelObject& holder, const StringArray& group) {
+    Mesh local;
+    local.rot.Set(WrapAngle360(0.0));
+    auto flag = [](bool& member) {
+        return [&member](const StringArray&) {
+            member = true;
+            return true;
+        };
+    };
+    const std::vector<ParameterReader> readers = {
+        {"POS", [&](const StringArray& t) { return ReadPositionParam(local.pos, t); }},
+        {"FILE",
+         [&](const StringArray& t) {
+             if (t.size() < 2) {
+                 return false;
+             }
+             local.file = t[1];
+             std::replace(local.file.begin(), local.file.end(), '/', '\\');
+             return true;
+         }},
+        {"SCALE", [&](const StringArray& t) { return ReadVectorParam(local.scale, t); }},
+        {"ROT", [&](const StringArray& t) { return ReadAngleParam(local.rot, t); }},
+        {"TEX", [&](const StringArray& t) { return ParseSecond(t, local.tex); }},
+        {"SHADOW", flag(local.shadow)},
+        {"UNDERSHADOWS", flag(local.underShadows)},
+        {"OWNMATERIAL", flag(local.ownMaterial)},
+        {"LPAD", flag(local.lpad)},
+        {"PRELOAD", flag(local.preload)},
+    };
+    // The readers fill `local`; the mesh is only complete once its extents are known.
+    AstrelObject scratch;
+    if (!ParseObjectGroup(scratch, group, "MESH", local, readers)) {
+        return false;
+    }
+
+    uint8_t textured = 0;
+    if (!local.LoadOrComputeMeshData(textured)) {
+        // Keep the mesh: a base moved to a machine without its model must not lose it.
+        local.SetUnitModel();
+    }
+
+    const double p0 = local.scale[0].value;
+    const double p1 = local.scale[1].value;
+    const double p2 = local.scale[2].value;
+    double d0 = 0.0, d1 = 0.0;
+    CentreOffset(local.extent, p0, p1, local.rot.value, d0, d1);
+    local.scale[0].Set(local.NaturalLength() * p0);
+    local.scale[1].Set(local.NaturalWidth() * p1);
+    local.scale[2].Set(local.NaturalHeight() * p2);
+    local.pos[0].Set(local.pos[0].value + d0);
+    local.pos[1].Set(local.pos[1].value + d1);
+    local.pos[2].Set(local.pos[2].value + p2 * local.lowestY);
+    holder.AssignFrom(local);
+    return true;
+}
+
+} // namespace pf

@@ -1,0 +1,96 @@
+#include "objects/beacon_array.h"
+
+#include "imagery/bitmap_data.h"
+#include "object_text_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace pf {
+namespace {
+
+using test::GroupOf;
+using test::ParsedText;
+
+TEST(BeaconArrayTest, WritesTheDialogDefaults) {
+    BeaconArray beacons;
+    beacons.end1.Set(500.0, 0.0, 0.0);
+    beacons.end2[2].Set(0.0);
+    EXPECT_EQ(beacons.GetParameterText(), "\tEND1 0 0 500\r\n\tEND2 0 0 0\r\n\tCOUNT 10\r\n"
+                                          "\tSIZE 1\r\n\tCOL 1 1 1\r\n");
+}
+
+struct TextCase {
+    const char* name;
+    std::string input;
+    std::string written;
+};
+
+class BeaconArrayTextTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(BeaconArrayTextTest, ParsesAndWrites) {
+    const TextCase& c = GetParam();
+    const std::string first = ParsedText(ParseBeaconArray, "BEACONARRAY", c.input);
+    EXPECT_EQ(first, c.written);
+    EXPECT_EQ(ParsedText(ParseBeaconArray, "BEACONARRAY", first), first);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BeaconArrayTextTest,
+    ::testing::Values(
+        TextCase{"EndsOnlyGetConstructorValues", "\tEND1 1 2 3\r\n\tEND2 -4 5 6.5\r\n",
+                 "\tEND1 1 2 3\r\n\tEND2 -4 5 6.5\r\n\tCOUNT 10\r\n\tSIZE 1\r\n"
+                 "\tCOL 1 1 1\r\n"},
+        TextCase{"Full",
+                 "\tEND1 10 0 -20\r\n\tEND2 10 0 20\r\n\tCOUNT 7\r\n\tSIZE 2.25\r\n"
+                 "\tCOL 0.2 0.4 1\r\n",
+                 "\tEND1 10 0 -20\r\n\tEND2 10 0 20\r\n\tCOUNT 7\r\n\tSIZE 2.25\r\n"
+                 "\tCOL 0.2 0.4 1\r\n"},
+        TextCase{"TwoNumberColourSetsNothing", "\tCOL 0.5 0.5\r\n",
+                 "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tCOUNT 10\r\n\tSIZE 1\r\n\tCOL 1 1 1\r\n"},
+        TextCase{"CommaCountRefused", "\tCOUNT 1,5\r\n",
+                 "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tCOUNT 10\r\n\tSIZE 1\r\n\tCOL 1 1 1\r\n"},
+        TextCase{"AnyCountRead", "\tcount 1\r\n\tROT 5\r\n",
+                 "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tCOUNT 1\r\n\tSIZE 1\r\n\tCOL 1 1 1\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BeaconArrayTest, IconIsPaintedInTheColour) {
+    AstrelObject parsed;
+    ParsedText(ParseBeaconArray, "BEACONARRAY", "\tCOL 0.2 0.4 1\r\n", &parsed);
+    ASSERT_FALSE(parsed.IsEmpty());
+    BitmapData icon;
+    parsed.Get()->GetIcon(icon);
+    ASSERT_EQ(icon.Width(), 32);
+    ASSERT_EQ(icon.Height(), 32);
+    ASSERT_EQ(icon.BitsPerPixel(), 24);
+    for (int y : {0, 31}) {
+        for (int x : {0, 17, 31}) {
+            const std::uint8_t* p = icon.PixelAddress(x, y);
+            EXPECT_EQ(p[0], 255); // blue
+            EXPECT_EQ(p[1], 102); // green
+            EXPECT_EQ(p[2], 51);  // red
+        }
+    }
+}
+
+TEST(BeaconArrayTest, ColourBytesKeepTheLowEightBits) {
+    EXPECT_EQ(BeaconColourByte(1.0f), 255);
+    EXPECT_EQ(BeaconColourByte(1.5f), 126);
+    EXPECT_EQ(BeaconColourByte(0.0f), 0);
+    EXPECT_EQ(BeaconColourByte(-0.5f), 129);
+    // Beyond what the conversion can take: 0 instead of an undefined result.
+    EXPECT_EQ(BeaconColourByte(1e30f), 0);
+    EXPECT_EQ(BeaconColourByte(-1e30f), 0);
+    EXPECT_EQ(BeaconColourByte(std::numeric_limits<float>::quiet_NaN()), 0);
+    EXPECT_EQ(BeaconColourByte(std::numeric_limits<float>::infinity()), 0);
+}
+
+TEST(BeaconArrayTest, ParserTakesOnlyItsWord) {
+    AstrelObject holder;
+    EXPECT_FALSE(ParseBeaconArray(holder, GroupOf("BLOCK", "\tCOUNT 3\r\n")));
+    EXPECT_TRUE(holder.IsEmpty());
+}
+
+} // namespace
+} // namespace pf
