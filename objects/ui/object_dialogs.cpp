@@ -2,6 +2,7 @@
 
 #include "app/ui/my_bitmap_button.h"
 #include "document/folders.h"
+#include "objects/ui/add_mesh_dlg.h"
 
 #include <wx/checkbox.h>
 #include <wx/sizer.h>
@@ -210,6 +211,7 @@ void RegisterObjectDialogs() {
     ObjectDialogRegistry::Register(kTypeSolarPlant, [] {
         return std::unique_ptr<ObjectEditDialog>(new AddSolarArrayDlg(nullptr));
     });
+    RegisterMeshDialog();
 }
 
 } // namespace pf
