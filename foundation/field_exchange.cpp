@@ -12,8 +12,7 @@ namespace pf {
 
 const char* const kEnterNumberMessage = "Enter a number.";
 const char* const kEnterIntegerMessage = "Enter an integer.";
-const char* const kTextureNameMessage =
-    "A texture name cannot contain blanks, tabs, ';' or '='.";
+const char* const kTextureNameMessage = "A texture name cannot contain blanks, tabs, ';' or '='.";
 
 namespace {
 
@@ -51,9 +50,7 @@ const std::string& ControlTexts::Get(int id) const {
     return found == text.end() ? empty : found->second;
 }
 
-std::string FieldTextFloat(float value) {
-    return FormatString("%.6g", static_cast<double>(value));
-}
+std::string FieldTextFloat(float value) { return FormatString("%.6g", static_cast<double>(value)); }
 
 std::string FieldTextDouble(double value) { return FormatString("%.15g", value); }
 

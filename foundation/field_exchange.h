@@ -34,7 +34,7 @@ struct FieldRefusal {
 };
 
 class FieldExchange {
-public:
+  public:
     // Members are written into `texts`.
     static FieldExchange Show(ControlTexts& texts);
     // Members are read from `texts`; a control missing from them leaves its member.
@@ -58,7 +58,7 @@ public:
     void Double(int id, double& member);
     void Double(int id, double& member, double low, double high);
 
-private:
+  private:
     FieldExchange(bool reading, ControlTexts* out, const ControlTexts* in)
         : reading_(reading), out_(out), in_(in) {}
     // The text to read for the control, or null when there is nothing to read.

@@ -15,7 +15,7 @@ class BitmapData;
 class ObjectEditDialog;
 
 class BeaconArray : public NewEnd12CountSizeCol {
-public:
+  public:
     BeaconArray();
     std::string GetParameterText() const override;
     // A 32 x 32 square, 24 bits, in the colour.

@@ -15,7 +15,7 @@ class BitmapData;
 class ObjectEditDialog;
 
 class Block : public NewPosScaleRotTex123 {
-public:
+  public:
     Block();
     // Writing recomputes and keeps the wall textures' scales when PFG_SCALEUV is set.
     std::string GetParameterText() const override;

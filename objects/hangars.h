@@ -15,7 +15,7 @@ class BitmapData;
 class ObjectEditDialog;
 
 class Hangar : public NewPosScaleRotTex123 {
-public:
+  public:
     Hangar();
     std::string GetParameterText() const override;
     void GetIcon(BitmapData& image) const override;
@@ -24,7 +24,7 @@ public:
 };
 
 class Hangar2 : public NewPosScaleRotTex123Roofh {
-public:
+  public:
     Hangar2();
     std::string GetParameterText() const override;
     void GetIcon(BitmapData& image) const override;
@@ -33,7 +33,7 @@ public:
 };
 
 class Hangar3 : public NewPosScaleRotTex123 {
-public:
+  public:
     Hangar3();
     std::string GetParameterText() const override;
     void GetIcon(BitmapData& image) const override;

@@ -25,9 +25,7 @@ std::string SolarPlant::GetParameterText() const {
     return text;
 }
 
-void SolarPlant::GetIcon(BitmapData& image) const {
-    GetObjectIconBitmap("solarplant.bmp", image);
-}
+void SolarPlant::GetIcon(BitmapData& image) const { GetObjectIconBitmap("solarplant.bmp", image); }
 
 std::unique_ptr<ObjectEditDialog> SolarPlant::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeSolarPlant);

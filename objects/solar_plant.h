@@ -13,7 +13,7 @@ class BitmapData;
 class ObjectEditDialog;
 
 class SolarPlant : public NewPosScaleRotSpacingGridTex {
-public:
+  public:
     static constexpr double kCellSize = 40.0;
 
     SolarPlant();

@@ -18,8 +18,8 @@ Tank::Tank() : NewPosScaleRotNstepTex12(kTypeTank) { scaleUV = false; }
 
 std::string Tank::GetParameterText() const {
     std::string text = "\tPOS " + FormatVector3Double(pos) + "\r\n";
-    text += "\tSCALE " + FormatDouble3(scale[1].value / 2.0) + " " +
-            FormatDouble3(scale[2].value) + " " + FormatDouble3(scale[0].value / 2.0) + "\r\n";
+    text += "\tSCALE " + FormatDouble3(scale[1].value / 2.0) + " " + FormatDouble3(scale[2].value) +
+            " " + FormatDouble3(scale[0].value / 2.0) + "\r\n";
     text += "\tROT " + FormatDouble2(rot.value) + "\r\n";
     if (nstep.given) {
         text += "\tNSTEP " + FormatInt(nstep) + "\r\n";

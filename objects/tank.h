@@ -14,7 +14,7 @@ class BitmapData;
 class ObjectEditDialog;
 
 class Tank : public NewPosScaleRotNstepTex12 {
-public:
+  public:
     Tank();
     // Writing recomputes and keeps the wall texture's scales when PFG_SCALEUV is set.
     std::string GetParameterText() const override;

@@ -11,7 +11,7 @@
 namespace pf {
 
 class PictureButtonFaces {
-public:
+  public:
     // Colours as 0x00RRGGBB; the top byte of the two border colours is not drawn.
     static constexpr std::uint32_t kCheckedBorder = 0xFFFF0000;
     static constexpr std::uint32_t kUncheckedBorder = 0xFF00FF00;
@@ -52,7 +52,7 @@ public:
     bool IsFocused() const { return focused_; }
     int BorderFlag() const { return border_; }
 
-private:
+  private:
     // The picture to draw from: the checked one when checked and made.
     const BitmapData& CurrentPicture() const;
     void BuildFaces(BitmapData& p);

@@ -76,8 +76,8 @@ void MyBitmapButton::OnPaint(wxPaintEvent&) {
         dc.SetPen(wxPen(wxColour((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF)));
         dc.DrawRectangle(0, 0, size.GetWidth(), size.GetHeight());
     }
-    dc.SetTextForeground(wxSystemSettings::GetColour(
-        IsEnabled() ? wxSYS_COLOUR_BTNTEXT : wxSYS_COLOUR_GRAYTEXT));
+    dc.SetTextForeground(
+        wxSystemSettings::GetColour(IsEnabled() ? wxSYS_COLOUR_BTNTEXT : wxSYS_COLOUR_GRAYTEXT));
     const wxSize text = dc.GetTextExtent(GetLabel());
     const int shift = held_ ? 1 : 0;
     dc.DrawText(GetLabel(), (size.GetWidth() - text.GetWidth()) / 2 + shift,

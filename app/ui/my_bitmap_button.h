@@ -11,7 +11,7 @@
 namespace pf {
 
 class MyBitmapButton : public wxControl {
-public:
+  public:
     // The client size is fixed here, before any picture is set: faces are built for it.
     MyBitmapButton(wxWindow* parent, wxWindowID id, const wxString& caption,
                    const wxSize& clientSize);
@@ -29,10 +29,10 @@ public:
     // Builds the face for the window's current state, as a repaint does.
     void UpdateFace();
 
-protected:
+  protected:
     wxSize DoGetBestSize() const override { return client_size_; }
 
-private:
+  private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);

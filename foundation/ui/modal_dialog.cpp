@@ -9,8 +9,7 @@
 namespace pf {
 
 ModalDialog::ModalDialog(wxWindow* parent, const wxString& title)
-    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
-               wxDEFAULT_DIALOG_STYLE) {
+    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE) {
     // Every dialog here has a Cancel button: Esc and the close box press it, never the
     // affirmative button.
     SetEscapeId(wxID_CANCEL);
@@ -60,8 +59,7 @@ void ModalDialog::ApplyTexts(const ControlTexts& texts) {
 }
 
 void ModalDialog::ShowRefusal(const FieldRefusal& refusal) {
-    wxMessageDialog box(this, ToWx(refusal.message), kProgramCaption,
-                        wxOK | wxICON_EXCLAMATION);
+    wxMessageDialog box(this, ToWx(refusal.message), kProgramCaption, wxOK | wxICON_EXCLAMATION);
     box.ShowModal();
     if (auto* edit = dynamic_cast<wxTextCtrl*>(FindWindow(refusal.control))) {
         edit->SetFocus();

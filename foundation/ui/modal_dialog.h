@@ -12,7 +12,7 @@
 namespace pf {
 
 class ModalDialog : public wxDialog {
-public:
+  public:
     ModalDialog(wxWindow* parent, const wxString& title);
 
     // Records the code; ends the modal loop when the dialog is modal.
@@ -26,11 +26,11 @@ public:
     // selected. The dialog stays open.
     void ShowRefusal(const FieldRefusal& refusal);
 
-protected:
+  protected:
     // The Cancel button, Esc and the close box: Cancel.
     virtual void OnCancelPressed();
 
-private:
+  private:
     void OnCancelButton(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 };

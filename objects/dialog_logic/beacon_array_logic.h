@@ -6,7 +6,7 @@
 namespace pf {
 
 class AddBeaconArrayLogic : public ObjectDialogLogic {
-public:
+  public:
     enum ControlId {
         kGreen = 1123,
         kBlue = 1124,
@@ -31,7 +31,7 @@ public:
     int32_t count = 10;
     double size = 1.0;
 
-protected:
+  protected:
     void Exchange(FieldExchange& dx) override;
     void StoreObject() override;
 };

@@ -6,7 +6,7 @@
 namespace pf {
 
 class AddBlockLogic : public ObjectDialogLogic {
-public:
+  public:
     enum ControlId {
         kHeight = 1067,
         kLength = 1068,
@@ -40,7 +40,7 @@ public:
     float u[3] = {4.0f, 4.0f, 2.0f};
     float v[3] = {2.0f, 2.0f, 2.0f};
 
-protected:
+  protected:
     void Exchange(FieldExchange& dx) override;
     void StoreObject() override;
 };

@@ -5,7 +5,7 @@
 namespace pf {
 
 class AddHangerLogic : public ObjectDialogLogic {
-public:
+  public:
     enum ControlId {
         kRoofHeight = 1082,
         kRoofHeightLabel = 1083,
@@ -39,7 +39,7 @@ public:
     float v[3] = {1.0f, 1.0f, 1.0f};
     float roofHeight = 15.0f;
 
-protected:
+  protected:
     void Exchange(FieldExchange& dx) override;
     void StoreObject() override;
 };

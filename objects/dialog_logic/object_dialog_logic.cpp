@@ -59,10 +59,14 @@ double NormaliseDialogRotation(double rotation) {
 
 const std::vector<AddObjectLogic::Button>& AddObjectLogic::Buttons() {
     static const std::vector<Button> buttons = {
-        {1060, "Runway", kTypeRunway},     {1084, "Hangar", kTypeHangar},
-        {1015, "Landing Pad", kTypeLpad1}, {1055, "Block", kTypeBlock},
-        {1056, "Tank", kTypeTank},         {1057, "Train", kTypeTrain1},
-        {1058, "Solar Plant", kTypeSolarPlant}, {1059, "Mesh", kTypeMesh},
+        {1060, "Runway", kTypeRunway},
+        {1084, "Hangar", kTypeHangar},
+        {1015, "Landing Pad", kTypeLpad1},
+        {1055, "Block", kTypeBlock},
+        {1056, "Tank", kTypeTank},
+        {1057, "Train", kTypeTrain1},
+        {1058, "Solar Plant", kTypeSolarPlant},
+        {1059, "Mesh", kTypeMesh},
         {1061, "Beacon Array", kTypeBeaconArray},
     };
     return buttons;

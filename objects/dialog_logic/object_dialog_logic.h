@@ -21,7 +21,7 @@ struct TextureChoice {
 };
 
 class ObjectDialogLogic {
-public:
+  public:
     virtual ~ObjectDialogLogic() = default;
 
     // The object to edit: false, holder unchanged, when this dialog does not edit its
@@ -47,12 +47,10 @@ public:
     virtual bool GetLabel(int /*control*/, std::string& /*label*/) const { return false; }
 
     // Texture buttons: what the chooser opens with, and its answer.
-    virtual bool GetTextureChoice(int /*button*/, TextureChoice& /*choice*/) const {
-        return false;
-    }
+    virtual bool GetTextureChoice(int /*button*/, TextureChoice& /*choice*/) const { return false; }
     virtual void SetTextureChoice(int /*button*/, const TextureChoice& /*choice*/) {}
 
-protected:
+  protected:
     // Lists the fields in member order.
     virtual void Exchange(FieldExchange& /*dx*/) {}
     // After the fields were read for OK: builds the object into the holder.
@@ -66,7 +64,7 @@ double NormaliseDialogRotation(double rotation);
 
 // The type chooser "Add Object".
 class AddObjectLogic {
-public:
+  public:
     struct Button {
         int id;
         const char* caption;
@@ -79,7 +77,7 @@ public:
     bool Choose(int buttonId);
     int32_t GetCode() const { return code_; }
 
-private:
+  private:
     int32_t code_ = 0;
 };
 

@@ -20,7 +20,7 @@ const std::vector<std::string>& SelectTextureLogic::Entries() const {
     static const std::vector<std::string> pads = {"Lpad01", "Lpad02"};
     static const std::vector<std::string> pad2a = {"Lpad02a"};
     static const std::vector<std::string> general = {
-        kNoneEntry, "Door01", "Fcd01", "Fcd02", "Fcd03",  "Fcd04",  "Fcd05",  "Fcd06", "Fcd07",
+        kNoneEntry, "Door01", "Fcd01", "Fcd02", "Fcd03", "Fcd04",  "Fcd05",  "Fcd06", "Fcd07",
         "Fcd08",    "Fcd10",  "Fcd11", "Fcd12", "Fcd13", "Roof01", "Roof02", "Wall01"};
     if (kind_ == 12 || kind_ == 13) {
         return pads;
@@ -78,8 +78,7 @@ std::optional<FieldRefusal> SelectTextureLogic::ReadFields(const ControlTexts& t
     return std::nullopt;
 }
 
-std::optional<FieldRefusal> SelectTextureLogic::DoubleClick(const ControlTexts& texts,
-                                                            int index) {
+std::optional<FieldRefusal> SelectTextureLogic::DoubleClick(const ControlTexts& texts, int index) {
     std::optional<FieldRefusal> refusal = ReadFields(texts);
     if (!refusal) {
         Select(index);

@@ -12,7 +12,7 @@
 namespace pf {
 
 class SelectTextureLogic {
-public:
+  public:
     enum ControlId {
         kList = 1024,
         kUScale = 1093,
@@ -53,14 +53,13 @@ public:
     // picture at 24 bits.
     static Preview LoadPreview(const std::string& name, BitmapData& image);
     // A placeholder picture: black, the text in white.
-    static bool MakePlaceholder(const std::string& text, int width, int height,
-                                BitmapData& image);
+    static bool MakePlaceholder(const std::string& text, int width, int height, BitmapData& image);
 
     std::string name;
     float u = 0.0f;
     float v = 0.0f;
 
-private:
+  private:
     int32_t kind_;
 };
 

@@ -5,7 +5,7 @@
 namespace pf {
 
 class AddSolarArrayLogic : public ObjectDialogLogic {
-public:
+  public:
     enum ControlId { kGridY = 1068, kGridX = 1069, kRotate = 1092 };
 
     bool AcceptsObject(const AstrelObjectHandle& object) const override;
@@ -15,7 +15,7 @@ public:
     int32_t gridX = 4;
     int32_t gridY = 4;
 
-protected:
+  protected:
     void Exchange(FieldExchange& dx) override;
     void StoreObject() override;
 };

@@ -6,7 +6,7 @@
 namespace pf {
 
 class AddTankLogic : public ObjectDialogLogic {
-public:
+  public:
     // The step count a tank gets when it has none.
     static constexpr int32_t kDefaultSteps = 12;
 
@@ -25,7 +25,7 @@ public:
     float u[2] = {2.0f, 2.0f};
     float v[2] = {2.0f, 2.0f};
 
-protected:
+  protected:
     void Exchange(FieldExchange& dx) override;
     void StoreObject() override;
 };

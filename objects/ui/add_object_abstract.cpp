@@ -105,8 +105,8 @@ void AddObjectAbstract::AddTextureRow(wxWindow* parent, wxSizer* grid, int label
     grid->Add(new wxStaticText(parent, labelId, label), 0, wxALIGN_CENTER_VERTICAL);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(new wxTextCtrl(parent, editId, wxEmptyString), 1, wxEXPAND);
-    auto* button = new wxButton(parent, buttonId, "...", wxDefaultPosition, wxDefaultSize,
-                                wxBU_EXACTFIT);
+    auto* button =
+        new wxButton(parent, buttonId, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     row->Add(button, 0, wxLEFT, 4);
     grid->Add(row, 0, wxEXPAND);
     Bind(wxEVT_BUTTON, &AddObjectAbstract::OnTextureButton, this, buttonId);

@@ -17,7 +17,7 @@ class wxWindow;
 namespace pf {
 
 class AddObjectAbstract : public ModalDialog, public ObjectEditDialog {
-public:
+  public:
     // ObjectEditDialog: a clone of the object goes to the logic (a type this dialog does
     // not edit is refused there and leaves the held object).
     void SetObject(const AstrelObjectHandle& object) override;
@@ -29,7 +29,7 @@ public:
     // Every control from the logic: texts, shown or hidden, labels.
     virtual void RefreshControls();
 
-protected:
+  protected:
     AddObjectAbstract(wxWindow* parent, const wxString& title,
                       std::unique_ptr<ObjectDialogLogic> logic);
 
@@ -47,7 +47,7 @@ protected:
 
     virtual void OnInitDialog(wxInitDialogEvent& event);
 
-private:
+  private:
     void OnOk(wxCommandEvent& event);
     void OnTextureButton(wxCommandEvent& event);
 
@@ -55,13 +55,13 @@ private:
 };
 
 class AddObjectDlg : public ModalDialog {
-public:
+  public:
     explicit AddObjectDlg(wxWindow* parent);
 
     // The chosen type code; 0 unless a type button ended the dialog.
     int32_t GetCode() const { return logic_.GetCode(); }
 
-private:
+  private:
     void OnTypeButton(wxCommandEvent& event);
 
     AddObjectLogic logic_;

@@ -64,9 +64,9 @@ AddHangerDlg::AddHangerDlg(wxWindow* parent)
                                                     {AddHangerLogic::kHangar2Button, "Hangar2"},
                                                     {AddHangerLogic::kHangar3Button, "Hanger3"}};
     for (const auto& [id, caption] : buttons) {
-        kinds->Add(new MyBitmapButton(box, id, caption,
-                                      wxSize(kKindButtonWidth, kKindButtonHeight)),
-                   0, wxALL, 4);
+        kinds->Add(
+            new MyBitmapButton(box, id, caption, wxSize(kKindButtonWidth, kKindButtonHeight)), 0,
+            wxALL, 4);
         Bind(wxEVT_BUTTON, &AddHangerDlg::OnKindButton, this, id);
     }
     top->Add(kinds, 0, wxEXPAND | wxALL, 8);
@@ -195,15 +195,13 @@ AddBeaconArrayDlg::AddBeaconArrayDlg(wxWindow* parent)
 
 void RegisterObjectDialogs() {
     auto hangar = [] { return std::unique_ptr<ObjectEditDialog>(new AddHangerDlg(nullptr)); };
-    ObjectDialogRegistry::Register(kTypeBlock, [] {
-        return std::unique_ptr<ObjectEditDialog>(new AddBlockDlg(nullptr));
-    });
+    ObjectDialogRegistry::Register(
+        kTypeBlock, [] { return std::unique_ptr<ObjectEditDialog>(new AddBlockDlg(nullptr)); });
     ObjectDialogRegistry::Register(kTypeHangar, hangar);
     ObjectDialogRegistry::Register(kTypeHangar2, hangar);
     ObjectDialogRegistry::Register(kTypeHangar3, hangar);
-    ObjectDialogRegistry::Register(kTypeTank, [] {
-        return std::unique_ptr<ObjectEditDialog>(new AddTankDlg(nullptr));
-    });
+    ObjectDialogRegistry::Register(
+        kTypeTank, [] { return std::unique_ptr<ObjectEditDialog>(new AddTankDlg(nullptr)); });
     ObjectDialogRegistry::Register(kTypeBeaconArray, [] {
         return std::unique_ptr<ObjectEditDialog>(new AddBeaconArrayDlg(nullptr));
     });

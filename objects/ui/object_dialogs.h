@@ -12,13 +12,13 @@ namespace pf {
 class MyBitmapButton;
 
 class AddBlockDlg : public AddObjectAbstract {
-public:
+  public:
     explicit AddBlockDlg(wxWindow* parent);
     AddBlockLogic& Block() { return static_cast<AddBlockLogic&>(Logic()); }
 };
 
 class AddHangerDlg : public AddObjectAbstract {
-public:
+  public:
     explicit AddHangerDlg(wxWindow* parent);
     AddHangerLogic& Hangar() { return static_cast<AddHangerLogic&>(Logic()); }
     // The kind buttons' client size.
@@ -27,27 +27,27 @@ public:
 
     void RefreshControls() override;
 
-protected:
+  protected:
     void OnInitDialog(wxInitDialogEvent& event) override;
 
-private:
+  private:
     void OnKindButton(wxCommandEvent& event);
 };
 
 class AddTankDlg : public AddObjectAbstract {
-public:
+  public:
     explicit AddTankDlg(wxWindow* parent);
     AddTankLogic& Tank() { return static_cast<AddTankLogic&>(Logic()); }
 };
 
 class AddSolarArrayDlg : public AddObjectAbstract {
-public:
+  public:
     explicit AddSolarArrayDlg(wxWindow* parent);
     AddSolarArrayLogic& Plant() { return static_cast<AddSolarArrayLogic&>(Logic()); }
 };
 
 class AddBeaconArrayDlg : public AddObjectAbstract {
-public:
+  public:
     explicit AddBeaconArrayDlg(wxWindow* parent);
     AddBeaconArrayLogic& Beacons() { return static_cast<AddBeaconArrayLogic&>(Logic()); }
 };

@@ -56,8 +56,7 @@ void SelectTextureDlg::OnInitDialog(wxInitDialogEvent&) {
     ApplyTexts(logic_.ShowFields());
     SelectTextureLogic::MakePlaceholder("Image Unavailable", kPreviewWidth, kPreviewHeight,
                                         unavailable_);
-    SelectTextureLogic::MakePlaceholder("No Texture", kPreviewWidth, kPreviewHeight,
-                                        no_texture_);
+    SelectTextureLogic::MakePlaceholder("No Texture", kPreviewWidth, kPreviewHeight, no_texture_);
     list_->Clear();
     for (const std::string& entry : logic_.Entries()) {
         list_->Append(ToWx(entry));

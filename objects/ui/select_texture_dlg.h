@@ -11,7 +11,7 @@ namespace pf {
 class MyBitmapButton;
 
 class SelectTextureDlg : public ModalDialog {
-public:
+  public:
     // The preview's fixed client size.
     static constexpr int kPreviewWidth = 160;
     static constexpr int kPreviewHeight = 120;
@@ -23,7 +23,7 @@ public:
     MyBitmapButton& Preview() { return *preview_; }
     void ShowTexturePreview(const std::string& name);
 
-private:
+  private:
     void OnInitDialog(wxInitDialogEvent& event);
     void OnSelChange(wxCommandEvent& event);
     void OnDoubleClick(wxCommandEvent& event);

@@ -146,8 +146,7 @@ TEST(PictureButtonFacesTest, InstallPicturesLoad) {
     PictureButtonFaces faces;
     faces.SetClientSize(64, 48);
     for (const char* name : {"hangar.bmp", "hangar2.bmp", "hangar3.bmp"}) {
-        const std::string path =
-            std::string(PF_BINARY_DIR) + "/share/padforge/Buttons/" + name;
+        const std::string path = std::string(PF_BINARY_DIR) + "/share/padforge/Buttons/" + name;
         std::string internal = path;
         for (char& c : internal) {
             c = c == '/' ? '\\' : c;

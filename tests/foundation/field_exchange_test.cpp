@@ -122,10 +122,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FieldExchangeTest, FirstRefusalStopsTheRead) {
     Members m;
     ControlTexts texts = ShownTexts(m);
-    texts.Set(1, "7");     // read
-    texts.Set(2, "abc");   // refused
-    texts.Set(3, "500");   // not read
-    texts.Set(4, "x y");   // would be refused too, but is never reached
+    texts.Set(1, "7");   // read
+    texts.Set(2, "abc"); // refused
+    texts.Set(3, "500"); // not read
+    texts.Set(4, "x y"); // would be refused too, but is never reached
     FieldExchange dx = FieldExchange::Read(texts);
     m.Exchange(dx);
     ASSERT_TRUE(dx.Failed());

@@ -48,8 +48,8 @@ TEST(BlockTest, WritesTheDialogDefaults) {
 
 struct TextCase {
     const char* name;
-    std::string input;    // parameter lines as read
-    std::string written;  // what the parsed object writes
+    std::string input;   // parameter lines as read
+    std::string written; // what the parsed object writes
 };
 
 class BlockTextTest : public ::testing::TestWithParam<TextCase> {};
@@ -97,8 +97,7 @@ TEST(BlockTest, ParserRefusesAnotherTypeWord) {
 TEST(BlockTest, CopyFromTakesEveryParameter) {
     AstrelObject parsed;
     ASSERT_FALSE(ParsedText(ParseBlock, "BLOCK",
-                            "\tPOS 1 2 3\r\n\tSCALE 4 5 6\r\n\tROT 7\r\n\tTEX2 A 1 2\r\n",
-                            &parsed)
+                            "\tPOS 1 2 3\r\n\tSCALE 4 5 6\r\n\tROT 7\r\n\tTEX2 A 1 2\r\n", &parsed)
                      .empty());
     Block copy;
     copy.CopyFrom(*parsed.Get());

@@ -11,8 +11,9 @@ namespace {
 
 using test::ParsedText;
 
-const char* const kFullBlock = "\tPOS 1 2 3\r\n\tSCALE 30 10 90\r\n\tROT 45\r\n"
-                               "\tTEX1 Fcd01 1.25 2\r\n\tTEX2 Fcd02 3 4\r\n\tTEX3 Roof01 0.5 0.75\r\n";
+const char* const kFullBlock =
+    "\tPOS 1 2 3\r\n\tSCALE 30 10 90\r\n\tROT 45\r\n"
+    "\tTEX1 Fcd01 1.25 2\r\n\tTEX2 Fcd02 3 4\r\n\tTEX3 Roof01 0.5 0.75\r\n";
 
 AstrelObject Parsed(const std::string& text) {
     AstrelObject holder;

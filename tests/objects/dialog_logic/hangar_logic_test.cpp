@@ -37,11 +37,10 @@ TEST(AddHangerLogicTest, KindTable) {
         const char* tex1Label;
         const char* roofTexture;
     };
-    for (const Row& row :
-         {Row{1084, kTypeHangar, false, true, "Door", "Sides", "Roof01"},
-          Row{1085, kTypeHangar2, true, true, "Roof Side", "Gable Side", "Roof02"},
-          Row{1086, kTypeHangar3, false, false, "Currently Unused", "Currently Unused",
-              "Wall01"}}) {
+    for (const Row& row : {Row{1084, kTypeHangar, false, true, "Door", "Sides", "Roof01"},
+                           Row{1085, kTypeHangar2, true, true, "Roof Side", "Gable Side", "Roof02"},
+                           Row{1086, kTypeHangar3, false, false, "Currently Unused",
+                               "Currently Unused", "Wall01"}}) {
         AddHangerLogic logic;
         logic.names[2] = "Typed";
         ASSERT_TRUE(logic.ClickKind(row.button));
@@ -105,8 +104,8 @@ TEST(AddHangerLogicTest, RotationIsStoredAsEntered) {
 
 TEST(AddHangerLogicTest, KindSwitchKeepsTheAltitude) {
     AddHangerLogic logic;
-    ASSERT_TRUE(logic.SetObject(
-        *Parsed(ParseHangar2, "HANGAR2", "\tPOS 5 10 7\r\n\tROOFH 3\r\n").Get()));
+    ASSERT_TRUE(
+        logic.SetObject(*Parsed(ParseHangar2, "HANGAR2", "\tPOS 5 10 7\r\n\tROOFH 3\r\n").Get()));
     ASSERT_TRUE(logic.ClickKind(AddHangerLogic::kHangar3Button));
     ASSERT_FALSE(logic.Accept(logic.ShowFields()));
     EXPECT_EQ(logic.Held().GetType(), kTypeHangar3);

@@ -34,11 +34,10 @@ TEST(AddObjectLogicTest, EachTypeButtonGivesItsCode) {
         const char* caption;
         int32_t code;
     };
-    const Case expected[] = {{1060, "Runway", 6},       {1084, "Hangar", 2},
-                             {1015, "Landing Pad", 12}, {1055, "Block", 1},
-                             {1056, "Tank", 5},         {1057, "Train", 10},
-                             {1058, "Solar Plant", 9},  {1059, "Mesh", 15},
-                             {1061, "Beacon Array", 8}};
+    const Case expected[] = {
+        {1060, "Runway", 6},      {1084, "Hangar", 2}, {1015, "Landing Pad", 12},
+        {1055, "Block", 1},       {1056, "Tank", 5},   {1057, "Train", 10},
+        {1058, "Solar Plant", 9}, {1059, "Mesh", 15},  {1061, "Beacon Array", 8}};
     ASSERT_EQ(AddObjectLogic::Buttons().size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {
         const AddObjectLogic::Button& button = AddObjectLogic::Buttons()[i];

@@ -12,7 +12,7 @@ TEST(SelectTextureLogicTest, ListsPerKind) {
     EXPECT_EQ(SelectTextureLogic(13).Entries(), (std::vector<std::string>{"Lpad01", "Lpad02"}));
     EXPECT_EQ(SelectTextureLogic(14).Entries(), (std::vector<std::string>{"Lpad02a"}));
     const std::vector<std::string> general = {
-        "**NONE**", "Door01", "Fcd01", "Fcd02", "Fcd03",  "Fcd04",  "Fcd05",  "Fcd06", "Fcd07",
+        "**NONE**", "Door01", "Fcd01", "Fcd02", "Fcd03", "Fcd04",  "Fcd05",  "Fcd06", "Fcd07",
         "Fcd08",    "Fcd10",  "Fcd11", "Fcd12", "Fcd13", "Roof01", "Roof02", "Wall01"};
     for (int32_t kind : {0, 1, 2, 5, 11, 15}) {
         EXPECT_EQ(SelectTextureLogic(kind).Entries(), general) << kind;
@@ -30,9 +30,9 @@ TEST(SelectTextureLogicTest, SelectionFollowsTheNameWithoutCase) {
         int selection;
         const char* preview;
     };
-    for (const Case& c : {Case{"Fcd06", 7, "Fcd06"}, Case{"fcd06", 7, "fcd06"},
-                          Case{"**NONE**", 0, ""}, Case{"", -1, ""},
-                          Case{"MyOwn", -1, "MyOwn"}, Case{"Fcd09", -1, "Fcd09"}}) {
+    for (const Case& c :
+         {Case{"Fcd06", 7, "Fcd06"}, Case{"fcd06", 7, "fcd06"}, Case{"**NONE**", 0, ""},
+          Case{"", -1, ""}, Case{"MyOwn", -1, "MyOwn"}, Case{"Fcd09", -1, "Fcd09"}}) {
         SelectTextureLogic logic(2);
         logic.name = c.name;
         EXPECT_EQ(logic.InitialSelection(), c.selection) << c.name;

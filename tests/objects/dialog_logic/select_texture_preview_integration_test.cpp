@@ -14,7 +14,7 @@ namespace pf {
 namespace {
 
 class SelectTexturePreviewTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { SetAstrelPathDlgRunner(nullptr); }
 
     // A simulator tree of our own with one-colour textures.
@@ -38,8 +38,8 @@ protected:
         }
         DDSRendererUse use;
         std::filesystem::create_directories(root + "/Textures");
-        EXPECT_TRUE(DDSRenderer::RenderDDS(internal + "Textures\\Fcd06.dds", colour, kFourCcDxt5,
-                                           true));
+        EXPECT_TRUE(
+            DDSRenderer::RenderDDS(internal + "Textures\\Fcd06.dds", colour, kFourCcDxt5, true));
         EXPECT_TRUE(
             DDSRenderer::RenderDDS(internal + "Textures\\fcd02.dds", colour, kFourCcDxt5, false));
         return internal;
@@ -60,19 +60,16 @@ void ExpectColour(const BitmapData& image) {
 TEST_F(SelectTexturePreviewTest, ShowsTheTextureFolderFiles) {
     ASSERT_TRUE(SetAstrelPath(MakeTree()));
     BitmapData image;
-    ASSERT_EQ(SelectTextureLogic::LoadPreview("Fcd06", image),
-              SelectTextureLogic::Preview::Image);
+    ASSERT_EQ(SelectTextureLogic::LoadPreview("Fcd06", image), SelectTextureLogic::Preview::Image);
     ExpectColour(image);
     // The file's name differs in case only.
     BitmapData lower;
-    ASSERT_EQ(SelectTextureLogic::LoadPreview("Fcd02", lower),
-              SelectTextureLogic::Preview::Image);
+    ASSERT_EQ(SelectTextureLogic::LoadPreview("Fcd02", lower), SelectTextureLogic::Preview::Image);
     ExpectColour(lower);
     BitmapData missing;
     EXPECT_EQ(SelectTextureLogic::LoadPreview("Fcd01", missing),
               SelectTextureLogic::Preview::Unavailable);
-    EXPECT_EQ(SelectTextureLogic::LoadPreview("", missing),
-              SelectTextureLogic::Preview::NoTexture);
+    EXPECT_EQ(SelectTextureLogic::LoadPreview("", missing), SelectTextureLogic::Preview::NoTexture);
 }
 
 TEST_F(SelectTexturePreviewTest, NoTextureFolderIsUnavailable) {

@@ -42,7 +42,7 @@ void LeaveDialog(wxDialog* dlg, Leave leave) {
 }
 
 class ObjectDialogsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string share = std::string(PF_BINARY_DIR) + "/share/padforge/";
         for (char& c : share) {
@@ -117,8 +117,7 @@ TEST_F(ObjectDialogsTest, RefusedValueShowsItsMessageAndStaysOpen) {
     AstrelObject block = Parsed(ParseBlock, "BLOCK", kBlock);
     const std::string before = block.GetParameterText();
     bool edited = true;
-    wxTEST_DIALOG(edited = block.EditInDialog(),
-                  ExpectScript<AddBlockDlg>([](AddBlockDlg* dlg) {
+    wxTEST_DIALOG(edited = block.EditInDialog(), ExpectScript<AddBlockDlg>([](AddBlockDlg* dlg) {
                       SetEditText(dlg, 1069, "0.1");
                       PressButton(dlg, wxID_OK);
                       EXPECT_EQ(dlg->GetReturnCode(), 0);
@@ -131,8 +130,7 @@ TEST_F(ObjectDialogsTest, RefusedValueShowsItsMessageAndStaysOpen) {
 
 TEST_F(ObjectDialogsTest, TextureButtonOpensTheChooserNested) {
     AstrelObject block = Parsed(ParseBlock, "BLOCK", kBlock);
-    wxTEST_DIALOG(block.EditInDialog(),
-                  ExpectScript<AddBlockDlg>([](AddBlockDlg* dlg) {
+    wxTEST_DIALOG(block.EditInDialog(), ExpectScript<AddBlockDlg>([](AddBlockDlg* dlg) {
                       PressButton(dlg, 1073);
                       EXPECT_EQ(test::EditText(dlg, 1071), "Roof02");
                       PressButton(dlg, wxID_OK);
@@ -198,7 +196,8 @@ TEST_F(ObjectDialogsTest, TankSolarAndBeaconsTakeAChangedField) {
                       SetEditText(dlg, 1069, "5");
                       PressButton(dlg, wxID_OK);
                   }));
-    EXPECT_EQ(plant.GetParameterText(), "\tPOS 0 0 0\r\n\tGRID 5 3\r\n\tROT 0\r\n\tTEX Solpanel\r\n");
+    EXPECT_EQ(plant.GetParameterText(),
+              "\tPOS 0 0 0\r\n\tGRID 5 3\r\n\tROT 0\r\n\tTEX Solpanel\r\n");
 
     AstrelObject beacons = Parsed(ParseBeaconArray, "BEACONARRAY", "\tEND2 0 0 100\r\n");
     wxTEST_DIALOG(beacons.EditInDialog(),
@@ -219,9 +218,9 @@ TEST_F(ObjectDialogsTest, AddObjectGivesTheChosenCode) {
     for (const AddObjectLogic::Button& button : AddObjectLogic::Buttons()) {
         AddObjectDlg dlg(nullptr);
         int result = 0;
-        wxTEST_DIALOG(result = dlg.ShowModal(),
-                      ExpectScript<AddObjectDlg>(
-                          [&button](AddObjectDlg* d) { PressButton(d, button.id); }));
+        wxTEST_DIALOG(
+            result = dlg.ShowModal(),
+            ExpectScript<AddObjectDlg>([&button](AddObjectDlg* d) { PressButton(d, button.id); }));
         EXPECT_EQ(result, wxID_OK);
         EXPECT_EQ(dlg.GetCode(), button.code);
         EXPECT_EQ(dlg.FindWindow(button.id)->GetLabel(), button.caption);
@@ -229,8 +228,9 @@ TEST_F(ObjectDialogsTest, AddObjectGivesTheChosenCode) {
     for (Leave leave : {Leave::Escape, Leave::CloseBox}) {
         AddObjectDlg dlg(nullptr);
         int result = 0;
-        wxTEST_DIALOG(result = dlg.ShowModal(),
-                      ExpectScript<AddObjectDlg>([leave](AddObjectDlg* d) { LeaveDialog(d, leave); }));
+        wxTEST_DIALOG(
+            result = dlg.ShowModal(),
+            ExpectScript<AddObjectDlg>([leave](AddObjectDlg* d) { LeaveDialog(d, leave); }));
         EXPECT_EQ(result, wxID_CANCEL);
         EXPECT_EQ(dlg.GetCode(), 0);
     }

@@ -17,7 +17,7 @@ using test::PressEscape;
 using test::SetEditText;
 
 class SelectTextureDlgTest : public ::testing::Test {
-protected:
+  protected:
     test::SandboxHome home_;
 };
 
@@ -60,8 +60,7 @@ TEST_F(SelectTextureDlgTest, OkWaitsForValidScales) {
     SelectTextureDlg dlg(2, nullptr);
     dlg.Logic().name = "Fcd06";
     int result = 0;
-    wxTEST_DIALOG(result = dlg.ShowModal(),
-                  ExpectScript<SelectTextureDlg>([](SelectTextureDlg* d) {
+    wxTEST_DIALOG(result = dlg.ShowModal(), ExpectScript<SelectTextureDlg>([](SelectTextureDlg* d) {
                       auto* list = dynamic_cast<wxListBox*>(d->FindWindow(1024));
                       ASSERT_NE(list, nullptr);
                       EXPECT_EQ(list->GetSelection(), 7);

@@ -13,14 +13,13 @@
 
 namespace pf::test {
 
-template <class T>
-class ExpectScript : public wxExpectModalBase<T, ExpectScript<T>> {
-public:
+template <class T> class ExpectScript : public wxExpectModalBase<T, ExpectScript<T>> {
+  public:
     using Script = std::function<void(T*)>;
 
     explicit ExpectScript(Script script) : script_(std::move(script)) {}
 
-protected:
+  protected:
     int OnInvoked(T* dlg) const override {
         dlg->SetReturnCode(0);
         dlg->InitDialog();
@@ -32,17 +31,17 @@ protected:
         return dlg->GetReturnCode();
     }
 
-private:
+  private:
     Script script_;
 };
 
 // A message box with exactly this text and caption, answered with OK.
 class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
-public:
+  public:
     ExpectMessageBox(const wxString& text, const wxString& caption)
         : text_(text), caption_(caption) {}
 
-protected:
+  protected:
     int OnInvoked(wxMessageDialog* dlg) const override {
         EXPECT_EQ(dlg->GetMessage(), text_);
         EXPECT_EQ(dlg->GetCaption(), caption_);
@@ -50,7 +49,7 @@ protected:
         return wxID_OK;
     }
 
-private:
+  private:
     wxString text_;
     wxString caption_;
 };
