@@ -5,7 +5,6 @@
 #include "document/ui/set_astrel_path_dlg.h"
 #include "foundation/ui/wx_ui_hooks.h"
 #include "objects/ui/object_dialogs.h"
-#include "objects/ui/add_mesh_dlg.h"
 #include "platform/known_folders.h"
 
 #include <wx/app.h>
@@ -22,7 +21,6 @@ class PadforgeApp : public wxApp {
         previous_hooks_ = pf::SetUiHooks(&hooks_);
         pf::RegisterObjectDialogs();
         pf::InstallSetAstrelPathDlgRunner();
-        pf::RegisterMeshDialog();
         // Stands in for the installer: the install folder lies beside the executable.
         pf::SetDefaultInstallPath(pf::known_folders::ExecutablePath());
         return true;

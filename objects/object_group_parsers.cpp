@@ -1,9 +1,14 @@
 #include "objects/base_file_reader.h"
 
 #include "objects/astrel_object.h"
+#include "objects/beacon_array.h"
+#include "objects/block.h"
+#include "objects/hangars.h"
 #include "objects/landing_pad.h"
 #include "objects/mesh.h"
 #include "objects/runway.h"
+#include "objects/solar_plant.h"
+#include "objects/tank.h"
 #include "objects/train.h"
 
 namespace pf {
@@ -16,6 +21,13 @@ void RegisterObjectGroupParsers() {
         return;
     }
     done = true;
+    RegisterObjectGroupParser(kTypeBlock, &ParseBlock);
+    RegisterObjectGroupParser(kTypeHangar, &ParseHangar);
+    RegisterObjectGroupParser(kTypeHangar2, &ParseHangar2);
+    RegisterObjectGroupParser(kTypeHangar3, &ParseHangar3);
+    RegisterObjectGroupParser(kTypeTank, &ParseTank);
+    RegisterObjectGroupParser(kTypeSolarPlant, &ParseSolarPlant);
+    RegisterObjectGroupParser(kTypeBeaconArray, &ParseBeaconArray);
     RegisterObjectGroupParser(kTypeMesh, &ParseMesh);
     RegisterObjectGroupParser(kTypeRunway, &ParseRunway);
     RegisterObjectGroupParser(kTypeRunwayLights, &ParseRunwayLights);

@@ -2,6 +2,7 @@
 
 #include "app/ui/my_bitmap_button.h"
 #include "document/folders.h"
+#include "objects/ui/add_mesh_dlg.h"
 #include "objects/ui/runway_pad_train_registration.h"
 
 #include <wx/checkbox.h>
@@ -209,6 +210,7 @@ void RegisterObjectDialogs() {
     ObjectDialogRegistry::Register(kTypeSolarPlant, [] {
         return std::unique_ptr<ObjectEditDialog>(new AddSolarArrayDlg(nullptr));
     });
+    RegisterMeshDialog();
     RegisterRunwayPadTrainDialogs();
 }
 

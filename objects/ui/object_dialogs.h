@@ -53,7 +53,7 @@ class AddBeaconArrayDlg : public AddObjectAbstract {
 };
 
 // Registers the dialogs above as the edit dialogs of their type codes (1, 2, 3, 4, 5, 8,
-// 9). The program and the ui tests call it once at start-up.
+// 9), and "Add Mesh" for meshes (15). The program and the ui tests call it once at start-up.
 void RegisterObjectDialogs();
 
 } // namespace pf

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace pf {
@@ -330,6 +331,34 @@ TEST(BaseFileLines, SplitBaseCfgPath) {
                             "C:\\Earth\\Base\\Cape.cf", "C:\\Earth\\Base\\Cape"}) {
         EXPECT_FALSE(SplitBaseCfgPath(file, body, bad)) << bad;
     }
+}
+
+TEST(BaseFileReaderRealTypes, OwnBaseFileWithTheProgramsTypes) {
+    test::SimulatorSandbox sim;
+    const std::string text = std::string(kPfgKeys) +
+                             "PFG_NEEDS_LOADING FALSE\r\nPFG_NEEDS_RENDERING FALSE\r\n"
+                             "NAME Real\r\nLocation 1 2\r\nBEGIN_OBJECTLIST\r\n"
+                             "TANK\r\n\tPOS 0 0 0\r\n\tSCALE 5 30 5\r\nEND\r\n"
+                             "block\r\n\tPOS 0 0 0\r\n\tSCALE 5 10 5\r\nEND\r\n"
+                             "HANGAR2\r\n\tPOS 10 0 0\r\nEND\r\n"
+                             "BEACONARRAY\r\n\tEND1 0 0 0\r\n\tEND2 0 0 100\r\n\tCOUNT 4\r\nEND\r\n"
+                             "SOLARPLANT\r\n\tPOS 0 0 50\r\nEND\r\nEND_OBJECTLIST\r\n";
+    MemStream stream;
+    stream.Write(text.data(), static_cast<uint32_t>(text.size()));
+    stream.SeekToBegin();
+    BaseDocument document;
+    ASSERT_TRUE(LoadPfgBaseFile(document, stream));
+    EXPECT_TRUE(sim.Ui().Messages().empty());
+    std::vector<int32_t> types;
+    double previous = -1e300;
+    for (const AstrelObject& object : document.GetObjects()) {
+        types.push_back(object.GetType());
+        EXPECT_GE(object.GetTopHeight().value, previous) << "sorted by top height";
+        previous = object.GetTopHeight().value;
+    }
+    std::sort(types.begin(), types.end());
+    EXPECT_EQ(types, (std::vector<int32_t>{kTypeBlock, kTypeHangar2, kTypeTank, kTypeBeaconArray,
+                                           kTypeSolarPlant}));
 }
 
 } // namespace
