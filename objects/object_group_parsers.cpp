@@ -22,6 +22,13 @@ void RegisterObjectGroupParsers() {
     }
     done = true;
     RegisterObjectGroupParser(kTypeBlock, &ParseBlock);
+    RegisterObjectGroupParser(kTypeRunwayLights, &ParseRunwayLights);
+    RegisterObjectGroupParser(kTypeRunway, &ParseRunway);
+    RegisterObjectGroupParser(kTypeLpad1, &ParseLpad1);
+    RegisterObjectGroupParser(kTypeLpad2A, &ParseLpad2A);
+    RegisterObjectGroupParser(kTypeLpad2, &ParseLpad2);
+    RegisterObjectGroupParser(kTypeTrain1, &ParseTrain1);
+    RegisterObjectGroupParser(kTypeTrain2, &ParseTrain2);
     RegisterObjectGroupParser(kTypeHangar, &ParseHangar);
     RegisterObjectGroupParser(kTypeHangar2, &ParseHangar2);
     RegisterObjectGroupParser(kTypeHangar3, &ParseHangar3);

@@ -333,6 +333,48 @@ TEST(BaseFileLines, SplitBaseCfgPath) {
     }
 }
 
+TEST(BaseFileReaderRealTypes, RunwayInSmallLettersTakesItsLights) {
+    test::SimulatorSandbox sim;
+    RegisterObjectTypes();
+    RegisterObjectGroupParsers();
+    ObjectArray objects;
+    const StringArray lines =
+        Lines("BEGIN_OBJECTLIST\r\n"
+              "RUNWAYLIGHTS\r\n\tEND1 0 0 0\r\n\tEND2 0 0 900\r\n\tWIDTH 30\r\nEND\r\n"
+              "runway\r\n\tEND1 0 0 0\r\n\tEND2 0 0 900\r\n\tWIDTH 30\r\nEND\r\n"
+              "LPAD2A\r\n\tPOS 100 0 0\r\nEND\r\n"
+              "TRAIN1\r\n\tEND1 0 0 10\r\n\tEND2 0 0 90\r\nEND\r\n"
+              "END_OBJECTLIST\r\n");
+    LoadObjectList(objects, lines);
+    EXPECT_TRUE(sim.Ui().Messages().empty());
+    ASSERT_EQ(objects.GetCount(), 4);
+    EXPECT_EQ(objects.GetAt(0)->GetType(), kTypeRunwayLights);
+    EXPECT_EQ(objects.GetAt(1)->GetType(), kTypeRunway);
+    EXPECT_EQ(objects.GetAt(2)->GetType(), kTypeLpad2A);
+    EXPECT_EQ(objects.GetAt(3)->GetType(), kTypeTrain1);
+
+    // Read as a base, the lights go onto their runway.
+    BaseDocument document;
+    const std::string text =
+        std::string(kPfgKeys) +
+        "PFG_NEEDS_LOADING FALSE\r\nPFG_NEEDS_RENDERING FALSE\r\nNAME R\r\nLocation 1 2\r\n";
+    MemStream stream;
+    std::string all = text;
+    for (const std::string& line : lines) {
+        all += line + "\r\n";
+    }
+    stream.Write(all.data(), static_cast<uint32_t>(all.size()));
+    stream.SeekToBegin();
+    ASSERT_TRUE(LoadPfgBaseFile(document, stream));
+    std::vector<int32_t> types;
+    for (const AstrelObject& object : document.GetObjects()) {
+        types.push_back(object.GetType());
+    }
+    EXPECT_EQ(std::count(types.begin(), types.end(), kTypeRunwayLights), 0);
+    EXPECT_EQ(std::count(types.begin(), types.end(), kTypeRunway), 1);
+    EXPECT_EQ(types.size(), 3u);
+}
+
 TEST(BaseFileReaderRealTypes, OwnBaseFileWithTheProgramsTypes) {
     test::SimulatorSandbox sim;
     const std::string text = std::string(kPfgKeys) +
