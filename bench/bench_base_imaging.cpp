@@ -10,6 +10,7 @@
 #include "imagery/geo_map.h"
 #include "objects/astrel_object.h"
 #include "platform/fs.h"
+#include "platform/known_folders.h"
 #include "tiles/planet_archive.h"
 #include "tiles/tile_attributes.h"
 #include "tiles/tile_texture_file.h"
@@ -82,6 +83,8 @@ struct Sandbox {
         }
         WriteFile(sim + "Textures/Earth.tex", archive);
         pf::SetAstrelPath(pf::fs::ToInternal(sim));
+        // Object icons come from the build's install folder.
+        pf::SetDefaultInstallPath(pf::known_folders::ExecutablePath());
     }
     ~Sandbox() { std::filesystem::remove_all(native); }
 };
