@@ -150,7 +150,7 @@ bool ReadTextureParam(TextureSpec& target, const StringArray& tokens) {
 
 bool ReadFloatParam(OptionalFloat& target, const StringArray& tokens) {
     float f = 0.0f;
-    if (tokens.size() < 2 || !NumberAt(tokens, 1, f)) {
+    if (!NumberAt(tokens, 1, f)) {
         return false;
     }
     target.Set(f);
@@ -159,7 +159,7 @@ bool ReadFloatParam(OptionalFloat& target, const StringArray& tokens) {
 
 bool ReadAngleParam(OptionalDouble& target, const StringArray& tokens) {
     float f = 0.0f;
-    if (tokens.size() < 2 || !NumberAt(tokens, 1, f)) {
+    if (!NumberAt(tokens, 1, f)) {
         return false;
     }
     target.Set(WrapAngle360(f));
@@ -168,7 +168,7 @@ bool ReadAngleParam(OptionalDouble& target, const StringArray& tokens) {
 
 bool ReadUniformScaleParam(OptionalVector3Double& target, const StringArray& tokens) {
     float f = 0.0f;
-    if (tokens.size() < 2 || !NumberAt(tokens, 1, f)) {
+    if (!NumberAt(tokens, 1, f)) {
         return false;
     }
     target.Set(f, f, f);
@@ -177,7 +177,7 @@ bool ReadUniformScaleParam(OptionalVector3Double& target, const StringArray& tok
 
 bool ReadFrequencyParam(NavFrequency& target, const StringArray& tokens) {
     float f = 0.0f;
-    if (tokens.size() < 2 || !NumberAt(tokens, 1, f)) {
+    if (!NumberAt(tokens, 1, f)) {
         return false;
     }
     target.Set(f);
@@ -186,7 +186,7 @@ bool ReadFrequencyParam(NavFrequency& target, const StringArray& tokens) {
 
 bool ReadDoubleParam(OptionalDouble& target, const StringArray& tokens) {
     float f = 0.0f;
-    if (tokens.size() < 2 || !NumberAt(tokens, 1, f)) {
+    if (!NumberAt(tokens, 1, f)) {
         return false;
     }
     target.Set(f);
@@ -195,7 +195,7 @@ bool ReadDoubleParam(OptionalDouble& target, const StringArray& tokens) {
 
 bool ReadCountParam(OptionalInt& target, const StringArray& tokens) {
     int32_t n = 0;
-    if (tokens.size() < 2 || !IntegerAt(tokens, 1, n)) {
+    if (!IntegerAt(tokens, 1, n)) {
         return false;
     }
     target.Set(n);
