@@ -2,12 +2,13 @@
 
 namespace pf {
 
-const std::vector<int>& AddLpadLogic::FieldControls() {
-    static const std::vector<int> kIds = {kDiameter, kRotation, kTexture, kFrequency};
-    return kIds;
+bool AddLpadLogic::AcceptsObject(const AstrelObjectHandle& object) const {
+    const int32_t type = object.GetType();
+    return type == kTypeLpad1 || type == kTypeLpad2 || type == kTypeLpad2A;
 }
 
-void AddLpadLogic::LoadFromObject(const AstrelObjectHandle& held) {
+void AddLpadLogic::LoadFromObject() {
+    const AstrelObjectHandle& held = *holder_.Get();
     std::unique_ptr<LandingPad> pad = LandingPad::Make(held.GetType());
     if (!pad) {
         return;
@@ -73,14 +74,22 @@ bool AddLpadLogic::IsShown(int id) const {
     return true;
 }
 
-bool AddLpadLogic::Accept(const ControlTexts& texts, const AstrelObjectHandle* held,
-                          AstrelObject& result, FieldRefusal& refusal) {
-    FieldExchange fx = FieldExchange::Read(texts);
-    Exchange(fx);
-    if (fx.Failed()) {
-        refusal = fx.Refusal();
+bool AddLpadLogic::GetTextureChoice(int button, TextureChoice& choice) const {
+    if (button != kChooseTexture) {
         return false;
     }
+    choice = TextureChoice{ChooserKind(), texture, 1.0f, 1.0f};
+    return true;
+}
+
+void AddLpadLogic::SetTextureChoice(int button, const TextureChoice& choice) {
+    if (button == kChooseTexture) {
+        texture = choice.name;
+    }
+}
+
+void AddLpadLogic::StoreObject() {
+    const AstrelObjectHandle* held = holder_.IsEmpty() ? nullptr : holder_.Get();
     if (rotation < 0.0) {
         rotation += 360.0;
     }
@@ -106,8 +115,7 @@ bool AddLpadLogic::Accept(const ControlTexts& texts, const AstrelObjectHandle* h
     pad->rot.Set(rotation);
     pad->scale.Set(diameter, diameter, 0.0);
     pad->tex = texture;
-    result.AssignFrom(*pad);
-    return true;
+    holder_.AssignFrom(*pad);
 }
 
 } // namespace pf

@@ -1,14 +1,13 @@
 #pragma once
 // What "Add Landing Pad" does, without a display.
-#include "foundation/field_exchange.h"
+#include "objects/dialog_logic/object_dialog_logic.h"
 #include "objects/landing_pad.h"
 
 #include <string>
-#include <vector>
 
 namespace pf {
 
-class AddLpadLogic {
+class AddLpadLogic : public ObjectDialogLogic {
   public:
     enum Control : int {
         kDiameter = 1069,
@@ -22,13 +21,9 @@ class AddLpadLogic {
         kLpad2A = 1104,
     };
     static constexpr const char* kTitle = "Add Landing Pad";
-    static const std::vector<int>& FieldControls();
 
-    bool AcceptsObject(int32_t type) const {
-        return type == kTypeLpad1 || type == kTypeLpad2 || type == kTypeLpad2A;
-    }
-    void LoadFromObject(const AstrelObjectHandle& held);
-    void Exchange(FieldExchange& fx);
+    bool AcceptsObject(const AstrelObjectHandle& object) const override;
+    void LoadFromObject() override;
 
     // The init shows the current kind (14 Lpad2a, 13 Lpad2, else Lpad1) and leaves the
     // texture as it is: a pad opened for editing keeps its own texture.
@@ -37,15 +32,15 @@ class AddLpadLogic {
     void OnKindClicked(int id);
     // 0 for the button of the shown kind, 1 for the others.
     int ButtonState(int id) const;
-    bool IsShown(int id) const;
-    bool IsEnabled(int id) const { return id != kFrequency; }
+    bool IsShown(int id) const override;
+    // The frequency is handed out by the structure editor, never typed.
+    bool IsEnabled(int id) const override { return id != kFrequency; }
 
     // The texture chooser's kind for the "..." button.
     int32_t ChooserKind() const { return padType; }
-    void TextureChosen(const std::string& name) { texture = name; }
-
-    bool Accept(const ControlTexts& texts, const AstrelObjectHandle* held, AstrelObject& result,
-                FieldRefusal& refusal);
+    // The "..." button opens the chooser over the pad's kind and texture; OK takes its name.
+    bool GetTextureChoice(int button, TextureChoice& choice) const override;
+    void SetTextureChoice(int button, const TextureChoice& choice) override;
 
     // The frequency the structure editor hands a new pad before the dialog runs.
     void SetFrequency(float mhz) { frequency = mhz; }
@@ -55,6 +50,10 @@ class AddLpadLogic {
     double rotation = 0.0;
     std::string texture = "Lpad01";
     float frequency = 110.0f;
+
+  protected:
+    void Exchange(FieldExchange& fx) override;
+    void StoreObject() override;
 
   private:
     void ShowKind(int32_t type);

@@ -44,6 +44,7 @@ class ObjectDialogLogic {
 
     // How the controls look; the dialog's layout gives the labels not listed here.
     virtual bool IsShown(int /*control*/) const { return true; }
+    virtual bool IsEnabled(int /*control*/) const { return true; }
     virtual bool GetLabel(int /*control*/, std::string& /*label*/) const { return false; }
 
     // Texture buttons: what the chooser opens with, and its answer.

@@ -57,32 +57,12 @@ const std::vector<std::string>& AddRunwayLogic::ModeNames() {
     return kNames;
 }
 
-const std::vector<int>& AddRunwayLogic::FieldControls() {
-    static const std::vector<int> kIds = {kLength,
-                                          kWidth,
-                                          kDirection,
-                                          kIls1,
-                                          kIls2,
-                                          kUseIls1,
-                                          kUseIls2,
-                                          kUseLights,
-                                          kUseD3D9,
-                                          kNumberOfLights,
-                                          kVasiApproach,
-                                          kVasiDistance,
-                                          kVasiOffset,
-                                          kPapiApproach,
-                                          kPapiAperture,
-                                          kPapiOffset,
-                                          kTouchDownDisplacement,
-                                          kTouchDownLength,
-                                          kRedLightsLength,
-                                          kApproachLightsLength,
-                                          kSingleEnded};
-    return kIds;
+bool AddRunwayLogic::AcceptsObject(const AstrelObjectHandle& object) const {
+    return object.GetType() == kTypeRunway;
 }
 
-void AddRunwayLogic::LoadFromObject(const AstrelObjectHandle& held) {
+void AddRunwayLogic::LoadFromObject() {
+    const AstrelObjectHandle& held = *holder_.Get();
     Runway runway;
     runway.CopyFrom(held);
     runwayType = runway.segments.IsWideLayout() ? 1 : 0;
@@ -208,14 +188,8 @@ void AddRunwayLogic::OnRunwayTypeClicked(int id) {
     typeChosen = true;
 }
 
-bool AddRunwayLogic::Accept(const ControlTexts& texts, const AstrelObjectHandle* held,
-                            AstrelObject& result, FieldRefusal& refusal) {
-    FieldExchange fx = FieldExchange::Read(texts);
-    Exchange(fx);
-    if (fx.Failed()) {
-        refusal = fx.Refusal();
-        return false;
-    }
+void AddRunwayLogic::StoreObject() {
+    const AstrelObjectHandle* held = holder_.IsEmpty() ? nullptr : holder_.Get();
     Runway r;
     Runway h;
     if (held != nullptr) {
@@ -264,8 +238,7 @@ bool AddRunwayLogic::Accept(const ControlTexts& texts, const AstrelObjectHandle*
     } else {
         r.lightsOn.Set(0);
     }
-    result.AssignFrom(r);
-    return true;
+    holder_.AssignFrom(r);
 }
 
 } // namespace pf

@@ -1,8 +1,8 @@
 #pragma once
 // What "Add Runway" does, without a display: its members, which controls are shown and
 // enabled, its button handlers and the building of the runway on OK.
-#include "foundation/field_exchange.h"
 #include "foundation/geometry.h"
+#include "objects/dialog_logic/object_dialog_logic.h"
 #include "objects/runway.h"
 
 #include <string>
@@ -19,7 +19,7 @@ double LengthOfEnds(const Point3& end1, const Point3& end2);
 // centre plus this vector, END2 the centre minus it.
 Point3 HalfLengthVector(double length, double direction);
 
-class AddRunwayLogic {
+class AddRunwayLogic : public ObjectDialogLogic {
   public:
     enum Control : int {
         kLength = 1069,
@@ -52,32 +52,22 @@ class AddRunwayLogic {
     static constexpr const char* kTitle = "Add Runway";
     // The entries of the mode combo box, in index order.
     static const std::vector<std::string>& ModeNames();
-    // The controls moved by the field exchange, in member order (the mode combo excluded:
-    // its selection index travels as its text).
-    static const std::vector<int>& FieldControls();
 
-    bool AcceptsObject(int32_t type) const { return type == kTypeRunway; }
-    // The fields of a held runway; the held segment list is kept for OK.
-    void LoadFromObject(const AstrelObjectHandle& held);
-    // Moves every member to or from its control text, in member order.
-    void Exchange(FieldExchange& fx);
+    bool AcceptsObject(const AstrelObjectHandle& object) const override;
+    // The fields of the held runway; its segment list is kept for OK.
+    void LoadFromObject() override;
 
     // After the controls are made: the type normalised to 0 or 1.
     void InitDialog();
     // Button state of a type button: 0 for the chosen type, 1 for the other.
     int ButtonState(int id) const;
-    bool IsShown(int id) const;
-    bool IsEnabled(int id) const;
+    bool IsShown(int id) const override;
+    bool IsEnabled(int id) const override;
 
     // Clicks. A check box click flips its member at once, without reading the fields.
     void OnUseLightsClicked() { useLights = !useLights; }
     void OnUseD3D9Clicked() { useD3D9 = !useD3D9; }
     void OnRunwayTypeClicked(int id);
-
-    // OK: reads the texts; on a refusal false with the control and message, nothing built.
-    // Otherwise the new runway goes into `result`, built over `held` when there is one.
-    bool Accept(const ControlTexts& texts, const AstrelObjectHandle* held, AstrelObject& result,
-                FieldRefusal& refusal);
 
     // Frequencies the structure editor hands out before the dialog runs.
     void SetIlsFrequencies(float first, float second) {
@@ -113,6 +103,13 @@ class AddRunwayLogic {
 
     // A type button was clicked: OK lays the chosen layout over any held one.
     bool typeChosen = false;
+
+  protected:
+    // Moves every member to or from its control text, in member order; the mode travels
+    // as its selection index.
+    void Exchange(FieldExchange& fx) override;
+    // The new runway, built over the held one when there is one.
+    void StoreObject() override;
 };
 
 } // namespace pf

@@ -6,12 +6,12 @@
 
 namespace pf {
 
-const std::vector<int>& AddTrainLogic::FieldControls() {
-    static const std::vector<int> kIds = {kLength, kDirection, kHeight, kMaxSpeed};
-    return kIds;
+bool AddTrainLogic::AcceptsObject(const AstrelObjectHandle& object) const {
+    return object.GetType() == kTypeTrain1 || object.GetType() == kTypeTrain2;
 }
 
-void AddTrainLogic::LoadFromObject(const AstrelObjectHandle& held) {
+void AddTrainLogic::LoadFromObject() {
+    const AstrelObjectHandle& held = *holder_.Get();
     trainType = held.GetType();
     centre = held.GetPosition();
     const auto* train = dynamic_cast<const NewEnd12Speed*>(&held);
@@ -64,14 +64,8 @@ bool AddTrainLogic::IsShown(int id) const {
     return true;
 }
 
-bool AddTrainLogic::Accept(const ControlTexts& texts, const AstrelObjectHandle* held,
-                           AstrelObject& result, FieldRefusal& refusal) {
-    FieldExchange fx = FieldExchange::Read(texts);
-    Exchange(fx);
-    if (fx.Failed()) {
-        refusal = fx.Refusal();
-        return false;
-    }
+void AddTrainLogic::StoreObject() {
+    const AstrelObjectHandle* held = holder_.IsEmpty() ? nullptr : holder_.Get();
     double angle = WrapAngle360(static_cast<double>(direction) - 90.0);
     if (angle < 0.0) {
         angle += 360.0;
@@ -105,8 +99,7 @@ bool AddTrainLogic::Accept(const ControlTexts& texts, const AstrelObjectHandle* 
             train->tex = heldTrain->tex;
         }
     }
-    result.AssignFrom(*train);
-    return true;
+    holder_.AssignFrom(*train);
 }
 
 } // namespace pf

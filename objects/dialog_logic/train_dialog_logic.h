@@ -1,14 +1,12 @@
 #pragma once
 // What "Add Train" does, without a display.
-#include "foundation/field_exchange.h"
 #include "foundation/geometry.h"
+#include "objects/dialog_logic/object_dialog_logic.h"
 #include "objects/train.h"
-
-#include <vector>
 
 namespace pf {
 
-class AddTrainLogic {
+class AddTrainLogic : public ObjectDialogLogic {
   public:
     enum Control : int {
         kTrain1 = 1055,
@@ -20,21 +18,16 @@ class AddTrainLogic {
         kMaxSpeed = 1100,
     };
     static constexpr const char* kTitle = "Add Train";
-    static const std::vector<int>& FieldControls();
 
-    bool AcceptsObject(int32_t type) const { return type == kTypeTrain1 || type == kTypeTrain2; }
-    void LoadFromObject(const AstrelObjectHandle& held);
-    void Exchange(FieldExchange& fx);
+    bool AcceptsObject(const AstrelObjectHandle& object) const override;
+    void LoadFromObject() override;
 
     // Shows the kind of the train type (11 Train2, anything else Train1).
     void InitDialog();
     void OnKindClicked(int id);
     int ButtonState(int id) const;
     // The height row belongs to Train2; Train1 keeps the member but does not use it.
-    bool IsShown(int id) const;
-
-    bool Accept(const ControlTexts& texts, const AstrelObjectHandle* held, AstrelObject& result,
-                FieldRefusal& refusal);
+    bool IsShown(int id) const override;
 
     int32_t trainType = kTypeTrain1;
     Point3 centre;
@@ -42,6 +35,10 @@ class AddTrainLogic {
     float direction = 90.0f;
     float height = 11.0f;
     float maxSpeed = 30.0f;
+
+  protected:
+    void Exchange(FieldExchange& fx) override;
+    void StoreObject() override;
 };
 
 } // namespace pf

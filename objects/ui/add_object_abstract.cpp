@@ -29,8 +29,14 @@ std::vector<int> AddObjectAbstract::FieldIds() {
     return ids;
 }
 
+ControlTexts AddObjectAbstract::CollectFieldTexts() { return CollectTexts(FieldIds()); }
+
 void AddObjectAbstract::RefreshControls() {
     ApplyTexts(logic_->ShowFields());
+    RefreshLook();
+}
+
+void AddObjectAbstract::RefreshLook() {
     bool changed = false;
     for (wxWindow* window : GetChildren()) {
         std::vector<wxWindow*> pending{window};
@@ -49,6 +55,10 @@ void AddObjectAbstract::RefreshControls() {
                 w->Show(shown);
                 changed = true;
             }
+            const bool enabled = logic_->IsEnabled(id);
+            if (w->IsThisEnabled() != enabled) {
+                w->Enable(enabled);
+            }
             std::string label;
             if (logic_->GetLabel(id, label) && w->GetLabel() != ToWx(label)) {
                 w->SetLabel(ToWx(label));
@@ -64,7 +74,7 @@ void AddObjectAbstract::RefreshControls() {
 void AddObjectAbstract::OnInitDialog(wxInitDialogEvent&) { RefreshControls(); }
 
 void AddObjectAbstract::OnOk(wxCommandEvent&) {
-    if (std::optional<FieldRefusal> refusal = logic_->Accept(CollectTexts(FieldIds()))) {
+    if (std::optional<FieldRefusal> refusal = logic_->Accept(CollectFieldTexts())) {
         ShowRefusal(*refusal);
         return;
     }
@@ -72,7 +82,7 @@ void AddObjectAbstract::OnOk(wxCommandEvent&) {
 }
 
 void AddObjectAbstract::OnTextureButton(wxCommandEvent& event) {
-    if (std::optional<FieldRefusal> refusal = logic_->ReadFields(CollectTexts(FieldIds()))) {
+    if (std::optional<FieldRefusal> refusal = logic_->ReadFields(CollectFieldTexts())) {
         ShowRefusal(*refusal);
         return;
     }

@@ -26,8 +26,10 @@ class AddObjectAbstract : public ModalDialog, public ObjectEditDialog {
 
     ObjectDialogLogic& Logic() { return *logic_; }
 
-    // Every control from the logic: texts, shown or hidden, labels.
+    // Every control from the logic: texts, then the look (RefreshLook).
     virtual void RefreshControls();
+    // Shown or hidden, enabled or not, labels; the texts stay as typed.
+    void RefreshLook();
 
   protected:
     AddObjectAbstract(wxWindow* parent, const wxString& title,
@@ -44,6 +46,9 @@ class AddObjectAbstract : public ModalDialog, public ObjectEditDialog {
 
     // The ids of the controls that the logic exchanges.
     std::vector<int> FieldIds();
+    // The texts OK and the texture buttons read: the text controls and check boxes; a
+    // dialog with another kind of control adds its text.
+    virtual ControlTexts CollectFieldTexts();
 
     virtual void OnInitDialog(wxInitDialogEvent& event);
 

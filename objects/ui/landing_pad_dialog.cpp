@@ -2,8 +2,6 @@
 
 #include "app/ui/my_bitmap_button.h"
 #include "document/folders.h"
-#include "foundation/ui/wx_text.h"
-#include "objects/ui/select_texture_dlg.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>
@@ -22,7 +20,8 @@ const int kKindIds[3] = {L::kLpad1, L::kLpad2, L::kLpad2A};
 
 } // namespace
 
-AddLpadDlg::AddLpadDlg(wxWindow* parent) : ModalDialog(parent, L::kTitle) {
+AddLpadDlg::AddLpadDlg(wxWindow* parent)
+    : AddObjectAbstract(parent, L::kTitle, std::make_unique<AddLpadLogic>()) {
     auto* top = new wxBoxSizer(wxVERTICAL);
 
     auto* kindBox = new wxStaticBoxSizer(wxHORIZONTAL, this, "Select Landing Pad Type");
@@ -34,51 +33,21 @@ AddLpadDlg::AddLpadDlg(wxWindow* parent) : ModalDialog(parent, L::kTitle) {
     }
     top->Add(kindBox, 0, wxALL | wxEXPAND, 8);
 
-    auto* grid = new wxFlexGridSizer(3, 4, 8);
+    auto* grid = new wxFlexGridSizer(2, 4, 8);
     grid->AddGrowableCol(1);
-    grid->Add(new wxStaticText(this, wxID_ANY, "Diameter"), 0, wxALIGN_CENTER_VERTICAL);
-    grid->Add(new wxTextCtrl(this, L::kDiameter), 0, wxEXPAND);
-    grid->AddSpacer(0);
-    grid->Add(new wxStaticText(this, wxID_ANY, "Rotate"), 0, wxALIGN_CENTER_VERTICAL);
-    grid->Add(new wxTextCtrl(this, L::kRotation), 0, wxEXPAND);
-    grid->AddSpacer(0);
-    grid->Add(new wxStaticText(this, L::kTextureLabel, "Texture"), 0, wxALIGN_CENTER_VERTICAL);
-    grid->Add(new wxTextCtrl(this, L::kTexture), 0, wxEXPAND);
-    grid->Add(new wxButton(this, L::kChooseTexture, "...", wxDefaultPosition, wxSize(32, -1)));
-    grid->Add(new wxStaticText(this, wxID_ANY, "VTOL Frequency"), 0, wxALIGN_CENTER_VERTICAL);
-    auto* frequency = new wxTextCtrl(this, L::kFrequency);
-    frequency->Enable(false); // handed out by the structure editor
-    grid->Add(frequency, 0, wxEXPAND);
-    grid->AddSpacer(0);
+    AddEditRow(this, grid, wxID_ANY, "Diameter", L::kDiameter);
+    AddEditRow(this, grid, wxID_ANY, "Rotate", L::kRotation);
+    AddTextureRow(this, grid, L::kTextureLabel, "Texture", L::kTexture, L::kChooseTexture);
+    AddEditRow(this, grid, wxID_ANY, "VTOL Frequency", L::kFrequency);
     top->Add(grid, 0, wxLEFT | wxRIGHT | wxEXPAND, 8);
+    FinishLayout(top);
 
-    auto* buttons = new wxStdDialogButtonSizer();
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    ok->SetDefault();
-    buttons->AddButton(ok);
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, "Cancel"));
-    buttons->Realize();
-    top->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
-    SetSizerAndFit(top);
-
-    Bind(wxEVT_INIT_DIALOG, &AddLpadDlg::OnInitDialog, this);
-    Bind(wxEVT_BUTTON, &AddLpadDlg::OnOk, this, wxID_OK);
     for (int id : kKindIds) {
         Bind(wxEVT_BUTTON, &AddLpadDlg::OnKind, this, id);
     }
-    Bind(wxEVT_BUTTON, &AddLpadDlg::OnChooseTexture, this, L::kChooseTexture);
 }
 
-bool AddLpadDlg::SetHeldObject(const AstrelObjectHandle& object) {
-    if (!logic_.AcceptsObject(object.GetType())) {
-        return false;
-    }
-    held_.AssignFrom(object);
-    logic_.LoadFromObject(*held_.Get());
-    return true;
-}
-
-void AddLpadDlg::OnInitDialog(wxInitDialogEvent&) {
+void AddLpadDlg::OnInitDialog(wxInitDialogEvent& event) {
     std::string folder;
     if (GetInstallPath(folder)) {
         const char* const files[3] = {"lpad1.bmp", "lpad2.bmp", "lpad2a.bmp"};
@@ -86,67 +55,21 @@ void AddLpadDlg::OnInitDialog(wxInitDialogEvent&) {
             kinds_[i]->SetImageFile(folder + files[i]);
         }
     }
-    logic_.InitDialog();
-    ShowKind();
-    ShowMembers();
+    PadLogic().InitDialog();
+    AddObjectAbstract::OnInitDialog(event);
 }
 
-void AddLpadDlg::ShowMembers() {
-    ControlTexts texts;
-    FieldExchange fx = FieldExchange::Show(texts);
-    logic_.Exchange(fx);
-    ApplyTexts(texts);
-}
-
-void AddLpadDlg::ShowKind() {
+void AddLpadDlg::RefreshControls() {
     for (int i = 0; i < 3; ++i) {
-        kinds_[i]->SetChecked(logic_.ButtonState(kKindIds[i]) != 0, 1);
+        kinds_[i]->SetChecked(PadLogic().ButtonState(kKindIds[i]) != 0, 1);
     }
-    if (wxWindow* choose = FindWindow(L::kChooseTexture)) {
-        choose->Show(logic_.IsShown(L::kChooseTexture));
-    }
-    Layout();
+    AddObjectAbstract::RefreshControls();
 }
 
 void AddLpadDlg::OnKind(wxCommandEvent& event) {
-    logic_.OnKindClicked(event.GetId());
-    ShowKind();
-    ShowMembers();
-}
-
-void AddLpadDlg::OnChooseTexture(wxCommandEvent&) {
-    const ControlTexts texts = CollectTexts(L::FieldControls());
-    FieldExchange fx = FieldExchange::Read(texts);
-    logic_.Exchange(fx);
-    if (fx.Failed()) {
-        ShowRefusal(fx.Refusal());
-        return;
-    }
-    ChooseTexture();
-}
-
-void AddLpadDlg::ChooseTexture() {
-    SelectTextureDlg chooser(logic_.ChooserKind(), this);
-    chooser.Logic().name = logic_.texture;
-    chooser.Logic().u = 1.0f;
-    chooser.Logic().v = 1.0f;
-    if (chooser.ShowModal() != wxID_OK) {
-        return;
-    }
-    logic_.TextureChosen(chooser.Logic().name);
-    ShowMembers();
-}
-
-void AddLpadDlg::OnOk(wxCommandEvent&) {
-    AstrelObject result;
-    FieldRefusal refusal;
-    if (!logic_.Accept(CollectTexts(L::FieldControls()), held_.IsEmpty() ? nullptr : held_.Get(),
-                       result, refusal)) {
-        ShowRefusal(refusal);
-        return;
-    }
-    held_.CloneFrom(result);
-    EndWith(wxID_OK);
+    // A kind brings its default texture, so every text is shown again.
+    PadLogic().OnKindClicked(event.GetId());
+    RefreshControls();
 }
 
 } // namespace pf

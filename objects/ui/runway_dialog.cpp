@@ -2,7 +2,6 @@
 
 #include "app/ui/my_bitmap_button.h"
 #include "document/folders.h"
-#include "foundation/ui/wx_text.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -36,7 +35,8 @@ wxFlexGridSizer* Grid() {
 
 } // namespace
 
-AddRunwayDlg::AddRunwayDlg(wxWindow* parent) : ModalDialog(parent, L::kTitle) {
+AddRunwayDlg::AddRunwayDlg(wxWindow* parent)
+    : AddObjectAbstract(parent, L::kTitle, std::make_unique<AddRunwayLogic>()) {
     auto* top = new wxBoxSizer(wxVERTICAL);
 
     auto* typeBox = new wxStaticBoxSizer(wxHORIZONTAL, this, "Select Runway Type");
@@ -97,129 +97,66 @@ AddRunwayDlg::AddRunwayDlg(wxWindow* parent) : ModalDialog(parent, L::kTitle) {
     d3d9->Add(new wxCheckBox(this, L::kSingleEnded, "Single Ended"));
     top->Add(d3d9, 0, wxALL | wxEXPAND, 8);
 
-    auto* buttons = new wxStdDialogButtonSizer();
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    ok->SetDefault();
-    buttons->AddButton(ok);
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, "Cancel"));
-    buttons->Realize();
-    top->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
-    SetSizerAndFit(top);
+    FinishLayout(top);
 
-    Bind(wxEVT_INIT_DIALOG, &AddRunwayDlg::OnInitDialog, this);
-    Bind(wxEVT_BUTTON, &AddRunwayDlg::OnOk, this, wxID_OK);
-    Bind(
-        wxEVT_BUTTON,
-        [this](wxCommandEvent& event) {
-            logic_.OnRunwayTypeClicked(event.GetId());
-            UpdateTypeButtons();
-        },
-        L::kRunway1);
-    Bind(
-        wxEVT_BUTTON,
-        [this](wxCommandEvent& event) {
-            logic_.OnRunwayTypeClicked(event.GetId());
-            UpdateTypeButtons();
-        },
-        L::kRunway2);
+    // The type buttons and the check boxes must not refill what was typed: they change
+    // only the buttons and which controls are shown and enabled.
+    for (int id : {static_cast<int>(L::kRunway1), static_cast<int>(L::kRunway2)}) {
+        Bind(
+            wxEVT_BUTTON,
+            [this](wxCommandEvent& event) {
+                RunwayLogic().OnRunwayTypeClicked(event.GetId());
+                UpdateTypeButtons();
+            },
+            id);
+    }
     Bind(
         wxEVT_CHECKBOX,
         [this](wxCommandEvent&) {
-            logic_.OnUseLightsClicked();
-            UpdateLightControls();
+            RunwayLogic().OnUseLightsClicked();
+            RefreshLook();
         },
         L::kUseLights);
     Bind(
         wxEVT_CHECKBOX,
         [this](wxCommandEvent&) {
-            logic_.OnUseD3D9Clicked();
-            UpdateLightControls();
+            RunwayLogic().OnUseD3D9Clicked();
+            RefreshLook();
         },
         L::kUseD3D9);
 }
 
-bool AddRunwayDlg::SetHeldObject(const AstrelObjectHandle& object) {
-    if (!logic_.AcceptsObject(object.GetType())) {
-        return false;
-    }
-    held_.AssignFrom(object);
-    logic_.LoadFromObject(*held_.Get());
-    return true;
-}
-
-void AddRunwayDlg::OnInitDialog(wxInitDialogEvent&) {
+void AddRunwayDlg::OnInitDialog(wxInitDialogEvent& event) {
     std::string folder;
     if (GetInstallPath(folder)) {
         runway1_->SetImageFile(folder + "Buttons\\runway0.bmp");
         runway2_->SetImageFile(folder + "Buttons\\runway1.bmp");
     }
-    logic_.InitDialog();
-    ShowMembers();
-    UpdateTypeButtons();
-    UpdateLightControls();
+    RunwayLogic().InitDialog();
+    AddObjectAbstract::OnInitDialog(event);
 }
 
-void AddRunwayDlg::ShowMembers() {
-    ControlTexts texts;
-    FieldExchange fx = FieldExchange::Show(texts);
-    logic_.Exchange(fx);
-    ApplyTexts(texts);
-    const int mode = logic_.mode;
+void AddRunwayDlg::RefreshControls() {
+    AddObjectAbstract::RefreshControls();
+    // The mode choice shows the member as its selection.
+    const int mode = RunwayLogic().mode;
     mode_->SetSelection(mode >= 0 && mode < static_cast<int>(mode_->GetCount()) ? mode
                                                                                 : wxNOT_FOUND);
+    UpdateTypeButtons();
 }
 
 void AddRunwayDlg::UpdateTypeButtons() {
-    runway1_->SetChecked(logic_.ButtonState(L::kRunway1) != 0, 1);
-    runway2_->SetChecked(logic_.ButtonState(L::kRunway2) != 0, 1);
+    runway1_->SetChecked(RunwayLogic().ButtonState(L::kRunway1) != 0, 1);
+    runway2_->SetChecked(RunwayLogic().ButtonState(L::kRunway2) != 0, 1);
 }
 
-void AddRunwayDlg::UpdateLightControls() {
-    static const int kIds[] = {L::kUseIls1,
-                               L::kUseIls2,
-                               L::kIls1,
-                               L::kIls2,
-                               L::kUseD3D9,
-                               L::kNumberOfLights,
-                               L::kPapiApproach,
-                               L::kPapiAperture,
-                               L::kPapiOffset,
-                               L::kVasiApproach,
-                               L::kVasiDistance,
-                               L::kVasiOffset,
-                               L::kMode,
-                               L::kTouchDownDisplacement,
-                               L::kTouchDownLength,
-                               L::kRedLightsLength,
-                               L::kApproachLightsLength,
-                               L::kSingleEnded,
-                               L::kModeLabel,
-                               1164,
-                               1165,
-                               1166,
-                               L::kApproachLightsLabel};
-    for (int id : kIds) {
-        if (wxWindow* window = FindWindow(id)) {
-            window->Show(logic_.IsShown(id));
-            window->Enable(logic_.IsEnabled(id));
-        }
-    }
-    Layout();
-}
-
-void AddRunwayDlg::OnOk(wxCommandEvent&) {
-    ControlTexts texts = CollectTexts(L::FieldControls());
+ControlTexts AddRunwayDlg::CollectFieldTexts() {
+    ControlTexts texts = AddObjectAbstract::CollectFieldTexts();
     // The mode travels as its selection index; no selection keeps the member.
     const int selection = mode_->GetSelection();
-    texts.Set(L::kMode, std::to_string(selection == wxNOT_FOUND ? logic_.mode : selection));
-    AstrelObject result;
-    FieldRefusal refusal;
-    if (!logic_.Accept(texts, held_.IsEmpty() ? nullptr : held_.Get(), result, refusal)) {
-        ShowRefusal(refusal);
-        return;
-    }
-    held_.CloneFrom(result);
-    EndWith(wxID_OK);
+    texts.Set(L::kMode,
+              std::to_string(selection == wxNOT_FOUND ? RunwayLogic().mode : selection));
+    return texts;
 }
 
 } // namespace pf

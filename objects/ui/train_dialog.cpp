@@ -19,7 +19,8 @@ const wxSize kKindButtonSize(96, 64);
 
 } // namespace
 
-AddTrainDlg::AddTrainDlg(wxWindow* parent) : ModalDialog(parent, L::kTitle) {
+AddTrainDlg::AddTrainDlg(wxWindow* parent)
+    : AddObjectAbstract(parent, L::kTitle, std::make_unique<AddTrainLogic>()) {
     auto* top = new wxBoxSizer(wxVERTICAL);
 
     auto* kindBox = new wxStaticBoxSizer(wxHORIZONTAL, this, "Select Train Type");
@@ -31,80 +32,42 @@ AddTrainDlg::AddTrainDlg(wxWindow* parent) : ModalDialog(parent, L::kTitle) {
 
     auto* grid = new wxFlexGridSizer(2, 4, 8);
     grid->AddGrowableCol(1);
-    auto field = [this, grid](int id, const char* label, int labelId) {
-        grid->Add(new wxStaticText(this, labelId, label), 0, wxALIGN_CENTER_VERTICAL);
-        grid->Add(new wxTextCtrl(this, id), 0, wxEXPAND);
-    };
-    field(L::kLength, "Length", wxID_ANY);
-    field(L::kDirection, "Direction", wxID_ANY);
-    field(L::kHeight, "Height Off Ground", L::kHeightLabel);
-    field(L::kMaxSpeed, "Max Speed", wxID_ANY);
+    AddEditRow(this, grid, wxID_ANY, "Length", L::kLength);
+    AddEditRow(this, grid, wxID_ANY, "Direction", L::kDirection);
+    AddEditRow(this, grid, L::kHeightLabel, "Height Off Ground", L::kHeight);
+    AddEditRow(this, grid, wxID_ANY, "Max Speed", L::kMaxSpeed);
     top->Add(grid, 0, wxLEFT | wxRIGHT | wxEXPAND, 8);
+    FinishLayout(top);
 
-    auto* buttons = new wxStdDialogButtonSizer();
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    ok->SetDefault();
-    buttons->AddButton(ok);
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, "Cancel"));
-    buttons->Realize();
-    top->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
-    SetSizerAndFit(top);
-
-    Bind(wxEVT_INIT_DIALOG, &AddTrainDlg::OnInitDialog, this);
-    Bind(wxEVT_BUTTON, &AddTrainDlg::OnOk, this, wxID_OK);
     Bind(wxEVT_BUTTON, &AddTrainDlg::OnKind, this, L::kTrain1);
     Bind(wxEVT_BUTTON, &AddTrainDlg::OnKind, this, L::kTrain2);
 }
 
-bool AddTrainDlg::SetHeldObject(const AstrelObjectHandle& object) {
-    if (!logic_.AcceptsObject(object.GetType())) {
-        return false;
-    }
-    held_.AssignFrom(object);
-    logic_.LoadFromObject(*held_.Get());
-    return true;
-}
-
-void AddTrainDlg::OnInitDialog(wxInitDialogEvent&) {
+void AddTrainDlg::OnInitDialog(wxInitDialogEvent& event) {
     std::string folder;
     if (GetInstallPath(folder)) {
         train1_->SetImageFile(folder + "Buttons\\train1.bmp");
         train2_->SetImageFile(folder + "Buttons\\train2.bmp");
     }
-    ControlTexts texts;
-    FieldExchange fx = FieldExchange::Show(texts);
-    logic_.Exchange(fx);
-    ApplyTexts(texts);
-    logic_.InitDialog();
+    TrainLogic().InitDialog();
+    AddObjectAbstract::OnInitDialog(event);
+}
+
+void AddTrainDlg::RefreshControls() {
     ShowKind();
+    AddObjectAbstract::RefreshControls();
 }
 
 void AddTrainDlg::ShowKind() {
-    train1_->SetChecked(logic_.ButtonState(L::kTrain1) != 0, 1);
-    train2_->SetChecked(logic_.ButtonState(L::kTrain2) != 0, 1);
-    for (int id : {static_cast<int>(L::kHeight), static_cast<int>(L::kHeightLabel)}) {
-        if (wxWindow* window = FindWindow(id)) {
-            window->Show(logic_.IsShown(id));
-        }
-    }
-    Layout();
+    train1_->SetChecked(TrainLogic().ButtonState(L::kTrain1) != 0, 1);
+    train2_->SetChecked(TrainLogic().ButtonState(L::kTrain2) != 0, 1);
 }
 
 void AddTrainDlg::OnKind(wxCommandEvent& event) {
-    logic_.OnKindClicked(event.GetId());
+    TrainLogic().OnKindClicked(event.GetId());
+    // The kind must not refill what was typed: only the buttons and the height row change.
     ShowKind();
-}
-
-void AddTrainDlg::OnOk(wxCommandEvent&) {
-    AstrelObject result;
-    FieldRefusal refusal;
-    if (!logic_.Accept(CollectTexts(L::FieldControls()), held_.IsEmpty() ? nullptr : held_.Get(),
-                       result, refusal)) {
-        ShowRefusal(refusal);
-        return;
-    }
-    held_.CloneFrom(result);
-    EndWith(wxID_OK);
+    RefreshLook();
 }
 
 } // namespace pf

@@ -16,11 +16,17 @@ StringArray Group(const std::string& text) {
     return lines;
 }
 
-ControlTexts Shown(AddLpadLogic& logic) {
-    ControlTexts texts;
-    FieldExchange fx = FieldExchange::Show(texts);
-    logic.Exchange(fx);
-    return texts;
+ControlTexts Shown(AddLpadLogic& logic) { return logic.ShowFields(); }
+
+// OK on the logic: true and the edited object in `result`, or false and the refusal.
+bool Accept(AddLpadLogic& logic, const ControlTexts& texts, AstrelObject& result,
+            FieldRefusal& refusal) {
+    if (std::optional<FieldRefusal> refused = logic.Accept(texts)) {
+        refusal = *refused;
+        return false;
+    }
+    logic.GetObject(result);
+    return true;
 }
 
 AstrelObject Read(const std::string& text) {
@@ -38,11 +44,11 @@ AstrelObject Read(const std::string& text) {
 
 // Load, init, OK without touching anything.
 std::string Unchanged(const AstrelObject& held, AddLpadLogic& logic) {
-    logic.LoadFromObject(*held.Get());
+    EXPECT_TRUE(logic.SetObject(*held.Get()));
     logic.InitDialog();
     AstrelObject result;
     FieldRefusal refusal;
-    EXPECT_TRUE(logic.Accept(Shown(logic), held.Get(), result, refusal));
+    EXPECT_TRUE(Accept(logic, Shown(logic), result, refusal));
     return result.GetParameterText();
 }
 
@@ -52,7 +58,7 @@ TEST(AddLpadLogic, NewPadFromTheDefaults) {
     logic.InitDialog();
     AstrelObject result;
     FieldRefusal refusal;
-    ASSERT_TRUE(logic.Accept(Shown(logic), nullptr, result, refusal));
+    ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
     EXPECT_EQ(result.GetType(), kTypeLpad1);
     EXPECT_EQ(result.GetParameterText(), "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n"
                                          "\tTEX Lpad01\r\n\tNAV 108.1\r\n");
@@ -62,7 +68,7 @@ TEST(AddLpadLogic, NewPadFromTheDefaults) {
 TEST(AddLpadLogic, LoadShowsTheHeldValues) {
     const AstrelObject held = Read("LPAD1\nROT 0\nSCALE 1\nTEX Own\nPOS 10 2 -30");
     AddLpadLogic logic;
-    logic.LoadFromObject(*held.Get());
+    EXPECT_TRUE(logic.SetObject(*held.Get()));
     logic.InitDialog();
     EXPECT_EQ(logic.rotation, 270.0);
     EXPECT_EQ(logic.diameter, 80.0);
@@ -130,12 +136,12 @@ TEST(AddLpadLogic, KindClicks) {
         EXPECT_EQ(logic.ChooserKind(), c.type);
         AstrelObject result;
         FieldRefusal refusal;
-        ASSERT_TRUE(logic.Accept(Shown(logic), nullptr, result, refusal));
+        ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
         EXPECT_EQ(result.GetType(), c.type);
     }
     // Opening a Lpad2a hides the chooser without a click.
     L opened;
-    opened.LoadFromObject(*Read("LPAD2A\nTEX Mine").Get());
+    EXPECT_TRUE(opened.SetObject(*Read("LPAD2A\nTEX Mine").Get()));
     opened.InitDialog();
     EXPECT_FALSE(opened.IsShown(L::kChooseTexture));
     EXPECT_EQ(opened.ButtonState(L::kLpad2A), 0);
@@ -156,7 +162,7 @@ TEST(AddLpadLogic, RotationAndFields) {
         texts.Set(L::kRotation, c.rotation);
         AstrelObject result;
         FieldRefusal refusal;
-        ASSERT_TRUE(logic.Accept(texts, nullptr, result, refusal));
+        ASSERT_TRUE(Accept(logic, texts, result, refusal));
         EXPECT_EQ(dynamic_cast<const LandingPad&>(*result.Get()).rot.value, c.stored);
     }
     struct Refusal {
@@ -176,7 +182,7 @@ TEST(AddLpadLogic, RotationAndFields) {
         texts.Set(r.id, r.text);
         AstrelObject result;
         FieldRefusal refusal;
-        EXPECT_EQ(logic.Accept(texts, nullptr, result, refusal), r.ok);
+        EXPECT_EQ(Accept(logic, texts, result, refusal), r.ok);
         if (!r.ok) {
             EXPECT_EQ(refusal.control, r.id);
         }
@@ -186,14 +192,14 @@ TEST(AddLpadLogic, RotationAndFields) {
 TEST(AddLpadLogic, EditKeepsPositionAndSetsSize) {
     const AstrelObject held = Read("LPAD1\nPOS 10 2 -30\nNAV 115.5");
     AddLpadLogic logic;
-    logic.LoadFromObject(*held.Get());
+    EXPECT_TRUE(logic.SetObject(*held.Get()));
     logic.InitDialog();
     ControlTexts texts = Shown(logic);
     texts.Set(AddLpadLogic::kDiameter, "40");
     texts.Set(AddLpadLogic::kFrequency, "116.5");
     AstrelObject result;
     FieldRefusal refusal;
-    ASSERT_TRUE(logic.Accept(texts, held.Get(), result, refusal));
+    ASSERT_TRUE(Accept(logic, texts, result, refusal));
     const auto& pad = dynamic_cast<const LandingPad&>(*result.Get());
     EXPECT_EQ(pad.scale.Get().x, 40.0);
     EXPECT_EQ(pad.scale.Get().y, 40.0);

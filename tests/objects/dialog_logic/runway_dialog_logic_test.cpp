@@ -17,11 +17,17 @@ StringArray Group(const std::string& text) {
 }
 
 // The texts the controls would show for the logic's members.
-ControlTexts Shown(AddRunwayLogic& logic) {
-    ControlTexts texts;
-    FieldExchange fx = FieldExchange::Show(texts);
-    logic.Exchange(fx);
-    return texts;
+ControlTexts Shown(AddRunwayLogic& logic) { return logic.ShowFields(); }
+
+// OK on the logic: true and the edited object in `result`, or false and the refusal.
+bool Accept(AddRunwayLogic& logic, const ControlTexts& texts, AstrelObject& result,
+            FieldRefusal& refusal) {
+    if (std::optional<FieldRefusal> refused = logic.Accept(texts)) {
+        refusal = *refused;
+        return false;
+    }
+    logic.GetObject(result);
+    return true;
 }
 
 const Runway& RunwayOf(const AstrelObject& holder) {
@@ -33,7 +39,7 @@ TEST(AddRunwayLogic, NewRunwayFromTheDefaults) {
     logic.InitDialog();
     AstrelObject result;
     FieldRefusal refusal;
-    ASSERT_TRUE(logic.Accept(Shown(logic), nullptr, result, refusal));
+    ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
     const std::string segments = BuildRunwaySegments(1).GetText();
     EXPECT_EQ(result.GetParameterText(),
               "\tEND1 0 0 1000\r\n\tEND2 0 0 -1000\r\n\tWIDTH 100\r\n\tILS1 109.0\r\n"
@@ -49,7 +55,7 @@ TEST(AddRunwayLogic, NewRunwayFromTheDefaults) {
     other.OnRunwayTypeClicked(AddRunwayLogic::kRunway1);
     other.OnUseD3D9Clicked();
     other.singleEnded = true;
-    ASSERT_TRUE(other.Accept(Shown(other), nullptr, result, refusal));
+    ASSERT_TRUE(Accept(other, Shown(other), result, refusal));
     const std::string text = result.GetParameterText();
     EXPECT_NE(text.find("\tILS1 111.1\r\n\tILS2 112.2\r\n\tNRWSEG 9\r\n"), std::string::npos);
     EXPECT_NE(text.find("\tPAPI 20 3 100 1\r\n\tVASI 20 10 10\r\n\tTD_DISP 0\r\n"
@@ -65,7 +71,7 @@ TEST(AddRunwayLogic, DirectionAndLengthPlaceTheEnds) {
     ControlTexts texts = Shown(logic);
     AstrelObject result;
     FieldRefusal refusal;
-    ASSERT_TRUE(logic.Accept(texts, nullptr, result, refusal));
+    ASSERT_TRUE(Accept(logic, texts, result, refusal));
     const Runway& r = RunwayOf(result);
     EXPECT_NEAR(r.end1[0].value, 500.0, 1e-9);
     EXPECT_NEAR(r.end2[0].value, -500.0, 1e-9);
@@ -74,7 +80,7 @@ TEST(AddRunwayLogic, DirectionAndLengthPlaceTheEnds) {
 
     // Direction 0 runs north-south: END1 lies north.
     texts.Set(AddRunwayLogic::kDirection, "0");
-    ASSERT_TRUE(logic.Accept(texts, nullptr, result, refusal));
+    ASSERT_TRUE(Accept(logic, texts, result, refusal));
     EXPECT_NEAR(RunwayOf(result).end1[1].value, 500.0, 1e-9);
     EXPECT_NEAR(RunwayOf(result).end1[0].value, 0.0, 1e-9);
 }
@@ -90,11 +96,11 @@ TEST(AddRunwayLogic, UnchangedOkKeepsTheRunway) {
         AstrelObject held;
         ASSERT_TRUE(ParseRunway(held, Group(text)));
         AddRunwayLogic logic;
-        logic.LoadFromObject(*held.Get());
+        EXPECT_TRUE(logic.SetObject(*held.Get()));
         logic.InitDialog();
         AstrelObject result;
         FieldRefusal refusal;
-        ASSERT_TRUE(logic.Accept(Shown(logic), held.Get(), result, refusal));
+        ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
         const Runway& before = RunwayOf(held);
         const Runway& after = RunwayOf(result);
         for (int i = 0; i < 2; ++i) {
@@ -123,7 +129,7 @@ TEST(AddRunwayLogic, LoadReadsTheLights) {
     runway.lights.papi[1].Set(5);
     runway.lights.papi[2].Set(6);
     AddRunwayLogic logic;
-    logic.LoadFromObject(runway);
+    EXPECT_TRUE(logic.SetObject(runway));
     EXPECT_EQ(logic.runwayType, 0); // a count of 10 is Runway1
     EXPECT_TRUE(logic.useLights);
     EXPECT_EQ(logic.numberOfLights, 77);
@@ -158,14 +164,14 @@ TEST(AddRunwayLogic, LoadReadsTheLights) {
         r.lightsOn.Set(1);
         c.set(r.lights);
         AddRunwayLogic l;
-        l.LoadFromObject(r);
+        EXPECT_TRUE(l.SetObject(r));
         EXPECT_EQ(l.useD3D9, c.d3d9);
     }
     Runway r;
     r.lights.papiMode.Set(2);
     r.lights.decisionDist.Set(333);
     AddRunwayLogic l;
-    l.LoadFromObject(r);
+    EXPECT_TRUE(l.SetObject(r));
     EXPECT_EQ(l.mode, 2);
     EXPECT_EQ(l.redLightsLength, 333.0f);
     EXPECT_EQ(l.touchDownLength, 600.0f);
@@ -241,7 +247,7 @@ TEST(AddRunwayLogic, FieldChecks) {
         texts.Set(c.id, c.text);
         AstrelObject result;
         FieldRefusal refusal;
-        EXPECT_EQ(logic.Accept(texts, nullptr, result, refusal), c.ok);
+        EXPECT_EQ(Accept(logic, texts, result, refusal), c.ok);
         EXPECT_EQ(result.IsEmpty(), !c.ok);
         if (!c.ok) {
             EXPECT_EQ(refusal.control, c.id);
@@ -259,16 +265,16 @@ TEST(AddRunwayLogic, HeldSegmentLayoutSurvivesOk) {
     FieldRefusal refusal;
     {
         AddRunwayLogic logic;
-        logic.LoadFromObject(*held.Get());
-        ASSERT_TRUE(logic.Accept(Shown(logic), held.Get(), result, refusal));
+        EXPECT_TRUE(logic.SetObject(*held.Get()));
+        ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
         EXPECT_EQ(RunwayOf(result).segments, heldList);
     }
     {
         // Picking a type lays the built layout over it, even the same type.
         AddRunwayLogic logic;
-        logic.LoadFromObject(*held.Get());
+        EXPECT_TRUE(logic.SetObject(*held.Get()));
         logic.OnRunwayTypeClicked(AddRunwayLogic::kRunway1);
-        ASSERT_TRUE(logic.Accept(Shown(logic), held.Get(), result, refusal));
+        ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
         EXPECT_EQ(RunwayOf(result).segments, BuildRunwaySegments(0));
     }
     {
@@ -276,8 +282,8 @@ TEST(AddRunwayLogic, HeldSegmentLayoutSurvivesOk) {
         AstrelObject bare;
         ASSERT_TRUE(ParseRunway(bare, Group("RUNWAY\nEND1 0 0 0\nEND2 0 0 1000\nWIDTH 30\n")));
         AddRunwayLogic logic;
-        logic.LoadFromObject(*bare.Get());
-        ASSERT_TRUE(logic.Accept(Shown(logic), bare.Get(), result, refusal));
+        EXPECT_TRUE(logic.SetObject(*bare.Get()));
+        ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
         EXPECT_EQ(RunwayOf(result).segments, BuildRunwaySegments(0));
     }
 }

@@ -15,11 +15,17 @@ StringArray Group(const std::string& text) {
     return lines;
 }
 
-ControlTexts Shown(AddTrainLogic& logic) {
-    ControlTexts texts;
-    FieldExchange fx = FieldExchange::Show(texts);
-    logic.Exchange(fx);
-    return texts;
+ControlTexts Shown(AddTrainLogic& logic) { return logic.ShowFields(); }
+
+// OK on the logic: true and the edited object in `result`, or false and the refusal.
+bool Accept(AddTrainLogic& logic, const ControlTexts& texts, AstrelObject& result,
+            FieldRefusal& refusal) {
+    if (std::optional<FieldRefusal> refused = logic.Accept(texts)) {
+        refusal = *refused;
+        return false;
+    }
+    logic.GetObject(result);
+    return true;
 }
 
 const NewEnd12Speed& TrainOf(const AstrelObject& holder) {
@@ -31,7 +37,7 @@ TEST(AddTrainLogic, NewTrainsFromTheDefaults) {
     logic.InitDialog();
     AstrelObject result;
     FieldRefusal refusal;
-    ASSERT_TRUE(logic.Accept(Shown(logic), nullptr, result, refusal));
+    ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
     EXPECT_EQ(result.GetType(), kTypeTrain1);
     EXPECT_EQ(result.GetParameterText(), "\tEND1 0 0 500\r\n\tEND2 0 0 -500\r\n"
                                          "\tMAXSPEED 30\r\n\tSLOWZONE 100\r\n\tTEX Monorail\r\n");
@@ -41,7 +47,7 @@ TEST(AddTrainLogic, NewTrainsFromTheDefaults) {
     EXPECT_NEAR(t.end1[1].value, 0.0, 1e-9);
 
     logic.OnKindClicked(AddTrainLogic::kTrain2);
-    ASSERT_TRUE(logic.Accept(Shown(logic), nullptr, result, refusal));
+    ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
     EXPECT_EQ(result.GetParameterText(), "\tEND1 0 0 500\r\n\tEND2 0 0 -500\r\n"
                                          "\tMAXSPEED 30\r\n\tHEIGHT 11\r\n\tSLOWZONE 100\r\n"
                                          "\tTEX Hangrail\r\n");
@@ -88,11 +94,11 @@ TEST(AddTrainLogic, UnchangedOkKeepsWhatTheDialogDoesNotShow) {
         AstrelObject held;
         ASSERT_TRUE(c.second ? ParseTrain2(held, Group(c.text)) : ParseTrain1(held, Group(c.text)));
         AddTrainLogic logic;
-        logic.LoadFromObject(*held.Get());
+        ASSERT_TRUE(logic.SetObject(*held.Get()));
         logic.InitDialog();
         AstrelObject result;
         FieldRefusal refusal;
-        ASSERT_TRUE(logic.Accept(Shown(logic), held.Get(), result, refusal));
+        ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
         const NewEnd12Speed& before = TrainOf(held);
         const NewEnd12Speed& after = TrainOf(result);
         for (int i = 0; i < 2; ++i) {
@@ -112,13 +118,13 @@ TEST(AddTrainLogic, UnchangedOkKeepsWhatTheDialogDoesNotShow) {
     AstrelObject held;
     ASSERT_TRUE(ParseTrain2(held, Group(cases[0].text)));
     AddTrainLogic logic;
-    logic.LoadFromObject(*held.Get());
+    ASSERT_TRUE(logic.SetObject(*held.Get()));
     EXPECT_EQ(logic.height, 20.0f);
     EXPECT_EQ(logic.maxSpeed, 12.0f);
     logic.OnKindClicked(AddTrainLogic::kTrain1);
     AstrelObject result;
     FieldRefusal refusal;
-    ASSERT_TRUE(logic.Accept(Shown(logic), held.Get(), result, refusal));
+    ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
     EXPECT_EQ(result.GetType(), kTypeTrain1);
     EXPECT_EQ(TrainOf(result).tex, "Monorail");
     EXPECT_EQ(TrainOf(result).slowZone.value, 50.0f);
@@ -143,7 +149,7 @@ TEST(AddTrainLogic, FieldChecks) {
         texts.Set(c.id, c.text);
         AstrelObject result;
         FieldRefusal refusal;
-        EXPECT_EQ(logic.Accept(texts, nullptr, result, refusal), c.ok);
+        EXPECT_EQ(Accept(logic, texts, result, refusal), c.ok);
         if (!c.ok) {
             EXPECT_EQ(refusal.control, c.id);
         }
@@ -154,7 +160,7 @@ TEST(AddTrainLogic, FieldChecks) {
     texts.Set(L::kDirection, "-90");
     AstrelObject result;
     FieldRefusal refusal;
-    ASSERT_TRUE(logic.Accept(texts, nullptr, result, refusal));
+    ASSERT_TRUE(Accept(logic, texts, result, refusal));
     EXPECT_NEAR(TrainOf(result).end1[0].value, -500.0, 1e-9);
 }
 
