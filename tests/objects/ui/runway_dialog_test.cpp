@@ -136,6 +136,18 @@ TEST_F(RunwayDialogTest, CheckBoxesShowAndHideTheLightControls) {
     EXPECT_TRUE(runway.lights.approachStart.given);
 }
 
+TEST_F(RunwayDialogTest, TypeButtonsAndCheckBoxesKeepTypedTexts) {
+    wxTEST_DIALOG(runway_.EditInDialog(), ExpectScript<AddRunwayDlg>([](AddRunwayDlg* dlg) {
+                      SetEditText(dlg, AddRunwayLogic::kWidth, "77");
+                      PressButton(dlg, AddRunwayLogic::kRunway2);
+                      EXPECT_EQ(EditText(dlg, AddRunwayLogic::kWidth), "77");
+                      Tick(dlg, AddRunwayLogic::kUseLights);
+                      EXPECT_EQ(EditText(dlg, AddRunwayLogic::kWidth), "77");
+                      PressButton(dlg, wxID_OK);
+                  }));
+    EXPECT_EQ(dynamic_cast<const Runway&>(*runway_.Get()).width.value, 77.0f);
+}
+
 TEST_F(RunwayDialogTest, RefusedWidthKeepsTheDialogOpen) {
     wxTEST_DIALOG(runway_.EditInDialog(), ExpectScript<AddRunwayDlg>([](AddRunwayDlg* dlg) {
                       SetEditText(dlg, AddRunwayLogic::kWidth, "0.1");

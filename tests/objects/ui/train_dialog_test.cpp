@@ -83,6 +83,16 @@ TEST_F(TrainDialogTest, KindButtonsShowAndHideTheHeightRow) {
                                          "\tMAXSPEED 30\r\n\tSLOWZONE 50\r\n\tTEX Monorail\r\n");
 }
 
+TEST_F(TrainDialogTest, KindButtonsKeepTypedTexts) {
+    wxTEST_DIALOG(train_.EditInDialog(), ExpectScript<AddTrainDlg>([](AddTrainDlg* dlg) {
+                      SetEditText(dlg, AddTrainLogic::kMaxSpeed, "45.5");
+                      PressButton(dlg, AddTrainLogic::kTrain1);
+                      EXPECT_EQ(EditText(dlg, AddTrainLogic::kMaxSpeed), "45.5");
+                      PressButton(dlg, wxID_OK);
+                  }));
+    EXPECT_EQ(dynamic_cast<const NewEnd12Speed&>(*train_.Get()).maxSpeed.value, 45.5f);
+}
+
 TEST_F(TrainDialogTest, EscapeAndCloseBoxLeaveTheTrain) {
     bool ok = true;
     wxTEST_DIALOG(ok = train_.EditInDialog(), ExpectScript<AddTrainDlg>([](AddTrainDlg* dlg) {
