@@ -1,4 +1,5 @@
 #include "objects/landing_pad.h"
+#include "support/object_fixtures.h"
 
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
@@ -16,11 +17,7 @@
 namespace pf {
 namespace {
 
-StringArray Group(const std::string& text) {
-    StringArray lines;
-    SplitTextIntoLines(lines, text);
-    return lines;
-}
+using test::Group;
 
 const LandingPad& PadOf(const AstrelObject& holder) {
     return dynamic_cast<const LandingPad&>(*holder.Get());

@@ -1,4 +1,5 @@
 #include "objects/mesh.h"
+#include "support/object_fixtures.h"
 
 #include "foundation/failure.h"
 #include "imagery/object_icons.h"
@@ -17,13 +18,9 @@
 namespace pf {
 namespace {
 
-namespace sfs = std::filesystem;
+using test::Group;
 
-StringArray Group(const std::string& text) {
-    StringArray lines;
-    SplitTextIntoLines(lines, text);
-    return lines;
-}
+namespace sfs = std::filesystem;
 
 const Mesh* AsMesh(const AstrelObject& holder) { return dynamic_cast<const Mesh*>(holder.Get()); }
 

@@ -1,4 +1,5 @@
 #include "objects/runway_segments.h"
+#include "support/object_fixtures.h"
 
 #include "objects/astrel_object.h"
 #include "objects/config_reader.h"
@@ -11,13 +12,9 @@
 namespace pf {
 namespace {
 
-// The lines of one object group, as the reader hands them to a parser.
-StringArray Group(const std::string& text) {
-    StringArray lines;
-    SplitTextIntoLines(lines, text);
-    return lines;
-}
+using test::Group;
 
+// The lines of one object group, as the reader hands them to a parser.
 const Runway* AsRunway(const AstrelObject& holder) {
     return dynamic_cast<const Runway*>(holder.Get());
 }

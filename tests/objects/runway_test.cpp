@@ -1,4 +1,5 @@
 #include "objects/runway.h"
+#include "support/object_fixtures.h"
 
 #include "foundation/stream.h"
 #include "foundation/text.h"
@@ -19,11 +20,7 @@
 namespace pf {
 namespace {
 
-StringArray Group(const std::string& text) {
-    StringArray lines;
-    SplitTextIntoLines(lines, text);
-    return lines;
-}
+using test::Group;
 
 // Every object of an object-list text, read by its parser, then paired.
 ObjectArray ReadObjects(const std::string& blocks) {

@@ -1,4 +1,5 @@
 #include "objects/train.h"
+#include "support/object_fixtures.h"
 
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
@@ -16,11 +17,7 @@
 namespace pf {
 namespace {
 
-StringArray Group(const std::string& text) {
-    StringArray lines;
-    SplitTextIntoLines(lines, text);
-    return lines;
-}
+using test::Group;
 
 TEST(Train, NewTrainsWriteTheirDefaults) {
     EXPECT_EQ(Train1().GetParameterText(), "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 30\r\n"

@@ -1,4 +1,5 @@
 #include "objects/dialog_logic/landing_pad_dialog_logic.h"
+#include "support/object_fixtures.h"
 
 #include "foundation/text.h"
 #include "objects/config_reader.h"
@@ -10,24 +11,9 @@
 namespace pf {
 namespace {
 
-StringArray Group(const std::string& text) {
-    StringArray lines;
-    SplitTextIntoLines(lines, text);
-    return lines;
-}
-
-ControlTexts Shown(AddLpadLogic& logic) { return logic.ShowFields(); }
-
-// OK on the logic: true and the edited object in `result`, or false and the refusal.
-bool Accept(AddLpadLogic& logic, const ControlTexts& texts, AstrelObject& result,
-            FieldRefusal& refusal) {
-    if (std::optional<FieldRefusal> refused = logic.Accept(texts)) {
-        refusal = *refused;
-        return false;
-    }
-    logic.GetObject(result);
-    return true;
-}
+using test::Group;
+using test::Shown;
+using test::Accept;
 
 AstrelObject Read(const std::string& text) {
     AstrelObject holder;

@@ -1,4 +1,5 @@
 #include "objects/dialog_logic/runway_dialog_logic.h"
+#include "support/object_fixtures.h"
 
 #include "objects/config_reader.h"
 
@@ -10,26 +11,11 @@
 namespace pf {
 namespace {
 
-StringArray Group(const std::string& text) {
-    StringArray lines;
-    SplitTextIntoLines(lines, text);
-    return lines;
-}
+using test::Group;
+using test::Shown;
+using test::Accept;
 
 // The texts the controls would show for the logic's members.
-ControlTexts Shown(AddRunwayLogic& logic) { return logic.ShowFields(); }
-
-// OK on the logic: true and the edited object in `result`, or false and the refusal.
-bool Accept(AddRunwayLogic& logic, const ControlTexts& texts, AstrelObject& result,
-            FieldRefusal& refusal) {
-    if (std::optional<FieldRefusal> refused = logic.Accept(texts)) {
-        refusal = *refused;
-        return false;
-    }
-    logic.GetObject(result);
-    return true;
-}
-
 const Runway& RunwayOf(const AstrelObject& holder) {
     return dynamic_cast<const Runway&>(*holder.Get());
 }

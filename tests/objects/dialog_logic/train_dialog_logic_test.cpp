@@ -1,4 +1,5 @@
 #include "objects/dialog_logic/train_dialog_logic.h"
+#include "support/object_fixtures.h"
 
 #include "objects/config_reader.h"
 
@@ -9,24 +10,9 @@
 namespace pf {
 namespace {
 
-StringArray Group(const std::string& text) {
-    StringArray lines;
-    SplitTextIntoLines(lines, text);
-    return lines;
-}
-
-ControlTexts Shown(AddTrainLogic& logic) { return logic.ShowFields(); }
-
-// OK on the logic: true and the edited object in `result`, or false and the refusal.
-bool Accept(AddTrainLogic& logic, const ControlTexts& texts, AstrelObject& result,
-            FieldRefusal& refusal) {
-    if (std::optional<FieldRefusal> refused = logic.Accept(texts)) {
-        refusal = *refused;
-        return false;
-    }
-    logic.GetObject(result);
-    return true;
-}
+using test::Group;
+using test::Shown;
+using test::Accept;
 
 const NewEnd12Speed& TrainOf(const AstrelObject& holder) {
     return dynamic_cast<const NewEnd12Speed&>(*holder.Get());

@@ -1,0 +1,32 @@
+#pragma once
+// Shared helpers for the object and object-dialog tests.
+#include "objects/config_reader.h"
+#include "objects/dialog_logic/object_dialog_logic.h"
+
+#include <optional>
+#include <string>
+
+namespace pf::test {
+
+// The lines of one object group, as the reader hands them to a parser.
+inline StringArray Group(const std::string& text) {
+    StringArray lines;
+    SplitTextIntoLines(lines, text);
+    return lines;
+}
+
+// The texts the dialog would show.
+inline ControlTexts Shown(ObjectDialogLogic& logic) { return logic.ShowFields(); }
+
+// OK on the logic: true and the edited object in `result`, or false and the refusal.
+inline bool Accept(ObjectDialogLogic& logic, const ControlTexts& texts, AstrelObject& result,
+                   FieldRefusal& refusal) {
+    if (std::optional<FieldRefusal> refused = logic.Accept(texts)) {
+        refusal = *refused;
+        return false;
+    }
+    logic.GetObject(result);
+    return true;
+}
+
+} // namespace pf::test
