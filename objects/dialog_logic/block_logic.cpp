@@ -49,22 +49,11 @@ void AddBlockLogic::Exchange(FieldExchange& dx) {
 }
 
 bool AddBlockLogic::GetTextureChoice(int button, TextureChoice& choice) const {
-    const int i = TextureOfButton(button);
-    if (i < 0) {
-        return false;
-    }
-    choice = TextureChoice{kTypeHangar, names[i], u[i], v[i]};
-    return true;
+    return GetTextureSlot(TextureOfButton(button), names, u, v, choice);
 }
 
 void AddBlockLogic::SetTextureChoice(int button, const TextureChoice& choice) {
-    const int i = TextureOfButton(button);
-    if (i < 0) {
-        return;
-    }
-    names[i] = choice.name;
-    u[i] = choice.u;
-    v[i] = choice.v;
+    SetTextureSlot(TextureOfButton(button), names, u, v, choice);
 }
 
 void AddBlockLogic::StoreObject() {

@@ -20,6 +20,27 @@ struct TextureChoice {
     float v = 0.0f;
 };
 
+// Texture slots kept as parallel arrays of names and u/v scales, as the block, hangar and
+// tank dialogs hold them. A slot below 0 (a button that is no texture button) is refused.
+inline bool GetTextureSlot(int i, const std::string* names, const float* u, const float* v,
+                           TextureChoice& choice) {
+    if (i < 0) {
+        return false;
+    }
+    choice = TextureChoice{kTypeHangar, names[i], u[i], v[i]};
+    return true;
+}
+
+inline void SetTextureSlot(int i, std::string* names, float* u, float* v,
+                           const TextureChoice& choice) {
+    if (i < 0) {
+        return;
+    }
+    names[i] = choice.name;
+    u[i] = choice.u;
+    v[i] = choice.v;
+}
+
 class ObjectDialogLogic {
   public:
     virtual ~ObjectDialogLogic() = default;

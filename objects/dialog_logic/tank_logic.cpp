@@ -56,22 +56,11 @@ void AddTankLogic::Exchange(FieldExchange& dx) {
 }
 
 bool AddTankLogic::GetTextureChoice(int button, TextureChoice& choice) const {
-    const int i = TankTextureOfButton(button);
-    if (i < 0) {
-        return false;
-    }
-    choice = TextureChoice{kTypeHangar, names[i], u[i], v[i]};
-    return true;
+    return GetTextureSlot(TankTextureOfButton(button), names, u, v, choice);
 }
 
 void AddTankLogic::SetTextureChoice(int button, const TextureChoice& choice) {
-    const int i = TankTextureOfButton(button);
-    if (i < 0) {
-        return;
-    }
-    names[i] = choice.name;
-    u[i] = choice.u;
-    v[i] = choice.v;
+    SetTextureSlot(TankTextureOfButton(button), names, u, v, choice);
 }
 
 void AddTankLogic::StoreObject() {
