@@ -3,9 +3,9 @@
 // surface tiles, and 100, 1,000 or 5,000 objects of every registered type, 1% of them
 // drawn again highlighted. Reports maps per second.
 #include "document/base_document.h"
-#include "document/file_manager.h"
-#include "document/folders.h"
-#include "imagery/base_imaging.h"
+#include "workspace/file_manager.h"
+#include "workspace/folders.h"
+#include "document/base_imaging.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/geo_map.h"
 #include "objects/astrel_object.h"

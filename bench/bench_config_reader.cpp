@@ -1,6 +1,6 @@
 // Reading a large configuration text: normalising, splitting into lines and collecting
 // the object groups of its object list.
-#include "objects/config_reader.h"
+#include "workspace/config_reader.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Listing a folder of many tile textures, and reading one setting from a settings file
 // of typical size (every read goes to the file).
-#include "document/file_utils.h"
-#include "document/settings.h"
+#include "workspace/file_utils.h"
+#include "workspace/settings.h"
 #include "platform/fs.h"
 
 #include <benchmark/benchmark.h>

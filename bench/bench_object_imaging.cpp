@@ -3,7 +3,7 @@
 #include "document/base_document.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/geo_map.h"
-#include "imagery/object_imaging.h"
+#include "objects/object_imaging.h"
 
 #include <benchmark/benchmark.h>
 

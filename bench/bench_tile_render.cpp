@@ -2,7 +2,7 @@
 // progress dialog does: 16 cached 512 x 512 tiles, some south of the equator (turned
 // before writing). Reports tiles per second.
 #include "document/base_document.h"
-#include "document/folders.h"
+#include "workspace/folders.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/texture_codec.h"
 #include "platform/fs.h"

@@ -3,7 +3,7 @@
 // projection of one such image onto another (a tile onto a map, a turned icon onto a
 // map, one map into a mosaic).
 #include "imagery/bitmap_data.h"
-#include "tiles/lat_lon.h"
+#include "foundation/lat_lon.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "imagery/object_icons.h"
 
-#include "document/folders.h"
+#include "workspace/folders.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/bmp_file.h"
 #include "platform/fs.h"

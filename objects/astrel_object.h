@@ -7,7 +7,7 @@
 // angles are degrees.
 #include "foundation/geometry.h"
 #include "foundation/string_array.h"
-#include "imagery/object_imaging.h"
+#include "objects/object_imaging.h"
 
 #include <cstdint>
 #include <list>

@@ -1,8 +1,8 @@
 #include "objects/mesh.h"
 
-#include "document/file_manager.h"
-#include "document/file_utils.h"
-#include "document/folders.h"
+#include "workspace/file_manager.h"
+#include "workspace/file_utils.h"
+#include "workspace/folders.h"
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
 #include "foundation/stream.h"

@@ -1,7 +1,7 @@
 #include "objects/mesh_file.h"
 
-#include "document/file_utils.h"
-#include "document/folders.h"
+#include "workspace/file_utils.h"
+#include "workspace/folders.h"
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
 #include "foundation/stream.h"

@@ -1,4 +1,4 @@
-#include "objects/base_file_reader.h"
+#include "document/base_file_reader.h"
 
 #include "objects/astrel_object.h"
 #include "objects/beacon_array.h"

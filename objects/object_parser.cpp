@@ -1,6 +1,6 @@
 #include "foundation/text.h"
 #include "objects/astrel_object.h"
-#include "objects/config_reader.h"
+#include "workspace/config_reader.h"
 #include "objects/value_readers.h"
 
 namespace pf {

@@ -3,7 +3,7 @@
 #include "foundation/text.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
-#include "objects/config_reader.h"
+#include "workspace/config_reader.h"
 #include "objects/object_editing.h"
 #include "objects/value_readers.h"
 

@@ -1,6 +1,6 @@
 #include "tiles/map_download.h"
 
-#include "document/folders.h"
+#include "workspace/folders.h"
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
 #include "foundation/text.h"
@@ -11,7 +11,7 @@
 #include "imagery/jpeg_file.h"
 #include "platform/clock.h"
 #include "tiles/client_socket.h"
-#include "tiles/lat_lon.h"
+#include "foundation/lat_lon.h"
 #include "tiles/map_service.h"
 #include "tiles/map_zoom.h"
 

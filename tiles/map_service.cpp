@@ -5,7 +5,7 @@
 #include "foundation/ui_hooks.h"
 #include "platform/fs.h"
 #include "tiles/client_socket.h"
-#include "tiles/lat_lon.h"
+#include "foundation/lat_lon.h"
 
 #include <cstdlib>
 #include <cstring>

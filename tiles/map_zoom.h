@@ -4,7 +4,7 @@
 // scale) and the tile editor's views (zoom 1..20, 5.625 / 2^zoom degrees per pixel).
 // A view is used with one family only.
 #include "foundation/geometry.h"
-#include "tiles/lat_lon.h"
+#include "foundation/lat_lon.h"
 
 #include <cstdint>
 

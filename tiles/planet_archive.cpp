@@ -1,7 +1,7 @@
 #include "tiles/planet_archive.h"
 
-#include "document/file_manager.h"
-#include "document/folders.h"
+#include "workspace/file_manager.h"
+#include "workspace/folders.h"
 #include "foundation/failure.h"
 #include "foundation/stream.h"
 #include "foundation/text.h"

@@ -5,7 +5,7 @@
 // tiles are kept as JPEG files in the body cache so that each is decoded once.
 //
 // Levels here are the archive's own level indices, unrelated to surface-tile levels.
-#include "tiles/lat_lon.h"
+#include "foundation/lat_lon.h"
 
 #include <cstdint>
 #include <string>

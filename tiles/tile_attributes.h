@@ -1,6 +1,6 @@
 #pragma once
 // Surface tiles of the fixed angular grid: their names, geometry and sorted lists.
-#include "tiles/lat_lon.h"
+#include "foundation/lat_lon.h"
 
 #include <cstddef>
 #include <cstdint>

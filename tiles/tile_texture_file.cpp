@@ -1,7 +1,7 @@
 #include "tiles/tile_texture_file.h"
 
-#include "document/folders.h"
-#include "document/settings.h"
+#include "workspace/folders.h"
+#include "workspace/settings.h"
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
 #include "foundation/text.h"

@@ -2,7 +2,7 @@
 // "Add Mesh": the wx face of AddMeshLogic. It builds the controls, moves their texts to
 // and from the logic and calls its handlers; it decides nothing itself.
 #include "foundation/ui/modal_dialog.h"
-#include "objects/dialog_logic/add_mesh_logic.h"
+#include "objects/logic/add_mesh_logic.h"
 #include "objects/object_editing.h"
 
 #include <wx/font.h>

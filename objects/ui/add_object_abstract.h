@@ -3,7 +3,7 @@
 // and the members), fills the controls from it, and runs OK, Cancel and the texture
 // buttons through it. Also "Add Object", the chooser of a new object's type.
 #include "foundation/ui/modal_dialog.h"
-#include "objects/dialog_logic/object_dialog_logic.h"
+#include "objects/logic/object_dialog_logic.h"
 #include "objects/object_editing.h"
 
 #include <memory>

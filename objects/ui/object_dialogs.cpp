@@ -1,7 +1,7 @@
 #include "objects/ui/object_dialogs.h"
 
-#include "app/ui/my_bitmap_button.h"
-#include "document/folders.h"
+#include "controls/ui/my_bitmap_button.h"
+#include "workspace/folders.h"
 #include "objects/ui/add_mesh_dlg.h"
 #include "objects/ui/runway_pad_train_registration.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 // The wx dialogs of the object types, and their registration as the types' edit dialogs.
-#include "objects/dialog_logic/beacon_array_logic.h"
-#include "objects/dialog_logic/block_logic.h"
-#include "objects/dialog_logic/hangar_logic.h"
-#include "objects/dialog_logic/solar_plant_logic.h"
-#include "objects/dialog_logic/tank_logic.h"
+#include "objects/logic/beacon_array_logic.h"
+#include "objects/logic/block_logic.h"
+#include "objects/logic/hangar_logic.h"
+#include "objects/logic/solar_plant_logic.h"
+#include "objects/logic/tank_logic.h"
 #include "objects/ui/add_object_abstract.h"
 
 namespace pf {

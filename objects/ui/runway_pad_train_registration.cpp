@@ -2,9 +2,9 @@
 
 #include "objects/astrel_object.h"
 #include "objects/object_editing.h"
-#include "objects/ui/landing_pad_dialog.h"
-#include "objects/ui/runway_dialog.h"
-#include "objects/ui/train_dialog.h"
+#include "objects/ui/landing_pad_dlg.h"
+#include "objects/ui/runway_dlg.h"
+#include "objects/ui/train_dlg.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "objects/ui/select_texture_dlg.h"
 
-#include "app/ui/my_bitmap_button.h"
+#include "controls/ui/my_bitmap_button.h"
 #include "foundation/ui/wx_text.h"
 
 #include <wx/button.h>

@@ -2,7 +2,7 @@
 // "Select Texture": the texture list for a kind of object, a preview from the
 // simulator's texture folder, and the u and v scales.
 #include "foundation/ui/modal_dialog.h"
-#include "objects/dialog_logic/select_texture_logic.h"
+#include "objects/logic/select_texture_logic.h"
 
 class wxListBox;
 

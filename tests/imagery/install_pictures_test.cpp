@@ -7,6 +7,7 @@
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
+#include "support/test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +76,7 @@ std::set<std::string> BmpFilesUnder(const std::string& folder) {
 TEST(InstallPicturesTest, EveryPictureLoadsFromTheBuiltInstallFolder) {
     test::SandboxHome home;
     test::ScriptedUi ui;
-    const std::string share = fs::ToInternal(std::string(PF_BINARY_DIR) + "/share/padforge/");
+    const std::string share = fs::ToInternal(test::BinaryDir() + "/share/padforge/");
     ASSERT_TRUE(settings_store::Write("Install Path", share));
     ClearIconBitmapCache();
     ASSERT_EQ(AllPictures().size(), 25u);
@@ -99,17 +100,17 @@ TEST(InstallPicturesTest, OnlyTheKnownPicturesAreShipped) {
     for (const Expected& e : AllPictures()) {
         expected.insert(Relative(e.name));
     }
-    EXPECT_EQ(BmpFilesUnder(std::string(PF_SOURCE_DIR) + "/resources/install"), expected);
+    EXPECT_EQ(BmpFilesUnder(test::SourceDir() + "/resources/install"), expected);
 }
 
 TEST(InstallPicturesTest, GeneratorReproducesTheCommittedFiles) {
     test::TempDir out;
     const std::string generator =
-        fs::ToInternal(std::string(PF_BINARY_DIR) + "/bin/padforge_pictures");
+        fs::ToInternal(test::BinaryDir() + "/bin/padforge_pictures");
     process::Child child = process::Spawn(generator, {out.Native()});
     ASSERT_TRUE(child);
     ASSERT_EQ(process::Wait(child), 0);
-    const std::string committed = std::string(PF_SOURCE_DIR) + "/resources/install";
+    const std::string committed = test::SourceDir() + "/resources/install";
     const std::set<std::string> made = BmpFilesUnder(out.Native());
     EXPECT_EQ(made, BmpFilesUnder(committed));
     for (const std::string& name : made) {

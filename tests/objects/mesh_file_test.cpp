@@ -1,7 +1,7 @@
 #include "objects/mesh_file.h"
 
-#include "document/folders.h"
-#include "document/settings.h"
+#include "workspace/folders.h"
+#include "workspace/settings.h"
 #include "platform/fs.h"
 #include "support/mesh_files.h"
 #include "support/sandbox_home.h"

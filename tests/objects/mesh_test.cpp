@@ -4,7 +4,7 @@
 #include "foundation/failure.h"
 #include "imagery/object_icons.h"
 #include "imagery/texture_codec.h"
-#include "objects/config_reader.h"
+#include "workspace/config_reader.h"
 #include "platform/fs.h"
 #include "support/mesh_files.h"
 #include "support/scripted_ui.h"

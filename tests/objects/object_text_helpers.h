@@ -2,7 +2,7 @@
 // Object groups for parser tests: a type word and parameter lines as they stand in a
 // base file, split by the configuration reader.
 #include "objects/astrel_object.h"
-#include "objects/config_reader.h"
+#include "workspace/config_reader.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 // Both placement families, composites and stretching a side.
 #include "document/base_document.h"
-#include "imagery/object_imaging.h"
+#include "objects/object_imaging.h"
 #include "object_fakes.h"
 #include "objects/complex_object.h"
 #include "objects/placement_families.h"

@@ -2,7 +2,7 @@
 #include "support/object_fixtures.h"
 
 #include "objects/astrel_object.h"
-#include "objects/config_reader.h"
+#include "workspace/config_reader.h"
 #include "objects/runway.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
-#include "objects/config_reader.h"
+#include "workspace/config_reader.h"
 #include "platform/settings_store.h"
 #include "support/bmp_fixture.h"
 #include "support/sandbox_home.h"

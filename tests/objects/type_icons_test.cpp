@@ -1,5 +1,5 @@
 // Each type's icon comes from the install folder's pictures; the beacon array paints its own.
-#include "document/settings.h"
+#include "workspace/settings.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
 #include "objects/beacon_array.h"
@@ -8,6 +8,7 @@
 #include "objects/solar_plant.h"
 #include "objects/tank.h"
 #include "support/sandbox_home.h"
+#include "support/test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ namespace {
 
 TEST(TypeIconsTest, InstallFolderPicturesLoad) {
     test::SandboxHome home;
-    std::string share = std::string(PF_BINARY_DIR) + "/share/padforge/";
+    std::string share = test::BinaryDir() + "/share/padforge/";
     for (char& c : share) {
         c = c == '/' ? '\\' : c;
     }

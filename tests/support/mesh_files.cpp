@@ -1,9 +1,10 @@
 #include "support/mesh_files.h"
 
-#include "document/folders.h"
-#include "document/settings.h"
+#include "workspace/folders.h"
+#include "workspace/settings.h"
 #include "platform/fs.h"
 #include "support/fake_astrel_tree.h"
+#include "support/test_paths.h"
 
 #include <cstdint>
 #include <cstring>
@@ -43,7 +44,7 @@ MeshSandbox::MeshSandbox() {
     SetAstrelPath(root_);
     WriteRegistryValue("Documents Path", home_.Dir().InternalPath("Docs\\"));
     WriteRegistryValue("Install Path",
-                       fs::ToInternal(std::string(PF_BINARY_DIR) + "/share/padforge/"));
+                       fs::ToInternal(test::BinaryDir() + "/share/padforge/"));
     std::filesystem::create_directories(home_.Dir().NativePath("Docs"));
 }
 

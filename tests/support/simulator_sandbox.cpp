@@ -1,8 +1,8 @@
 #include "support/simulator_sandbox.h"
 
-#include "document/astrel_body.h"
-#include "document/file_manager.h"
-#include "document/folders.h"
+#include "workspace/astrel_body.h"
+#include "workspace/file_manager.h"
+#include "workspace/folders.h"
 
 #include <stdexcept>
 

@@ -6,7 +6,7 @@
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 #include "tiles/client_socket.h"
-#include "tiles/lat_lon.h"
+#include "foundation/lat_lon.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "tiles/map_service.h"
 
 #include "support/sandbox_home.h"
-#include "tiles/lat_lon.h"
+#include "foundation/lat_lon.h"
 
 #include <gtest/gtest.h>
 

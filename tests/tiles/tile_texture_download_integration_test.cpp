@@ -1,4 +1,4 @@
-#include "document/settings.h"
+#include "workspace/settings.h"
 #include "support/fake_clock.h"
 #include "support/loopback_server.h"
 #include "support/sandbox_home.h"

@@ -1,9 +1,10 @@
 // Starts the built program the way a person would and looks at what it leaves in the
 // settings file.
-#include "document/settings.h"
+#include "workspace/settings.h"
 #include "platform/fs.h"
 #include "support/sandbox_home.h"
 #include "support/ui/wx_test_hook.h"
+#include "support/test_paths.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -18,7 +19,7 @@ namespace {
 namespace stdfs = std::filesystem;
 
 int RunProgram() {
-    const std::string program = std::string(PF_BINARY_DIR) + "/bin/padforge";
+    const std::string program = test::BinaryDir() + "/bin/padforge";
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
     pid_t pid = 0;
     if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0)
@@ -32,7 +33,7 @@ int RunProgram() {
 TEST(ProgramStart, FillsTheInstallPathFromTheShareFolder) {
     test::SandboxHome home;
     const std::string share =
-        fs::ToInternal(stdfs::canonical(std::string(PF_BINARY_DIR) + "/share/padforge").string()) +
+        fs::ToInternal(stdfs::canonical(test::BinaryDir() + "/share/padforge").string()) +
         "\\";
     ASSERT_EQ(RunProgram(), 0);
     EXPECT_EQ(ReadRegistryValue("Install Path"), share);

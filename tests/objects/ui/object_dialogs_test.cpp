@@ -1,8 +1,8 @@
 #include "objects/ui/object_dialogs.h"
 
 #include "../object_text_helpers.h"
-#include "app/ui/my_bitmap_button.h"
-#include "document/settings.h"
+#include "controls/ui/my_bitmap_button.h"
+#include "workspace/settings.h"
 #include "objects/beacon_array.h"
 #include "objects/block.h"
 #include "objects/hangars.h"
@@ -11,6 +11,7 @@
 #include "objects/ui/select_texture_dlg.h"
 #include "support/sandbox_home.h"
 #include "support/ui/expect_script.h"
+#include "support/test_paths.h"
 
 #include <gtest/gtest.h>
 #include <wx/listbox.h>
@@ -44,7 +45,7 @@ void LeaveDialog(wxDialog* dlg, Leave leave) {
 class ObjectDialogsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string share = std::string(PF_BINARY_DIR) + "/share/padforge/";
+        std::string share = test::BinaryDir() + "/share/padforge/";
         for (char& c : share) {
             c = c == '/' ? '\\' : c;
         }

@@ -1,6 +1,6 @@
 #include "objects/ui/select_texture_dlg.h"
 
-#include "app/ui/my_bitmap_button.h"
+#include "controls/ui/my_bitmap_button.h"
 #include "support/sandbox_home.h"
 #include "support/ui/expect_script.h"
 

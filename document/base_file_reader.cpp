@@ -1,0 +1,362 @@
+#include "document/base_file_reader.h"
+
+#include "workspace/astrel_body.h"
+#include "document/base_document.h"
+#include "document/nav_beacon.h"
+#include "foundation/failure.h"
+#include "foundation/text.h"
+#include "foundation/ui_hooks.h"
+#include "objects/astrel_object.h"
+#include "workspace/config_reader.h"
+#include "objects/runway.h"
+#include "tiles/simulator_tile_import.h"
+#include "objects/value_readers.h"
+#include "foundation/lat_lon.h"
+#include "tiles/tile_attributes.h"
+
+#include <array>
+#include <cctype>
+#include <cstdint>
+#include <limits>
+
+namespace pf {
+
+namespace {
+
+struct TypeWord {
+    const char* word;
+    int32_t code;
+};
+
+// The order matters only for reading speed: the whole line is compared, so "RUNWAY"
+// never answers for "RUNWAYLIGHTS".
+constexpr TypeWord kTypeWords[] = {
+    {"BLOCK", kTypeBlock},
+    {"RUNWAYLIGHTS", kTypeRunwayLights},
+    {"RUNWAY", kTypeRunway},
+    {"HANGAR2", kTypeHangar2},
+    {"HANGAR3", kTypeHangar3},
+    {"HANGAR", kTypeHangar},
+    {"LPAD1", kTypeLpad1},
+    {"TANK", kTypeTank},
+    {"LPAD2A", kTypeLpad2A},
+    {"LPAD2", kTypeLpad2},
+    {"TRAIN1", kTypeTrain1},
+    {"TRAIN2", kTypeTrain2},
+    {"SOLARPLANT", kTypeSolarPlant},
+    {"BEACONARRAY", kTypeBeaconArray},
+    {"MESH", kTypeMesh},
+};
+
+std::array<ObjectGroupParser, kObjectTypeCount>& ParserTable() {
+    static std::array<ObjectGroupParser, kObjectTypeCount> table{};
+    return table;
+}
+
+bool IsTrueText(const std::string& value) { return CStringEqualsNoCase(value, "TRUE"); }
+
+// The object steps both readers share.
+void ReadObjects(BaseDocument& document, const StringArray& lines) {
+    ObjectArray& objects = document.GetObjects();
+    objects.RemoveAll();
+    LoadObjectList(objects, lines);
+    AttachRunwayLights(objects);
+    document.SortObjects();
+}
+
+// The tiles of the section that are in range, gathered sorted and without duplicates.
+void GatherTiles(TileArray& gathered, const std::string& bodyName, const StringArray& lines) {
+    StringArray section;
+    if (!ExtractSection(section, lines, "BEGIN_SURFTILELIST", "END_SURFTILELIST")) {
+        return;
+    }
+    StringArray tokens;
+    for (const std::string& line : section) {
+        tokens.clear();
+        SplitBySpace(tokens, line);
+        if (tokens.size() != 3 && tokens.size() != 4) {
+            continue;
+        }
+        const TileAttributes tile(bodyName, ReadIntSaturated(tokens[0]),
+                                  ReadIntSaturated(tokens[1]), ReadIntSaturated(tokens[2]));
+        // Past level 21 the tile arithmetic (2^level, child indices) would overflow, and no
+        // real tile is that small.
+        if (tile.GetLevel() < 0 || tile.GetLevel() > 21 || !tile.IsInRange()) {
+            continue;
+        }
+        gathered.AddSorted(tile);
+    }
+}
+
+} // namespace
+
+int32_t ReadIntSaturated(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int64_t value = 0;
+    const int64_t limit = negative ? -int64_t{std::numeric_limits<int32_t>::min()}
+                                   : int64_t{std::numeric_limits<int32_t>::max()};
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > limit) {
+            value = limit;
+        }
+    }
+    return static_cast<int32_t>(negative ? -value : value);
+}
+
+ObjectGroupParser RegisterObjectGroupParser(int32_t typeCode, ObjectGroupParser parser) {
+    if (typeCode < 1 || typeCode >= kTypeComplex) {
+        return nullptr;
+    }
+    ObjectGroupParser& slot = ParserTable()[static_cast<size_t>(typeCode)];
+    ObjectGroupParser previous = slot;
+    slot = parser;
+    return previous;
+}
+
+bool ParseObjectGroup(AstrelObject& holder, const StringArray& group) {
+    RegisterObjectTypes();
+    RegisterObjectGroupParsers();
+    const std::string line = group.empty() ? std::string() : group[0];
+    for (const TypeWord& type : kTypeWords) {
+        if (!CStringEqualsNoCase(line, type.word)) {
+            continue;
+        }
+        if (ObjectGroupParser parser = ParserTable()[static_cast<size_t>(type.code)]) {
+            return parser(holder, group);
+        }
+        break;
+    }
+    const std::string text = FormatString("Type of object unknown: %s", line.c_str());
+    TraceDiagnostic(text);
+    ShowMessageBox(text, "Error", MessageButtons::Ok, MessageIcon::None);
+    return false;
+}
+
+void LoadObjectList(ObjectArray& objects, const StringArray& lines) {
+    ObjectGroupList groups;
+    CollectObjectGroups(groups, lines);
+    for (const ObjectGroup& group : groups) {
+        AstrelObject holder;
+        if (ParseObjectGroup(holder, group)) {
+            objects.Add(holder);
+        } else {
+            const std::string first = group.empty() ? std::string() : group[0];
+            ShowMessageBox(FormatString("Problem loading: %s", first.c_str()), "Error",
+                           MessageButtons::Ok, MessageIcon::None);
+        }
+    }
+}
+
+bool ReadLocation(LatLon& position, const StringArray& lines) {
+    for (const std::string& line : lines) {
+        if (!CStringStartsWith(line, "location ")) {
+            continue;
+        }
+        std::vector<float> values;
+        if (!ParseFloatList(values, line.substr(9)) || values.size() != 2) {
+            return false;
+        }
+        position.SetLongitude(values[0]);
+        position.SetLatitude(values[1]);
+        return true;
+    }
+    return false;
+}
+
+bool ParseNavBeaconLine(NavBeacon& beacon, const StringArray& tokens) {
+    if (tokens.size() < 5) {
+        return false;
+    }
+    beacon.type = tokens[0];
+    beacon.identifier = tokens[1];
+    OptionalFloat* numbers[] = {&beacon.longitude, &beacon.latitude, &beacon.frequency};
+    for (size_t i = 0; i < 3; ++i) {
+        float value = 0.0f;
+        if (!ParseFloat(tokens[i + 2], value)) {
+            return false;
+        }
+        numbers[i]->Set(value);
+    }
+    if (tokens.size() >= 6) {
+        double range = 0.0;
+        if (!ParseDoubleCString(tokens[5], range)) {
+            return false;
+        }
+        beacon.sixth.Set(range);
+    }
+    return true;
+}
+
+void ReadNavBeacons(NavBeaconArray& beacons, const StringArray& lines) {
+    beacons.clear();
+    StringArray section;
+    if (!ExtractSection(section, lines, "BEGIN_NAVBEACON", "END_NAVBEACON")) {
+        return;
+    }
+    StringArray tokens;
+    for (const std::string& line : section) {
+        tokens.clear();
+        SplitBySpace(tokens, line);
+        NavBeacon beacon;
+        if (ParseNavBeaconLine(beacon, tokens)) {
+            beacons.Add(beacon);
+        }
+    }
+}
+
+void ReadSurfTileList(TileArray& tiles, const std::string& bodyName, const StringArray& lines) {
+    TileArray gathered;
+    GatherTiles(gathered, bodyName, lines);
+    tiles.RemoveAll();
+    for (const TileAttributes& tile : gathered) {
+        tiles.AddSorted(tile);
+    }
+}
+
+void ReadSurfTileListWithTextures(TileArray& tiles, const std::string& bodyName,
+                                  const StringArray& lines) {
+    TileArray gathered;
+    GatherTiles(gathered, bodyName, lines);
+    tiles.RemoveAll();
+    for (const TileAttributes& tile : gathered) {
+        LoadTileTextureFromSimulator(tile, tiles);
+    }
+}
+
+bool SplitBaseCfgPath(std::string& fileName, std::string& bodyName, const std::string& path) {
+    std::vector<std::string> elements;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find('\\', start);
+        if (end == std::string::npos) {
+            end = path.size();
+        }
+        if (end > start) {
+            elements.push_back(path.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    if (elements.size() < 3) {
+        return false;
+    }
+    const std::string& file = elements.back();
+    const size_t dot = file.rfind('.');
+    if (dot == std::string::npos || dot + 4 != file.size()) {
+        return false;
+    }
+    fileName = file.substr(0, dot);
+    bodyName = elements[elements.size() - 3];
+    return true;
+}
+
+bool LoadPfgBaseFile(BaseDocument& document, MyStream& stream) {
+    StringArray lines;
+    if (!LoadLinesFromStream(lines, stream)) {
+        return ShowFailureMessage("Couldn't parse file");
+    }
+    std::string bodyName;
+    std::string fileName;
+    std::string value;
+    if (!FindKeyedLine(bodyName, "PFG_BODY_NAME ", lines)) {
+        return ShowFailureMessage("Couldn't find body name");
+    }
+    if (!FindKeyedLine(fileName, "PFG_FILE_NAME ", lines)) {
+        return ShowFailureMessage("Couldn't find file name");
+    }
+    struct Key {
+        const char* key;
+        void (BaseDocument::*set)(const std::string&);
+        const char* missing;
+    };
+    static const Key kKeys[] = {
+        {"PFG_CONFIG_SUFFIX ", &BaseDocument::SetConfigSuffix, "Couldn't find config suffix"},
+        {"PFG_ORIGIN ", &BaseDocument::SetOrigin, "Couldn't find origin"},
+        {"PFG_ORIGINAL_PATH ", &BaseDocument::SetOriginalPath, "Couldn't find original path"},
+        {"PFG_CONTEXT ", &BaseDocument::SetContext, "Couldn't find original path"},
+        {"PFG_PERIOD_BEGIN ", &BaseDocument::SetPeriodBegin, "Couldn't find original path"},
+        {"PFG_PERIOD_END ", &BaseDocument::SetPeriodEnd, "Couldn't find original path"},
+    };
+    for (const Key& key : kKeys) {
+        value.clear();
+        const bool found = FindKeyedLine(value, key.key, lines);
+        (document.*key.set)(found ? value : std::string());
+        if (!found) {
+            return ShowFailureMessage(key.missing);
+        }
+    }
+    std::string name;
+    if (!FindKeyedLine(name, "name ", lines)) {
+        return false;
+    }
+    document.SetName(name);
+    document.SetFileName(fileName);
+    AstrelBody body;
+    body.Load(bodyName);
+    document.SetBody(body);
+
+    if (!ReadLocation(document.GetPosition(), lines)) {
+        return false;
+    }
+    ReadObjects(document, lines);
+    TileArray tiles;
+    ReadSurfTileList(tiles, document.GetBody().name, lines);
+    for (const TileAttributes& tile : tiles) {
+        document.AddTileSorted(tile);
+    }
+    ReadNavBeacons(document.GetBeacons(), lines);
+
+    // Read last: the stored flags override what the tile insertions set.
+    if (!FindKeyedLine(value, "PFG_NEEDS_LOADING ", lines)) {
+        return ShowFailureMessage("Couldn't find origin");
+    }
+    document.SetNeedsLoading(IsTrueText(value));
+    if (!FindKeyedLine(value, "PFG_NEEDS_RENDERING ", lines)) {
+        return ShowFailureMessage("Couldn't find origin");
+    }
+    document.SetNeedsRendering(IsTrueText(value));
+    return true;
+}
+
+bool LoadSimulatorBaseCfg(BaseDocument& document, const std::string& path) {
+    StringArray lines;
+    if (!LoadLinesFromFile(lines, path)) {
+        return ShowFailureMessage("Couldn't parse .cfg file");
+    }
+    std::string fileName;
+    std::string bodyName;
+    if (!SplitBaseCfgPath(fileName, bodyName, path)) {
+        return ShowFailureMessage("Couldn't find body name");
+    }
+    std::string name;
+    if (!FindNameLine(name, lines)) {
+        return false;
+    }
+    document.SetName(name);
+    document.SetFileName(fileName);
+    AstrelBody body;
+    body.Load(bodyName);
+    document.SetBody(body);
+
+    if (!ReadLocation(document.GetPosition(), lines)) {
+        return false;
+    }
+    ReadObjects(document, lines);
+    TileArray tiles;
+    ReadSurfTileListWithTextures(tiles, bodyName, lines);
+    for (const TileAttributes& tile : tiles) {
+        document.AddTileSorted(tile);
+    }
+    ReadNavBeacons(document.GetBeacons(), lines);
+    return true;
+}
+
+} // namespace pf

@@ -1,0 +1,27 @@
+#pragma once
+// "Add Landing Pad": edits the three pad kinds and switches between them.
+#include "objects/logic/landing_pad_logic.h"
+#include "objects/ui/add_object_abstract.h"
+
+namespace pf {
+
+class MyBitmapButton;
+
+class AddLpadDlg : public AddObjectAbstract {
+  public:
+    explicit AddLpadDlg(wxWindow* parent = nullptr);
+
+    // The frequency the structure editor hands a new pad before the dialog runs.
+    void SetFrequency(float mhz) { PadLogic().SetFrequency(mhz); }
+
+    void RefreshControls() override;
+
+  private:
+    AddLpadLogic& PadLogic() { return static_cast<AddLpadLogic&>(Logic()); }
+    void OnInitDialog(wxInitDialogEvent& event) override;
+    void OnKind(wxCommandEvent& event);
+
+    MyBitmapButton* kinds_[3] = {};
+};
+
+} // namespace pf

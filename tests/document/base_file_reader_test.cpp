@@ -1,0 +1,428 @@
+#include "document/base_file_reader.h"
+
+#include "document/base_document.h"
+#include "foundation/stream.h"
+#include "objects/astrel_object.h"
+#include "workspace/config_reader.h"
+#include "objects/object_fakes.h"
+#include "objects/value_readers.h"
+#include "support/simulator_sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace pf {
+namespace {
+
+// Parsers over the test-only types, so that the reader is tested whatever real types exist.
+bool ParseFakeBlockLike(AstrelObject& holder, const StringArray& group, const char* word,
+                        NewPosScaleRot& local) {
+    local.rot.Set(0.0);
+    return ParseObjectGroup(
+        holder, group, word, local,
+        {{"POS", [&](const StringArray& t) { return ReadPositionParam(local.pos, t); }},
+         {"SCALE", [&](const StringArray& t) { return ReadVectorParam(local.scale, t); }},
+         {"ROT", [&](const StringArray& t) { return ReadAngleParam(local.rot, t); }}});
+}
+bool ParseFakeBlock(AstrelObject& holder, const StringArray& group) {
+    test::FakeBlock local;
+    return ParseFakeBlockLike(holder, group, "BLOCK", local);
+}
+bool ParseFakeTank(AstrelObject& holder, const StringArray& group) {
+    test::FakeTank local;
+    return ParseFakeBlockLike(holder, group, "TANK", local);
+}
+bool ParseFakeRunway(AstrelObject& holder, const StringArray& group) {
+    test::FakeRunway local;
+    return ParseObjectGroup(
+        holder, group, "RUNWAY", local,
+        {{"END1", [&](const StringArray& t) { return ReadPositionParam(local.end1, t); }},
+         {"END2", [&](const StringArray& t) { return ReadPositionParam(local.end2, t); }},
+         {"WIDTH", [&](const StringArray& t) { return ReadDoubleParam(local.width, t); }}});
+}
+
+class ScopedFakeParsers {
+  public:
+    ScopedFakeParsers() {
+        RegisterObjectGroupParsers(); // first, so that it cannot overwrite the fakes later
+        Put(kTypeBlock, &ParseFakeBlock);
+        Put(kTypeTank, &ParseFakeTank);
+        Put(kTypeRunway, &ParseFakeRunway);
+        for (int32_t code : {kTypeHangar, kTypeHangar2, kTypeHangar3, kTypeLpad1, kTypeLpad2,
+                             kTypeLpad2A, kTypeTrain1, kTypeTrain2, kTypeSolarPlant,
+                             kTypeBeaconArray, kTypeMesh, kTypeRunwayLights}) {
+            Put(code, nullptr);
+        }
+    }
+    ~ScopedFakeParsers() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            RegisterObjectGroupParser(it->first, it->second);
+        }
+    }
+
+  private:
+    void Put(int32_t code, ObjectGroupParser parser) {
+        saved_.emplace_back(code, RegisterObjectGroupParser(code, parser));
+    }
+    std::vector<std::pair<int32_t, ObjectGroupParser>> saved_;
+};
+
+StringArray Lines(const std::string& text) {
+    StringArray lines;
+    SplitTextIntoLines(lines, text);
+    return lines;
+}
+
+const char* const kPfgKeys = "BASE-V2.0\r\n"
+                             "PFG_BODY_NAME Earth\r\n"
+                             "PFG_FILE_NAME Cape_File\r\n"
+                             "PFG_CONFIG_SUFFIX Earth\\Base\\\r\n"
+                             "PFG_ORIGIN User Created\r\n"
+                             "PFG_ORIGINAL_PATH C:\\Sim\\Config\\Earth\\Base\\Cape.cfg\r\n"
+                             "PFG_CONTEXT Apollo\r\n"
+                             "PFG_PERIOD_BEGIN 40000\r\n"
+                             "PFG_PERIOD_END 41000\r\n";
+
+const char* const kBody =
+    "\r\n"
+    "NAME Cape Base\r\n"
+    "Location = -80.6 28.5\r\n"
+    "BEGIN_OBJECTLIST\r\n"
+    "BLOCK\r\n\tPOS 0 20 0\r\n\tSCALE 1 5 1\r\nEND\r\n"
+    "TANK\r\n\tPOS 0 1 0\r\n\tSCALE 1 1 1\r\nEND\r\n"
+    "runway\r\n\tEND1 0 0 0\r\n\tEND2 0 3 100\r\n\tWIDTH 30\r\nEND\r\n"
+    "BLOCK\r\n\tPOS 0 0 0\r\n\tSCALE 1 2 1\r\nEND\r\n"
+    "END_OBJECTLIST\r\n"
+    "BEGIN_SURFTILELIST\r\n9 12 7 1\r\n9 12 7\r\n8 3 -2\r\nEND_SURFTILELIST\r\n"
+    "BEGIN_NAVBEACON\r\nVOR CAP -80.6 28.5 112.5\r\nILS CPI -80.5 28.4 110.1 25.5\r\n"
+    "END_NAVBEACON\r\n";
+
+class BaseFileReader : public ::testing::Test {
+  protected:
+    bool LoadPfg(BaseDocument& document, const std::string& text) {
+        MemStream stream;
+        stream.Write(text.data(), static_cast<uint32_t>(text.size()));
+        stream.SeekToBegin();
+        return LoadPfgBaseFile(document, stream);
+    }
+
+    test::SimulatorSandbox sim_;
+    test::ScopedFakeTypes types_;
+    ScopedFakeParsers parsers_;
+};
+
+TEST_F(BaseFileReader, FullOwnBaseFileFillsEveryField) {
+    BaseDocument document;
+    ASSERT_TRUE(LoadPfg(document, std::string(kPfgKeys) +
+                                      "PFG_NEEDS_LOADING TRUE\r\nPFG_NEEDS_RENDERING false\r\n" +
+                                      kBody));
+    EXPECT_TRUE(sim_.Ui().Calls().empty());
+    EXPECT_EQ(document.GetName(), "Cape Base");
+    EXPECT_EQ(document.GetFileName(), "Cape_File");
+    EXPECT_EQ(document.GetConfigSuffix(), "Earth\\Base\\");
+    EXPECT_EQ(document.GetOrigin(), "User Created");
+    EXPECT_EQ(document.GetOriginalPath(), "C:\\Sim\\Config\\Earth\\Base\\Cape.cfg");
+    EXPECT_EQ(document.GetContext(), "Apollo");
+    EXPECT_EQ(document.GetPeriodBegin(), "40000");
+    EXPECT_EQ(document.GetPeriodEnd(), "41000");
+    EXPECT_EQ(document.GetBody().name, "Earth");
+    EXPECT_DOUBLE_EQ(document.GetBody().radius, 6371010.0);
+    EXPECT_FLOAT_EQ(static_cast<float>(document.GetPosition().GetLongitude()), -80.6f);
+    EXPECT_FLOAT_EQ(static_cast<float>(document.GetPosition().GetLatitude()), 28.5f);
+    // The flags are the file's, not what the tile insertions set.
+    EXPECT_TRUE(document.GetNeedsLoading());
+    EXPECT_FALSE(document.GetNeedsRendering());
+
+    // Sorted by top height: block (2), tank (2), runway (3), block (25); equal heights keep
+    // the type order (blocks before tanks).
+    ASSERT_EQ(document.GetObjects().GetCount(), 4);
+    const int32_t types[] = {kTypeBlock, kTypeTank, kTypeRunway, kTypeBlock};
+    const double tops[] = {2, 2, 3, 25};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(document.GetObjects().GetAt(i)->GetType(), types[i]) << i;
+        EXPECT_DOUBLE_EQ(document.GetObjects().GetAt(i)->GetTopHeight().value, tops[i]) << i;
+    }
+
+    ASSERT_EQ(document.GetTileCount(), 2);
+    const TileArray& tiles = document.GetTileArray();
+    EXPECT_TRUE(tiles[0].SamePlace(TileAttributes("Earth", 8, 3, -2)));
+    EXPECT_TRUE(tiles[1].SamePlace(TileAttributes("Earth", 9, 12, 7)));
+    EXPECT_EQ(tiles[1].GetBody(), "Earth");
+
+    ASSERT_EQ(document.GetBeacons().GetCount(), 2);
+    const NavBeacon& vor = document.GetBeacons()[0];
+    EXPECT_EQ(vor.type, "VOR");
+    EXPECT_EQ(vor.identifier, "CAP");
+    EXPECT_FLOAT_EQ(vor.frequency.value, 112.5f);
+    EXPECT_FALSE(vor.sixth.given);
+    EXPECT_TRUE(document.GetBeacons()[1].sixth.given);
+    EXPECT_DOUBLE_EQ(document.GetBeacons()[1].sixth.value, 25.5);
+}
+
+TEST_F(BaseFileReader, MissingKeysEndTheLoadWithTheirMessages) {
+    struct Case {
+        const char* drop;
+        const char* message;
+    } cases[] = {
+        {"PFG_BODY_NAME Earth\r\n", "Couldn't find body name"},
+        {"PFG_FILE_NAME Cape_File\r\n", "Couldn't find file name"},
+        {"PFG_CONFIG_SUFFIX Earth\\Base\\\r\n", "Couldn't find config suffix"},
+        {"PFG_ORIGINAL_PATH C:\\Sim\\Config\\Earth\\Base\\Cape.cfg\r\n",
+         "Couldn't find original path"},
+        {"PFG_CONTEXT Apollo\r\n", "Couldn't find original path"},
+        {"PFG_PERIOD_END 41000\r\n", "Couldn't find original path"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.drop);
+        std::string text = std::string(kPfgKeys) +
+                           "PFG_NEEDS_LOADING TRUE\r\nPFG_NEEDS_RENDERING TRUE\r\n" + kBody;
+        text.erase(text.find(c.drop), std::string(c.drop).size());
+        sim_.Ui().Clear();
+        BaseDocument document;
+        EXPECT_FALSE(LoadPfg(document, text));
+        EXPECT_EQ(sim_.Ui().Failures(), std::vector<std::string>{c.message});
+    }
+}
+
+TEST_F(BaseFileReader, MissingRenderingFlagFailsAfterEverythingWasRead) {
+    BaseDocument document;
+    EXPECT_FALSE(LoadPfg(document, std::string(kPfgKeys) + "PFG_NEEDS_LOADING TRUE\r\n" + kBody));
+    EXPECT_EQ(sim_.Ui().Failures(), std::vector<std::string>{"Couldn't find origin"});
+    EXPECT_EQ(document.GetObjects().GetCount(), 4);
+    EXPECT_EQ(document.GetTileCount(), 2);
+    EXPECT_EQ(document.GetBeacons().GetCount(), 2);
+    EXPECT_TRUE(document.GetNeedsLoading());
+    EXPECT_TRUE(document.GetNeedsRendering()) << "set by the tile insertions";
+}
+
+TEST_F(BaseFileReader, OriginalPathBeforeOriginAnswersForTheOrigin) {
+    std::string text =
+        std::string(kPfgKeys) + "PFG_NEEDS_LOADING TRUE\r\nPFG_NEEDS_RENDERING TRUE\r\n" + kBody;
+    const std::string origin = "PFG_ORIGIN User Created\r\n";
+    text.erase(text.find(origin), origin.size());
+    text.insert(text.find("PFG_CONTEXT"), origin);
+    BaseDocument document;
+    ASSERT_TRUE(LoadPfg(document, text));
+    EXPECT_EQ(document.GetOrigin(), "L_PATH C:\\Sim\\Config\\Earth\\Base\\Cape.cfg");
+}
+
+TEST_F(BaseFileReader, NameAndLocationFailWithoutMessage) {
+    const std::string keys =
+        std::string(kPfgKeys) + "PFG_NEEDS_LOADING TRUE\r\nPFG_NEEDS_RENDERING TRUE\r\n";
+    for (const char* body : {"Location = 1 2\r\n", "NAME X\r\nLocation = 1\r\n",
+                             "NAME X\r\nLocation = 1 2 3\r\n", "NAME X\r\nLocation = a 2\r\n"}) {
+        BaseDocument document;
+        EXPECT_FALSE(LoadPfg(document, keys + body)) << body;
+    }
+    EXPECT_TRUE(sim_.Ui().Calls().empty());
+}
+
+TEST_F(BaseFileReader, UnknownTypeShowsTwoBoxesAndTheBaseLoadsWithoutIt) {
+    const std::string text = std::string(kPfgKeys) +
+                             "PFG_NEEDS_LOADING TRUE\r\nPFG_NEEDS_RENDERING TRUE\r\n"
+                             "NAME X\r\nLocation 1 2\r\nBEGIN_OBJECTLIST\r\n"
+                             "RUNWAY 2\r\n\tWIDTH 3\r\nEND\r\n"
+                             "HANGAR\r\nEND\r\n"
+                             "BLOCK\r\n\tPOS 0 1 0\r\nEND\r\nEND_OBJECTLIST\r\n";
+    for (int i = 0; i < 4; ++i) {
+        sim_.Ui().AnswerNextMessage(MessageAnswer::Ok);
+    }
+    BaseDocument document;
+    ASSERT_TRUE(LoadPfg(document, text));
+    ASSERT_EQ(document.GetObjects().GetCount(), 1);
+    EXPECT_EQ(document.GetObjects().GetAt(0)->GetType(), kTypeBlock);
+    // A type without a parser in this program reads as unknown too.
+    const std::vector<std::string> expected = {
+        "Type of object unknown: RUNWAY 2", "Problem loading: RUNWAY 2",
+        "Type of object unknown: HANGAR", "Problem loading: HANGAR"};
+    EXPECT_EQ(sim_.Ui().Messages(), expected);
+    for (const auto& call : sim_.Ui().Calls()) {
+        EXPECT_EQ(call.caption, "Error");
+    }
+}
+
+TEST_F(BaseFileReader, DispatcherComparesWholeLines) {
+    for (int i = 0; i < 3; ++i) {
+        sim_.Ui().AnswerNextMessage(MessageAnswer::Ok);
+    }
+    AstrelObject holder;
+    EXPECT_TRUE(ParseObjectGroup(holder, StringArray{"runway", "WIDTH 5"}));
+    EXPECT_EQ(holder.GetType(), kTypeRunway);
+    EXPECT_FALSE(ParseObjectGroup(holder, StringArray{"COMPLEXOBJECT"}));
+    EXPECT_FALSE(ParseObjectGroup(holder, StringArray{"UNDEFINED"}));
+    EXPECT_FALSE(ParseObjectGroup(holder, StringArray{}));
+    EXPECT_EQ(sim_.Ui().Messages().size(), 3u);
+    EXPECT_EQ(RegisterObjectGroupParser(kTypeComplex, &ParseFakeBlock), nullptr);
+    EXPECT_EQ(RegisterObjectGroupParser(0, &ParseFakeBlock), nullptr);
+}
+
+TEST(BaseFileLines, Location) {
+    LatLon position(1, 2);
+    EXPECT_TRUE(ReadLocation(position, Lines("Location = -80.6 28.5\r\n")));
+    EXPECT_FLOAT_EQ(static_cast<float>(position.GetLongitude()), -80.6f);
+    EXPECT_FLOAT_EQ(static_cast<float>(position.GetLatitude()), 28.5f);
+    LatLon unchanged(1, 2);
+    for (const char* text :
+         {"Location = 5\r\n", "Location = 1 2 3\r\n", "Location\r\n", "Place 1 2\r\n"}) {
+        EXPECT_FALSE(ReadLocation(unchanged, Lines(text))) << text;
+        EXPECT_EQ(unchanged.GetLongitude(), 1.0);
+    }
+    // The first location line decides.
+    EXPECT_FALSE(ReadLocation(unchanged, Lines("Location 5\r\nLocation 1 2\r\n")));
+}
+
+TEST(BaseFileLines, SurfaceTiles) {
+    TileArray tiles;
+    tiles.Add(TileAttributes("Old", 1, 1, 1));
+    ReadSurfTileList(tiles, "Moon",
+                     Lines("BEGIN_SURFTILELIST\r\n9 12 7 1\r\n9 13\r\n9 1 2 3 4\r\n-1 0 0\r\n"
+                           "22 0 0\r\n10 a 5\r\n21 0 0\r\n10 99999999999 0\r\n5 -3 2 x\r\n"
+                           "END_SURFTILELIST\r\n"));
+    std::vector<std::tuple<int, int, int>> got;
+    for (const TileAttributes& t : tiles) {
+        got.emplace_back(t.GetLevel(), t.GetX(), t.GetY());
+        EXPECT_EQ(t.GetBody(), "Moon");
+    }
+    // x = 99999999999 saturates and is out of range at level 10.
+    const std::vector<std::tuple<int, int, int>> expected = {
+        {5, -3, 2}, {9, 12, 7}, {10, 0, 5}, {21, 0, 0}};
+    EXPECT_EQ(got, expected);
+
+    EXPECT_EQ(ReadIntSaturated("99999999999"), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(ReadIntSaturated("-99999999999"), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(ReadIntSaturated(" +42x"), 42);
+    EXPECT_EQ(ReadIntSaturated("x1"), 0);
+    EXPECT_EQ(ReadIntSaturated("-2147483648"), std::numeric_limits<int32_t>::min());
+}
+
+TEST(BaseFileLines, NavBeacons) {
+    NavBeaconArray beacons;
+    beacons.Add(NavBeacon());
+    ReadNavBeacons(beacons,
+                   Lines("BEGIN_NAVBEACON\r\nVOR AB 1 2 110.5\r\nNDB CD 3 4 111 9.25 extra\r\n"
+                         "VOR EF 1 2\r\nVOR GH x 2 110\r\nVOR IJ 1 2 110 y\r\nEND_NAVBEACON\r\n"));
+    ASSERT_EQ(beacons.GetCount(), 2);
+    EXPECT_EQ(beacons[0].identifier, "AB");
+    EXPECT_FLOAT_EQ(beacons[0].longitude.value, 1.0f);
+    EXPECT_TRUE(beacons[0].latitude.given);
+    EXPECT_FALSE(beacons[0].sixth.given);
+    EXPECT_EQ(beacons[1].type, "NDB");
+    EXPECT_DOUBLE_EQ(beacons[1].sixth.value, 9.25);
+
+    NavBeacon partial;
+    EXPECT_FALSE(ParseNavBeaconLine(partial, StringArray{"T", "I", "1", "z", "3"}));
+    EXPECT_EQ(partial.type, "T");
+    EXPECT_FLOAT_EQ(partial.longitude.value, 1.0f);
+    EXPECT_FALSE(partial.latitude.given);
+}
+
+TEST(BaseFileLines, SplitBaseCfgPath) {
+    std::string file = "f";
+    std::string body = "b";
+    ASSERT_TRUE(SplitBaseCfgPath(file, body, "C:\\Sim\\Config\\Earth\\Base\\Cape.cfg"));
+    EXPECT_EQ(file, "Cape");
+    EXPECT_EQ(body, "Earth");
+    ASSERT_TRUE(SplitBaseCfgPath(file, body, "\\\\Moon\\\\Other\\Pad.v2.CFG"));
+    EXPECT_EQ(file, "Pad.v2");
+    EXPECT_EQ(body, "Moon");
+    for (const char* bad : {"Cape.cfg", "Base\\Cape.cfg", "C:\\Earth\\Base\\Cape.conf",
+                            "C:\\Earth\\Base\\Cape.cf", "C:\\Earth\\Base\\Cape"}) {
+        EXPECT_FALSE(SplitBaseCfgPath(file, body, bad)) << bad;
+    }
+}
+
+TEST(BaseFileReaderRealTypes, RunwayInSmallLettersTakesItsLights) {
+    test::SimulatorSandbox sim;
+    RegisterObjectTypes();
+    RegisterObjectGroupParsers();
+    ObjectArray objects;
+    const StringArray lines =
+        Lines("BEGIN_OBJECTLIST\r\n"
+              "RUNWAYLIGHTS\r\n\tEND1 0 0 0\r\n\tEND2 0 0 900\r\n\tWIDTH 30\r\nEND\r\n"
+              "runway\r\n\tEND1 0 0 0\r\n\tEND2 0 0 900\r\n\tWIDTH 30\r\nEND\r\n"
+              "LPAD2A\r\n\tPOS 100 0 0\r\nEND\r\n"
+              "TRAIN1\r\n\tEND1 0 0 10\r\n\tEND2 0 0 90\r\nEND\r\n"
+              "END_OBJECTLIST\r\n");
+    LoadObjectList(objects, lines);
+    EXPECT_TRUE(sim.Ui().Messages().empty());
+    ASSERT_EQ(objects.GetCount(), 4);
+    EXPECT_EQ(objects.GetAt(0)->GetType(), kTypeRunwayLights);
+    EXPECT_EQ(objects.GetAt(1)->GetType(), kTypeRunway);
+    EXPECT_EQ(objects.GetAt(2)->GetType(), kTypeLpad2A);
+    EXPECT_EQ(objects.GetAt(3)->GetType(), kTypeTrain1);
+
+    // Read as a base, the lights go onto their runway.
+    BaseDocument document;
+    const std::string text =
+        std::string(kPfgKeys) +
+        "PFG_NEEDS_LOADING FALSE\r\nPFG_NEEDS_RENDERING FALSE\r\nNAME R\r\nLocation 1 2\r\n";
+    MemStream stream;
+    std::string all = text;
+    for (const std::string& line : lines) {
+        all += line + "\r\n";
+    }
+    stream.Write(all.data(), static_cast<uint32_t>(all.size()));
+    stream.SeekToBegin();
+    ASSERT_TRUE(LoadPfgBaseFile(document, stream));
+    std::vector<int32_t> types;
+    for (const AstrelObject& object : document.GetObjects()) {
+        types.push_back(object.GetType());
+    }
+    EXPECT_EQ(std::count(types.begin(), types.end(), kTypeRunwayLights), 0);
+    EXPECT_EQ(std::count(types.begin(), types.end(), kTypeRunway), 1);
+    EXPECT_EQ(types.size(), 3u);
+}
+
+TEST(BaseFileReaderRealTypes, OwnBaseFileWithTheProgramsTypes) {
+    test::SimulatorSandbox sim;
+    const std::string text = std::string(kPfgKeys) +
+                             "PFG_NEEDS_LOADING FALSE\r\nPFG_NEEDS_RENDERING FALSE\r\n"
+                             "NAME Real\r\nLocation 1 2\r\nBEGIN_OBJECTLIST\r\n"
+                             "TANK\r\n\tPOS 0 0 0\r\n\tSCALE 5 30 5\r\nEND\r\n"
+                             "block\r\n\tPOS 0 0 0\r\n\tSCALE 5 10 5\r\nEND\r\n"
+                             "HANGAR2\r\n\tPOS 10 0 0\r\nEND\r\n"
+                             "BEACONARRAY\r\n\tEND1 0 0 0\r\n\tEND2 0 0 100\r\n\tCOUNT 4\r\nEND\r\n"
+                             "SOLARPLANT\r\n\tPOS 0 0 50\r\nEND\r\nEND_OBJECTLIST\r\n";
+    MemStream stream;
+    stream.Write(text.data(), static_cast<uint32_t>(text.size()));
+    stream.SeekToBegin();
+    BaseDocument document;
+    ASSERT_TRUE(LoadPfgBaseFile(document, stream));
+    EXPECT_TRUE(sim.Ui().Messages().empty());
+    std::vector<int32_t> types;
+    double previous = -1e300;
+    for (const AstrelObject& object : document.GetObjects()) {
+        types.push_back(object.GetType());
+        EXPECT_GE(object.GetTopHeight().value, previous) << "sorted by top height";
+        previous = object.GetTopHeight().value;
+    }
+    std::sort(types.begin(), types.end());
+    EXPECT_EQ(types, (std::vector<int32_t>{kTypeBlock, kTypeHangar2, kTypeTank, kTypeBeaconArray,
+                                           kTypeSolarPlant}));
+}
+
+} // namespace
+} // namespace pf
+
+namespace pf {
+namespace {
+
+// The program's own types, through the registered parsers.
+TEST(BaseFileReaderRealTypes, MeshGroupIsReadByItsType) {
+    test::SimulatorSandbox sim;
+    RegisterObjectTypes();
+    RegisterObjectGroupParsers();
+    ObjectArray objects;
+    LoadObjectList(objects, Lines("BEGIN_OBJECTLIST\r\nmesh\r\n\tFILE Tower\r\n\tPOS 1 2 "
+                                  "3\r\nEND\r\nEND_OBJECTLIST\r\n"));
+    ASSERT_EQ(objects.GetCount(), 1);
+    EXPECT_EQ(objects.GetAt(0)->GetType(), kTypeMesh);
+    EXPECT_NE(objects.GetAt(0)->GetParameterText().find("FILE Tower"), std::string::npos);
+    // No box of the dispatcher (the mesh itself reports its missing model file).
+    EXPECT_TRUE(sim.Ui().Messages().empty());
+}
+
+} // namespace
+} // namespace pf

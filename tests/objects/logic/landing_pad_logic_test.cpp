@@ -1,0 +1,200 @@
+#include "objects/logic/landing_pad_logic.h"
+#include "support/object_fixtures.h"
+
+#include "foundation/text.h"
+#include "workspace/config_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pf {
+namespace {
+
+using test::Group;
+using test::Shown;
+using test::Accept;
+
+AstrelObject Read(const std::string& text) {
+    AstrelObject holder;
+    const StringArray group = Group(text);
+    if (CStringEqualsNoCase(group[0], "LPAD2A")) {
+        EXPECT_TRUE(ParseLpad2A(holder, group));
+    } else if (CStringEqualsNoCase(group[0], "LPAD2")) {
+        EXPECT_TRUE(ParseLpad2(holder, group));
+    } else {
+        EXPECT_TRUE(ParseLpad1(holder, group));
+    }
+    return holder;
+}
+
+// Load, init, OK without touching anything.
+std::string Unchanged(const AstrelObject& held, AddLpadLogic& logic) {
+    EXPECT_TRUE(logic.SetObject(*held.Get()));
+    logic.InitDialog();
+    AstrelObject result;
+    FieldRefusal refusal;
+    EXPECT_TRUE(Accept(logic, Shown(logic), result, refusal));
+    return result.GetParameterText();
+}
+
+TEST(AddLpadLogic, NewPadFromTheDefaults) {
+    AddLpadLogic logic;
+    logic.SetFrequency(108.1f);
+    logic.InitDialog();
+    AstrelObject result;
+    FieldRefusal refusal;
+    ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
+    EXPECT_EQ(result.GetType(), kTypeLpad1);
+    EXPECT_EQ(result.GetParameterText(), "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n"
+                                         "\tTEX Lpad01\r\n\tNAV 108.1\r\n");
+    EXPECT_FALSE(logic.IsEnabled(AddLpadLogic::kFrequency));
+}
+
+TEST(AddLpadLogic, LoadShowsTheHeldValues) {
+    const AstrelObject held = Read("LPAD1\nROT 0\nSCALE 1\nTEX Own\nPOS 10 2 -30");
+    AddLpadLogic logic;
+    EXPECT_TRUE(logic.SetObject(*held.Get()));
+    logic.InitDialog();
+    EXPECT_EQ(logic.rotation, 270.0);
+    EXPECT_EQ(logic.diameter, 80.0);
+    EXPECT_EQ(logic.texture, "Own"); // opening keeps the pad's own texture
+    EXPECT_EQ(logic.frequency, 110.0f);
+    const ControlTexts texts = Shown(logic);
+    EXPECT_EQ(texts.Get(AddLpadLogic::kRotation), "270");
+    EXPECT_EQ(texts.Get(AddLpadLogic::kDiameter), "80");
+    EXPECT_EQ(texts.Get(AddLpadLogic::kTexture), "Own");
+}
+
+TEST(AddLpadLogic, UnchangedOkKeepsThePad) {
+    struct Case {
+        const char* text;
+        const char* written;
+    };
+    const Case cases[] = {
+        // No NAV line: none after OK either.
+        {"LPAD1\nPOS 10 2 -30\nROT 0\nSCALE 1\nTEX Own",
+         "\tPOS 10 2 -30\r\n\tSCALE 1\r\n\tROT 0.000\r\n\tTEX Own\r\n"},
+        // A valid NAV stays.
+        {"LPAD2\nPOS 1 0 1\nROT 45\nSCALE 0.5\nTEX Lpad02\nNAV 112.3",
+         "\tPOS 1 0 1\r\n\tSCALE 0.5\r\n\tROT 45.000\r\n\tTEX Lpad02\r\n\tNAV 112.3\r\n"},
+        // NAV out of the band: not valid, still no line.
+        {"LPAD2A\nNAV 140\nTEX Lpad02a",
+         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n\tTEX Lpad02a\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const AstrelObject held = Read(c.text);
+        AddLpadLogic logic;
+        EXPECT_EQ(Unchanged(held, logic), c.written);
+        EXPECT_EQ(logic.padType, held.GetType());
+    }
+}
+
+TEST(AddLpadLogic, KindClicks) {
+    using L = AddLpadLogic;
+    struct Case {
+        int button;
+        int32_t type;
+        const char* texture;
+        int states[3];
+        bool chooserShown;
+    };
+    const Case cases[] = {
+        {L::kLpad2, kTypeLpad2, "Lpad02", {1, 0, 1}, true},
+        {L::kLpad2A, kTypeLpad2A, "Lpad02a", {1, 1, 0}, false},
+        {L::kLpad1, kTypeLpad1, "Lpad01", {0, 1, 1}, true},
+    };
+    L logic;
+    logic.texture = "Other";
+    logic.InitDialog();
+    EXPECT_EQ(logic.texture, "Other");
+    EXPECT_TRUE(logic.IsShown(L::kChooseTexture));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        logic.OnKindClicked(c.button);
+        EXPECT_EQ(logic.padType, c.type);
+        EXPECT_EQ(logic.texture, c.texture);
+        EXPECT_EQ(logic.ButtonState(L::kLpad1), c.states[0]);
+        EXPECT_EQ(logic.ButtonState(L::kLpad2), c.states[1]);
+        EXPECT_EQ(logic.ButtonState(L::kLpad2A), c.states[2]);
+        EXPECT_EQ(logic.IsShown(L::kChooseTexture), c.chooserShown);
+        EXPECT_EQ(logic.ChooserKind(), c.type);
+        AstrelObject result;
+        FieldRefusal refusal;
+        ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
+        EXPECT_EQ(result.GetType(), c.type);
+    }
+    // Opening a Lpad2a hides the chooser without a click.
+    L opened;
+    EXPECT_TRUE(opened.SetObject(*Read("LPAD2A\nTEX Mine").Get()));
+    opened.InitDialog();
+    EXPECT_FALSE(opened.IsShown(L::kChooseTexture));
+    EXPECT_EQ(opened.ButtonState(L::kLpad2A), 0);
+    EXPECT_EQ(opened.texture, "Mine");
+}
+
+TEST(AddLpadLogic, RotationAndFields) {
+    using L = AddLpadLogic;
+    struct Case {
+        const char* rotation;
+        double stored;
+    };
+    const Case cases[] = {{"-90", 270.0}, {"360", 0.0}, {"-360", 0.0}, {"12.5", 12.5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rotation);
+        L logic;
+        ControlTexts texts = Shown(logic);
+        texts.Set(L::kRotation, c.rotation);
+        AstrelObject result;
+        FieldRefusal refusal;
+        ASSERT_TRUE(Accept(logic, texts, result, refusal));
+        EXPECT_EQ(dynamic_cast<const LandingPad&>(*result.Get()).rot.value, c.stored);
+    }
+    struct Refusal {
+        int id;
+        const char* text;
+        bool ok;
+    };
+    const Refusal refusals[] = {
+        {L::kDiameter, "0.1", true},       {L::kDiameter, "0.09", false},
+        {L::kDiameter, "4000.5", false},   {L::kRotation, "361", false},
+        {L::kTexture, "Two words", false}, {L::kTexture, "", true},
+    };
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(r.text);
+        L logic;
+        ControlTexts texts = Shown(logic);
+        texts.Set(r.id, r.text);
+        AstrelObject result;
+        FieldRefusal refusal;
+        EXPECT_EQ(Accept(logic, texts, result, refusal), r.ok);
+        if (!r.ok) {
+            EXPECT_EQ(refusal.control, r.id);
+        }
+    }
+}
+
+TEST(AddLpadLogic, EditKeepsPositionAndSetsSize) {
+    const AstrelObject held = Read("LPAD1\nPOS 10 2 -30\nNAV 115.5");
+    AddLpadLogic logic;
+    EXPECT_TRUE(logic.SetObject(*held.Get()));
+    logic.InitDialog();
+    ControlTexts texts = Shown(logic);
+    texts.Set(AddLpadLogic::kDiameter, "40");
+    texts.Set(AddLpadLogic::kFrequency, "116.5");
+    AstrelObject result;
+    FieldRefusal refusal;
+    ASSERT_TRUE(Accept(logic, texts, result, refusal));
+    const auto& pad = dynamic_cast<const LandingPad&>(*result.Get());
+    EXPECT_EQ(pad.scale.Get().x, 40.0);
+    EXPECT_EQ(pad.scale.Get().y, 40.0);
+    EXPECT_EQ(pad.scale.Get().z, 0.0);
+    EXPECT_TRUE(pad.pos.IsSet());
+    // A pad with a valid frequency takes the member's.
+    EXPECT_EQ(result.GetParameterText(),
+              "\tPOS 10 2 -30\r\n\tSCALE 0.5\r\n\tROT 90.000\r\n\tNAV 116.5\r\n");
+}
+
+} // namespace
+} // namespace pf

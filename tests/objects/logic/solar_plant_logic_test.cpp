@@ -1,0 +1,61 @@
+#include "objects/logic/solar_plant_logic.h"
+
+#include "../object_text_helpers.h"
+#include "objects/solar_plant.h"
+
+#include <gtest/gtest.h>
+
+namespace pf {
+namespace {
+
+using test::ParsedText;
+
+AstrelObject Parsed(const std::string& text) {
+    AstrelObject holder;
+    ParsedText(ParseSolarPlant, "SOLARPLANT", text, &holder);
+    return holder;
+}
+
+TEST(AddSolarArrayLogicTest, NewPlantGetsTheDefaults) {
+    AddSolarArrayLogic logic;
+    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    EXPECT_EQ(logic.Held().GetParameterText(),
+              "\tPOS 0 0 0\r\n\tGRID 4 4\r\n\tROT 0\r\n\tTEX Solpanel\r\n");
+    const auto* plant = dynamic_cast<const SolarPlant*>(logic.Held().Get());
+    ASSERT_NE(plant, nullptr);
+    EXPECT_EQ(plant->scale[0].value, 160.0);
+    EXPECT_EQ(plant->scale[1].value, 160.0);
+    EXPECT_EQ(plant->scale[2].value, 0.0);
+}
+
+TEST(AddSolarArrayLogicTest, UnchangedOkKeepsWhatTheDialogDoesNotShow) {
+    const std::string text =
+        "\tPOS 1 0 2\r\n\tSPACING 1.5 2\r\n\tGRID 3 5\r\n\tROT 90\r\n\tTEX Solpanel\r\n";
+    AddSolarArrayLogic logic;
+    ASSERT_TRUE(logic.SetObject(*Parsed(text + "\tSCALE 7\r\n").Get()));
+    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    EXPECT_EQ(logic.Held().GetParameterText(), text);
+}
+
+TEST(AddSolarArrayLogicTest, RefusesAGridOfZero) {
+    AddSolarArrayLogic logic;
+    ASSERT_TRUE(logic.SetObject(*Parsed("\tROT -90\r\n").Get()));
+    ControlTexts texts = logic.ShowFields();
+    EXPECT_EQ(texts.Get(AddSolarArrayLogic::kGridX), "0");
+    std::optional<FieldRefusal> refusal = logic.Accept(texts);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->control, AddSolarArrayLogic::kGridX);
+    EXPECT_EQ(refusal->message, "Enter an integer between 1 and 1000.");
+    texts.Set(AddSolarArrayLogic::kGridX, "2");
+    refusal = logic.Accept(texts);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->control, AddSolarArrayLogic::kGridY);
+    texts.Set(AddSolarArrayLogic::kGridY, "1000");
+    texts.Set(AddSolarArrayLogic::kRotate, "-360");
+    ASSERT_FALSE(logic.Accept(texts));
+    EXPECT_EQ(logic.Held().GetParameterText(),
+              "\tPOS 0 0 0\r\n\tGRID 2 1000\r\n\tROT 0\r\n\tTEX Solpanel\r\n");
+}
+
+} // namespace
+} // namespace pf

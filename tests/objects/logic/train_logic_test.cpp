@@ -1,0 +1,154 @@
+#include "objects/logic/train_logic.h"
+#include "support/object_fixtures.h"
+
+#include "workspace/config_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pf {
+namespace {
+
+using test::Group;
+using test::Shown;
+using test::Accept;
+
+const NewEnd12Speed& TrainOf(const AstrelObject& holder) {
+    return dynamic_cast<const NewEnd12Speed&>(*holder.Get());
+}
+
+TEST(AddTrainLogic, NewTrainsFromTheDefaults) {
+    AddTrainLogic logic;
+    logic.InitDialog();
+    AstrelObject result;
+    FieldRefusal refusal;
+    ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
+    EXPECT_EQ(result.GetType(), kTypeTrain1);
+    EXPECT_EQ(result.GetParameterText(), "\tEND1 0 0 500\r\n\tEND2 0 0 -500\r\n"
+                                         "\tMAXSPEED 30\r\n\tSLOWZONE 100\r\n\tTEX Monorail\r\n");
+    const NewEnd12Speed& t = TrainOf(result);
+    EXPECT_NEAR(t.end1[0].value, 500.0, 1e-9);
+    EXPECT_NEAR(t.end2[0].value, -500.0, 1e-9);
+    EXPECT_NEAR(t.end1[1].value, 0.0, 1e-9);
+
+    logic.OnKindClicked(AddTrainLogic::kTrain2);
+    ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
+    EXPECT_EQ(result.GetParameterText(), "\tEND1 0 0 500\r\n\tEND2 0 0 -500\r\n"
+                                         "\tMAXSPEED 30\r\n\tHEIGHT 11\r\n\tSLOWZONE 100\r\n"
+                                         "\tTEX Hangrail\r\n");
+}
+
+TEST(AddTrainLogic, KindSwitchShowsAndHidesTheHeightRow) {
+    using L = AddTrainLogic;
+    L logic;
+    logic.trainType = 11;
+    logic.InitDialog();
+    EXPECT_TRUE(logic.IsShown(L::kHeight));
+    EXPECT_TRUE(logic.IsShown(L::kHeightLabel));
+    EXPECT_EQ(logic.ButtonState(L::kTrain1), 1);
+    EXPECT_EQ(logic.ButtonState(L::kTrain2), 0);
+    logic.height = 42.0f;
+    logic.OnKindClicked(L::kTrain1);
+    EXPECT_EQ(logic.trainType, kTypeTrain1);
+    EXPECT_FALSE(logic.IsShown(L::kHeight));
+    EXPECT_FALSE(logic.IsShown(L::kHeightLabel));
+    EXPECT_TRUE(logic.IsShown(L::kMaxSpeed));
+    EXPECT_EQ(logic.ButtonState(L::kTrain1), 0);
+    EXPECT_EQ(logic.height, 42.0f); // kept, not used
+    logic.OnKindClicked(L::kTrain2);
+    EXPECT_EQ(logic.height, 42.0f);
+    L other;
+    other.trainType = 3;
+    other.InitDialog();
+    EXPECT_EQ(other.trainType, kTypeTrain1);
+}
+
+TEST(AddTrainLogic, UnchangedOkKeepsWhatTheDialogDoesNotShow) {
+    struct Case {
+        const char* text;
+        bool second;
+    };
+    const Case cases[] = {
+        {"TRAIN2\nEND1 -120 4 700\nEND2 80 6 -650\nSLOWZONE 50\nTEX Own\nHEIGHT 20\n"
+         "MAXSPEED 12\n",
+         true},
+        {"TRAIN1\nEND1 0 3 0\nEND2 0 3 1000\nTEX Rails\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        AstrelObject held;
+        ASSERT_TRUE(c.second ? ParseTrain2(held, Group(c.text)) : ParseTrain1(held, Group(c.text)));
+        AddTrainLogic logic;
+        ASSERT_TRUE(logic.SetObject(*held.Get()));
+        logic.InitDialog();
+        AstrelObject result;
+        FieldRefusal refusal;
+        ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
+        const NewEnd12Speed& before = TrainOf(held);
+        const NewEnd12Speed& after = TrainOf(result);
+        for (int i = 0; i < 2; ++i) {
+            // Length and direction are shown with six digits.
+            EXPECT_NEAR(after.end1[i].value, before.end1[i].value, 1e-2);
+            EXPECT_NEAR(after.end2[i].value, before.end2[i].value, 1e-2);
+        }
+        EXPECT_EQ(after.end1[2].value, before.end1[2].value);
+        EXPECT_EQ(after.end2[2].value, before.end2[2].value);
+        EXPECT_EQ(after.slowZone, before.slowZone);
+        EXPECT_EQ(after.tex, before.tex);
+        EXPECT_EQ(after.maxSpeed.value, before.maxSpeed.value);
+        EXPECT_EQ(result.GetType(), held.GetType());
+    }
+
+    // A kind switch takes the new kind's texture; the slow zone and heights stay.
+    AstrelObject held;
+    ASSERT_TRUE(ParseTrain2(held, Group(cases[0].text)));
+    AddTrainLogic logic;
+    ASSERT_TRUE(logic.SetObject(*held.Get()));
+    EXPECT_EQ(logic.height, 20.0f);
+    EXPECT_EQ(logic.maxSpeed, 12.0f);
+    logic.OnKindClicked(AddTrainLogic::kTrain1);
+    AstrelObject result;
+    FieldRefusal refusal;
+    ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
+    EXPECT_EQ(result.GetType(), kTypeTrain1);
+    EXPECT_EQ(TrainOf(result).tex, "Monorail");
+    EXPECT_EQ(TrainOf(result).slowZone.value, 50.0f);
+    EXPECT_EQ(TrainOf(result).end1[2].value, 4.0);
+}
+
+TEST(AddTrainLogic, FieldChecks) {
+    using L = AddTrainLogic;
+    struct Case {
+        int id;
+        const char* text;
+        bool ok;
+    };
+    const Case cases[] = {
+        {L::kLength, "0.9", false},     {L::kLength, "10000", true}, {L::kDirection, "-360", true},
+        {L::kDirection, "-361", false}, {L::kHeight, "-1", false},   {L::kMaxSpeed, "10001", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        L logic;
+        ControlTexts texts = Shown(logic);
+        texts.Set(c.id, c.text);
+        AstrelObject result;
+        FieldRefusal refusal;
+        EXPECT_EQ(Accept(logic, texts, result, refusal), c.ok);
+        if (!c.ok) {
+            EXPECT_EQ(refusal.control, c.id);
+        }
+    }
+    // Direction -90 runs the same way as 270.
+    L logic;
+    ControlTexts texts = Shown(logic);
+    texts.Set(L::kDirection, "-90");
+    AstrelObject result;
+    FieldRefusal refusal;
+    ASSERT_TRUE(Accept(logic, texts, result, refusal));
+    EXPECT_NEAR(TrainOf(result).end1[0].value, -500.0, 1e-9);
+}
+
+} // namespace
+} // namespace pf
