@@ -1,11 +1,11 @@
 // Padforge: the program. Starts wx, pins the numeric locale so that no number is ever
 // written with a decimal comma, installs the wx ui hooks and runs the application.
-#include "workspace/file_manager.h"
-#include "workspace/folders.h"
-#include "workspace/ui/set_astrel_path_dlg.h"
 #include "foundation/ui/wx_ui_hooks.h"
 #include "objects/ui/object_dialogs.h"
 #include "platform/known_folders.h"
+#include "workspace/file_manager.h"
+#include "workspace/folders.h"
+#include "workspace/ui/set_astrel_path_dlg.h"
 
 #include <wx/app.h>
 

@@ -3,8 +3,6 @@
 // surface tiles, and 100, 1,000 or 5,000 objects of every registered type, 1% of them
 // drawn again highlighted. Reports maps per second.
 #include "document/base_document.h"
-#include "workspace/file_manager.h"
-#include "workspace/folders.h"
 #include "document/base_imaging.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/geo_map.h"
@@ -14,6 +12,8 @@
 #include "tiles/planet_archive.h"
 #include "tiles/tile_attributes.h"
 #include "tiles/tile_texture_file.h"
+#include "workspace/file_manager.h"
+#include "workspace/folders.h"
 
 #include <benchmark/benchmark.h>
 

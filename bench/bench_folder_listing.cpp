@@ -1,8 +1,8 @@
 // Listing a folder of many tile textures, and reading one setting from a settings file
 // of typical size (every read goes to the file).
+#include "platform/fs.h"
 #include "workspace/file_utils.h"
 #include "workspace/settings.h"
-#include "platform/fs.h"
 
 #include <benchmark/benchmark.h>
 

@@ -25,7 +25,7 @@ std::string TextOfLines() {
 
 // A temporary folder holding the files the benchmarks read, removed at the end.
 class BenchFiles {
-public:
+  public:
     BenchFiles() {
         std::string pattern = (std::filesystem::temp_directory_path() / "pf-bench-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) {
@@ -45,7 +45,7 @@ public:
         return pf::fs::ToInternal(native_) + "\\" + name;
     }
 
-private:
+  private:
     void Write(const std::string& name, const std::string& bytes) const {
         pf::FileStream f;
         if (!f.Open(Path(name), pf::kOpenCreate | pf::kOpenWrite) ||

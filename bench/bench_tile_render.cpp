@@ -2,12 +2,12 @@
 // progress dialog does: 16 cached 512 x 512 tiles, some south of the equator (turned
 // before writing). Reports tiles per second.
 #include "document/base_document.h"
-#include "workspace/folders.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/texture_codec.h"
 #include "platform/fs.h"
 #include "tiles/tile_attributes.h"
 #include "tiles/tile_texture_file.h"
+#include "workspace/folders.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,11 +2,11 @@
 // One surface base in memory: its names, its place in the simulator's configuration
 // tree, the body it stands on, its position, objects, surface tiles, navigation beacons
 // and whether its tiles must be rendered and the base loaded into the simulator again.
-#include "workspace/astrel_body.h"
 #include "document/nav_beacon.h"
-#include "objects/astrel_object.h"
 #include "foundation/lat_lon.h"
+#include "objects/astrel_object.h"
 #include "tiles/tile_attributes.h"
+#include "workspace/astrel_body.h"
 
 #include <string>
 

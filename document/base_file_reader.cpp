@@ -1,18 +1,18 @@
 #include "document/base_file_reader.h"
 
-#include "workspace/astrel_body.h"
 #include "document/base_document.h"
 #include "document/nav_beacon.h"
 #include "foundation/failure.h"
+#include "foundation/lat_lon.h"
 #include "foundation/text.h"
 #include "foundation/ui_hooks.h"
 #include "objects/astrel_object.h"
-#include "workspace/config_reader.h"
 #include "objects/runway.h"
-#include "tiles/simulator_tile_import.h"
 #include "objects/value_readers.h"
-#include "foundation/lat_lon.h"
+#include "tiles/simulator_tile_import.h"
 #include "tiles/tile_attributes.h"
+#include "workspace/astrel_body.h"
+#include "workspace/config_reader.h"
 
 #include <array>
 #include <cctype>

@@ -1,8 +1,8 @@
 #pragma once
 // The editor's map of a base: the planet's own texture or the base's surface tiles as
 // background, the base's objects over it (the selected ones highlighted) and markers.
-#include "imagery/bitmap_data.h"
 #include "foundation/lat_lon.h"
+#include "imagery/bitmap_data.h"
 
 namespace pf {
 

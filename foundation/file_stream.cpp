@@ -170,8 +170,7 @@ bool FileStream::WriteAt(uint64_t offset, const void* bytes, size_t count) {
     const auto* in = static_cast<const unsigned char*>(bytes);
     size_t done = 0;
     while (done < count) {
-        const ssize_t n =
-            ::pwrite(fd_, in + done, count - done, static_cast<off_t>(offset + done));
+        const ssize_t n = ::pwrite(fd_, in + done, count - done, static_cast<off_t>(offset + done));
         if (n < 0) {
             if (errno == EINTR) {
                 continue;

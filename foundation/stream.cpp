@@ -175,10 +175,10 @@ bool WriteString(const std::string& text, MyStream& stream) {
         return false;
     }
     const uint32_t count = static_cast<uint32_t>(text.size());
-    const unsigned char prefix[4] = {
-        static_cast<unsigned char>(count & 0xFF), static_cast<unsigned char>((count >> 8) & 0xFF),
-        static_cast<unsigned char>((count >> 16) & 0xFF),
-        static_cast<unsigned char>((count >> 24) & 0xFF)};
+    const unsigned char prefix[4] = {static_cast<unsigned char>(count & 0xFF),
+                                     static_cast<unsigned char>((count >> 8) & 0xFF),
+                                     static_cast<unsigned char>((count >> 16) & 0xFF),
+                                     static_cast<unsigned char>((count >> 24) & 0xFF)};
     if (!stream.Write(prefix, 4)) {
         return false;
     }
@@ -190,10 +190,9 @@ bool ReadString(std::string& text, MyStream& stream) {
     if (!stream.Read(prefix, 4)) {
         return false;
     }
-    const uint32_t count = static_cast<uint32_t>(prefix[0]) |
-                           (static_cast<uint32_t>(prefix[1]) << 8) |
-                           (static_cast<uint32_t>(prefix[2]) << 16) |
-                           (static_cast<uint32_t>(prefix[3]) << 24);
+    const uint32_t count =
+        static_cast<uint32_t>(prefix[0]) | (static_cast<uint32_t>(prefix[1]) << 8) |
+        (static_cast<uint32_t>(prefix[2]) << 16) | (static_cast<uint32_t>(prefix[3]) << 24);
     if (count > kMaxStoredString || count > Remaining(stream)) {
         return false;
     }

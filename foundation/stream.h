@@ -21,7 +21,7 @@ constexpr uint32_t kOpenReadWrite = 0x0002;
 constexpr uint32_t kOpenCreate = 0x1000;
 
 class MyStream {
-public:
+  public:
     MyStream() = default;
     MyStream(const MyStream&) = delete;
     MyStream& operator=(const MyStream&) = delete;
@@ -59,7 +59,7 @@ public:
 // Commit() or the destructor rename over the target only when every write succeeded;
 // otherwise the temporary file is removed and the old file stays whole.
 class FileStream : public MyStream {
-public:
+  public:
     FileStream();
     ~FileStream() override;
 
@@ -88,7 +88,7 @@ public:
     // Bytes the last Read delivered; -1 before the first Read.
     int32_t GetLastReadCount() const { return last_read_; }
 
-private:
+  private:
     bool FlushWrites();
     bool ReadAt(uint64_t offset, void* bytes, size_t count, size_t& delivered);
     bool WriteAt(uint64_t offset, const void* bytes, size_t count);
@@ -119,7 +119,7 @@ class PfgFileStream : public FileStream {};
 
 // Bytes in memory. GetFileName and GetFilePath are both "MEM".
 class MemStream : public MyStream {
-public:
+  public:
     MemStream() = default;
     ~MemStream() override;
 
@@ -134,7 +134,7 @@ public:
     void SetLength(uint64_t length) override;
     uint64_t GetPosition() const override;
 
-private:
+  private:
     std::vector<unsigned char> data_;
     uint64_t position_ = 0;
 };

@@ -21,7 +21,8 @@ inline bool SeekTarget(int64_t offset, SeekOrigin origin, uint64_t position, uin
         return true;
     }
     const uint64_t forward = static_cast<uint64_t>(offset);
-    if (base > static_cast<uint64_t>(INT64_MAX) || forward > static_cast<uint64_t>(INT64_MAX) - base) {
+    if (base > static_cast<uint64_t>(INT64_MAX) ||
+        forward > static_cast<uint64_t>(INT64_MAX) - base) {
         return false;
     }
     target = base + forward;

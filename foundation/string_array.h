@@ -6,7 +6,7 @@
 namespace pf {
 
 class StringArray : public std::vector<std::string> {
-public:
+  public:
     using std::vector<std::string>::vector;
 };
 
@@ -16,7 +16,7 @@ struct LabeledString {
 };
 
 class LabeledStringArray : public std::vector<LabeledString> {
-public:
+  public:
     using std::vector<LabeledString>::vector;
 };
 

@@ -20,7 +20,7 @@ locale_t CLocale() {
 
 // Switches the calling thread to the "C" locale for the life of the object.
 class ScopedCLocale {
-public:
+  public:
     ScopedCLocale() {
         if (locale_t c = CLocale()) {
             previous_ = uselocale(c);
@@ -34,7 +34,7 @@ public:
     ScopedCLocale(const ScopedCLocale&) = delete;
     ScopedCLocale& operator=(const ScopedCLocale&) = delete;
 
-private:
+  private:
     locale_t previous_ = static_cast<locale_t>(0);
 };
 
@@ -178,7 +178,8 @@ bool CStringStartsWithCString(const std::string& a, const std::string& b) {
 }
 
 bool CStringEndsWithNoCase(const std::string& a, const std::string& b) {
-    return b.size() <= a.size() && EqualNoCase(a.data() + (a.size() - b.size()), b.data(), b.size());
+    return b.size() <= a.size() &&
+           EqualNoCase(a.data() + (a.size() - b.size()), b.data(), b.size());
 }
 
 bool StrEquals(const char* a, const char* b) {

@@ -17,7 +17,7 @@ UiHooks* SetUiHooks(UiHooks* hooks) {
 }
 
 std::optional<std::string> UiHooks::PickFile(const std::string&, const std::string&,
-                                            const std::string&) {
+                                             const std::string&) {
     return std::nullopt;
 }
 
@@ -62,12 +62,14 @@ MessageAnswer ShowMessageBox(const std::string& text, const std::string& caption
 
 std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
                                       const std::string& initial_folder) {
-    if (g_hooks == nullptr) return std::nullopt;
+    if (g_hooks == nullptr)
+        return std::nullopt;
     return g_hooks->PickFile(title, filter, initial_folder);
 }
 
 std::optional<std::string> ChooseFolder(const std::string& title) {
-    if (g_hooks == nullptr) return std::nullopt;
+    if (g_hooks == nullptr)
+        return std::nullopt;
     return g_hooks->PickFolder(title);
 }
 

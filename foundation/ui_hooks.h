@@ -12,7 +12,7 @@ enum class MessageIcon { None, Information, Warning, Error, Question };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 class UiHooks {
-public:
+  public:
     virtual ~UiHooks() = default;
     // Shows a failure text; true when the person ticked "Stop showing message until restart".
     virtual bool ShowFailure(const std::string& text) = 0;
@@ -21,8 +21,7 @@ public:
     // Choosers. Both give an internal path, or nothing when the person cancels; hooks
     // without a chooser answer as if cancelled.
     // filter is wx-style ("All files (*)|*"); an empty title takes the toolkit's own.
-    virtual std::optional<std::string> PickFile(const std::string& title,
-                                                const std::string& filter,
+    virtual std::optional<std::string> PickFile(const std::string& title, const std::string& filter,
                                                 const std::string& initial_folder);
     // An existing folder; no button to make a new one.
     virtual std::optional<std::string> PickFolder(const std::string& title);
@@ -52,13 +51,13 @@ std::optional<std::string> ChooseFolder(const std::string& title);
 
 // Shows the wait cursor of the installed hooks for its lifetime.
 class WaitCursor {
-public:
+  public:
     WaitCursor();
     ~WaitCursor();
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
-private:
+  private:
     UiHooks* hooks_;
 };
 

@@ -23,8 +23,7 @@ std::int32_t ClampToInt32(std::int64_t v) {
 }
 
 bool IsComplete24(const BitmapData& image) {
-    return image.HasPixels() && image.BitsPerPixel() == 24 &&
-           image.Stride() == image.Width() * 3;
+    return image.HasPixels() && image.BitsPerPixel() == 24 && image.Stride() == image.Width() * 3;
 }
 
 inline void BlendBytes(std::uint8_t* p, const ColorRGBA& c) {
@@ -86,7 +85,8 @@ bool BitmapData::Create(int width, int height, int bits) {
     if (width <= 0 || height <= 0 || !IsSupportedDepth(bits)) {
         return false;
     }
-    const std::uint64_t stride = static_cast<std::uint64_t>(width) * static_cast<unsigned>(bits) / 8;
+    const std::uint64_t stride =
+        static_cast<std::uint64_t>(width) * static_cast<unsigned>(bits) / 8;
     const std::uint64_t bytes = stride * static_cast<std::uint64_t>(height);
     if (bytes > kMaxBufferBytes) {
         return false;
@@ -411,7 +411,8 @@ void CopyRows(BitmapData& destination, const BitmapData& source, const PixelRect
 
 bool BitmapData::Blit24(BitmapData& destination, const BitmapData& source, PixelRect d,
                         PixelRect s) {
-    if (!IsComplete24(destination) || !IsComplete24(source) || !ClipForBlit(destination, source, d, s)) {
+    if (!IsComplete24(destination) || !IsComplete24(source) ||
+        !ClipForBlit(destination, source, d, s)) {
         return false;
     }
     CopyRows(destination, source, d, s, 3);
@@ -511,8 +512,8 @@ bool LayerMask24(BitmapData& result, const BitmapData& base, const BitmapData& o
     return true;
 }
 
-bool MaskedBlit24(BitmapData& destination, const BitmapData& image, const BitmapData& mask,
-                  int x, int y) {
+bool MaskedBlit24(BitmapData& destination, const BitmapData& image, const BitmapData& mask, int x,
+                  int y) {
     if (!IsComplete24(destination) || !IsComplete24(image) || !IsComplete24(mask) ||
         image.Width() != mask.Width() || image.Height() != mask.Height()) {
         return false;
@@ -531,9 +532,9 @@ bool MaskedBlit24(BitmapData& destination, const BitmapData& image, const Bitmap
     const PixelRect on_destination{static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
                                    static_cast<std::int32_t>(right),
                                    static_cast<std::int32_t>(bottom)};
-    const PixelRect on_image{static_cast<std::int32_t>(left - x), static_cast<std::int32_t>(top - y),
-                             static_cast<std::int32_t>(right - x),
-                             static_cast<std::int32_t>(bottom - y)};
+    const PixelRect on_image{
+        static_cast<std::int32_t>(left - x), static_cast<std::int32_t>(top - y),
+        static_cast<std::int32_t>(right - x), static_cast<std::int32_t>(bottom - y)};
     BitmapData work;
     if (!work.CreateLike(image) ||
         !BitmapData::Blit24(work, destination, on_image, on_destination)) {

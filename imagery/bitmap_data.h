@@ -20,7 +20,8 @@ struct ColorRGB {
     std::uint8_t red = 0;
 
     constexpr ColorRGB() = default;
-    constexpr ColorRGB(std::uint8_t b, std::uint8_t g, std::uint8_t r) : blue(b), green(g), red(r) {}
+    constexpr ColorRGB(std::uint8_t b, std::uint8_t g, std::uint8_t r)
+        : blue(b), green(g), red(r) {}
 
     static constexpr ColorRGB FromRgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
         return ColorRGB(b, g, r);
@@ -82,7 +83,7 @@ struct BeginEnd {
 using SpanList = std::vector<BeginEnd>;
 
 class BitmapData {
-public:
+  public:
     // Colour models.
     static constexpr std::int32_t kModelPlain = 0;
     static constexpr std::int32_t kModelStudioLuma = 1; // 8 bits, 16 = black, 235 = white
@@ -174,7 +175,7 @@ public:
     static bool Resample24(BitmapData& destination, const BitmapData& source);
     static bool Resample32(BitmapData& destination, const BitmapData& source);
 
-private:
+  private:
     std::int32_t model_ = 0;
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
@@ -193,8 +194,8 @@ bool LayerMask24(BitmapData& result, const BitmapData& base, const BitmapData& o
                  const BitmapData& mask);
 
 // Lays `image` through `mask` onto the destination with its top-left corner at (x, y).
-bool MaskedBlit24(BitmapData& destination, const BitmapData& image, const BitmapData& mask,
-                  int x, int y);
+bool MaskedBlit24(BitmapData& destination, const BitmapData& image, const BitmapData& mask, int x,
+                  int y);
 
 // True when 0 <= x < width and 0 <= y < height.
 bool IsPointInImage(double x, double y, const BitmapData& image);

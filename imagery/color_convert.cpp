@@ -18,32 +18,41 @@ Layout Classify(const BitmapData& image) {
     switch (image.Model()) {
     case BitmapData::kModelPlain:
         switch (bits) {
-        case 8: return Layout::Grey8;
-        case 16: return Layout::Word565;
-        case 24: return Layout::Bgr24;
-        case 32: return Layout::Bgra32;
-        case 48: return Layout::Words48;
-        default: return Layout::Unsupported;
+        case 8:
+            return Layout::Grey8;
+        case 16:
+            return Layout::Word565;
+        case 24:
+            return Layout::Bgr24;
+        case 32:
+            return Layout::Bgra32;
+        case 48:
+            return Layout::Words48;
+        default:
+            return Layout::Unsupported;
         }
-    case BitmapData::kModelStudioLuma: return bits == 8 ? Layout::Studio8 : Layout::Unsupported;
-    case BitmapData::kModelGrey: return bits == 8 ? Layout::Grey8 : Layout::Unsupported;
-    case BitmapData::kModelFloat: return bits == 96 ? Layout::Floats96 : Layout::Unsupported;
-    default: return Layout::Unsupported;
+    case BitmapData::kModelStudioLuma:
+        return bits == 8 ? Layout::Studio8 : Layout::Unsupported;
+    case BitmapData::kModelGrey:
+        return bits == 8 ? Layout::Grey8 : Layout::Unsupported;
+    case BitmapData::kModelFloat:
+        return bits == 96 ? Layout::Floats96 : Layout::Unsupported;
+    default:
+        return Layout::Unsupported;
     }
 }
 
 float Unit(float v) { return std::isnan(v) ? 0.0f : std::clamp(v, 0.0f, 1.0f); }
 
-void ReadFloats(const std::uint8_t* p, float bgr[3]) {
-    std::memcpy(bgr, p, 3 * sizeof(float));
-}
+void ReadFloats(const std::uint8_t* p, float bgr[3]) { std::memcpy(bgr, p, 3 * sizeof(float)); }
 
 unsigned Word(const std::uint8_t* p) { return p[0] | (static_cast<unsigned>(p[1]) << 8); }
 
 ColorRGB ColourOf(Layout layout, const std::uint8_t* p) {
     switch (layout) {
     case Layout::Grey8:
-    case Layout::Studio8: return ColorRGB(p[0], p[0], p[0]);
+    case Layout::Studio8:
+        return ColorRGB(p[0], p[0], p[0]);
     case Layout::Word565: {
         const unsigned w = Word(p);
         return ColorRGB(static_cast<std::uint8_t>((w << 3) & 0xFF),
@@ -51,14 +60,17 @@ ColorRGB ColourOf(Layout layout, const std::uint8_t* p) {
                         static_cast<std::uint8_t>((w >> 8) & 0xF8));
     }
     case Layout::Bgr24:
-    case Layout::Bgra32: return ColorRGB(p[0], p[1], p[2]);
-    case Layout::Words48: return ColorRGB(p[1], p[3], p[5]);
+    case Layout::Bgra32:
+        return ColorRGB(p[0], p[1], p[2]);
+    case Layout::Words48:
+        return ColorRGB(p[1], p[3], p[5]);
     case Layout::Floats96: {
         float bgr[3];
         ReadFloats(p, bgr);
         return ColorRGB::FromFloats(bgr);
     }
-    case Layout::Unsupported: break;
+    case Layout::Unsupported:
+        break;
     }
     return ColorRGB();
 }
@@ -70,15 +82,18 @@ std::uint8_t LumaOf(const ColorTables& t, unsigned r, unsigned g, unsigned b) {
 std::uint8_t GreyOf(Layout layout, const std::uint8_t* p) {
     const ColorTables& t = InitColorTables();
     switch (layout) {
-    case Layout::Grey8: return p[0];
+    case Layout::Grey8:
+        return p[0];
     case Layout::Studio8:
-        return static_cast<std::uint8_t>(std::clamp((static_cast<int>(p[0]) - 16) * 298 >> 8, 0, 255));
+        return static_cast<std::uint8_t>(
+            std::clamp((static_cast<int>(p[0]) - 16) * 298 >> 8, 0, 255));
     case Layout::Word565: {
         const unsigned w = Word(p);
         return LumaOf(t, (w >> 8) & 0xF8, (w >> 3) & 0xFC, (w << 3) & 0xFF);
     }
     case Layout::Bgr24:
-    case Layout::Bgra32: return LumaOf(t, p[2], p[1], p[0]);
+    case Layout::Bgra32:
+        return LumaOf(t, p[2], p[1], p[0]);
     case Layout::Words48: {
         const std::uint64_t b = Word(p), g = Word(p + 2), r = Word(p + 4);
         return static_cast<std::uint8_t>((r * 19595 + g * 38470 + b * 7471) >> 24);
@@ -88,7 +103,8 @@ std::uint8_t GreyOf(Layout layout, const std::uint8_t* p) {
         ReadFloats(p, bgr);
         return GreyFromFloats(bgr);
     }
-    case Layout::Unsupported: break;
+    case Layout::Unsupported:
+        break;
     }
     return 0;
 }
@@ -126,7 +142,9 @@ bool Convert(BitmapData& image, int target_bits) {
     return true;
 }
 
-std::uint32_t Truncate16(float v) { return static_cast<std::uint32_t>(static_cast<double>(Unit(v)) * 65535.0) & 0xFFFF; }
+std::uint32_t Truncate16(float v) {
+    return static_cast<std::uint32_t>(static_cast<double>(Unit(v)) * 65535.0) & 0xFFFF;
+}
 
 } // namespace
 

@@ -148,8 +148,8 @@ bool DrawLine(BitmapData& image, double x0, double y0, double x1, double y1,
             }
             return true;
         };
-        const bool hits = clip(-dx, x0) && clip(dx, (w - 1) - x0) && clip(-dy, y0) &&
-                          clip(dy, (h - 1) - y0);
+        const bool hits =
+            clip(-dx, x0) && clip(dx, (w - 1) - x0) && clip(-dy, y0) && clip(dy, (h - 1) - y0);
         double t0 = 0.0, t1 = 1.0;
         if (hits) {
             t0 = inside0 ? 0.0 : lo;
@@ -266,7 +266,9 @@ bool DrawFocusFrame(BitmapData& image, std::uint32_t colour) {
     Row(image, h - 2, 1, w - 2, colour);
     Column(image, 1, 1, h - 2, colour);
     Column(image, w - 2, 1, h - 2, colour);
-    auto dot = [&](int x, int y) { Put(image, x, y, ColorRGB::FromColorRef((x + y) % 2 == 0 ? kBlack : kWhite)); };
+    auto dot = [&](int x, int y) {
+        Put(image, x, y, ColorRGB::FromColorRef((x + y) % 2 == 0 ? kBlack : kWhite));
+    };
     for (int x = 2; x <= w - 3; ++x) {
         dot(x, 2);
         dot(x, h - 3);

@@ -20,7 +20,8 @@ bool DrawMarker(BitmapData& image, int x, int y, const ColorRGB& colour);
 
 // A one-pixel line clipped to the image (24 bits). A segment that misses the image draws
 // nothing and is not a failure; non-finite coordinates are.
-bool DrawLine(BitmapData& image, double x0, double y0, double x1, double y1, const ColorRGB& colour);
+bool DrawLine(BitmapData& image, double x0, double y0, double x1, double y1,
+              const ColorRGB& colour);
 // The lines P0-P1, P1-P3, P2-P3, P0-P2, in that order; false at the first that fails.
 bool DrawQuadOutline(BitmapData& image, const Point2& p0, const Point2& p1, const Point2& p2,
                      const Point2& p3, const ColorRGB& colour);

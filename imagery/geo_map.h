@@ -2,8 +2,8 @@
 // Georeferenced images: an image together with the part of the globe it shows, and the
 // projection of one such image onto another (a tile onto a map, a turned icon onto a
 // map, one map into a mosaic).
-#include "imagery/bitmap_data.h"
 #include "foundation/lat_lon.h"
+#include "imagery/bitmap_data.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #include "imagery/object_icons.h"
 
-#include "workspace/folders.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/bmp_file.h"
 #include "platform/fs.h"
+#include "workspace/folders.h"
 
 namespace pf {
 

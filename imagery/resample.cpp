@@ -22,7 +22,8 @@ bool HasDepth(const BitmapData& image, int bytes_per_pixel) {
 
 // Source index for each destination index of a nearest stretch (16.16 step). The index is
 // clamped: the rounded step can carry the last position one past the source.
-std::vector<int> NearestIndices(int source_size, int destination_size, std::uint64_t start_at_half) {
+std::vector<int> NearestIndices(int source_size, int destination_size,
+                                std::uint64_t start_at_half) {
     const auto step = static_cast<std::uint64_t>(
         static_cast<double>(source_size) / destination_size * 65536.0 + 0.5);
     std::vector<int> index(static_cast<std::size_t>(destination_size));
@@ -33,9 +34,9 @@ std::vector<int> NearestIndices(int source_size, int destination_size, std::uint
     return index;
 }
 
-template <int Bpp>
-bool StretchWidthT(BitmapData& d, const BitmapData& s) {
-    if (!HasDepth(d, Bpp) || !HasDepth(s, Bpp) || s.Width() >= d.Width() || s.Height() != d.Height()) {
+template <int Bpp> bool StretchWidthT(BitmapData& d, const BitmapData& s) {
+    if (!HasDepth(d, Bpp) || !HasDepth(s, Bpp) || s.Width() >= d.Width() ||
+        s.Height() != d.Height()) {
         return false;
     }
     const std::vector<int> index = NearestIndices(s.Width(), d.Width(), 0);
@@ -49,9 +50,9 @@ bool StretchWidthT(BitmapData& d, const BitmapData& s) {
     return true;
 }
 
-template <int Bpp>
-bool StretchHeightT(BitmapData& d, const BitmapData& s) {
-    if (!HasDepth(d, Bpp) || !HasDepth(s, Bpp) || s.Height() >= d.Height() || s.Width() != d.Width()) {
+template <int Bpp> bool StretchHeightT(BitmapData& d, const BitmapData& s) {
+    if (!HasDepth(d, Bpp) || !HasDepth(s, Bpp) || s.Height() >= d.Height() ||
+        s.Width() != d.Width()) {
         return false;
     }
     const std::vector<int> index = NearestIndices(s.Height(), d.Height(), 0);
@@ -66,9 +67,9 @@ std::uint64_t AreaScale(int n, int m) {
     return static_cast<std::uint64_t>(static_cast<double>(m) * kOnePixel24 / n + 0.5);
 }
 
-template <int Bpp>
-bool CompressWidthT(BitmapData& d, const BitmapData& s) {
-    if (!HasDepth(d, Bpp) || !HasDepth(s, Bpp) || s.Width() <= d.Width() || s.Height() != d.Height()) {
+template <int Bpp> bool CompressWidthT(BitmapData& d, const BitmapData& s) {
+    if (!HasDepth(d, Bpp) || !HasDepth(s, Bpp) || s.Width() <= d.Width() ||
+        s.Height() != d.Height()) {
         return false;
     }
     const int n = s.Width();
@@ -90,7 +91,8 @@ bool CompressWidthT(BitmapData& d, const BitmapData& s) {
             } else {
                 for (int c = 0; c < Bpp; ++c) {
                     if (pos < m) {
-                        out[pos * Bpp + c] = static_cast<std::uint8_t>((sum[c] + p[c] * budget) >> 24);
+                        out[pos * Bpp + c] =
+                            static_cast<std::uint8_t>((sum[c] + p[c] * budget) >> 24);
                     }
                     sum[c] = p[c] * (scale - budget);
                 }
@@ -116,9 +118,9 @@ bool CompressWidthT(BitmapData& d, const BitmapData& s) {
     return true;
 }
 
-template <int Bpp>
-bool CompressHeightT(BitmapData& d, const BitmapData& s) {
-    if (!HasDepth(d, Bpp) || !HasDepth(s, Bpp) || s.Height() <= d.Height() || s.Width() != d.Width()) {
+template <int Bpp> bool CompressHeightT(BitmapData& d, const BitmapData& s) {
+    if (!HasDepth(d, Bpp) || !HasDepth(s, Bpp) || s.Height() <= d.Height() ||
+        s.Width() != d.Width()) {
         return false;
     }
     const int n = s.Height();
@@ -163,8 +165,7 @@ bool CompressHeightT(BitmapData& d, const BitmapData& s) {
     return true;
 }
 
-template <int Bpp>
-bool ResampleT(BitmapData& d, const BitmapData& s) {
+template <int Bpp> bool ResampleT(BitmapData& d, const BitmapData& s) {
     if (!HasDepth(d, Bpp) || !HasDepth(s, Bpp)) {
         return false;
     }
@@ -231,8 +232,7 @@ void SmoothDoubleLine(const std::uint8_t* in, std::ptrdiff_t in_step, int n, std
     std::memcpy(q(2 * n - 1), p(n - 1), bytes);
 }
 
-template <int Bpp>
-bool DoubleWidthSmoothT(BitmapData& image) {
+template <int Bpp> bool DoubleWidthSmoothT(BitmapData& image) {
     BitmapData doubled;
     if (!HasDepth(image, Bpp) || !doubled.Create(image.Width() * 2, image.Height(), Bpp * 8)) {
         return false;
@@ -244,8 +244,7 @@ bool DoubleWidthSmoothT(BitmapData& image) {
     return true;
 }
 
-template <int Bpp>
-bool DoubleHeightSmoothT(BitmapData& image) {
+template <int Bpp> bool DoubleHeightSmoothT(BitmapData& image) {
     BitmapData doubled;
     if (!HasDepth(image, Bpp) || !doubled.Create(image.Width(), image.Height() * 2, Bpp * 8)) {
         return false;
@@ -257,8 +256,7 @@ bool DoubleHeightSmoothT(BitmapData& image) {
     return true;
 }
 
-template <int Bpp>
-bool Rotate180T(BitmapData& image) {
+template <int Bpp> bool Rotate180T(BitmapData& image) {
     BitmapData turned;
     if (!HasDepth(image, Bpp) || !turned.CreateLike(image)) {
         return false;
@@ -442,8 +440,7 @@ bool RotateBySpans(BitmapData& destination, SpanList& spans, const BitmapData& s
     return true;
 }
 
-bool RotateImage(BitmapData& destination, SpanList& spans, const BitmapData& source,
-                 double angle) {
+bool RotateImage(BitmapData& destination, SpanList& spans, const BitmapData& source, double angle) {
     if (!HasDepth(source, 3) || !std::isfinite(angle)) {
         return false;
     }

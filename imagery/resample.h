@@ -37,8 +37,7 @@ bool Rotate180_32(BitmapData& image);
 
 // Turns a 24-bit image counter-clockwise (as seen on screen) by degrees and fills `spans`
 // with one visible column range per destination row. The destination is untouched on failure.
-bool RotateImage(BitmapData& destination, SpanList& spans, const BitmapData& source,
-                 double angle);
+bool RotateImage(BitmapData& destination, SpanList& spans, const BitmapData& source, double angle);
 // The general turn for 0 <= angle < 90 used by RotateImage.
 bool RotateBySpans(BitmapData& destination, SpanList& spans, const BitmapData& source,
                    double angle);

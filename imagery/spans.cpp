@@ -30,8 +30,7 @@ bool ResizeHeightSpans(BitmapData& d, const BitmapData& s, SpanList& spans, bool
         return false;
     }
     const int sh = s.Height(), dh = d.Height();
-    const auto step =
-        static_cast<std::uint64_t>(static_cast<double>(sh) / dh * 65536.0 + 0.5);
+    const auto step = static_cast<std::uint64_t>(static_cast<double>(sh) / dh * 65536.0 + 0.5);
     SpanList resized(static_cast<std::size_t>(dh));
     std::uint64_t pos = step / 2; // row centres
     for (int r = 0; r < dh; ++r, pos += step) {

@@ -54,7 +54,7 @@ std::string FamilyFor(const std::string& face_name) {
 
 // The process-wide FreeType library, fontconfig configuration and opened faces.
 class FontCache {
-public:
+  public:
     ~FontCache() {
         for (auto& [name, face] : faces_) {
             if (face != nullptr) {
@@ -81,7 +81,7 @@ public:
         return face;
     }
 
-private:
+  private:
     FT_Face Open(const std::string& family) {
         if (library_ == nullptr && FT_Init_FreeType(&library_) != 0) {
             library_ = nullptr;
@@ -180,9 +180,8 @@ bool RenderTextMask(BitmapData& mask, const std::string& text, const std::string
         return false;
     }
     FT_Face face = Fonts().Face(face_name);
-    if (face == nullptr ||
-        FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(size) * 64 / 10, kDotsPerInch,
-                         kDotsPerInch) != 0) {
+    if (face == nullptr || FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(size) * 64 / 10,
+                                            kDotsPerInch, kDotsPerInch) != 0) {
         return false;
     }
     if (text.empty()) {
@@ -253,7 +252,8 @@ bool DrawTextCourierSmooth(BitmapData& image, const std::string& text, int size,
 }
 
 bool DrawTextScaled(BitmapData& image, const std::string& text, int size,
-                    const std::string& face_name, const ColorRGB& colour, int x, int y, bool scale) {
+                    const std::string& face_name, const ColorRGB& colour, int x, int y,
+                    bool scale) {
     if (scale) {
         size = static_cast<int>(size * 96.0 / kDotsPerInch + 0.5);
     }

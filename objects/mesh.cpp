@@ -1,8 +1,5 @@
 #include "objects/mesh.h"
 
-#include "workspace/file_manager.h"
-#include "workspace/file_utils.h"
-#include "workspace/folders.h"
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
 #include "foundation/stream.h"
@@ -16,6 +13,9 @@
 #include "objects/object_editing.h"
 #include "objects/value_readers.h"
 #include "platform/fs.h"
+#include "workspace/file_manager.h"
+#include "workspace/file_utils.h"
+#include "workspace/folders.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
 #include "objects/mesh_file.h"
 
-#include "workspace/file_utils.h"
-#include "workspace/folders.h"
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
 #include "foundation/stream.h"
 #include "objects/mesh_text.h"
 #include "platform/fs.h"
+#include "workspace/file_utils.h"
+#include "workspace/folders.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,12 +1,12 @@
 #include "objects/object_imaging.h"
 
-#include "workspace/astrel_body.h"
 #include "document/base_document.h"
 #include "foundation/failure.h"
+#include "foundation/lat_lon.h"
 #include "imagery/drawing.h"
 #include "imagery/geo_map.h"
 #include "imagery/resample.h"
-#include "foundation/lat_lon.h"
+#include "workspace/astrel_body.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "foundation/text.h"
 #include "objects/astrel_object.h"
-#include "workspace/config_reader.h"
 #include "objects/value_readers.h"
+#include "workspace/config_reader.h"
 
 namespace pf {
 

@@ -2,10 +2,10 @@
 #include "objects/beacon_array.h"
 #include "objects/block.h"
 #include "objects/hangars.h"
-#include "objects/solar_plant.h"
-#include "objects/tank.h"
 #include "objects/mesh.h"
 #include "objects/runway_pad_train_types.h"
+#include "objects/solar_plant.h"
+#include "objects/tank.h"
 
 namespace pf {
 

@@ -3,9 +3,9 @@
 #include "foundation/text.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
-#include "workspace/config_reader.h"
 #include "objects/object_editing.h"
 #include "objects/value_readers.h"
+#include "workspace/config_reader.h"
 
 #include <set>
 #include <vector>

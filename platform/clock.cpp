@@ -8,7 +8,7 @@ namespace pf::clock {
 namespace {
 
 class SystemClock final : public Clock {
-public:
+  public:
     int64_t PerformanceCounter() override {
         return std::chrono::duration_cast<std::chrono::nanoseconds>(
                    std::chrono::steady_clock::now().time_since_epoch())

@@ -5,7 +5,7 @@
 namespace pf::clock {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual int64_t PerformanceCounter() = 0;   // ticks of PerformanceFrequency()
     virtual int64_t PerformanceFrequency() = 0; // ticks per second

@@ -223,9 +223,11 @@ bool Equivalent(const std::string& a, const std::string& b) {
 
 std::string Canonical(const std::string& path) {
     std::string native;
-    if (!Resolved(path, native) || native.empty()) return std::string();
+    if (!Resolved(path, native) || native.empty())
+        return std::string();
     char* real = ::realpath(native.c_str(), nullptr);
-    if (real == nullptr) return std::string();
+    if (real == nullptr)
+        return std::string();
     std::string result = ToInternal(real);
     std::free(real);
     return result;

@@ -1,8 +1,8 @@
 #include "tiles/map_download.h"
 
-#include "workspace/folders.h"
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
+#include "foundation/lat_lon.h"
 #include "foundation/text.h"
 #include "foundation/timing.h"
 #include "foundation/ui_hooks.h"
@@ -11,9 +11,9 @@
 #include "imagery/jpeg_file.h"
 #include "platform/clock.h"
 #include "tiles/client_socket.h"
-#include "foundation/lat_lon.h"
 #include "tiles/map_service.h"
 #include "tiles/map_zoom.h"
+#include "workspace/folders.h"
 
 #include <functional>
 

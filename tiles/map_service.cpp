@@ -1,11 +1,11 @@
 #include "tiles/map_service.h"
 
 #include "foundation/file_helpers.h"
+#include "foundation/lat_lon.h"
 #include "foundation/text.h"
 #include "foundation/ui_hooks.h"
 #include "platform/fs.h"
 #include "tiles/client_socket.h"
-#include "foundation/lat_lon.h"
 
 #include <cstdlib>
 #include <cstring>

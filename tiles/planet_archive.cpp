@@ -1,7 +1,5 @@
 #include "tiles/planet_archive.h"
 
-#include "workspace/file_manager.h"
-#include "workspace/folders.h"
 #include "foundation/failure.h"
 #include "foundation/stream.h"
 #include "foundation/text.h"
@@ -13,6 +11,8 @@
 #include "imagery/text_render.h"
 #include "imagery/texture_codec.h"
 #include "platform/fs.h"
+#include "workspace/file_manager.h"
+#include "workspace/folders.h"
 
 #include <algorithm>
 #include <array>

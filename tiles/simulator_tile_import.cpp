@@ -1,7 +1,5 @@
 #include "tiles/simulator_tile_import.h"
 
-#include "workspace/file_manager.h"
-#include "workspace/folders.h"
 #include "foundation/failure.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/resample.h"
@@ -9,6 +7,8 @@
 #include "platform/fs.h"
 #include "tiles/tile_attributes.h"
 #include "tiles/tile_texture_file.h"
+#include "workspace/file_manager.h"
+#include "workspace/folders.h"
 
 namespace pf {
 

@@ -1,7 +1,5 @@
 #include "tiles/tile_texture_file.h"
 
-#include "workspace/folders.h"
-#include "workspace/settings.h"
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
 #include "foundation/text.h"
@@ -12,6 +10,8 @@
 #include "imagery/texture_codec.h"
 #include "platform/fs.h"
 #include "tiles/map_download.h"
+#include "workspace/folders.h"
+#include "workspace/settings.h"
 
 #include <memory>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "workspace/astrel_body.h"
 
-#include "workspace/file_manager.h"
-#include "foundation/text.h"
-#include "workspace/simulator_config.h"
 #include "foundation/lat_lon.h"
+#include "foundation/text.h"
+#include "workspace/file_manager.h"
+#include "workspace/simulator_config.h"
 
 #include <cmath>
 

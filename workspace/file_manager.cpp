@@ -1,10 +1,10 @@
 #include "workspace/file_manager.h"
 
-#include "workspace/folders.h"
 #include "foundation/stream.h"
 #include "foundation/text.h"
-#include "workspace/config_reader.h"
 #include "platform/fs.h"
+#include "workspace/config_reader.h"
+#include "workspace/folders.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #include "workspace/file_utils.h"
 
-#include "workspace/folders.h"
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
 #include "platform/fs.h"
+#include "workspace/folders.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 #include "workspace/folders.h"
 
-#include "workspace/file_utils.h"
-#include "workspace/settings.h"
 #include "foundation/failure.h"
 #include "foundation/text.h"
 #include "foundation/ui_hooks.h"
 #include "platform/fs.h"
 #include "platform/known_folders.h"
+#include "workspace/file_utils.h"
+#include "workspace/settings.h"
 
 #include <vector>
 

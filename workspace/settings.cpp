@@ -1,11 +1,11 @@
 #include "workspace/settings.h"
 
-#include "workspace/file_utils.h"
 #include "foundation/failure.h"
 #include "foundation/text.h"
 #include "foundation/ui_hooks.h"
 #include "platform/fs.h"
 #include "platform/settings_store.h"
+#include "workspace/file_utils.h"
 
 #include <climits>
 

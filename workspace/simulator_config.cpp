@@ -1,8 +1,8 @@
 #include "workspace/simulator_config.h"
 
-#include "workspace/astrel_body.h"
 #include "foundation/failure.h"
 #include "foundation/text.h"
+#include "workspace/astrel_body.h"
 #include "workspace/config_reader.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 #include "workspace/simulator_tree.h"
 
+#include "foundation/failure.h"
+#include "foundation/text.h"
 #include "workspace/astrel_body.h"
 #include "workspace/file_utils.h"
 #include "workspace/settings.h"
-#include "foundation/failure.h"
-#include "foundation/text.h"
 #include "workspace/simulator_config.h"
 
 #include <algorithm>

@@ -2,10 +2,10 @@
 // "Rendering Tile DDS files": renders every tile of a base into DDS files inside its first
 // timer tick, showing the tile being written and a progress bar; Cancel stops before the
 // next tile. While it exists it is the current tile progress dialog.
+#include "document/logic/tile_progress_logic.h"
 #include "foundation/ui/modal_dialog.h"
 #include "imagery/bitmap_data.h"
 #include "tiles/tile_dds.h"
-#include "document/logic/tile_progress_logic.h"
 
 #include <string>
 #include <wx/timer.h>

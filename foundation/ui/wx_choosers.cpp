@@ -5,8 +5,8 @@
 #include "platform/fs.h"
 
 #include <wx/dirdlg.h>
-#include <wx/utils.h>
 #include <wx/filedlg.h>
+#include <wx/utils.h>
 
 namespace pf {
 

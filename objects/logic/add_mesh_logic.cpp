@@ -1,11 +1,11 @@
 #include "objects/logic/add_mesh_logic.h"
 
-#include "workspace/file_manager.h"
 #include "foundation/failure.h"
 #include "foundation/text.h"
 #include "foundation/ui_hooks.h"
 #include "objects/mesh.h"
 #include "platform/fs.h"
+#include "workspace/file_manager.h"
 
 namespace pf {
 

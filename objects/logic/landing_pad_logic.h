@@ -1,7 +1,7 @@
 #pragma once
 // What "Add Landing Pad" does, without a display.
-#include "objects/logic/object_dialog_logic.h"
 #include "objects/landing_pad.h"
+#include "objects/logic/object_dialog_logic.h"
 
 #include <string>
 

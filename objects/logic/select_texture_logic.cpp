@@ -1,10 +1,10 @@
 #include "objects/logic/select_texture_logic.h"
 
-#include "workspace/file_manager.h"
 #include "foundation/text.h"
 #include "imagery/color_convert.h"
 #include "imagery/text_render.h"
 #include "imagery/texture_codec.h"
+#include "workspace/file_manager.h"
 
 namespace pf {
 

@@ -1,9 +1,9 @@
 #include "objects/ui/object_dialogs.h"
 
 #include "controls/ui/my_bitmap_button.h"
-#include "workspace/folders.h"
 #include "objects/ui/add_mesh_dlg.h"
 #include "objects/ui/runway_pad_train_registration.h"
+#include "workspace/folders.h"
 
 #include <wx/checkbox.h>
 #include <wx/sizer.h>

@@ -154,8 +154,7 @@ ControlTexts AddRunwayDlg::CollectFieldTexts() {
     ControlTexts texts = AddObjectAbstract::CollectFieldTexts();
     // The mode travels as its selection index; no selection keeps the member.
     const int selection = mode_->GetSelection();
-    texts.Set(L::kMode,
-              std::to_string(selection == wxNOT_FOUND ? RunwayLogic().mode : selection));
+    texts.Set(L::kMode, std::to_string(selection == wxNOT_FOUND ? RunwayLogic().mode : selection));
     return texts;
 }
 

@@ -3,10 +3,10 @@
 #include "document/base_document.h"
 #include "foundation/stream.h"
 #include "objects/astrel_object.h"
-#include "workspace/config_reader.h"
 #include "objects/object_fakes.h"
 #include "objects/value_readers.h"
 #include "support/simulator_sandbox.h"
+#include "workspace/config_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -39,7 +39,7 @@ std::vector<std::string> TempFilesIn(const std::string& native_folder) {
 }
 
 class FileStreamTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
 };
 
@@ -270,8 +270,8 @@ TEST_F(FileStreamTest, OpenAgainstOpenCreatingFolders) {
     // A folder that exists in other letter case is reused.
     dir.WriteFile("config/keep.txt", "k");
     FileStream f;
-    ASSERT_TRUE(f.OpenCreatingFolders(dir.InternalPath("Config\\New\\y.cfg"),
-                                      kOpenCreate | kOpenWrite));
+    ASSERT_TRUE(
+        f.OpenCreatingFolders(dir.InternalPath("Config\\New\\y.cfg"), kOpenCreate | kOpenWrite));
     ASSERT_TRUE(f.Write("y", 1));
     ASSERT_TRUE(f.Commit());
     EXPECT_EQ(dir.ReadFile("config/New/y.cfg"), "y");
@@ -307,8 +307,7 @@ TEST_F(FileStreamTest, StringsRoundTripThroughAFile) {
         ASSERT_TRUE(WriteString("", f));
         ASSERT_TRUE(f.Commit());
     }
-    EXPECT_EQ(dir.ReadFile("FileManagerV2.dat"),
-              std::string("\x0A\0\0\0C:\\Astrel\\\0\0\0\0", 18));
+    EXPECT_EQ(dir.ReadFile("FileManagerV2.dat"), std::string("\x0A\0\0\0C:\\Astrel\\\0\0\0\0", 18));
     FileStream f;
     ASSERT_TRUE(f.Open(dir.InternalPath("FileManagerV2.dat"), kOpenRead));
     std::string a;

@@ -37,7 +37,7 @@ std::string Pattern(size_t size) {
 // Records the size of every Write; can be told to fail writes or reads after a number
 // of successful ones.
 class ProbeStream : public MemStream {
-public:
+  public:
     bool Write(const void* bytes, uint32_t count) override {
         writes.push_back(count);
         if (writes_left == 0) {
@@ -239,11 +239,7 @@ TEST(CopyFrom, CopiesInFourKilobyteChunks) {
         size_t size;
         std::vector<uint32_t> writes;
     } cases[] = {
-        {0, {}},
-        {1, {1}},
-        {4096, {4096}},
-        {4097, {4096, 1}},
-        {10000, {4096, 4096, 1808}},
+        {0, {}}, {1, {1}}, {4096, {4096}}, {4097, {4096, 1}}, {10000, {4096, 4096, 1808}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.size);

@@ -73,26 +73,13 @@ struct ParseCase {
 // The double forms and the float forms agree on everything except the range.
 TEST(ParseNumbers, StrictTestThenLongestLeadingNumber) {
     const ParseCase cases[] = {
-        {"1e5", true, 100000.0},
-        {"-.5", true, -0.5},
-        {"+", true, 0.0},
-        {"-", true, 0.0},
-        {"1-2", true, 1.0},
-        {"1.2.3", true, 1.2},
-        {".", true, 0.0},
-        {"e5", true, 0.0},
-        {"+12.5", true, 12.5},
-        {"007", true, 7.0},
-        {"1E-3", true, 0.001},
-        {"1e-50", true, 1e-50},
-        {" 1", false, 0},
-        {"1 ", false, 0},
-        {"1,5", false, 0},
-        {"", false, 0},
-        {"0x10", false, 0},
-        {"inf", false, 0},
-        {"nan", false, 0},
-        {"1e309", false, 0}, // overflows to infinity
+        {"1e5", true, 100000.0}, {"-.5", true, -0.5},   {"+", true, 0.0},
+        {"-", true, 0.0},        {"1-2", true, 1.0},    {"1.2.3", true, 1.2},
+        {".", true, 0.0},        {"e5", true, 0.0},     {"+12.5", true, 12.5},
+        {"007", true, 7.0},      {"1E-3", true, 0.001}, {"1e-50", true, 1e-50},
+        {" 1", false, 0},        {"1 ", false, 0},      {"1,5", false, 0},
+        {"", false, 0},          {"0x10", false, 0},    {"inf", false, 0},
+        {"nan", false, 0},       {"1e309", false, 0}, // overflows to infinity
         {"-1e309", false, 0},
     };
     for (const ParseCase& c : cases) {
@@ -171,12 +158,8 @@ TEST(TextCompare, StartsWithNeedsAStrictlyLongerText) {
 
 TEST(TextCompare, EndsWithAllowsEquality) {
     const CompareCase cases[] = {
-        {"base.CFG", ".cfg", true},
-        {".cfg", ".CFG", true},
-        {"cfg", ".cfg", false},
-        {"base.cfgx", ".cfg", false},
-        {"x", "", true},
-        {"", "", true},
+        {"base.CFG", ".cfg", true},   {".cfg", ".CFG", true}, {"cfg", ".cfg", false},
+        {"base.cfgx", ".cfg", false}, {"x", "", true},        {"", "", true},
     };
     for (const CompareCase& c : cases) {
         EXPECT_EQ(CStringEndsWithNoCase(c.a, c.b), c.expected) << c.a << " / " << c.b;
@@ -207,9 +190,9 @@ TEST(TrimRightChars, CutsTheFinalRunOfSetBytes) {
         const char* set;
         const char* expected;
     } cases[] = {
-        {"abc  ", " ", "abc"},  {"   ", " ", ""},          {"abc", "", "abc"},
-        {"", " ", ""},          {"a b\t \t", " \t", "a b"}, {"x\xB0\xB0", "\xB0", "x"},
-        {"a c", "c", "a "},     {"abc", "xyz", "abc"},     {"cab", "ab", "c"},
+        {"abc  ", " ", "abc"}, {"   ", " ", ""},           {"abc", "", "abc"},
+        {"", " ", ""},         {"a b\t \t", " \t", "a b"}, {"x\xB0\xB0", "\xB0", "x"},
+        {"a c", "c", "a "},    {"abc", "xyz", "abc"},      {"cab", "ab", "c"},
     };
     for (const auto& c : cases) {
         std::string s = c.text;
@@ -226,11 +209,11 @@ TEST(ConcatStrings, JoinsWithoutASeparator) {
 
 // Restores the process locale when the test ends.
 class ScopedProcessLocale {
-public:
+  public:
     ScopedProcessLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {}
     ~ScopedProcessLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
 
-private:
+  private:
     std::string previous_;
 };
 

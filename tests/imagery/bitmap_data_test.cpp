@@ -57,8 +57,14 @@ TEST(BitmapRecord, RefusedSizesLeaveTheRecordEmpty) {
     struct Case {
         int w, h, bits;
     };
-    const Case cases[] = {{0, 5, 24},     {5, 0, 24},     {-1, 5, 24},   {5, -1, 24},
-                          {5, 5, 0},      {5, 5, 7},      {5, 5, 1},     {20000, 20000, 32},
+    const Case cases[] = {{0, 5, 24},
+                          {5, 0, 24},
+                          {-1, 5, 24},
+                          {5, -1, 24},
+                          {5, 5, 0},
+                          {5, 5, 7},
+                          {5, 5, 1},
+                          {20000, 20000, 32},
                           {std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), 96}};
     for (const Case& c : cases) {
         BitmapData image(4, 4, 24);
@@ -349,8 +355,7 @@ TEST(Blits, MismatchesAndMissesCopyNothing) {
     EXPECT_FALSE(BitmapData::Blit24(destination, source, {0, 0, 4, 4}, {5, 5, 9, 9}));
     EXPECT_FALSE(BitmapData::Blit24(destination, source, {10, 0, 14, 4}, {0, 0, 4, 4}));
     EXPECT_FALSE(BitmapData::Blit24(destination, source, {0, 0, 0, 0}, {0, 0, 0, 0}));
-    EXPECT_FALSE(BitmapData::Blit24(destination, source,
-                                    {std::numeric_limits<int>::min(), 0, 4, 4},
+    EXPECT_FALSE(BitmapData::Blit24(destination, source, {std::numeric_limits<int>::min(), 0, 4, 4},
                                     {std::numeric_limits<int>::max() - 3, 0, 4, 4}));
     EXPECT_TRUE(destination.IsIdentical(BitmapData(4, 4, 24)));
     BitmapData wide(4, 4, 32);

@@ -75,7 +75,8 @@ TEST(ColorConvert, EveryModelAndDepthToEachTarget) {
         } else if (c.bits == 16) {
             EXPECT_EQ(g.Pixels()[0], (t.red[248] + t.blue[248] + 4) >> 3);
         } else if (c.bits == 48) {
-            EXPECT_EQ(g.Pixels()[0], (0xFFFFull * 19595 + 0x5678ull * 38470 + 0x1234ull * 7471) >> 24);
+            EXPECT_EQ(g.Pixels()[0],
+                      (0xFFFFull * 19595 + 0x5678ull * 38470 + 0x1234ull * 7471) >> 24);
         } else {
             EXPECT_EQ(Bytes(g), c.to8);
         }

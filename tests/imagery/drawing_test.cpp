@@ -142,12 +142,12 @@ TEST(DrawLine, MissesDrawNothingAndAreNoFailure) {
         double x0, y0, x1, y1;
     };
     const Case misses[] = {
-        {10, 0, 20, 5},   // beyond the right edge
-        {-9, 0, -1, 5},   // beyond the left edge
-        {0, -3, 9, -1},   // above
-        {0, 10, 9, 12},   // below
-        {-5, 3, 3, -5},   // passes outside the top-left corner
-        {8, 12, 12, 8},   // passes outside the bottom-right corner
+        {10, 0, 20, 5}, // beyond the right edge
+        {-9, 0, -1, 5}, // beyond the left edge
+        {0, -3, 9, -1}, // above
+        {0, 10, 9, 12}, // below
+        {-5, 3, 3, -5}, // passes outside the top-left corner
+        {8, 12, 12, 8}, // passes outside the bottom-right corner
     };
     for (const Case& c : misses) {
         bool ok = false;
@@ -180,7 +180,8 @@ TEST(DrawLine, ExtremeCoordinatesStayInside) {
 
 TEST(DrawQuadOutline, DrawsTheFourEdgesInOrder) {
     BitmapData image(10, 10, 24);
-    ASSERT_TRUE(DrawQuadOutline(image, Point2(1, 1), Point2(8, 1), Point2(1, 8), Point2(8, 8), kRed));
+    ASSERT_TRUE(
+        DrawQuadOutline(image, Point2(1, 1), Point2(8, 1), Point2(1, 8), Point2(8, 8), kRed));
     Pixels expected;
     for (int k = 1; k <= 8; ++k) {
         expected.insert({k, 1});
@@ -193,17 +194,20 @@ TEST(DrawQuadOutline, DrawsTheFourEdgesInOrder) {
     // drawn, P1-P3 fails, and P2-P3 and P0-P2 are never drawn.
     BitmapData order(10, 10, 24);
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_FALSE(DrawQuadOutline(order, Point2(1, 1), Point2(8, 1), Point2(1, 8), Point2(nan, 8), kRed));
+    EXPECT_FALSE(
+        DrawQuadOutline(order, Point2(1, 1), Point2(8, 1), Point2(1, 8), Point2(nan, 8), kRed));
     Pixels first_edge;
     for (int k = 1; k <= 8; ++k) {
         first_edge.insert({k, 1});
     }
     EXPECT_EQ(Lit(order), first_edge);
     BitmapData deep(10, 10, 32);
-    EXPECT_FALSE(DrawQuadOutline(deep, Point2(1, 1), Point2(8, 1), Point2(1, 8), Point2(8, 8), kRed));
+    EXPECT_FALSE(
+        DrawQuadOutline(deep, Point2(1, 1), Point2(8, 1), Point2(1, 8), Point2(8, 8), kRed));
     // Partly outside: the edges on the image are still drawn.
     BitmapData part(10, 10, 24);
-    ASSERT_TRUE(DrawQuadOutline(part, Point2(-20, -20), Point2(5, -20), Point2(-20, 5), Point2(5, 5), kRed));
+    ASSERT_TRUE(DrawQuadOutline(part, Point2(-20, -20), Point2(5, -20), Point2(-20, 5),
+                                Point2(5, 5), kRed));
     EXPECT_TRUE(Lit(part).count({5, 0}));
     EXPECT_TRUE(Lit(part).count({0, 5}));
 }

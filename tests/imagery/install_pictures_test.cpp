@@ -105,8 +105,7 @@ TEST(InstallPicturesTest, OnlyTheKnownPicturesAreShipped) {
 
 TEST(InstallPicturesTest, GeneratorReproducesTheCommittedFiles) {
     test::TempDir out;
-    const std::string generator =
-        fs::ToInternal(test::BinaryDir() + "/bin/padforge_pictures");
+    const std::string generator = fs::ToInternal(test::BinaryDir() + "/bin/padforge_pictures");
     process::Child child = process::Spawn(generator, {out.Native()});
     ASSERT_TRUE(child);
     ASSERT_EQ(process::Wait(child), 0);

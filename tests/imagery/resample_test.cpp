@@ -1,6 +1,6 @@
 #include "imagery/resample.h"
-#include "support/image_fixtures.h"
 #include "imagery/spans.h"
+#include "support/image_fixtures.h"
 #include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +15,9 @@
 namespace pf {
 namespace {
 
+using test::At;
 using test::Bytes;
 using test::Distinct24;
-using test::At;
 
 // A one-row grey-ish 24-bit image whose pixels hold `values` in every channel.
 BitmapData Row24(const std::vector<int>& values) {
@@ -142,9 +142,9 @@ TEST(Resample, FailureTextsOfTheWholeResize) {
     BitmapData narrower(2, 4, 24), wider(8, 4, 24);
     EXPECT_FALSE(ResampleToSpans(narrower, source, short_list));
     EXPECT_FALSE(ResampleToSpans(wider, source, short_list));
-    EXPECT_EQ(ui.Failures(), (std::vector<std::string>{"stretch width failed\r\n",
-                                                       "compress width failed\r\n",
-                                                       "stretch width failed\r\n"}));
+    EXPECT_EQ(ui.Failures(),
+              (std::vector<std::string>{"stretch width failed\r\n", "compress width failed\r\n",
+                                        "stretch width failed\r\n"}));
 }
 
 TEST(Doubling, RepeatAndSmooth) {
@@ -170,8 +170,8 @@ TEST(Doubling, RepeatAndSmooth) {
     std::memset(col.Row(0), 0, 4);
     std::memset(col.Row(1), 100, 4);
     ASSERT_TRUE(DoubleHeightSmooth32(col));
-    EXPECT_EQ(Bytes(col), (std::vector<int>{0, 0, 0, 0, 25, 25, 25, 25, 75, 75, 75, 75, 100, 100,
-                                            100, 100}));
+    EXPECT_EQ(Bytes(col),
+              (std::vector<int>{0, 0, 0, 0, 25, 25, 25, 25, 75, 75, 75, 75, 100, 100, 100, 100}));
     BitmapData both(2, 2, 32);
     ASSERT_TRUE(Resize32IfPossible(both));
     EXPECT_EQ(both.Width(), 4);
@@ -255,7 +255,7 @@ TEST(Turns, RotateImageByQuartersAndTinyAngles) {
         double angle;
         const BitmapData* expected;
     };
-    const Case cases[] = {{-90.0, &right}, {270.0, &right}, {450.0, &left}, {90.0, &left},
+    const Case cases[] = {{-90.0, &right}, {270.0, &right},  {450.0, &left},   {90.0, &left},
                           {0.0, &source},  {0.005, &source}, {360.0, &source}, {-720.0, &source}};
     for (const Case& c : cases) {
         BitmapData destination;
@@ -312,9 +312,9 @@ TEST(Turns, SpanPixelsMapInsideTheSource) {
 
 TEST(Turns, NonFiniteAnglesAndHugeImagesAreRefused) {
     const BitmapData source = Distinct24(4, 4);
-    for (double angle : {std::numeric_limits<double>::quiet_NaN(),
-                         std::numeric_limits<double>::infinity(),
-                         -std::numeric_limits<double>::infinity()}) {
+    for (double angle :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity()}) {
         BitmapData destination = Distinct24(2, 2);
         SpanList spans;
         EXPECT_FALSE(RotateImage(destination, spans, source, angle));

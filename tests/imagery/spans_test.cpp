@@ -9,8 +9,8 @@
 namespace pf {
 namespace {
 
-using test::Distinct24;
 using test::At;
+using test::Distinct24;
 
 // Counts the pixels that are not black.
 int Written(const BitmapData& image, int y) {

@@ -44,7 +44,8 @@ TEST(TextMask, CourierSmoothUsesAQuarterOfTheLargeMask) {
     BitmapData large;
     ASSERT_TRUE(RenderTextMask(large, "Error downloading image", "Courier", 400));
     BitmapData image(400, 100, 24);
-    ASSERT_TRUE(DrawTextCourierSmooth(image, "Error downloading image", 100, ColorRGB(255, 255, 255), 0, 0));
+    ASSERT_TRUE(DrawTextCourierSmooth(image, "Error downloading image", 100,
+                                      ColorRGB(255, 255, 255), 0, 0));
     // Every lit pixel lies inside the quartered mask's rectangle.
     const int w = large.Width() / 2 / 2, h = large.Height() / 2 / 2;
     int outside = 0, inside = 0;
@@ -91,11 +92,13 @@ TEST(DrawText, DegreeSignUnknownFaceAndRefusals) {
     EXPECT_GT(CountNot(image, ColorRGB()), 0);
 
     BitmapData other(100, 40, 24);
-    ASSERT_TRUE(DrawTextInImage(other, "Xy", 200, "No Such Face At All", ColorRGB(255, 255, 255), 2, 2));
+    ASSERT_TRUE(
+        DrawTextInImage(other, "Xy", 200, "No Such Face At All", ColorRGB(255, 255, 255), 2, 2));
     EXPECT_GT(CountNot(other, ColorRGB()), 0);
 
     BitmapData euro(100, 40, 24);
-    ASSERT_TRUE(DrawTextScaled(euro, "\x80", 200, "Times New Roman", ColorRGB(0, 255, 0), 2, 2, true));
+    ASSERT_TRUE(
+        DrawTextScaled(euro, "\x80", 200, "Times New Roman", ColorRGB(0, 255, 0), 2, 2, true));
     EXPECT_GT(CountNot(euro, ColorRGB()), 0);
 
     BitmapData blank(100, 40, 24);

@@ -1,11 +1,11 @@
 #include "objects/mesh_file.h"
 
-#include "workspace/folders.h"
-#include "workspace/settings.h"
 #include "platform/fs.h"
 #include "support/mesh_files.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
+#include "workspace/folders.h"
+#include "workspace/settings.h"
 
 #include <gtest/gtest.h>
 

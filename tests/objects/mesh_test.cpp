@@ -4,10 +4,10 @@
 #include "foundation/failure.h"
 #include "imagery/object_icons.h"
 #include "imagery/texture_codec.h"
-#include "workspace/config_reader.h"
 #include "platform/fs.h"
 #include "support/mesh_files.h"
 #include "support/scripted_ui.h"
+#include "workspace/config_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Both placement families, composites and stretching a side.
 #include "document/base_document.h"
-#include "objects/object_imaging.h"
 #include "object_fakes.h"
 #include "objects/complex_object.h"
+#include "objects/object_imaging.h"
 #include "objects/placement_families.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 #include "support/object_fixtures.h"
 
 #include "objects/astrel_object.h"
-#include "workspace/config_reader.h"
 #include "objects/runway.h"
+#include "workspace/config_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,12 @@
 
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
-#include "workspace/config_reader.h"
 #include "platform/settings_store.h"
 #include "support/bmp_fixture.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
+#include "workspace/config_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
 // Each type's icon comes from the install folder's pictures; the beacon array paints its own.
-#include "workspace/settings.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
 #include "objects/beacon_array.h"
@@ -9,6 +8,7 @@
 #include "objects/tank.h"
 #include "support/sandbox_home.h"
 #include "support/test_paths.h"
+#include "workspace/settings.h"
 
 #include <gtest/gtest.h>
 

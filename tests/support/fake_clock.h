@@ -7,7 +7,7 @@
 namespace pf::test {
 
 class FakeClock : public clock::Clock {
-public:
+  public:
     FakeClock() : previous_(clock::SetClock(this)) {}
     ~FakeClock() override { clock::SetClock(previous_); }
     FakeClock(const FakeClock&) = delete;
@@ -25,7 +25,7 @@ public:
     void AdvanceNs(int64_t ns) { counter_ns_ += ns; }
     const std::vector<uint32_t>& Sleeps() const { return sleeps_; }
 
-private:
+  private:
     clock::Clock* previous_;
     int64_t counter_ns_ = 0;
     std::vector<uint32_t> sleeps_;

@@ -1,10 +1,10 @@
 #include "support/mesh_files.h"
 
-#include "workspace/folders.h"
-#include "workspace/settings.h"
 #include "platform/fs.h"
 #include "support/fake_astrel_tree.h"
 #include "support/test_paths.h"
+#include "workspace/folders.h"
+#include "workspace/settings.h"
 
 #include <cstdint>
 #include <cstring>
@@ -43,8 +43,7 @@ MeshSandbox::MeshSandbox() {
     root_ = WriteFakeAstrelTree(home_.Dir(), "Sim");
     SetAstrelPath(root_);
     WriteRegistryValue("Documents Path", home_.Dir().InternalPath("Docs\\"));
-    WriteRegistryValue("Install Path",
-                       fs::ToInternal(test::BinaryDir() + "/share/padforge/"));
+    WriteRegistryValue("Install Path", fs::ToInternal(test::BinaryDir() + "/share/padforge/"));
     std::filesystem::create_directories(home_.Dir().NativePath("Docs"));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Shared helpers for the object and object-dialog tests.
-#include "workspace/config_reader.h"
 #include "objects/logic/object_dialog_logic.h"
+#include "workspace/config_reader.h"
 
 #include <optional>
 #include <string>

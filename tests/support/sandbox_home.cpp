@@ -4,8 +4,7 @@
 
 namespace pf::test {
 
-ScopedEnv::ScopedEnv(std::string name, std::optional<std::string> value)
-    : name_(std::move(name)) {
+ScopedEnv::ScopedEnv(std::string name, std::optional<std::string> value) : name_(std::move(name)) {
     if (const char* old = std::getenv(name_.c_str())) {
         previous_ = old;
     }

@@ -11,20 +11,20 @@
 namespace pf::test {
 
 class ScopedEnv {
-public:
+  public:
     // Sets (or, with nullopt, unsets) one variable for the life of the object.
     ScopedEnv(std::string name, std::optional<std::string> value);
     ~ScopedEnv();
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-private:
+  private:
     std::string name_;
     std::optional<std::string> previous_;
 };
 
 class SandboxHome {
-public:
+  public:
     SandboxHome();
     ~SandboxHome();
 
@@ -34,7 +34,7 @@ public:
     std::string ConfigHome() const { return Home() + "/.config"; }
     std::string DataHome() const { return Home() + "/.local/share"; }
 
-private:
+  private:
     TempDir dir_;
     std::vector<std::unique_ptr<ScopedEnv>> env_;
 };

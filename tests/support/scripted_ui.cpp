@@ -6,8 +6,7 @@
 
 namespace pf::test {
 
-ScriptedUi::ScriptedUi()
-    : previous_(SetUiHooks(this)), previous_show_failures_(GetShowFailures()) {
+ScriptedUi::ScriptedUi() : previous_(SetUiHooks(this)), previous_show_failures_(GetShowFailures()) {
     SetShowFailures(true);
 }
 
@@ -22,7 +21,8 @@ ScriptedUi::~ScriptedUi() {
 std::vector<std::string> ScriptedUi::Failures() const {
     std::vector<std::string> out;
     for (const Call& c : calls_) {
-        if (c.kind == "failure") out.push_back(c.text);
+        if (c.kind == "failure")
+            out.push_back(c.text);
     }
     return out;
 }
@@ -30,7 +30,8 @@ std::vector<std::string> ScriptedUi::Failures() const {
 std::vector<std::string> ScriptedUi::Messages() const {
     std::vector<std::string> out;
     for (const Call& c : calls_) {
-        if (c.kind == "message") out.push_back(c.text);
+        if (c.kind == "message")
+            out.push_back(c.text);
     }
     return out;
 }
@@ -57,9 +58,8 @@ MessageAnswer ScriptedUi::MessageBox(const std::string& text, const std::string&
     return answer;
 }
 
-std::optional<std::string> ScriptedUi::PickFile(const std::string& title,
-                                               const std::string& filter,
-                                               const std::string& initial_folder) {
+std::optional<std::string> ScriptedUi::PickFile(const std::string& title, const std::string& filter,
+                                                const std::string& initial_folder) {
     calls_.push_back({"pick file", title, "", MessageButtons::Ok, MessageIcon::None});
     file_choices_.push_back({title, filter, initial_folder});
     if (pick_file_answers_.empty()) {

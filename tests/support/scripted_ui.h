@@ -12,7 +12,7 @@
 namespace pf::test {
 
 class ScriptedUi : public UiHooks {
-public:
+  public:
     struct Call {
         std::string kind; // "failure", "message", "pick file" or "pick folder"
         std::string text;
@@ -65,7 +65,7 @@ public:
     }
     void EndWaitCursor() override { --wait_depth_; }
 
-private:
+  private:
     int wait_depth_ = 0;
     int wait_shown_ = 0;
     UiHooks* previous_;

@@ -14,8 +14,8 @@ namespace stdfs = std::filesystem;
 
 TempDir::TempDir() {
     const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") +
-                          "/padforge-test-XXXXXX";
+    std::string pattern =
+        std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/padforge-test-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("mkdtemp failed");
     }
@@ -37,7 +37,8 @@ TempDir::~TempDir() {
 std::string TempDir::Internal() const {
     std::string s = native_;
     for (char& c : s) {
-        if (c == '/') c = '\\';
+        if (c == '/')
+            c = '\\';
     }
     return s + "\\";
 }
@@ -55,7 +56,8 @@ std::vector<std::string> NativeNames(const std::string& folder) {
     if (DIR* d = opendir(folder.c_str())) {
         while (dirent* e = readdir(d)) {
             std::string n = e->d_name;
-            if (n != "." && n != "..") names.push_back(n);
+            if (n != "." && n != "..")
+                names.push_back(n);
         }
         closedir(d);
     }

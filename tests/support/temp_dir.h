@@ -6,7 +6,7 @@
 namespace pf::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -27,7 +27,7 @@ public:
     std::string ReadFile(const std::string& relative) const;
     bool Exists(const std::string& relative) const;
 
-private:
+  private:
     std::string native_;
 };
 
@@ -41,11 +41,11 @@ std::string ReadNativeFile(const std::string& path);
 
 // Makes a folder current for the life of the object.
 class ScopedCurrentDir {
-public:
+  public:
     explicit ScopedCurrentDir(const std::string& native_folder);
     ~ScopedCurrentDir();
 
-private:
+  private:
     std::string previous_;
 };
 

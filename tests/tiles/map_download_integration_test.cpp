@@ -1,6 +1,6 @@
 #include "tiles/map_download.h"
 
-#include "workspace/folders.h"
+#include "foundation/lat_lon.h"
 #include "imagery/geo_map.h"
 #include "platform/fs.h"
 #include "support/fake_clock.h"
@@ -8,9 +8,9 @@
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "tile_test_images.h"
-#include "foundation/lat_lon.h"
 #include "tiles/map_service.h"
 #include "tiles/map_zoom.h"
+#include "workspace/folders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #include "tiles/map_service.h"
 
+#include "foundation/lat_lon.h"
 #include "support/fake_clock.h"
 #include "support/loopback_server.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 #include "tiles/client_socket.h"
-#include "foundation/lat_lon.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "tiles/map_service.h"
 
-#include "support/sandbox_home.h"
 #include "foundation/lat_lon.h"
+#include "support/sandbox_home.h"
 
 #include <gtest/gtest.h>
 

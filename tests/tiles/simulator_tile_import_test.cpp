@@ -1,10 +1,10 @@
 #include "tiles/simulator_tile_import.h"
 
 #include "document/base_document.h"
+#include "document/base_file_reader.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/dds_file.h"
 #include "imagery/texture_codec.h"
-#include "document/base_file_reader.h"
 #include "platform/fs.h"
 #include "support/simulator_sandbox.h"
 #include "tiles/tile_attributes.h"

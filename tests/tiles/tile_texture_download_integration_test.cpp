@@ -1,4 +1,3 @@
-#include "workspace/settings.h"
 #include "support/fake_clock.h"
 #include "support/loopback_server.h"
 #include "support/sandbox_home.h"
@@ -6,6 +5,7 @@
 #include "tile_test_images.h"
 #include "tiles/map_service.h"
 #include "tiles/tile_texture_file.h"
+#include "workspace/settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "workspace/astrel_body.h"
 
-#include "workspace/file_manager.h"
-#include "workspace/folders.h"
+#include "foundation/lat_lon.h"
 #include "support/fake_astrel_tree.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
-#include "foundation/lat_lon.h"
+#include "workspace/file_manager.h"
+#include "workspace/folders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "workspace/astrel_body.h"
-#include "workspace/file_manager.h"
-#include "workspace/folders.h"
-#include "workspace/simulator_tree.h"
 #include "platform/fs.h"
 #include "support/file_manager_bytes.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "support/test_paths.h"
+#include "workspace/astrel_body.h"
+#include "workspace/file_manager.h"
+#include "workspace/folders.h"
+#include "workspace/simulator_tree.h"
 
 #include <gtest/gtest.h>
 

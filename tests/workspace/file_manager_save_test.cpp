@@ -1,11 +1,11 @@
 #include "workspace/file_manager.h"
 
-#include "workspace/folders.h"
 #include "platform/fs.h"
 #include "support/file_manager_bytes.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
+#include "workspace/folders.h"
 
 #include <gtest/gtest.h>
 

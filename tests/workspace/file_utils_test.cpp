@@ -1,9 +1,9 @@
 #include "workspace/file_utils.h"
 
-#include "workspace/folders.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
+#include "workspace/folders.h"
 
 #include <gtest/gtest.h>
 

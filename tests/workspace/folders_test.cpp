@@ -1,12 +1,12 @@
 #include "workspace/folders.h"
 #include "workspace/logic/set_astrel_path_logic.h"
 
-#include "workspace/settings.h"
 #include "platform/fs.h"
 #include "support/astrel_folder.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
+#include "workspace/settings.h"
 
 #include <gtest/gtest.h>
 

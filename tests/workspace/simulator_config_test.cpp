@@ -1,9 +1,9 @@
 #include "workspace/simulator_config.h"
 
-#include "workspace/astrel_body.h"
 #include "foundation/stream.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
+#include "workspace/astrel_body.h"
 
 #include <gtest/gtest.h>
 

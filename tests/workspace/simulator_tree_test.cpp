@@ -1,11 +1,11 @@
 #include "workspace/simulator_tree.h"
 
-#include "workspace/astrel_body.h"
-#include "workspace/folders.h"
-#include "workspace/settings.h"
 #include "support/fake_astrel_tree.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
+#include "workspace/astrel_body.h"
+#include "workspace/folders.h"
+#include "workspace/settings.h"
 
 #include <gtest/gtest.h>
 

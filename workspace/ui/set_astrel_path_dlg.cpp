@@ -1,8 +1,8 @@
 #include "workspace/ui/set_astrel_path_dlg.h"
 
+#include "platform/fs.h"
 #include "workspace/folders.h"
 #include "workspace/logic/set_astrel_path_logic.h"
-#include "platform/fs.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>

@@ -1,10 +1,10 @@
 // Starts the built program the way a person would and looks at what it leaves in the
 // settings file.
-#include "workspace/settings.h"
 #include "platform/fs.h"
 #include "support/sandbox_home.h"
-#include "support/ui/wx_test_hook.h"
 #include "support/test_paths.h"
+#include "support/ui/wx_test_hook.h"
+#include "workspace/settings.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -33,8 +33,7 @@ int RunProgram() {
 TEST(ProgramStart, FillsTheInstallPathFromTheShareFolder) {
     test::SandboxHome home;
     const std::string share =
-        fs::ToInternal(stdfs::canonical(test::BinaryDir() + "/share/padforge").string()) +
-        "\\";
+        fs::ToInternal(stdfs::canonical(test::BinaryDir() + "/share/padforge").string()) + "\\";
     ASSERT_EQ(RunProgram(), 0);
     EXPECT_EQ(ReadRegistryValue("Install Path"), share);
 

@@ -99,7 +99,8 @@ TEST_F(PlacementTest, SetClientSizeOfATopLevelWindow) {
     for (int i = 0; i < 50; ++i) {
         Settle();
         wxPoint now = dlg_->GetPosition();
-        if (now == before) break;
+        if (now == before)
+            break;
         before = now;
     }
     EXPECT_TRUE(WindowSetClientSize(dlg_, 320, 210));

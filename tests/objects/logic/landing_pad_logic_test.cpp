@@ -11,9 +11,9 @@
 namespace pf {
 namespace {
 
+using test::Accept;
 using test::Group;
 using test::Shown;
-using test::Accept;
 
 AstrelObject Read(const std::string& text) {
     AstrelObject holder;

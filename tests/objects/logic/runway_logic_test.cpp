@@ -11,9 +11,9 @@
 namespace pf {
 namespace {
 
+using test::Accept;
 using test::Group;
 using test::Shown;
-using test::Accept;
 
 // The texts the controls would show for the logic's members.
 const Runway& RunwayOf(const AstrelObject& holder) {

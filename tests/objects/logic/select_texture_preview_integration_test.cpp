@@ -1,10 +1,10 @@
 #include "objects/logic/select_texture_logic.h"
 
-#include "workspace/folders.h"
 #include "imagery/dds_file.h"
 #include "imagery/texture_codec.h"
 #include "support/astrel_folder.h"
 #include "support/sandbox_home.h"
+#include "workspace/folders.h"
 
 #include <gtest/gtest.h>
 

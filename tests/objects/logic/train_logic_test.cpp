@@ -10,9 +10,9 @@
 namespace pf {
 namespace {
 
+using test::Accept;
 using test::Group;
 using test::Shown;
-using test::Accept;
 
 const NewEnd12Speed& TrainOf(const AstrelObject& holder) {
     return dynamic_cast<const NewEnd12Speed&>(*holder.Get());

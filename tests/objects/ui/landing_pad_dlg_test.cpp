@@ -1,7 +1,6 @@
 #include "objects/ui/landing_pad_dlg.h"
 
 #include "controls/ui/my_bitmap_button.h"
-#include "workspace/config_reader.h"
 #include "objects/ui/runway_pad_train_registration.h"
 #include "objects/ui/select_texture_dlg.h"
 #include "platform/settings_store.h"
@@ -9,6 +8,7 @@
 #include "support/sandbox_home.h"
 #include "support/temp_dir.h"
 #include "support/ui/expect_script.h"
+#include "workspace/config_reader.h"
 
 #include <wx/listbox.h>
 

@@ -2,7 +2,6 @@
 
 #include "../object_text_helpers.h"
 #include "controls/ui/my_bitmap_button.h"
-#include "workspace/settings.h"
 #include "objects/beacon_array.h"
 #include "objects/block.h"
 #include "objects/hangars.h"
@@ -10,8 +9,9 @@
 #include "objects/tank.h"
 #include "objects/ui/select_texture_dlg.h"
 #include "support/sandbox_home.h"
-#include "support/ui/expect_script.h"
 #include "support/test_paths.h"
+#include "support/ui/expect_script.h"
+#include "workspace/settings.h"
 
 #include <gtest/gtest.h>
 #include <wx/listbox.h>

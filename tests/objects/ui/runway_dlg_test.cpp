@@ -1,13 +1,13 @@
 #include "objects/ui/runway_dlg.h"
 
 #include "controls/ui/my_bitmap_button.h"
-#include "workspace/config_reader.h"
 #include "objects/ui/runway_pad_train_registration.h"
 #include "platform/settings_store.h"
 #include "support/bmp_fixture.h"
 #include "support/sandbox_home.h"
 #include "support/temp_dir.h"
 #include "support/ui/expect_script.h"
+#include "workspace/config_reader.h"
 
 #include <wx/choice.h>
 #include <wx/msgdlg.h>

@@ -17,11 +17,11 @@ void ReportDialogFailure(const wxString& message);
 namespace pf::test {
 
 class GTestModalHook : public wxTestingModalHook {
-public:
+  public:
     GTestModalHook(const char* file, int line, const char* func)
         : wxTestingModalHook(file, line, func) {}
 
-protected:
+  protected:
     void ReportFailure(const wxString& msg) override { ReportDialogFailure(msg); }
 };
 

@@ -11,23 +11,20 @@
 #include <clocale>
 
 namespace pf::test {
-void ReportDialogFailure(const wxString& message) {
-    ADD_FAILURE() << message.utf8_string();
-}
+void ReportDialogFailure(const wxString& message) { ADD_FAILURE() << message.utf8_string(); }
 } // namespace pf::test
 
 namespace {
 
 class TestApp : public wxApp {
-public:
+  public:
     bool OnInit() override { return true; }
 };
 
 void AssertToFailure(const wxString& file, int line, const wxString& func, const wxString& cond,
                      const wxString& msg) {
     ADD_FAILURE() << "wx assert at " << file.utf8_string() << ":" << line << " in "
-                  << func.utf8_string() << ": " << cond.utf8_string() << " "
-                  << msg.utf8_string();
+                  << func.utf8_string() << ": " << cond.utf8_string() << " " << msg.utf8_string();
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 #include "workspace/ui/set_astrel_path_dlg.h"
 
-#include "workspace/folders.h"
-#include "workspace/settings.h"
 #include "foundation/ui/wx_ui_hooks.h"
 #include "platform/fs.h"
 #include "support/astrel_folder.h"
 #include "support/sandbox_home.h"
 #include "support/ui/expect_dir_dialog.h"
 #include "support/ui/wx_test_hook.h"
+#include "workspace/folders.h"
+#include "workspace/settings.h"
 
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
