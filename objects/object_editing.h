@@ -20,6 +20,9 @@ class ObjectEditDialog {
     virtual bool RunModal() = 0;
     // The edited object, cloned into the caller's holder (after OK only).
     virtual void GetObject(AstrelObject& result) = 0;
+    // Navigation frequencies the structure editor hands a new object before the dialog
+    // runs: a runway takes both, a landing pad the first; other dialogs ignore them.
+    virtual void PresetFrequencies(float /*first*/, float /*second*/) {}
 };
 
 using ObjectDialogMaker = std::function<std::unique_ptr<ObjectEditDialog>()>;

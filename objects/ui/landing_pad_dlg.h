@@ -14,6 +14,7 @@ class AddLpadDlg : public AddObjectAbstract {
     // The frequency the structure editor hands a new pad before the dialog runs.
     void SetFrequency(float mhz) { PadLogic().SetFrequency(mhz); }
 
+    void PresetFrequencies(float first, float /*second*/) override { SetFrequency(first); }
     void RefreshControls() override;
 
   private:

@@ -18,6 +18,7 @@ class AddRunwayDlg : public AddObjectAbstract {
         RunwayLogic().SetIlsFrequencies(first, second);
     }
 
+    void PresetFrequencies(float first, float second) override { SetIlsFrequencies(first, second); }
     void RefreshControls() override;
 
   protected:

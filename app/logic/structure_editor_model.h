@@ -1,0 +1,184 @@
+#pragma once
+// The Base Structure Editor without its window: the working copy of a base's objects,
+// the layered images of the map view with its maths, the object commands, the undo
+// history and the editing mode. The wx dialog owns one, forwards the person's actions to
+// it and shows what it draws; the model reaches the window through StructureEditorWindow.
+//
+// Points come in three kinds: client pixels of the window (ClientPoint), view pixels
+// (client minus the view origin, plus 0.5) and ground metres relative to the base
+// position (x east, y north).
+#include "app/logic/structure_editor_undo.h"
+#include "app/logic/structure_editor_window.h"
+#include "app/logic/structure_editor_workspace.h"
+#include "document/nav_beacon.h"
+#include "foundation/lat_lon.h"
+#include "imagery/bitmap_data.h"
+#include "imagery/geo_map.h"
+#include "imagery/texture_codec.h"
+#include "objects/optional_values.h"
+
+#include <string>
+#include <vector>
+
+namespace pf {
+
+class BaseDocument;
+
+// The lines the parameter overlay shows for an object (empty lines dropped).
+std::vector<std::string> ParameterOverlayLines(const AstrelObject& object);
+
+// Objects copied in one editor and pasted in any other of the same run.
+ObjectArray& StructureEditorClipboard();
+
+class StructureEditorModel {
+  public:
+    // Editing modes that this model enters itself.
+    static constexpr int kModeIdle = 0;
+    static constexpr int kModeRubberBand = 4;
+    static constexpr int kModePlaceObject = 13;
+
+    // Copies the beacons and the objects, reads the grid, snap and rotate settings once,
+    // mode 0, a 768 x 768 view at client (100, 20) centred on the base.
+    StructureEditorModel(BaseDocument& document, StructureEditorWindow& window);
+    StructureEditorModel(const StructureEditorModel&) = delete;
+    StructureEditorModel& operator=(const StructureEditorModel&) = delete;
+
+    // ---- mode and status text ----
+    // Stores the anchor; a change of mode also updates the status text.
+    void SetMode(int mode, double anchorX, double anchorY);
+    void SetStatusText(const std::string& text);
+    int Mode() const { return mode_; }
+    const Point2& Anchor() const { return anchor_; }
+    const std::string& StatusText() const { return statusText_; }
+
+    // ---- view ----
+    // The view rectangle for the zoom and centre offset, and the background drawn for it.
+    void RecomputeView();
+    // View maths, both object layers redrawn, render, blit.
+    void FullRefresh();
+    // The view image: the display image with grid, rubber band, base marker and overlay.
+    void Render();
+    // Scroll by n view pixels (n > 0: west, north), drawing only the uncovered band.
+    void PanHorizontal(int n);
+    void PanVertical(int n);
+    void DrawGrid();
+    void DrawRubberBand();
+    void DrawParameterOverlay(const AstrelObject* object);
+
+    // ---- conversions ----
+    Point2 ClientToView(const ClientPoint& client) const;
+    // The view pixel of the base position, truncated.
+    MapPixel BasePixel() const;
+    // Longitude wrapped into (-180, 180].
+    LatLon ViewToDegrees(const Point2& view) const;
+    // Ground metres from the base (x, y; z 0), taking the nearer way round the globe.
+    Point3 ViewToMetres(const Point2& view) const;
+    Point2 MetresToView(double x, double y) const;
+
+    // ---- undo ----
+    // List and frequencies brought up to date, then the state recorded.
+    void PushUndo(const std::string& label);
+    bool Undo();
+    bool Redo();
+
+    // ---- objects ----
+    void RebuildObjectList();
+    void RebuildFrequencies();
+    // The add handlers: the type's dialog with its presets; on OK the new object is pending
+    // in mode 13 until CommitAddedObject places it.
+    void AddRunway();
+    void AddHangar();
+    void AddLandingPad();
+    void AddTank();
+    void AddTrain();
+    void AddMesh();
+    void AddBeaconArray();
+    void AddSolarPlant();
+    void AddBlock();
+    void CommitAddedObject();
+    void DeleteObject();
+    void HideObject(AstrelObject* object);
+    void CopySelection();
+    void ClearSelection();
+    void Select(AstrelObject* object);
+    void Deselect(AstrelObject* object);
+    bool IsSelected(const AstrelObject* object);
+    // Adds the object under the view pixel to the selection; always false.
+    bool SelectAt(double x, double y);
+    // The rubber band's corner (client pixels) and the selection it spans from the press.
+    void SetRubberBand(int x, int y);
+    // The Move tool's drag to client (x, y).
+    void DragMap(int x, int y);
+    // Status text and cursor for the handle of the object under the view pixel.
+    void HoverFeedback(AstrelObject* object, const Point2& point);
+    bool GridOn() const { return gridSize != 0.0; }
+
+    // ---- parts ----
+    ObjectCanvas& Canvas() { return canvas_; }
+    NewWorkingObjectList& List() { return canvas_.List(); }
+    UndoHistory& History() { return history_; }
+    NavFrequencyTable& Frequencies() { return frequencies_; }
+    const NavBeaconArray& Beacons() const { return beacons_; }
+    BaseDocument& Document() { return document_; }
+    BitmapData& BackgroundImage() { return background_; }
+    BitmapData& WorkImage() { return work_; }
+    BitmapData& DisplayImage() { return display_; }
+    BitmapData& ViewImage() { return view_; }
+    const LatLonRect& ViewRect() const { return viewRect_; }
+
+    // ---- state the window reads and sets ----
+    bool initialising = true;
+    ClientPoint rubberBandCorner;
+    int tool = 0;            // 0 Move, 1 Select
+    double gridSize = 0.0;   // metres, 0 none
+    double snapStep = 0.0;   // metres, 0 none
+    double rotateStep = 0.0; // degrees, 0 free
+    bool changed = false;
+    bool mouseInside = false;
+    bool layoutReady = false;
+    ClientPoint lastMouse;
+    bool ctrlDown = false;
+    bool dragged = false;
+    // Where the current press began; a map drag moves it along with each pan.
+    ClientPoint pressPosition;
+    bool maximized = false;
+    ClientPoint viewOrigin{100, 20};
+    int viewWidth = 768;
+    int viewHeight = 768;
+    double zoom = 0.0;
+    double longitudeOffset = 0.0;
+    double latitudeOffset = 0.0;
+    bool listHasFocus = false;
+
+  private:
+    void AddObjectOfType(int32_t code);
+    void Pan(int n, bool horizontal);
+    // After Undo or Redo moved: frequencies, list and every layer follow the new state.
+    bool ShowRestoredState(bool restored);
+    // The image the view maths measure pixels on.
+    const BitmapData& PixelImage() const { return display_; }
+
+    BaseDocument& document_;
+    StructureEditorWindow& window_;
+    NavBeaconArray beacons_;
+    DDSRendererUse deviceUse_;
+    BitmapData background_;
+    BitmapData work_;
+    BitmapData display_;
+    BitmapData view_;
+    LatLonRect viewRect_;
+    GeoMap backgroundMap_{&background_, &viewRect_};
+    GeoMap workMap_{&work_, &viewRect_};
+    GeoMap displayMap_{&display_, &viewRect_};
+    GeoMap viewMap_{&view_, &viewRect_};
+    ObjectCanvas canvas_{document_, backgroundMap_, workMap_, displayMap_};
+    UndoHistory history_;
+    NavFrequencyTable frequencies_;
+    int mode_ = kModeIdle;
+    Point2 anchor_{-1.0, -1.0};
+    std::string statusText_;
+    // What the object list shows now.
+    std::vector<ObjectListEntry> listEntries_;
+};
+
+} // namespace pf
