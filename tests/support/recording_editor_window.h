@@ -1,0 +1,56 @@
+#pragma once
+// A stand-in for the structure editor's window: records what the model asks of it and
+// answers from fields a test sets.
+#include "app/logic/structure_editor_window.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace pf::test {
+
+class RecordingEditorWindow : public StructureEditorWindow {
+  public:
+    void Blit() override { ++blits; }
+    void SetListEntries(const std::vector<ObjectListEntry>& list) override {
+        entries = list;
+        ++listResets;
+    }
+    int ListCurrent() const override { return listCurrent; }
+    void SetListCurrent(int index) override { listCurrent = index; }
+    void SetShowObjectsVisible(bool visible) override { showObjectsVisible = visible; }
+    bool ShowParametersChecked() const override { return showParameters; }
+    void SetCursor(EditorCursor kind) override {
+        cursor = kind;
+        ++cursorChanges;
+    }
+    ClientPoint ButtonCentre(int id) const override {
+        auto it = buttonCentres.find(id);
+        return it == buttonCentres.end() ? ClientPoint{} : it->second;
+    }
+    int PanDownButtonBottom() const override { return panDownBottom; }
+    void SetStatusLine(const std::string& text) override { statusLine = text; }
+
+    // The texts of the list's lines.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const ObjectListEntry& entry : entries) {
+            texts.push_back(entry.text);
+        }
+        return texts;
+    }
+
+    int blits = 0;
+    std::vector<ObjectListEntry> entries;
+    int listResets = 0;
+    int listCurrent = -1;
+    bool showObjectsVisible = false;
+    bool showParameters = true;
+    EditorCursor cursor = EditorCursor::Arrow;
+    int cursorChanges = 0;
+    std::map<int, ClientPoint> buttonCentres;
+    int panDownBottom = 200;
+    std::string statusLine;
+};
+
+} // namespace pf::test
