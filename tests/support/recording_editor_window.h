@@ -3,7 +3,6 @@
 // answers from fields a test sets.
 #include "app/logic/structure_editor_window.h"
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -20,18 +19,12 @@ class RecordingEditorWindow : public StructureEditorWindow {
     void SetListCurrent(int index) override { listCurrent = index; }
     void SetShowObjectsVisible(bool visible) override { showObjectsVisible = visible; }
     bool ShowParametersChecked() const override { return showParameters; }
-    void SetCursor(EditorCursor kind) override {
-        cursor = kind;
-        ++cursorChanges;
-    }
-    ClientPoint ButtonCentre(int id) const override {
-        auto it = buttonCentres.find(id);
-        return it == buttonCentres.end() ? ClientPoint{} : it->second;
-    }
+    void SetCursor(EditorCursor kind) override { cursors.push_back(kind); }
+    // Every button's centre is (id, id + 1).
+    ClientPoint ButtonCentre(int id) const override { return ClientPoint{id, id + 1}; }
     int PanDownButtonBottom() const override { return panDownBottom; }
     void SetStatusLine(const std::string& text) override { statusLine = text; }
 
-    // The texts of the list's lines.
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
         for (const ObjectListEntry& entry : entries) {
@@ -46,9 +39,7 @@ class RecordingEditorWindow : public StructureEditorWindow {
     int listCurrent = -1;
     bool showObjectsVisible = false;
     bool showParameters = true;
-    EditorCursor cursor = EditorCursor::Arrow;
-    int cursorChanges = 0;
-    std::map<int, ClientPoint> buttonCentres;
+    std::vector<EditorCursor> cursors;
     int panDownBottom = 200;
     std::string statusLine;
 };

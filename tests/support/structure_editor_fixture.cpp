@@ -18,6 +18,14 @@ AstrelObject ParseObject(const std::string& text) {
     return holder;
 }
 
+ObjectArray ParseObjects(const std::vector<std::string>& texts) {
+    ObjectArray objects;
+    for (const std::string& text : texts) {
+        objects.Add(ParseObject(text));
+    }
+    return objects;
+}
+
 std::string PlacedText(const char* keyword, double x, double y, double top, double side) {
     // POS "a b c" holds (c, -a, b); SCALE's second number is the height.
     return FormatString("%s\nPOS %g 0 %g\nSCALE %g %g %g\nROT 0\n", keyword, -y, x, side, top,
@@ -31,17 +39,12 @@ StructureEditorTest::StructureEditorTest() {
     document_.SetPosition(LatLon(0.0, 0.0));
 }
 
-StructureEditorModel& StructureEditorTest::Open() {
+StructureEditorModel& StructureEditorTest::Open(const std::vector<std::string>& objects) {
+    document_.SetObjects(ParseObjects(objects));
     model_ = std::make_unique<StructureEditorModel>(document_, window_);
     model_->zoom = 13.0;
     model_->FullRefresh();
     return *model_;
-}
-
-AstrelObject* StructureEditorTest::AddToBase(const std::string& text) {
-    AstrelObject object = ParseObject(text);
-    EXPECT_FALSE(object.IsEmpty()) << text;
-    return object.IsEmpty() ? nullptr : &document_.GetObjects().Add(object);
 }
 
 namespace {
@@ -51,10 +54,7 @@ class FakeObjectDialog : public ObjectEditDialog {
     FakeObjectDialog(FakeObjectDialogs& owner, std::optional<AstrelObject> result)
         : owner_(owner), result_(std::move(result)) {}
     void SetObject(const AstrelObjectHandle&) override {}
-    bool RunModal() override {
-        ++owner_.shown;
-        return result_.has_value();
-    }
+    bool RunModal() override { return result_.has_value(); }
     void GetObject(AstrelObject& out) override { out = *result_; }
     void PresetFrequencies(float first, float second) override {
         owner_.presets.emplace_back(first, second);
@@ -68,11 +68,10 @@ class FakeObjectDialog : public ObjectEditDialog {
 } // namespace
 
 void FakeObjectDialogs::Answer(int32_t code, std::optional<AstrelObject> result) {
-    ObjectDialogMaker previous =
-        ObjectDialogRegistry::Register(code, [this, result]() -> std::unique_ptr<ObjectEditDialog> {
-            return std::make_unique<FakeObjectDialog>(*this, result);
-        });
-    replaced_.emplace_back(code, std::move(previous));
+    replaced_.emplace_back(code, ObjectDialogRegistry::Register(code, [this, result]() {
+                               return std::unique_ptr<ObjectEditDialog>(
+                                   new FakeObjectDialog(*this, result));
+                           }));
 }
 
 FakeObjectDialogs::~FakeObjectDialogs() {

@@ -21,8 +21,9 @@ namespace pf::test {
 
 // An object from its base-file group ("BLOCK\nPOS 0 0 0\n..."); empty when refused.
 AstrelObject ParseObject(const std::string& text);
-// A square object placed by position (BLOCK, HANGAR, TANK, ...) centred on ground (x, y),
-// with that top height and SCALE side values.
+ObjectArray ParseObjects(const std::vector<std::string>& texts);
+// An object placed by position (BLOCK, HANGAR, TANK, ...) centred on ground (x, y), with
+// that top height and SCALE side values.
 std::string PlacedText(const char* keyword, double x, double y, double top, double side = 20.0);
 inline std::string BlockText(double x, double y, double top, double side = 20.0) {
     return PlacedText("BLOCK", x, y, top, side);
@@ -32,12 +33,10 @@ class StructureEditorTest : public ::testing::Test {
   protected:
     StructureEditorTest();
 
-    // A model over the base's objects as they stand, at zoom 13, fully drawn.
-    StructureEditorModel& Open();
-    // Appends an object to the base; false when its text is refused.
-    AstrelObject* AddToBase(const std::string& text);
-    // The working list's object at a list position.
-    AstrelObject* Object(int index) { return model_->List().ObjectPointers().at(index); }
+    // A model over these base objects, at zoom 13, fully drawn.
+    StructureEditorModel& Open(const std::vector<std::string>& objects = {});
+    // The working list's objects in list order.
+    std::vector<AstrelObject*> Objects() { return model_->List().ObjectPointers(); }
 
     SimulatorSandbox sandbox_;
     TempDir install_;
@@ -60,7 +59,6 @@ class FakeObjectDialogs {
 
     // The frequencies each dialog was handed, in order.
     std::vector<std::pair<float, float>> presets;
-    int shown = 0;
 
   private:
     std::vector<std::pair<int32_t, ObjectDialogMaker>> replaced_;
