@@ -178,22 +178,12 @@ void StructureEditorModel::Pan(int n, bool horizontal) {
     // The band without its margins fills the uncovered edge.
     PixelRect inner = band.GetRect();
     PixelRect edge = display_.GetRect();
-    if (horizontal) {
-        inner.left = 8;
-        inner.right = 8 + k;
-        if (n > 0) {
-            edge.right = k;
-        } else {
-            edge.left = w - k;
-        }
+    (horizontal ? inner.left : inner.top) = 8;
+    (horizontal ? inner.right : inner.bottom) = 8 + k;
+    if (n > 0) {
+        (horizontal ? edge.right : edge.bottom) = k;
     } else {
-        inner.top = 8;
-        inner.bottom = 8 + k;
-        if (n > 0) {
-            edge.bottom = k;
-        } else {
-            edge.top = h - k;
-        }
+        (horizontal ? edge.left : edge.top) = (horizontal ? w : h) - k;
     }
     BitmapData::Blit24(display_, band, edge, inner);
 }

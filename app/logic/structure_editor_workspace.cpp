@@ -84,9 +84,9 @@ void NewWorkingObjectList::HideObject(AstrelObject* p) {
     }
 }
 
-void NewWorkingObjectList::MoveTypeToVisible(int32_t type) {
+void NewWorkingObjectList::MoveType(int32_t type, ObjectPtrArray& from, ObjectPtrArray& to) {
     std::vector<AstrelObject*> moving;
-    for (AstrelObject* p : hidden_) {
+    for (AstrelObject* p : from) {
         if (p->GetType() == type) {
             moving.push_back(p);
         }
@@ -96,50 +96,34 @@ void NewWorkingObjectList::MoveTypeToVisible(int32_t type) {
     }
     SetBothStale();
     for (AstrelObject* p : moving) {
-        hidden_.Remove(p);
-        shown_.AddSorted(p);
+        from.Remove(p);
+        to.AddSorted(p);
     }
 }
+
+void NewWorkingObjectList::MoveAll(ObjectPtrArray& from, ObjectPtrArray& to) {
+    if (from.IsEmpty()) {
+        return;
+    }
+    SetBothStale();
+    for (AstrelObject* p : Snapshot(from)) {
+        to.AddSorted(p);
+    }
+    from.RemoveAll();
+}
+
+void NewWorkingObjectList::MoveTypeToVisible(int32_t type) { MoveType(type, hidden_, shown_); }
 
 void NewWorkingObjectList::MoveTypeToHidden(int32_t type) {
     DeselectAll();
-    std::vector<AstrelObject*> moving;
-    for (AstrelObject* p : shown_) {
-        if (p->GetType() == type) {
-            moving.push_back(p);
-        }
-    }
-    if (moving.empty()) {
-        return;
-    }
-    SetBothStale();
-    for (AstrelObject* p : moving) {
-        shown_.Remove(p);
-        hidden_.AddSorted(p);
-    }
+    MoveType(type, shown_, hidden_);
 }
 
-void NewWorkingObjectList::ShowAll() {
-    if (hidden_.IsEmpty()) {
-        return;
-    }
-    SetBothStale();
-    for (AstrelObject* p : Snapshot(hidden_)) {
-        shown_.AddSorted(p);
-    }
-    hidden_.RemoveAll();
-}
+void NewWorkingObjectList::ShowAll() { MoveAll(hidden_, shown_); }
 
 void NewWorkingObjectList::HideAll() {
     DeselectAll();
-    if (shown_.IsEmpty()) {
-        return;
-    }
-    SetBothStale();
-    for (AstrelObject* p : Snapshot(shown_)) {
-        hidden_.AddSorted(p);
-    }
-    shown_.RemoveAll();
+    MoveAll(shown_, hidden_);
 }
 
 void NewWorkingObjectList::DiscardPending() {
@@ -153,14 +137,7 @@ void NewWorkingObjectList::DiscardPending() {
 
 void NewWorkingObjectList::DeselectAll() {
     DiscardPending();
-    if (selected_.IsEmpty()) {
-        return;
-    }
-    SetBothStale();
-    for (AstrelObject* p : Snapshot(selected_)) {
-        shown_.AddSorted(p);
-    }
-    selected_.RemoveAll();
+    MoveAll(selected_, shown_);
 }
 
 void NewWorkingObjectList::CommitPending() {
@@ -173,37 +150,28 @@ void NewWorkingObjectList::CommitPending() {
 
 void NewWorkingObjectList::SelectAll() {
     DiscardPending();
-    if (shown_.IsEmpty()) {
-        return;
-    }
-    SetBothStale();
-    for (AstrelObject* p : Snapshot(shown_)) {
-        selected_.AddSorted(p);
-    }
-    shown_.RemoveAll();
+    MoveAll(shown_, selected_);
 }
 
 void NewWorkingObjectList::Select(AstrelObject* p) {
     DiscardPending();
-    if (Contains(selected_, p)) {
-        return;
-    }
-    SetBothStale();
-    if (Contains(shown_, p)) {
-        selected_.AddSorted(p);
-        shown_.Remove(p);
+    if (!Contains(selected_, p)) {
+        MoveOne(p, shown_, selected_);
     }
 }
 
 void NewWorkingObjectList::Deselect(AstrelObject* p) {
     DiscardPending();
-    if (Contains(shown_, p)) {
-        return;
+    if (!Contains(shown_, p)) {
+        MoveOne(p, selected_, shown_);
     }
+}
+
+void NewWorkingObjectList::MoveOne(AstrelObject* p, ObjectPtrArray& from, ObjectPtrArray& to) {
     SetBothStale();
-    if (Contains(selected_, p)) {
-        shown_.AddSorted(p);
-        selected_.Remove(p);
+    if (Contains(from, p)) {
+        to.AddSorted(p);
+        from.Remove(p);
     }
 }
 

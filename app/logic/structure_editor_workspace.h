@@ -76,6 +76,11 @@ class NewWorkingObjectList {
 
   private:
     void SetBothStale() { workStale = overlayStale = true; }
+    // From one set to another: the objects of a type, all objects, or one object when it
+    // is in `from`.
+    void MoveType(int32_t type, ObjectPtrArray& from, ObjectPtrArray& to);
+    void MoveAll(ObjectPtrArray& from, ObjectPtrArray& to);
+    void MoveOne(AstrelObject* p, ObjectPtrArray& from, ObjectPtrArray& to);
 
     ObjectArray objects_;
     ObjectArray pending_;
