@@ -167,25 +167,6 @@ bool IsSoundMeshExtents(const MeshExtents& e) {
     return e.rect.left <= e.rect.right && e.rect.bottom <= e.rect.top && e.lowestY <= e.highestY;
 }
 
-bool IsSafeMeshName(const std::string& name) {
-    if (name.empty() || name.front() == '\\' || name.find(':') != std::string::npos) {
-        return false;
-    }
-    size_t start = 0;
-    while (true) {
-        const size_t end = name.find('\\', start);
-        const std::string_view part =
-            std::string_view(name).substr(start, end == std::string::npos ? end : end - start);
-        if (part.empty() || part == "." || part == "..") {
-            return false;
-        }
-        if (end == std::string::npos) {
-            return true;
-        }
-        start = end + 1;
-    }
-}
-
 void CreateCacheSubfolders(const std::string& name) {
     const size_t firstSeparator = name.find('\\');
     if (firstSeparator == std::string::npos || firstSeparator == 0) {

@@ -47,10 +47,6 @@ void DecodeMeshRecord(const MeshRecordBytes& bytes, MeshExtents& extents, uint8_
 // Finite values with left <= right, bottom <= top and lowest <= highest.
 bool IsSoundMeshExtents(const MeshExtents& extents);
 
-// A FILE that may name a model and cache files: not empty, no leading '\', no empty, "."
-// or ".." component, no ':'. Anything else stays inside the Meshes and cache folders.
-bool IsSafeMeshName(const std::string& name);
-
 // Makes the folders of a cache file name ("Bases\Hangars\Big.dat" makes "Bases\" and
 // "Bases\Hangars\") inside the mesh cache folder; failures are ignored.
 void CreateCacheSubfolders(const std::string& name);

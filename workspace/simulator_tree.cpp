@@ -1,6 +1,7 @@
 #include "workspace/simulator_tree.h"
 
 #include "foundation/failure.h"
+#include "foundation/name_safety.h"
 #include "foundation/text.h"
 #include "workspace/astrel_body.h"
 #include "workspace/file_utils.h"
@@ -132,23 +133,6 @@ bool SplitBaseDirectory(const std::string& value, BodyBaseDirectory& out) {
     return true;
 }
 
-bool IsSafeRelativeFolder(const std::string& directory) {
-    if (directory.find(':') != std::string::npos)
-        return false;
-    if (!directory.empty() && directory.front() == '\\')
-        return false;
-    size_t start = 0;
-    while (start <= directory.size()) {
-        size_t end = directory.find('\\', start);
-        if (end == std::string::npos)
-            end = directory.size();
-        if (directory.compare(start, end - start, "..") == 0)
-            return false;
-        start = end + 1;
-    }
-    return true;
-}
-
 bool ListDirectoryFiles(const std::string& folder, const std::string& pattern, StringArray& out) {
     out.clear();
     std::vector<std::string> names;
@@ -194,7 +178,7 @@ bool Astrel2010::GetBaseDirectories(std::vector<BodyBaseDirectory>& out,
     if (!GetConfigDir(configFolder))
         return ShowFailureMessage("Unable to find astrel config directory path\r\n");
     StringArray values;
-    if (!IsSafeBodyName(body))
+    if (!IsSafePathComponent(body))
         return false;
     if (!ReadSurfBaseDirs(configFolder + body + ".cfg", values, body))
         return false;
@@ -202,7 +186,7 @@ bool Astrel2010::GetBaseDirectories(std::vector<BodyBaseDirectory>& out,
         BodyBaseDirectory entry;
         SplitBaseDirectory(value, entry);
         // A directory that would lead out of the configuration folder is not offered.
-        if (IsSafeRelativeFolder(entry.directory))
+        if (IsSafeRelativePath(entry.directory))
             out.push_back(entry);
     }
     return true;

@@ -25,9 +25,6 @@ struct BodyBaseDirectory {
 bool ResolveDirectory(std::string& out, const std::string& base, const std::string& value);
 // "dir" value of a body file into its directory, context and period. Always true.
 bool SplitBaseDirectory(const std::string& value, BodyBaseDirectory& out);
-// True when the directory is a plain relative folder: no ".." component, no leading '\'
-// and no ':'.
-bool IsSafeRelativeFolder(const std::string& directory);
 
 // Names (no folder) of folder + subfolder's files matching the pattern.
 bool ListFolderFiles(const std::string& folder, const std::string& subfolder,

@@ -87,15 +87,6 @@ TEST(BaseDirectoryValues, SplitTable) {
     }
 }
 
-TEST(BaseDirectoryValues, SafeFolders) {
-    EXPECT_TRUE(IsSafeRelativeFolder("Earth\\Base\\"));
-    EXPECT_TRUE(IsSafeRelativeFolder("Earth\\..Base\\"));
-    EXPECT_FALSE(IsSafeRelativeFolder("..\\Base\\"));
-    EXPECT_FALSE(IsSafeRelativeFolder("Earth\\..\\..\\x\\"));
-    EXPECT_FALSE(IsSafeRelativeFolder("\\etc\\"));
-    EXPECT_FALSE(IsSafeRelativeFolder("C:\\x\\"));
-}
-
 // A sandboxed account whose "Astrel 2010 Path" points at a fake tree.
 class TreeTest : public ::testing::Test {
   protected:
