@@ -1,8 +1,8 @@
 #pragma once
-// The simulator's folder tree as one installation root and its "Astrel.cfg" describe it:
-// folder values resolved against the root, a body's base directories with their CONTEXT
-// and PERIOD qualifiers, and folder listings.
-#include "workspace/file_manager.h"
+// The rules of the simulator's folder tree that an installation (Astrel2010, in
+// file_manager.h) applies: folder values resolved against the root, a body's base
+// directories with their CONTEXT and PERIOD qualifiers, and folder listings.
+#include "foundation/string_array.h"
 
 #include <string>
 #include <vector>

@@ -4,6 +4,7 @@
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "workspace/astrel_body.h"
+#include "workspace/file_manager.h"
 #include "workspace/folders.h"
 #include "workspace/settings.h"
 
