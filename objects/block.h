@@ -32,8 +32,11 @@ bool ParseBlock(AstrelObject& holder, const StringArray& group);
 std::string PosScaleRotLines(const NewPosScaleRot& object);
 // "\tTEXn name u v\r\n" for a complete texture, else "".
 std::string TextureLine(const char* key, const TextureSpec& texture);
-// TEX1.u from wallU1, TEX2.u from wallU2 and both v from the height, all set.
-void RecomputeWallScales(const NewPosScaleRotTex123& object, double wallU1, double wallU2);
+// The TEX1, TEX2 and TEX3 lines of the complete textures, with the scales as held.
+std::string Tex123Lines(const NewPosScaleRotTex123& object);
+// The same, but with PFG_SCALEUV set TEX1 and TEX2 follow the building: TEX1.u from wallU1,
+// TEX2.u from wallU2, both v from the height. The object keeps the scales it holds.
+std::string Tex123Lines(const NewPosScaleRotTex123& object, double wallU1, double wallU2);
 // Copies what the textured-building set holds.
 void CopyTex123(NewPosScaleRotTex123& target, const NewPosScaleRotTex123& source);
 // Reads a group of the textured-building set into `local` (already holding its
