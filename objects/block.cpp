@@ -2,22 +2,10 @@
 
 #include "imagery/object_icons.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
 
 namespace pf {
-
-std::string PosScaleRotLines(const NewPosScaleRot& object) {
-    return "\tPOS " + FormatVector3Double(object.pos) + "\r\n" + "\tSCALE " +
-           FormatVector3DoubleRotated(object.scale) + "\r\n" + "\tROT " +
-           FormatDouble2(object.rot.value) + "\r\n";
-}
-
-std::string TextureLine(const char* key, const TextureSpec& texture) {
-    if (!texture.IsComplete()) {
-        return std::string();
-    }
-    return std::string("\t") + key + " " + FormatTextureSpec(texture) + "\r\n";
-}
 
 std::string Tex123Lines(const NewPosScaleRotTex123& object) {
     return TextureLine("TEX1", object.tex1) + TextureLine("TEX2", object.tex2) +

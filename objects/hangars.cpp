@@ -3,6 +3,7 @@
 #include "imagery/object_icons.h"
 #include "objects/block.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 
 namespace pf {
 

@@ -1,8 +1,8 @@
 #include "objects/tank.h"
 
 #include "imagery/object_icons.h"
-#include "objects/block.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
 
 #include <cmath>
