@@ -27,6 +27,13 @@ int UiHooks::ChooseFromMenu(UiOwner, int, int, const std::string&, const StringA
 
 void UiHooks::BeginWaitCursor() {}
 void UiHooks::EndWaitCursor() {}
+void UiHooks::Beep() {}
+
+void Beep() {
+    if (UiHooks* hooks = GetUiHooks()) {
+        hooks->Beep();
+    }
+}
 
 WaitCursor::WaitCursor() : hooks_(g_hooks) {
     if (hooks_ != nullptr) {

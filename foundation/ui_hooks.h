@@ -44,6 +44,8 @@ class UiHooks {
     // show nothing.
     virtual void BeginWaitCursor();
     virtual void EndWaitCursor();
+    // The warning sound before a question. Hooks without sound do nothing.
+    virtual void Beep();
 };
 
 // The installed hooks, or nullptr before wx starts, after it ends and in tools.
@@ -66,6 +68,9 @@ std::optional<std::string> ChooseFolder(const std::string& title);
 // The popup menu of the installed hooks; 0 without hooks.
 int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
                    const StringArray& options);
+
+// The warning sound of the installed hooks; nothing without hooks.
+void Beep();
 
 // Shows the wait cursor of the installed hooks for its lifetime.
 class WaitCursor {

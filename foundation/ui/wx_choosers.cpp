@@ -46,4 +46,6 @@ void WxUiHooks::BeginWaitCursor() { wxBeginBusyCursor(); }
 
 void WxUiHooks::EndWaitCursor() { wxEndBusyCursor(); }
 
+void WxUiHooks::Beep() { wxBell(); }
+
 } // namespace pf

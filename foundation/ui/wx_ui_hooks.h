@@ -27,6 +27,8 @@ class WxUiHooks : public UiHooks {
     // wxBeginBusyCursor / wxEndBusyCursor.
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    // wxBell.
+    void Beep() override;
 };
 
 // The popup's menu: a non-empty title as a disabled first item and a separator, then

@@ -14,7 +14,7 @@ namespace pf::test {
 class ScriptedUi : public UiHooks {
   public:
     struct Call {
-        std::string kind; // "failure", "message", "pick file", "pick folder" or "menu"
+        std::string kind; // "failure", "message", "pick file", "pick folder", "menu", "beep"
         std::string text;
         std::string caption;
         MessageButtons buttons = MessageButtons::Ok;
@@ -79,6 +79,12 @@ class ScriptedUi : public UiHooks {
         ++wait_shown_;
     }
     void EndWaitCursor() override { --wait_depth_; }
+    // Recorded as a call of kind "beep".
+    void Beep() override {
+        Call call;
+        call.kind = "beep";
+        calls_.push_back(call);
+    }
 
   private:
     int wait_depth_ = 0;
