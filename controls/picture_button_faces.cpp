@@ -110,6 +110,12 @@ void PictureButtonFaces::MouseUp() {
     Redraw();
 }
 
+void PictureButtonFaces::SetBorderColours(std::uint32_t checked, std::uint32_t unchecked) {
+    checked_border_ = checked;
+    unchecked_border_ = unchecked;
+    Redraw();
+}
+
 void PictureButtonFaces::DoubleClick() {
     pressed_ = true;
     Redraw();
@@ -119,7 +125,7 @@ void PictureButtonFaces::BuildFaces(BitmapData& p) {
     if (p.HasPixels()) {
         if (toggle_) {
             if (border_ != 0) {
-                DrawBorder(p, checked_ ? kCheckedBorder : kUncheckedBorder);
+                DrawBorder(p, BorderColour());
             }
         } else if (pressed_) {
             BitmapData tint;

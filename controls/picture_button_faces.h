@@ -13,8 +13,8 @@ namespace pf {
 class PictureButtonFaces {
   public:
     // Colours as 0x00RRGGBB; the top byte of the two border colours is not drawn.
-    static constexpr std::uint32_t kCheckedBorder = 0xFFFF0000;
-    static constexpr std::uint32_t kUncheckedBorder = 0xFF00FF00;
+    static constexpr std::uint32_t kDefaultCheckedBorder = 0xFFFF0000;
+    static constexpr std::uint32_t kDefaultUncheckedBorder = 0xFF00FF00;
     static constexpr std::uint32_t kPressedTint = 0xCFCFFF;
     static constexpr std::uint32_t kFocusFrame = 0xC0C0FF;
 
@@ -35,6 +35,9 @@ class PictureButtonFaces {
     // Stores the border flag and turns toggle style on; true when the checked state
     // changed and the face was rebuilt.
     bool SetChecked(bool checked, int border);
+    // The toggle border's colours when checked and unchecked; the face is rebuilt.
+    void SetBorderColours(std::uint32_t checked, std::uint32_t unchecked);
+    std::uint32_t BorderColour() const { return checked_ ? checked_border_ : unchecked_border_; }
     // Rebuilds the face from the current picture.
     void Redraw();
     // Builds the face for the window's state: held down, else focused, else disabled.
@@ -68,6 +71,8 @@ class PictureButtonFaces {
     bool pressed_ = false;
     bool focused_ = false;
     int border_ = 0;
+    std::uint32_t checked_border_ = kDefaultCheckedBorder;
+    std::uint32_t unchecked_border_ = kDefaultUncheckedBorder;
 };
 
 } // namespace pf

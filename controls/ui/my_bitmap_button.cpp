@@ -49,6 +49,11 @@ void MyBitmapButton::SetChecked(bool checked, int border) {
     Refresh();
 }
 
+void MyBitmapButton::SetBorderColours(std::uint32_t checked, std::uint32_t unchecked) {
+    faces_.SetBorderColours(checked, unchecked);
+    Refresh();
+}
+
 void MyBitmapButton::UpdateFace() { faces_.DrawState(held_, HasFocus(), !IsEnabled()); }
 
 void MyBitmapButton::OnPaint(wxPaintEvent&) {
@@ -70,8 +75,7 @@ void MyBitmapButton::OnPaint(wxPaintEvent&) {
     dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
     dc.DrawRectangle(0, 0, size.GetWidth(), size.GetHeight());
     if (faces_.IsToggle() && faces_.BorderFlag() != 0) {
-        const std::uint32_t colour = faces_.IsChecked() ? PictureButtonFaces::kCheckedBorder
-                                                        : PictureButtonFaces::kUncheckedBorder;
+        const std::uint32_t colour = faces_.BorderColour();
         dc.SetBrush(*wxTRANSPARENT_BRUSH);
         dc.SetPen(wxPen(wxColour((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF)));
         dc.DrawRectangle(0, 0, size.GetWidth(), size.GetHeight());

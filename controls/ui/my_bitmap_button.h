@@ -24,6 +24,8 @@ class MyBitmapButton : public wxControl {
     void SetImage(const BitmapData& image);
     // Checked state and border flag (1: a border in the checked or unchecked colour).
     void SetChecked(bool checked, int border);
+    // The toggle border's colours (0x00RRGGBB) when checked and unchecked.
+    void SetBorderColours(std::uint32_t checked, std::uint32_t unchecked);
 
     const PictureButtonFaces& Faces() const { return faces_; }
     // Builds the face for the window's current state, as a repaint does.
