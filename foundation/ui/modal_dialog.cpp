@@ -8,8 +8,8 @@
 
 namespace pf {
 
-ModalDialog::ModalDialog(wxWindow* parent, const wxString& title)
-    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE) {
+ModalDialog::ModalDialog(wxWindow* parent, const wxString& title, long style)
+    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, style) {
     // Every dialog here has a Cancel button: Esc and the close box press it, never the
     // affirmative button.
     SetEscapeId(wxID_CANCEL);

@@ -13,7 +13,7 @@ namespace pf {
 
 class ModalDialog : public wxDialog {
   public:
-    ModalDialog(wxWindow* parent, const wxString& title);
+    ModalDialog(wxWindow* parent, const wxString& title, long style = wxDEFAULT_DIALOG_STYLE);
 
     // Records the code; ends the modal loop when the dialog is modal.
     void EndWith(int code);
