@@ -394,6 +394,19 @@ AstrelObject& ObjectArray::InsertSorted(const AstrelObject& object) {
     return *items_.insert(it, object);
 }
 
+void ObjectArray::SortByTopHeight() {
+    std::list<AstrelObject> sorted;
+    while (!items_.empty()) {
+        const ScalarValue height = items_.front().GetTopHeight();
+        auto it = sorted.begin();
+        while (it != sorted.end() && !(it->GetTopHeight() > height)) {
+            ++it;
+        }
+        sorted.splice(it, items_, items_.begin());
+    }
+    items_.swap(sorted);
+}
+
 void ObjectArray::Append(const ObjectArray& other) {
     if (this == &other) {
         const ObjectArray copy(other);

@@ -218,6 +218,9 @@ class ObjectArray {
     AstrelObject& Add(const AstrelObject& object);
     // A copy goes before the first element with a strictly greater top height.
     AstrelObject& InsertSorted(const AstrelObject& object);
+    // In place and stable, as InsertSorted would place each element in turn; the
+    // elements keep their addresses.
+    void SortByTopHeight();
     void Append(const ObjectArray& other);
     void Copy(const ObjectArray& other);
     void RemoveAll() { items_.clear(); }

@@ -59,6 +59,8 @@ class NewWorkingObjectList {
     AstrelObject* Current();
 
     const ObjectArray& Objects() const { return objects_; }
+    // The objects in ascending top height (stable); the sets keep pointing at them.
+    void SortByTopHeight() { objects_.SortByTopHeight(); }
     // The objects in list order, for the sets and lists that point at them.
     std::vector<AstrelObject*> ObjectPointers();
     const ObjectArray& Pending() const { return pending_; }
