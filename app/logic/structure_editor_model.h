@@ -7,6 +7,7 @@
 // Points come in three kinds: client pixels of the window (ClientPoint), view pixels
 // (client minus the view origin, plus 0.5) and ground metres relative to the base
 // position (x east, y north).
+#include "app/logic/key_filter_logic.h"
 #include "app/logic/structure_editor_undo.h"
 #include "app/logic/structure_editor_window.h"
 #include "app/logic/structure_editor_workspace.h"
@@ -17,6 +18,7 @@
 #include "imagery/texture_codec.h"
 #include "objects/optional_values.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,15 @@ class StructureEditorModel {
     static constexpr int kModeIdle = 0;
     static constexpr int kModeRubberBand = 4;
     static constexpr int kModePlaceObject = 13;
+    // Modes of the pointer (each drag mode names the handle it moves).
+    static constexpr int kModePressed = 1;
+    static constexpr int kModeDragMap = 3;
+    static constexpr int kModeMoveObject = 5;
+    static constexpr int kModeRotate = 6;
+    static constexpr int kModeStretchFirst = 7; // 7..10: the sides 0, 2, 1, 3
+    static constexpr int kModeStretchLast = 10;
+    static constexpr int kModeEnd1 = 11;
+    static constexpr int kModeEnd2 = 12;
 
     // Copies the beacons and the objects, reads the grid, snap and rotate settings once,
     // mode 0, a 768 x 768 view at client (100, 20) centred on the base.
@@ -113,6 +124,67 @@ class StructureEditorModel {
     void HoverFeedback(AstrelObject* object, const Point2& point);
     bool GridOn() const { return gridSize != 0.0; }
 
+    // ---- pointer, list and nudge (client pixels; ctrl is the event's own Ctrl state) ----
+    void OnMouseMove(int x, int y, bool ctrl);
+    void OnViewMouseMove(int x, int y);
+    void OnLButtonDown(int x, int y, bool ctrl);
+    void OnViewLButtonDown(const Point2& view);
+    // At a press: the drag mode of the object's handle under the view pixel, if any.
+    void UpdateHoverMode(AstrelObject* object, const Point2& view);
+    // One step of moving, turning or stretching the object, or moving one of its ends.
+    void DragSelected(AstrelObject* object, const Point2& view);
+    void OnLButtonUp(int x, int y, bool ctrl);
+    void OnLButtonDblClk(int x, int y, bool ctrl);
+    // The dialog of the object under the view pixel.
+    void EditAt(const Point2& view);
+    void OnRButtonDown(int x, int y, bool ctrl);
+    void OnRButtonUp(int x, int y, bool ctrl);
+    // The current object by one pixel or one snap step, whichever is larger; dx, dy in -1..1.
+    void Nudge(int dx, int dy);
+    // The clipboard's objects, with fresh frequencies, follow the pointer until a click.
+    void Paste();
+    void OnListSelChange();
+    void OnListDblClk();
+    // Times ten passes of a fixed sequence of zoom and pan commands.
+    void Benchmark();
+
+    // ---- the dialog's commands ----
+    // The opening steps before the layout: show-parameters check, "Show Objects" hidden,
+    // the setting captions, the Move tool.
+    void ShowStartState();
+    // The opening steps after the layout: zoom 13, the view for the client size, title,
+    // full refresh and the first undo step.
+    void OpenView(int clientWidth, int clientHeight);
+    // Zoom by s levels (+1 or -1) within 6..20.
+    void ZoomStep(int step);
+    void OnMouseWheel(int delta);
+    // The pan buttons: a quarter of the view west, east, north or south; the map is rebuilt.
+    void PanButton(int id);
+    void ChooseSnapTo();
+    void ChooseGridSize();
+    void ChooseRotateBy();
+    void ShowParametersClicked(bool checked);
+    // 0 Move (drag the map), 1 Select (rubber band).
+    void SetTool(int newTool);
+    void OnKeyDown(EditorKey key, bool ctrl, EditorFocus focus);
+    void OnKeyUp(EditorKey key, bool ctrl);
+    // Every object shown, nothing selected, the working list written into the document,
+    // which saves its own file; the editor stays open.
+    void Save();
+    // The same without saving the file; `changed` tells whether anything changed, the
+    // working list goes into the document in ascending top height, and the dialog ends OK.
+    void SaveAndExit();
+    // Every object shown, nothing selected; the working list is left in ascending top
+    // height and compared with the document's objects in the same order.
+    bool HasChanges();
+    // The close box: ends at once without changes, else asks whether to save them.
+    void Close();
+    // A new client size: the view follows; a size below the minimum asks the window to
+    // take the returned size instead. minimumHeight is 0 until the layout is ready.
+    std::optional<ClientPoint> OnSize(int clientWidth, int clientHeight, int minimumHeight);
+    // The window was maximized (true) or restored from maximized (false).
+    void OnMaximizeChanged(bool isMaximized);
+
     // ---- parts ----
     ObjectCanvas& Canvas() { return canvas_; }
     NewWorkingObjectList& List() { return canvas_.List(); }
@@ -152,6 +224,16 @@ class StructureEditorModel {
 
   private:
     void AddObjectOfType(int32_t code);
+    // A drag of END1 or END2 to the ground point; a step that would make both ends equal
+    // is undone, since an object of no length has no direction.
+    void DragEnd(AstrelObject& object, bool first, const Point3& ground);
+    // Save's first steps: nothing selected, every hidden object shown.
+    void ClearAndShowAll();
+    void ShiftView(int columns, int rows);
+    // One setting popup; the chosen option's value, or nothing.
+    std::optional<int> ChooseSetting(int id, const char* title, const StringArray& options,
+                                     const std::vector<int>& values);
+    void ShowSettingCaptions();
     void Pan(int n, bool horizontal);
     // After Undo or Redo moved: frequencies, list and every layer follow the new state.
     bool ShowRestoredState(bool restored);

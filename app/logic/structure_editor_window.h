@@ -2,6 +2,9 @@
 // What the structure editor's model asks of its window: showing the view image, the
 // object list, a few controls' states and positions, the cursor and the status line.
 // The wx dialog implements it; tests record the calls.
+#include "foundation/geometry.h"
+#include "foundation/ui_hooks.h"
+
 #include <string>
 #include <vector>
 
@@ -18,6 +21,40 @@ struct ObjectListEntry {
 };
 
 enum class EditorCursor { Arrow, SizeAll, Rotate, Grab };
+
+// The editor's controls.
+enum EditorControlId : int {
+    kIdSaveAndExit = 1,
+    kIdSave = 3,
+    kIdZoomIn = 1015,
+    kIdObjectList = 1024,
+    kIdZoomOut = 1027,
+    kIdStatusLine = 1047,
+    kIdPanUp = 1056,
+    kIdPanDown = 1057,
+    kIdPanRight = 1058,
+    kIdPanLeft = 1059,
+    kIdDeleteObject = 1062,
+    kIdBenchmark = 1063,
+    kIdSnapTo = 1064,
+    kIdDrawGrid = 1065,
+    kIdZoomToObject = 1091,
+    kIdAddObject = 1094,
+    kIdHideObjects = 1142,
+    kIdShowObjects = 1143,
+    kIdRotateBy = 1144,
+    kIdShowParameters = 1146,
+    kIdMoveTool = 1155,
+    kIdSelectTool = 1156,
+};
+
+// Where the keyboard focus is when a key arrives. Keys act on the dialog itself, its
+// picture buttons (which take the focus when pressed) or no control; elsewhere they
+// belong to that control.
+enum class EditorFocus { Dialog, PictureButton, Nothing, List, OtherControl };
+
+// How the dialog ends.
+enum class EditorEnd { Ok, Cancel };
 
 // A position in the window's client pixels.
 struct ClientPoint {
@@ -46,6 +83,20 @@ class StructureEditorWindow {
     // The bottom edge of the "v" pan button; the parameter overlay starts below it.
     virtual int PanDownButtonBottom() const = 0;
     virtual void SetStatusLine(const std::string& text) = 0;
+
+    // The object list's rectangle in client pixels.
+    virtual IntRect ListRect() const = 0;
+    // Moves the keyboard focus to the "+" button.
+    virtual void FocusZoomIn() = 0;
+    // The owner of the popups that open over the window.
+    virtual UiOwner MenuOwner() const = 0;
+    virtual void SetCaption(int id, const std::string& text) = 0;
+    // The Move and Select buttons show the tool (0 Move, 1 Select) pressed.
+    virtual void ShowTool(int tool) = 0;
+    virtual void SetTitle(const std::string& text) = 0;
+    virtual void SetShowParametersChecked(bool checked) = 0;
+    // Ends the dialog; the editor no longer takes keys.
+    virtual void EndDialog(EditorEnd end) = 0;
 };
 
 } // namespace pf

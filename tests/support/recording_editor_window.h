@@ -3,6 +3,8 @@
 // answers from fields a test sets.
 #include "app/logic/structure_editor_window.h"
 
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,14 @@ class RecordingEditorWindow : public StructureEditorWindow {
     ClientPoint ButtonCentre(int id) const override { return ClientPoint{id, id + 1}; }
     int PanDownButtonBottom() const override { return panDownBottom; }
     void SetStatusLine(const std::string& text) override { statusLine = text; }
+    IntRect ListRect() const override { return listRect; }
+    void FocusZoomIn() override { ++zoomInFocused; }
+    UiOwner MenuOwner() const override { return nullptr; }
+    void SetCaption(int id, const std::string& text) override { captions[id] = text; }
+    void ShowTool(int shown) override { tool = shown; }
+    void SetTitle(const std::string& text) override { title = text; }
+    void SetShowParametersChecked(bool checked) override { showParameters = checked; }
+    void EndDialog(EditorEnd end) override { ended = end; }
 
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
@@ -42,6 +52,12 @@ class RecordingEditorWindow : public StructureEditorWindow {
     std::vector<EditorCursor> cursors;
     int panDownBottom = 200;
     std::string statusLine;
+    IntRect listRect{10, 20, 180, 400};
+    int zoomInFocused = 0;
+    std::map<int, std::string> captions;
+    int tool = -1;
+    std::string title;
+    std::optional<EditorEnd> ended;
 };
 
 } // namespace pf::test
