@@ -1,6 +1,5 @@
 #include "objects/hangars.h"
 
-#include "imagery/object_icons.h"
 #include "objects/block.h"
 #include "objects/object_editing.h"
 
@@ -36,8 +35,6 @@ std::string Hangar::GetParameterText() const {
     return text + TextureLines(*this) + FlagLine(*this);
 }
 
-void Hangar::GetIcon(BitmapData& image) const { GetObjectIconBitmap("hangar.bmp", image); }
-
 std::unique_ptr<ObjectEditDialog> Hangar::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeHangar);
 }
@@ -58,8 +55,6 @@ std::string Hangar2::GetParameterText() const {
     return text + FlagLine(*this);
 }
 
-void Hangar2::GetIcon(BitmapData& image) const { GetObjectIconBitmap("hangar2.bmp", image); }
-
 std::unique_ptr<ObjectEditDialog> Hangar2::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeHangar2);
 }
@@ -77,8 +72,6 @@ std::string Hangar3::GetParameterText() const {
     // The flag is written, but this kind keeps the scales it was given.
     return PosScaleRotLines(*this) + TextureLines(*this) + FlagLine(*this);
 }
-
-void Hangar3::GetIcon(BitmapData& image) const { GetObjectIconBitmap("hangar3.bmp", image); }
 
 std::unique_ptr<ObjectEditDialog> Hangar3::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeHangar3);

@@ -1,6 +1,5 @@
 #include "objects/tank.h"
 
-#include "imagery/object_icons.h"
 #include "objects/block.h"
 #include "objects/object_editing.h"
 #include "objects/value_readers.h"
@@ -35,8 +34,6 @@ std::string Tank::GetParameterText() const {
     }
     return text;
 }
-
-void Tank::GetIcon(BitmapData& image) const { GetObjectIconBitmap("tank.bmp", image); }
 
 std::unique_ptr<ObjectEditDialog> Tank::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeTank);
@@ -80,7 +77,7 @@ bool ParseTank(AstrelObject& holder, const StringArray& group) {
              return true;
          }},
     };
-    return ParseObjectGroup(holder, group, "TANK", local, readers);
+    return ReadObjectParameters(holder, group, "TANK", local, readers);
 }
 
 } // namespace pf

@@ -92,7 +92,7 @@ class AddObjectLogic {
         const char* caption;
         int32_t code;
     };
-    // The type buttons in the dialog's order.
+    // The type buttons of the type table, in the dialog's order.
     static const std::vector<Button>& Buttons();
 
     // A type button: stores its code; false for an id that is not a type button.

@@ -229,10 +229,4 @@ void AddMeshDlg::OnOk(wxCommandEvent&) {
     }
 }
 
-void RegisterMeshDialog() {
-    ObjectDialogRegistry::Register(kTypeMesh, []() -> std::unique_ptr<ObjectEditDialog> {
-        return std::make_unique<AddMeshDlg>(nullptr);
-    });
-}
-
 } // namespace pf

@@ -44,7 +44,4 @@ class AddMeshDlg : public ModalDialog, public ObjectEditDialog {
     wxFont propertiesFont_;
 };
 
-// Registers the "Add Mesh" dialog as the edit dialog of meshes.
-void RegisterMeshDialog();
-
 } // namespace pf

@@ -2,7 +2,9 @@
 
 #include "controls/ui/my_bitmap_button.h"
 #include "objects/ui/add_mesh_dlg.h"
-#include "objects/ui/runway_pad_train_registration.h"
+#include "objects/ui/landing_pad_dlg.h"
+#include "objects/ui/runway_dlg.h"
+#include "objects/ui/train_dlg.h"
 #include "workspace/folders.h"
 
 #include <wx/checkbox.h>
@@ -195,23 +197,38 @@ AddBeaconArrayDlg::AddBeaconArrayDlg(wxWindow* parent)
 
 // ---- registration ----
 
+namespace {
+
+using DialogMaker = std::unique_ptr<ObjectEditDialog> (*)();
+
+template <class Dialog> std::unique_ptr<ObjectEditDialog> Make() {
+    return std::make_unique<Dialog>(nullptr);
+}
+
+// The edit dialog of each type code that has one; stand-alone runway lights have none.
+constexpr std::pair<int32_t, DialogMaker> kDialogMakers[] = {
+    {kTypeBlock, Make<AddBlockDlg>},
+    {kTypeHangar, Make<AddHangerDlg>},
+    {kTypeHangar2, Make<AddHangerDlg>},
+    {kTypeHangar3, Make<AddHangerDlg>},
+    {kTypeTank, Make<AddTankDlg>},
+    {kTypeRunway, Make<AddRunwayDlg>},
+    {kTypeBeaconArray, Make<AddBeaconArrayDlg>},
+    {kTypeSolarPlant, Make<AddSolarArrayDlg>},
+    {kTypeTrain1, Make<AddTrainDlg>},
+    {kTypeTrain2, Make<AddTrainDlg>},
+    {kTypeLpad1, Make<AddLpadDlg>},
+    {kTypeLpad2, Make<AddLpadDlg>},
+    {kTypeLpad2A, Make<AddLpadDlg>},
+    {kTypeMesh, Make<AddMeshDlg>},
+};
+
+} // namespace
+
 void RegisterObjectDialogs() {
-    auto hangar = [] { return std::unique_ptr<ObjectEditDialog>(new AddHangerDlg(nullptr)); };
-    ObjectDialogRegistry::Register(
-        kTypeBlock, [] { return std::unique_ptr<ObjectEditDialog>(new AddBlockDlg(nullptr)); });
-    ObjectDialogRegistry::Register(kTypeHangar, hangar);
-    ObjectDialogRegistry::Register(kTypeHangar2, hangar);
-    ObjectDialogRegistry::Register(kTypeHangar3, hangar);
-    ObjectDialogRegistry::Register(
-        kTypeTank, [] { return std::unique_ptr<ObjectEditDialog>(new AddTankDlg(nullptr)); });
-    ObjectDialogRegistry::Register(kTypeBeaconArray, [] {
-        return std::unique_ptr<ObjectEditDialog>(new AddBeaconArrayDlg(nullptr));
-    });
-    ObjectDialogRegistry::Register(kTypeSolarPlant, [] {
-        return std::unique_ptr<ObjectEditDialog>(new AddSolarArrayDlg(nullptr));
-    });
-    RegisterMeshDialog();
-    RegisterRunwayPadTrainDialogs();
+    for (const auto& [code, maker] : kDialogMakers) {
+        ObjectDialogRegistry::Register(code, maker);
+    }
 }
 
 } // namespace pf

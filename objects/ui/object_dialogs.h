@@ -52,8 +52,8 @@ class AddBeaconArrayDlg : public AddObjectAbstract {
     AddBeaconArrayLogic& Beacons() { return static_cast<AddBeaconArrayLogic&>(Logic()); }
 };
 
-// Registers the dialogs above as the edit dialogs of their type codes (1, 2, 3, 4, 5, 8,
-// 9), and "Add Mesh" for meshes (15). The program and the ui tests call it once at start-up.
+// Registers the dialog-maker table: the edit dialog of every type code that has one. The
+// program and the ui tests call it once at start-up.
 void RegisterObjectDialogs();
 
 } // namespace pf

@@ -1,4 +1,5 @@
 #include "objects/ui/add_mesh_dlg.h"
+#include "objects/ui/object_dialogs.h"
 
 #include "foundation/failure.h"
 #include "foundation/ui/wx_ui_hooks.h"
@@ -106,7 +107,7 @@ class AddMeshDlgTest : public ::testing::Test {
         previous_ = SetUiHooks(&hooks_);
         previousFlag_ = GetShowFailures();
         SetShowFailures(true);
-        RegisterMeshDialog();
+        RegisterObjectDialogs();
         tree_.WriteModel("Box.msh", test::kMshBox);
     }
     void TearDown() override {

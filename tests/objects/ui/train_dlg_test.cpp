@@ -1,7 +1,7 @@
 #include "objects/ui/train_dlg.h"
 
 #include "controls/ui/my_bitmap_button.h"
-#include "objects/ui/runway_pad_train_registration.h"
+#include "objects/ui/object_dialogs.h"
 #include "platform/settings_store.h"
 #include "support/bmp_fixture.h"
 #include "support/sandbox_home.h"
@@ -28,7 +28,7 @@ bool Shown(wxWindow* dlg, int id) {
 class TrainDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        RegisterRunwayPadTrainDialogs();
+        RegisterObjectDialogs();
         test::BmpFixture f;
         f.width = 4;
         f.height = 4;
