@@ -42,12 +42,15 @@ std::optional<FieldRefusal> ObjectDialogLogic::ReadFields(const ControlTexts& te
     return std::nullopt;
 }
 
-std::optional<FieldRefusal> ObjectDialogLogic::Accept(const ControlTexts& texts) {
-    std::optional<FieldRefusal> refusal = ReadFields(texts);
-    if (!refusal) {
-        StoreObject();
+AcceptOutcome ObjectDialogLogic::Accept(const ControlTexts& texts) {
+    AcceptOutcome outcome;
+    outcome.refusal = ReadFields(texts);
+    if (outcome.refusal || !ReadyToStore()) {
+        return outcome;
     }
-    return refusal;
+    StoreObject();
+    outcome.accepted = true;
+    return outcome;
 }
 
 double NormaliseDialogRotation(double rotation) {

@@ -1,11 +1,9 @@
 #include "objects/ui/object_dialogs.h"
 
-#include "controls/ui/my_bitmap_button.h"
 #include "objects/ui/add_mesh_dlg.h"
 #include "objects/ui/landing_pad_dlg.h"
 #include "objects/ui/runway_dlg.h"
 #include "objects/ui/train_dlg.h"
-#include "workspace/folders.h"
 
 #include <wx/checkbox.h>
 #include <wx/sizer.h>
@@ -62,21 +60,15 @@ AddBlockDlg::AddBlockDlg(wxWindow* parent)
 AddHangerDlg::AddHangerDlg(wxWindow* parent)
     : AddObjectAbstract(parent, "Add Hanger", std::make_unique<AddHangerLogic>()) {
     auto* top = new wxBoxSizer(wxVERTICAL);
-    wxStaticBoxSizer* kinds = new wxStaticBoxSizer(wxHORIZONTAL, this, "Select Hangar Type");
-    wxWindow* box = kinds->GetStaticBox();
-    const std::pair<int, const char*> buttons[3] = {{AddHangerLogic::kHangarButton, "Hangar"},
-                                                    {AddHangerLogic::kHangar2Button, "Hangar2"},
-                                                    {AddHangerLogic::kHangar3Button, "Hanger3"}};
-    for (const auto& [id, caption] : buttons) {
-        kinds->Add(
-            new MyBitmapButton(box, id, caption, wxSize(kKindButtonWidth, kKindButtonHeight)), 0,
-            wxALL, 4);
-        Bind(wxEVT_BUTTON, &AddHangerDlg::OnKindButton, this, id);
-    }
-    top->Add(kinds, 0, wxEXPAND | wxALL, 8);
+    // A kind brings its roof texture, so every text is shown again.
+    AddKindButtons(top, "Select Hangar Type",
+                   {{AddHangerLogic::kHangarButton, "Hangar", "Buttons\\hangar.bmp"},
+                    {AddHangerLogic::kHangar2Button, "Hangar2", "Buttons\\hangar2.bmp"},
+                    {AddHangerLogic::kHangar3Button, "Hanger3", "Buttons\\hangar3.bmp"}},
+                   AfterKind::ShowTexts);
 
     wxStaticBoxSizer* dimensions = Group(this, "Dimensions");
-    box = dimensions->GetStaticBox();
+    wxWindow* box = dimensions->GetStaticBox();
     wxFlexGridSizer* grid = Grid();
     AddEditRow(box, grid, wxID_ANY, "Width", Ids::kWidth);
     AddEditRow(box, grid, wxID_ANY, "Length", Ids::kLength);
@@ -98,38 +90,6 @@ AddHangerDlg::AddHangerDlg(wxWindow* parent)
                   wxALL, 4);
     top->Add(textures, 0, wxEXPAND | wxALL, 8);
     FinishLayout(top);
-}
-
-void AddHangerDlg::OnInitDialog(wxInitDialogEvent& event) {
-    std::string install;
-    if (GetInstallPath(install)) {
-        const char* const files[3] = {"Buttons\\hangar.bmp", "Buttons\\hangar2.bmp",
-                                      "Buttons\\hangar3.bmp"};
-        for (int i = 0; i < 3; ++i) {
-            if (auto* button =
-                    dynamic_cast<MyBitmapButton*>(FindWindow(AddHangerLogic::kHangarButton + i))) {
-                button->SetImageFile(install + files[i]);
-            }
-        }
-    }
-    AddObjectAbstract::OnInitDialog(event);
-}
-
-void AddHangerDlg::RefreshControls() {
-    for (int id = AddHangerLogic::kHangarButton; id <= AddHangerLogic::kHangar3Button; ++id) {
-        bool checked = false;
-        auto* button = dynamic_cast<MyBitmapButton*>(FindWindow(id));
-        if (button != nullptr && Hangar().GetKindButtonState(id, checked)) {
-            button->SetChecked(checked, 1);
-        }
-    }
-    AddObjectAbstract::RefreshControls();
-}
-
-void AddHangerDlg::OnKindButton(wxCommandEvent& event) {
-    if (Hangar().ClickKind(event.GetId())) {
-        RefreshControls();
-    }
 }
 
 // ---- "Add Tank" ----

@@ -9,8 +9,6 @@
 
 namespace pf {
 
-class MyBitmapButton;
-
 class AddBlockDlg : public AddObjectAbstract {
   public:
     explicit AddBlockDlg(wxWindow* parent);
@@ -21,17 +19,6 @@ class AddHangerDlg : public AddObjectAbstract {
   public:
     explicit AddHangerDlg(wxWindow* parent);
     AddHangerLogic& Hangar() { return static_cast<AddHangerLogic&>(Logic()); }
-    // The kind buttons' client size.
-    static constexpr int kKindButtonWidth = 96;
-    static constexpr int kKindButtonHeight = 64;
-
-    void RefreshControls() override;
-
-  protected:
-    void OnInitDialog(wxInitDialogEvent& event) override;
-
-  private:
-    void OnKindButton(wxCommandEvent& event);
 };
 
 class AddTankDlg : public AddObjectAbstract {

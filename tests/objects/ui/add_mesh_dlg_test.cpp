@@ -158,6 +158,18 @@ TEST_F(AddMeshDlgTest, ChosenModelAndOkGiveAMeshAtItsNaturalSize) {
               "\tFILE Box\r\n\tPOS -2 2 -5\r\n\tSCALE 1 1 1\r\n\tROT 0\r\n\tSHADOW\r\n");
 }
 
+TEST_F(AddMeshDlgTest, OkWithoutAModelStaysOpenAfterItsMessage) {
+    AstrelObject holder{Mesh()};
+    bool ok = true;
+    wxTEST_DIALOG(ok = holder.EditInDialog(), ExpectMeshDialog([](AddMeshDlg* dlg) {
+                      Press(dlg, wxID_OK);
+                      EXPECT_EQ(dlg->GetReturnCode(), 0);
+                      Press(dlg, wxID_CANCEL);
+                  }),
+                  ExpectMessageBox("Please enter a mesh file name.", "Error"));
+    EXPECT_FALSE(ok);
+}
+
 TEST_F(AddMeshDlgTest, WidthLeftWithKeepAspectScalesLengthAndHeight) {
     AstrelObject holder = NaturalBox();
     bool ok = false;
