@@ -131,6 +131,28 @@ void AddObjectAbstract::AddEditRow(wxWindow* parent, wxSizer* grid, int labelId,
     grid->Add(new wxTextCtrl(parent, editId, wxEmptyString), 0, wxEXPAND);
 }
 
+void AddObjectAbstract::AddEditRows(wxWindow* parent, wxSizer* grid,
+                                    std::initializer_list<EditRow> rows) {
+    for (const EditRow& row : rows) {
+        AddEditRow(parent, grid, row.labelId, row.label, row.editId);
+    }
+}
+
+wxFlexGridSizer* AddObjectAbstract::NewGrid() {
+    auto* grid = new wxFlexGridSizer(2, 6, 8);
+    grid->AddGrowableCol(1, 1);
+    return grid;
+}
+
+AddObjectAbstract::GridBox AddObjectAbstract::AddGridBox(wxSizer* top, const wxString& title,
+                                                         int flags) {
+    auto* sizer = new wxStaticBoxSizer(wxVERTICAL, this, title);
+    wxFlexGridSizer* grid = NewGrid();
+    sizer->Add(grid, 0, wxEXPAND | wxALL, 4);
+    top->Add(sizer, 0, flags, 8);
+    return GridBox{sizer, sizer->GetStaticBox(), grid};
+}
+
 void AddObjectAbstract::AddTextureRow(wxWindow* parent, wxSizer* grid, int labelId,
                                       const wxString& label, int editId, int buttonId) {
     grid->Add(new wxStaticText(parent, labelId, label), 0, wxALIGN_CENTER_VERTICAL);

@@ -13,6 +13,7 @@
 #include <vector>
 
 class wxBoxSizer;
+class wxFlexGridSizer;
 class wxButton;
 class wxSizer;
 class wxStaticBoxSizer;
@@ -43,6 +44,23 @@ class AddObjectAbstract : public ModalDialog, public ObjectEditDialog {
     // Layout helpers; the controls are made children of `parent`.
     void AddEditRow(wxWindow* parent, wxSizer* grid, int labelId, const wxString& label,
                     int editId);
+    // A label (its id, wxID_ANY for none) and an edit.
+    struct EditRow {
+        int labelId;
+        const char* label;
+        int editId;
+    };
+    void AddEditRows(wxWindow* parent, wxSizer* grid, std::initializer_list<EditRow> rows);
+    // A two-column grid whose second column grows.
+    static wxFlexGridSizer* NewGrid();
+    // A titled box holding a new grid, added to `top` with the flags and a border of 8.
+    // Rows go into `grid`, their controls are children of `box`.
+    struct GridBox {
+        wxStaticBoxSizer* sizer;
+        wxWindow* box;
+        wxFlexGridSizer* grid;
+    };
+    GridBox AddGridBox(wxSizer* top, const wxString& title, int flags);
     // An edit with its "..." button that opens the texture chooser; the label gets labelId
     // (wxID_ANY for none).
     void AddTextureRow(wxWindow* parent, wxSizer* grid, int labelId, const wxString& label,

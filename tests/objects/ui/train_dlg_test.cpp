@@ -13,7 +13,6 @@ namespace pf {
 namespace {
 
 using test::EditText;
-using test::ExpectMessageBox;
 using test::ExpectScript;
 using test::PressButton;
 using test::PressEscape;
