@@ -2,6 +2,24 @@
 
 namespace pf {
 
+namespace {
+
+// The pad kind of a kind button; 0 for another id.
+int32_t KindOfButton(int button) {
+    switch (button) {
+    case AddLpadLogic::kLpad1:
+        return kTypeLpad1;
+    case AddLpadLogic::kLpad2:
+        return kTypeLpad2;
+    case AddLpadLogic::kLpad2A:
+        return kTypeLpad2A;
+    default:
+        return kTypeUndefined;
+    }
+}
+
+} // namespace
+
 bool AddLpadLogic::AcceptsObject(const AstrelObjectHandle& object) const {
     const int32_t type = object.GetType();
     return type == kTypeLpad1 || type == kTypeLpad2 || type == kTypeLpad2A;
@@ -33,24 +51,6 @@ void AddLpadLogic::ShowKind(int32_t type) {
 }
 
 void AddLpadLogic::InitDialog() { ShowKind(padType); }
-
-namespace {
-
-// The pad kind of a kind button; 0 for another id.
-int32_t KindOfButton(int button) {
-    switch (button) {
-    case AddLpadLogic::kLpad1:
-        return kTypeLpad1;
-    case AddLpadLogic::kLpad2:
-        return kTypeLpad2;
-    case AddLpadLogic::kLpad2A:
-        return kTypeLpad2A;
-    default:
-        return kTypeUndefined;
-    }
-}
-
-} // namespace
 
 bool AddLpadLogic::ClickKind(int button) {
     const int32_t type = KindOfButton(button);
