@@ -29,8 +29,11 @@ bool WriteConfigTo(const BaseDocument& document, FileStream& file) {
 } // namespace
 
 bool BaseDocument::MakeFolderIfMissing(const std::string& folder) {
-    // Something standing at the path (a file too) counts as the folder.
-    return PathExists(folder) || fs::CreateDirectory(folder) || CannotMakePath(folder);
+    // Something standing at the path (a file too) counts as the folder; a file is no
+    // folder to the system with the trailing separator, so it is tested without.
+    std::string entry = folder;
+    TrimRightChars(entry, "\\");
+    return PathExists(entry) || fs::CreateDirectory(folder) || CannotMakePath(folder);
 }
 
 bool BaseDocument::GetWorkFolder(std::string& out) const {
