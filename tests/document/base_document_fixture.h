@@ -1,10 +1,8 @@
 #pragma once
-// What the base document's tests share: a base with an object of each kind the scenarios
-// look for, beacons, tiles and every text field set, and the bytes its writers give.
+// What the base document's tests share: a base with every section and field set, the
+// bytes its writers give, and a sandbox that records what the person was shown.
 #include "document/base_document.h"
-#include "document/base_file_reader.h"
 #include "foundation/stream.h"
-#include "support/object_fixtures.h"
 #include "support/simulator_sandbox.h"
 
 #include <gtest/gtest.h>
@@ -15,45 +13,28 @@
 
 namespace pf::test {
 
-inline AstrelObject ParsedObject(const std::string& text) {
-    AstrelObject holder;
-    ParseObjectGroup(holder, Group(text));
-    return holder;
-}
-
-// "Port Alpha" on Earth: a runway running east, a landing pad written "ROT 180", a block,
-// two beacons (one with a sixth value), tiles with negative indices, context and period.
+// "Port Alpha": a block, a runway running east, a landing pad written "ROT 180", two
+// beacons (one with a sixth value), tiles with negative indices, context and period.
 inline BaseDocument SampleBase() {
-    BaseDocument base("Port Alpha", "Earth", LatLon(-80.6, 28.5));
-    base.SetFileNameFromName("Port Alpha");
-    base.SetConfigSuffix("Earth\\Base\\Historic\\");
-    base.SetOriginalPath("C:\\Astrel\\Config\\Earth\\Base\\Alpha.cfg");
-    base.SetContext("CONTEXT Summer");
-    base.SetPeriodBegin("51000");
-    base.SetPeriodEnd("51010");
-    for (const char* text :
-         {"BLOCK\n\tPOS 10 0 20\n\tSCALE 5 5 5\n\tROT 30",
-          "RUNWAY\n\tEND1 0 0 0\n\tEND2 0 0 1000\n\tWIDTH 30", "LPAD1\n\tPOS 0 0 50\n\tROT 180"}) {
-        base.GetObjects().Add(ParsedObject(text));
-    }
-    base.SortObjects();
-    NavBeacon vor;
-    vor.identifier = "PAV";
-    vor.longitude.Set(-80.6f);
-    vor.latitude.Set(28.5f);
-    vor.frequency.Set(112.5f);
-    base.GetBeacons().Add(vor);
-    vor.type = "ILS";
-    vor.sixth.Set(25.5);
-    base.GetBeacons().Add(vor);
-    for (auto [level, x, y] : {std::tuple{14, -3, -2}, {14, 5, -1}, {12, -1, 0}}) {
-        base.AddTileSorted(TileAttributes("Earth", level, x, y));
-    }
-    base.SetNeedsRendering(false);
+    const std::string text =
+        "BASE-V2.0\r\nName = Port Alpha\r\nLocation = -80.6 28.5\r\nPFG_BODY_NAME Earth\r\n"
+        "PFG_FILE_NAME Port_Alpha\r\nPFG_CONFIG_SUFFIX Earth\\Base\\Historic\\\r\n"
+        "PFG_ORIGIN User Created\r\nPFG_ORIGINAL_PATH C:\\Astrel\\Config\\Alpha.cfg\r\n"
+        "PFG_CONTEXT CONTEXT Summer\r\nPFG_PERIOD_BEGIN 51000\r\nPFG_PERIOD_END 51010\r\n"
+        "PFG_NEEDS_LOADING TRUE\r\nPFG_NEEDS_RENDERING FALSE\r\nBEGIN_NAVBEACON\r\n"
+        "VOR PAV -80.6 28.5 112.5\r\nILS PAI -80.6 28.5 110.1 25.5\r\nEND_NAVBEACON\r\n"
+        "BEGIN_OBJECTLIST\r\nBLOCK\r\n\tPOS 10 0 20\r\n\tSCALE 5 5 5\r\n\tROT 30\r\nEND\r\n"
+        "RUNWAY\r\n\tEND1 0 0 0\r\n\tEND2 0 0 1000\r\n\tWIDTH 30\r\nEND\r\n"
+        "LPAD1\r\n\tPOS 0 0 50\r\n\tROT 180\r\nEND\r\nEND_OBJECTLIST\r\n"
+        "BEGIN_SURFTILELIST\r\n14 -3 -2 1\r\n14 5 -1 1\r\n12 -1 0 1\r\nEND_SURFTILELIST\r\n";
+    MemStream stream;
+    stream.Write(text.data(), static_cast<uint32_t>(text.size()));
+    BaseDocument base;
+    EXPECT_TRUE(base.ReadBaseFile(stream));
     return base;
 }
 
-// The own file's bytes (own) or the simulator's text.
+// The own file's bytes, or the simulator's text.
 inline std::string WrittenText(const BaseDocument& base, bool own = true) {
     MemStream stream;
     own ? base.WriteBaseFile(stream) : base.WriteSimulatorConfig(stream);
@@ -86,7 +67,7 @@ class DocumentTest : public ::testing::Test {
         EXPECT_EQ(shown, expected);
         return result;
     }
-    // The known folder cannot be made when its user-dirs entry lies below a regular file.
+    // A known folder cannot be made when its user-dirs entry lies below a regular file.
     void BlockDocuments() const {
         sim_.Dir().WriteFile("blocked", "x");
         sim_.Dir().WriteFile(".config/user-dirs.dirs",
