@@ -29,7 +29,6 @@ class ConfigurationDlgTest : public ::testing::Test {
 
 TEST_F(ConfigurationDlgTest, ShowsTheSettingsOpensTheViewerAndEndsOnEscape) {
     ConfigurationDlg dlg(nullptr);
-    EXPECT_EQ(dlg.GetTitle(), "Dialog");
     std::string after_init;
     int result = 0;
     wxTEST_DIALOG(
@@ -38,7 +37,6 @@ TEST_F(ConfigurationDlgTest, ShowsTheSettingsOpensTheViewerAndEndsOnEscape) {
             EXPECT_FALSE(dynamic_cast<wxRadioButton*>(d->FindWindow(1153))->GetValue());
             EXPECT_FALSE(dynamic_cast<wxCheckBox*>(d->FindWindow(1091))->GetValue());
             EXPECT_EQ(test::EditText(d, 1112).utf8_string(), fs::ToNative(sandbox_.Root()));
-            EXPECT_TRUE(test::Edit(d, 1112)->HasFlag(wxTE_READONLY));
             after_init = Settings();
             test::PressButton(d, 1118);
             test::PressEscape(d);
