@@ -74,12 +74,18 @@ std::vector<BaseFileList>::iterator FindBase(std::vector<BaseFileList>& bases,
     });
 }
 
-Astrel2010* FindInstallation(std::list<Astrel2010>& installations, const std::string& root) {
-    for (Astrel2010& installation : installations) {
-        if (CStringEqualsNoCase(installation.root, root))
-            return &installation;
+// Runs the operation on the base in root's existing installation (none is made) and
+// saves the record whether the base was found or not; false, unsaved, for an unknown root.
+bool ChangeInstalledBase(FileManager& manager, const std::string& root, const std::string& name,
+                         bool (Astrel2010::*operation)(std::string)) {
+    for (Astrel2010& installation : manager.Installations()) {
+        if (CStringEqualsNoCase(installation.root, root)) {
+            const bool result = (installation.*operation)(name);
+            manager.Save();
+            return result;
+        }
     }
-    return nullptr;
+    return false;
 }
 
 } // namespace
@@ -134,21 +140,11 @@ bool FileManager::InstallFile(std::string root, std::string destination, std::st
 }
 
 bool FileManager::UninstallBase(std::string root, std::string name) {
-    Astrel2010* installation = FindInstallation(installations_, root);
-    if (installation == nullptr)
-        return false;
-    const bool result = installation->UninstallBase(name);
-    Save();
-    return result;
+    return ChangeInstalledBase(*this, root, name, &Astrel2010::UninstallBase);
 }
 
 bool FileManager::ForgetBase(std::string root, std::string name) {
-    Astrel2010* installation = FindInstallation(installations_, root);
-    if (installation == nullptr)
-        return false;
-    const bool result = installation->ForgetBase(name);
-    Save();
-    return result;
+    return ChangeInstalledBase(*this, root, name, &Astrel2010::ForgetBase);
 }
 
 bool FileManager::UninstallBaseFromAstrel(std::string name) {

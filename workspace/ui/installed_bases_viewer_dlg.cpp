@@ -52,11 +52,21 @@ void InstalledBasesViewerDlg::OnInitDialog(wxInitDialogEvent&) {
     ShowRoots();
 }
 
+namespace {
+
+void Refill(wxItemContainer* items, const std::vector<std::string>& texts,
+            wxString (*show)(const std::string&), int selection) {
+    items->Clear();
+    for (const std::string& text : texts)
+        items->Append(show(text));
+    if (selection >= 0)
+        items->SetSelection(selection);
+}
+
+} // namespace
+
 void InstalledBasesViewerDlg::ShowRoots() {
-    roots_->Clear();
-    for (const std::string& root : logic_.roots)
-        roots_->Append(ToWxPath(root));
-    roots_->SetSelection(logic_.rootSelection);
+    Refill(roots_, logic_.roots, &ToWxPath, logic_.rootSelection);
     for (wxWindow* window : {static_cast<wxWindow*>(roots_), static_cast<wxWindow*>(bases_),
                              static_cast<wxWindow*>(files_)})
         window->Enable(logic_.enabled);
@@ -64,19 +74,11 @@ void InstalledBasesViewerDlg::ShowRoots() {
 }
 
 void InstalledBasesViewerDlg::ShowBases() {
-    bases_->Clear();
-    for (const std::string& base : logic_.bases)
-        bases_->Append(ToWx(base));
-    if (logic_.baseSelection >= 0)
-        bases_->SetSelection(logic_.baseSelection);
+    Refill(bases_, logic_.bases, &ToWx, logic_.baseSelection);
     ShowFiles();
 }
 
-void InstalledBasesViewerDlg::ShowFiles() {
-    files_->Clear();
-    for (const std::string& file : logic_.files)
-        files_->Append(ToWxPath(file));
-}
+void InstalledBasesViewerDlg::ShowFiles() { Refill(files_, logic_.files, &ToWxPath, -1); }
 
 void InstalledBasesViewerDlg::OnInstallationChanged(wxCommandEvent&) {
     logic_.OnInstallationChanged(roots_->GetSelection());
