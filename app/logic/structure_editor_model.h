@@ -36,6 +36,9 @@ class StructureEditorModel {
     static constexpr int kModeIdle = 0;
     static constexpr int kModeRubberBand = 4;
     static constexpr int kModePlaceObject = 13;
+    // The buttons whose popups the model opens.
+    static constexpr int kHideObjectsButton = 1142;
+    static constexpr int kShowObjectsButton = 1143;
 
     // Copies the beacons and the objects, reads the grid, snap and rotate settings once,
     // mode 0, a 768 x 768 view at client (100, 20) centred on the base.
@@ -97,6 +100,10 @@ class StructureEditorModel {
     void AddBlock();
     void CommitAddedObject();
     void DeleteObject();
+    // A popup of type groups; the chosen group is hidden (shown). No undo step: what is
+    // hidden is no edit of the base.
+    void HideByType();
+    void ShowByType();
     void HideObject(AstrelObject* object);
     void CopySelection();
     void ClearSelection();
@@ -153,6 +160,7 @@ class StructureEditorModel {
   private:
     void AddObjectOfType(int32_t code);
     void Pan(int n, bool horizontal);
+    void ChangeVisibilityByType(bool hide);
     // After Undo or Redo moved: frequencies, list and every layer follow the new state.
     bool ShowRestoredState(bool restored);
     // The image the view maths measure pixels on.

@@ -2,6 +2,8 @@
 // What the structure editor's model asks of its window: showing the view image, the
 // object list, a few controls' states and positions, the cursor and the status line.
 // The wx dialog implements it; tests record the calls.
+#include "foundation/ui_hooks.h"
+
 #include <string>
 #include <vector>
 
@@ -43,6 +45,8 @@ class StructureEditorWindow {
     virtual void SetCursor(EditorCursor kind) = 0;
     // The centre of a button, for the popups that open there.
     virtual ClientPoint ButtonCentre(int id) const = 0;
+    // The owner of the popup menus that open over the window.
+    virtual UiOwner MenuOwner() const = 0;
     // The bottom edge of the "v" pan button; the parameter overlay starts below it.
     virtual int PanDownButtonBottom() const = 0;
     virtual void SetStatusLine(const std::string& text) = 0;

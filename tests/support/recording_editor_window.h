@@ -22,6 +22,7 @@ class RecordingEditorWindow : public StructureEditorWindow {
     void SetCursor(EditorCursor kind) override { cursors.push_back(kind); }
     // Every button's centre is (id, id + 1).
     ClientPoint ButtonCentre(int id) const override { return ClientPoint{id, id + 1}; }
+    UiOwner MenuOwner() const override { return nullptr; }
     int PanDownButtonBottom() const override { return panDownBottom; }
     void SetStatusLine(const std::string& text) override { statusLine = text; }
 
