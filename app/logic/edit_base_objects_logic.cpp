@@ -319,7 +319,7 @@ void StructureEditorModel::ClearAndShowAll() {
 void StructureEditorModel::Save() {
     ClearAndShowAll();
     document_.SetObjects(List().Objects());
-    // PENDING(main): document_.SaveToDocuments();
+    document_.SaveToDocuments();
 }
 
 void StructureEditorModel::SaveAndExit() {

@@ -3,6 +3,7 @@
 #include "app/logic/structure_editor_model.h"
 
 #include "document/base_document.h"
+#include "foundation/choice_menu.h"
 #include "imagery/text_render.h"
 #include "objects/object_editing.h"
 #include "objects/runway.h"
@@ -13,6 +14,24 @@
 namespace pf {
 
 namespace {
+
+struct TypeGroup {
+    const char* option;
+    std::vector<int32_t> codes;
+};
+
+// The groups of the hide and show popups, after "Everything".
+const TypeGroup kTypeGroups[] = {
+    {"All Runways", {kTypeRunway}},
+    {"All Landing Pads", {kTypeLpad1, kTypeLpad2, kTypeLpad2A}},
+    {"All Meshes", {kTypeMesh}},
+    {"All Blocks", {kTypeBlock}},
+    {"All Hangars", {kTypeHangar, kTypeHangar2, kTypeHangar3}},
+    {"All Tanks", {kTypeTank}},
+    {"All Solar Arrays", {kTypeSolarPlant}},
+    {"All Trains", {kTypeTrain1, kTypeTrain2}},
+    {"All Beacon Arrays", {kTypeBeaconArray}},
+};
 
 bool IsLandingPad(int32_t type) {
     return type == kTypeLpad1 || type == kTypeLpad2 || type == kTypeLpad2A;
@@ -131,6 +150,42 @@ void StructureEditorModel::DeleteObject() {
     Render();
     window_.Blit();
     PushUndo("OnBnClickedDelete");
+}
+
+void StructureEditorModel::HideByType() { ChangeVisibilityByType(true); }
+
+void StructureEditorModel::ShowByType() { ChangeVisibilityByType(false); }
+
+void StructureEditorModel::ChangeVisibilityByType(bool hide) {
+    StringArray options{"Everything"};
+    for (const TypeGroup& group : kTypeGroups) {
+        options.push_back(group.option);
+    }
+    const ClientPoint at = window_.ButtonCentre(hide ? kHideObjectsButton : kShowObjectsButton);
+    ChoiceMenu menu(options, at.x, at.y, window_.MenuOwner());
+    if (!menu.Show(hide ? "Hide:" : "Show:")) {
+        return;
+    }
+    if (hide) {
+        window_.SetShowObjectsVisible(true);
+    }
+    const std::string choice = menu.GetChoice();
+    if (choice == options[0]) {
+        hide ? List().HideAll() : List().ShowAll();
+    }
+    for (const TypeGroup& group : kTypeGroups) {
+        if (choice != group.option) {
+            continue;
+        }
+        for (int32_t code : group.codes) {
+            hide ? List().MoveTypeToHidden(code) : List().MoveTypeToVisible(code);
+        }
+    }
+    RebuildObjectList();
+    FullRefresh();
+    if (!hide && List().Hidden().IsEmpty()) {
+        window_.SetShowObjectsVisible(false);
+    }
 }
 
 void StructureEditorModel::HideObject(AstrelObject* object) {

@@ -47,6 +47,9 @@ class StructureEditorModel {
     static constexpr int kModeStretchLast = 10;
     static constexpr int kModeEnd1 = 11;
     static constexpr int kModeEnd2 = 12;
+    // The buttons whose popups the model opens.
+    static constexpr int kHideObjectsButton = 1142;
+    static constexpr int kShowObjectsButton = 1143;
 
     // Copies the beacons and the objects, reads the grid, snap and rotate settings once,
     // mode 0, a 768 x 768 view at client (100, 20) centred on the base.
@@ -108,6 +111,10 @@ class StructureEditorModel {
     void AddBlock();
     void CommitAddedObject();
     void DeleteObject();
+    // A popup of type groups; the chosen group is hidden (shown). No undo step: what is
+    // hidden is no edit of the base.
+    void HideByType();
+    void ShowByType();
     void HideObject(AstrelObject* object);
     void CopySelection();
     void ClearSelection();
@@ -235,6 +242,7 @@ class StructureEditorModel {
                                      const std::vector<int>& values);
     void ShowSettingCaptions();
     void Pan(int n, bool horizontal);
+    void ChangeVisibilityByType(bool hide);
     // After Undo or Redo moved: frequencies, list and every layer follow the new state.
     bool ShowRestoredState(bool restored);
     // The image the view maths measure pixels on.

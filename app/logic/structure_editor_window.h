@@ -80,6 +80,8 @@ class StructureEditorWindow {
     virtual void SetCursor(EditorCursor kind) = 0;
     // The centre of a button, for the popups that open there.
     virtual ClientPoint ButtonCentre(int id) const = 0;
+    // The owner of the popup menus that open over the window.
+    virtual UiOwner MenuOwner() const = 0;
     // The bottom edge of the "v" pan button; the parameter overlay starts below it.
     virtual int PanDownButtonBottom() const = 0;
     virtual void SetStatusLine(const std::string& text) = 0;
@@ -88,8 +90,6 @@ class StructureEditorWindow {
     virtual IntRect ListRect() const = 0;
     // Moves the keyboard focus to the "+" button.
     virtual void FocusZoomIn() = 0;
-    // The owner of the popups that open over the window.
-    virtual UiOwner MenuOwner() const = 0;
     virtual void SetCaption(int id, const std::string& text) = 0;
     // The Move and Select buttons show the tool (0 Move, 1 Select) pressed.
     virtual void ShowTool(int tool) = 0;

@@ -465,10 +465,10 @@ void EditBaseObjectsDlg::OnButton(wxCommandEvent& event) {
         model_->ChooseRotateBy();
         break;
     case kIdHideObjects:
-        // PENDING(model): model_->HideByType();
+        model_->HideByType();
         break;
     case kIdShowObjects:
-        // PENDING(model): model_->ShowByType();
+        model_->ShowByType();
         break;
     case kIdShowParameters:
         model_->ShowParametersClicked(showParameters_->GetValue());

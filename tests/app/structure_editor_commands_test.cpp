@@ -110,6 +110,56 @@ TEST_F(EditorCommandsTest, ObjectListShowsVisibleThenHiddenByHeight) {
     EXPECT_TRUE(window_.showObjectsVisible);
 }
 
+TEST_F(EditorCommandsTest, HideAndShowByTypeMoveTheChosenGroup) {
+    std::vector<std::string> base;
+    for (const char* keyword : {"BLOCK", "HANGAR", "HANGAR2", "HANGAR3", "TANK", "SOLARPLANT",
+                                "LPAD1", "LPAD2", "LPAD2A"}) {
+        base.push_back(PlacedText(keyword, base.size() * 100.0, 0, 5));
+    }
+    for (const char* keyword : {"RUNWAY", "BEACONARRAY", "TRAIN1", "TRAIN2"}) {
+        base.push_back(std::string(keyword) + "\nEND1 -300 0 " + std::to_string(base.size() * 100) +
+                       "\nEND2 -400 0 " + std::to_string(base.size() * 100) + "\n");
+    }
+    base.push_back("MESH\nFILE Missing\nPOS 0 0 -500\n");
+    const std::vector<std::vector<int32_t>> groups = {
+        {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15},
+        {6},
+        {12, 13, 14},
+        {15},
+        {1},
+        {2, 3, 4},
+        {5},
+        {9},
+        {10, 11},
+        {8}};
+    for (int option = 0; option < 10; ++option) {
+        StructureEditorModel& model = Open(base);
+        sandbox_.Ui().AnswerNextMenu(kFirstMenuCommand + option);
+        model.HideByType();
+        std::vector<int32_t> hidden;
+        for (const AstrelObject* p : model.List().Hidden()) {
+            hidden.push_back(p->GetType());
+        }
+        std::sort(hidden.begin(), hidden.end());
+        EXPECT_EQ(hidden, groups[option]) << option;
+        EXPECT_TRUE(window_.showObjectsVisible);
+        EXPECT_EQ(window_.Texts().size(), base.size() + 1);
+        sandbox_.Ui().AnswerNextMenu(kFirstMenuCommand + option);
+        model.ShowByType();
+        EXPECT_FALSE(window_.showObjectsVisible);
+        EXPECT_EQ(model.History().Count(), 0);
+    }
+    const auto& asked = sandbox_.Ui().MenuRequests();
+    ASSERT_EQ(asked.size(), 20u);
+    EXPECT_EQ(asked[0].title, "Hide:");
+    EXPECT_EQ(asked[1].title, "Show:");
+    EXPECT_EQ(asked[1].x, StructureEditorModel::kShowObjectsButton);
+    EXPECT_EQ(asked[0].options,
+              (StringArray{"Everything", "All Runways", "All Landing Pads", "All Meshes",
+                           "All Blocks", "All Hangars", "All Tanks", "All Solar Arrays",
+                           "All Trains", "All Beacon Arrays"}));
+}
+
 TEST_F(EditorCommandsTest, AddingPresetsFrequenciesAndPlacesTheNewObject) {
     NavBeacon beacon;
     for (float frequency : {113.0f, 114.05f}) {

@@ -8,46 +8,26 @@ namespace pf {
 namespace {
 
 TEST(ChoiceMenu, TakesOnlyCommandsOfItsOptions) {
-    struct Case {
-        const char* what;
-        StringArray options;
-        std::vector<int> answers; // one Show per answer
-        bool last_result;
-        std::string choice;
-        size_t menus_shown;
-    };
-    const StringArray two{"Select", "Default"};
-    const Case cases[] = {
-        {"no options, no menu", {}, {10001}, false, "", 0},
-        {"second option", two, {10002}, true, "Default", 1},
-        {"nothing chosen keeps the choice", two, {10001, 0}, false, "Select", 2},
-        {"below the range", two, {10002, 10000}, false, "Default", 2},
-        {"beyond the range", two, {10001, 10003}, false, "Select", 2},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    // Each case: one Show after a first that chose "Select" (10001).
+    const std::pair<int, std::string> cases[] = {
+        {10002, "Default"}, {0, "Select"}, {10000, "Select"}, {10003, "Select"}};
+    for (const auto& [command, choice] : cases) {
         test::ScriptedUi ui;
-        ChoiceMenu menu(c.options, 12, 34);
-        bool result = false;
-        for (int answer : c.answers) {
-            if (!c.options.empty())
-                ui.AnswerNextMenu(answer);
-            result = menu.Show();
-        }
-        EXPECT_EQ(result, c.last_result);
-        EXPECT_EQ(menu.GetChoice(), c.choice);
-        ASSERT_EQ(ui.MenuRequests().size(), c.menus_shown);
-        if (c.menus_shown > 0) {
-            EXPECT_EQ(ui.MenuRequests()[0].options, c.options);
-            EXPECT_EQ(ui.MenuRequests()[0].x, 12);
-            EXPECT_EQ(ui.MenuRequests()[0].y, 34);
-        }
+        ChoiceMenu menu({"Select", "Default"}, 12, 34);
+        ui.AnswerNextMenu(10001);
+        ui.AnswerNextMenu(command);
+        EXPECT_TRUE(menu.Show());
+        EXPECT_EQ(menu.Show("Title"), command == 10002) << command;
+        EXPECT_EQ(menu.GetChoice(), choice);
+        ASSERT_EQ(ui.MenuRequests().size(), 2u);
+        const test::ScriptedUi::MenuRequest& asked = ui.MenuRequests()[1];
+        EXPECT_EQ(asked.title, "Title");
+        EXPECT_EQ(asked.options[1], "Default");
+        EXPECT_EQ(std::make_pair(asked.x, asked.y), std::make_pair(12, 34));
     }
     test::ScriptedUi ui;
-    ChoiceMenu titled({"Delete"}, 0, 0);
-    EXPECT_FALSE(titled.Show("Tile 12"));
-    ASSERT_EQ(ui.MenuRequests().size(), 1u);
-    EXPECT_EQ(ui.MenuRequests()[0].title, "Tile 12");
+    EXPECT_FALSE(ChoiceMenu({}, 0, 0).Show());
+    EXPECT_TRUE(ui.MenuRequests().empty());
 }
 
 } // namespace

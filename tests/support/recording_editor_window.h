@@ -24,11 +24,11 @@ class RecordingEditorWindow : public StructureEditorWindow {
     void SetCursor(EditorCursor kind) override { cursors.push_back(kind); }
     // Every button's centre is (id, id + 1).
     ClientPoint ButtonCentre(int id) const override { return ClientPoint{id, id + 1}; }
+    UiOwner MenuOwner() const override { return nullptr; }
     int PanDownButtonBottom() const override { return panDownBottom; }
     void SetStatusLine(const std::string& text) override { statusLine = text; }
     IntRect ListRect() const override { return listRect; }
     void FocusZoomIn() override { ++zoomInFocused; }
-    UiOwner MenuOwner() const override { return nullptr; }
     void SetCaption(int id, const std::string& text) override { captions[id] = text; }
     void ShowTool(int shown) override { tool = shown; }
     void SetTitle(const std::string& text) override { title = text; }

@@ -64,7 +64,10 @@ class ScriptedUi : public UiHooks {
     // How deep the wait cursor is nested now, and how often it was shown.
     int WaitCursorDepth() const { return wait_depth_; }
     int WaitCursorShown() const { return wait_shown_; }
-    void Clear() { calls_.clear(); }
+    void Clear() {
+        calls_.clear();
+        menu_requests_.clear();
+    }
 
     bool ShowFailure(const std::string& text) override;
     MessageAnswer MessageBox(const std::string& text, const std::string& caption,

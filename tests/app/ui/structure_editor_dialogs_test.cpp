@@ -2,7 +2,6 @@
 
 #include "objects/ui/landing_pad_dlg.h"
 #include "objects/ui/runway_dlg.h"
-#include "objects/ui/runway_pad_train_registration.h"
 #include "support/structure_editor_fixture.h"
 #include "support/ui/expect_script.h"
 
@@ -69,7 +68,6 @@ TEST_F(EditorDialogsTest, ParameterTextShowsTheLinesAndReadsThemBackOnOk) {
 }
 
 TEST_F(EditorDialogsTest, NewRunwaysAndPadsShowTheirPresetFrequencies) {
-    RegisterRunwayPadTrainDialogs();
     StructureEditorModel& model = Open();
     model.Frequencies().MarkUsed(108.1f);
     wxTEST_DIALOG(model.AddRunway(), ExpectScript<AddRunwayDlg>([](AddRunwayDlg* dlg) {
