@@ -60,6 +60,7 @@ enum class EditorEnd { Ok, Cancel };
 struct ClientPoint {
     int x = 0;
     int y = 0;
+    friend bool operator==(const ClientPoint&, const ClientPoint&) = default;
 };
 
 class StructureEditorWindow {
