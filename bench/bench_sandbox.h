@@ -1,10 +1,20 @@
 #pragma once
 // A private home for a benchmark run: HOME and the XDG folders point at a fresh temporary
 // folder, removed with everything in it at the end, so no benchmark touches the account's
-// files.
+// files. ArchiveSandbox adds a simulator tree whose Earth has a planet archive of our own
+// making, and CachedTilesAround fills the tile texture cache around a base.
+#include "platform/fs.h"
+#include "platform/known_folders.h"
+#include "tiles/planet_archive.h"
+#include "tiles/tile_attributes.h"
+#include "tiles/tile_texture_file.h"
+#include "workspace/folders.h"
+
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace pf::bench {
@@ -26,5 +36,88 @@ struct Sandbox {
     Sandbox(const Sandbox&) = delete;
     Sandbox& operator=(const Sandbox&) = delete;
 };
+
+inline void WriteFile(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline void Put32(std::string& bytes, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes[at + static_cast<size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+}
+
+// One flat DXT1 tile of the archive layout.
+inline std::string ArchiveTile(int level, int64_t tile) {
+    const int side = level == 0 ? 64 : level == 1 ? 128 : 256;
+    std::string bytes(128, '\0');
+    bytes.replace(0, 4, "DDS ");
+    Put32(bytes, 4, 124);
+    Put32(bytes, 8, 0x1007);
+    Put32(bytes, 12, static_cast<uint32_t>(side));
+    Put32(bytes, 16, static_cast<uint32_t>(side));
+    Put32(bytes, 76, 32);
+    Put32(bytes, 80, 0x4);
+    bytes.replace(84, 4, "DXT1");
+    const uint16_t key = static_cast<uint16_t>(level * 2467 + tile * 97);
+    for (int i = 0; i < (side / 4) * (side / 4); ++i) {
+        const char block[8] = {static_cast<char>(key & 0xFF),
+                               static_cast<char>(key >> 8),
+                               static_cast<char>(~key & 0xFF),
+                               static_cast<char>(~key >> 8),
+                               static_cast<char>(0x1B),
+                               static_cast<char>(0xE4),
+                               0,
+                               0};
+        bytes.append(block, 8);
+    }
+    return bytes;
+}
+
+// The private home, with a simulator tree whose Earth has a planet archive.
+struct ArchiveSandbox : Sandbox {
+    ArchiveSandbox() {
+        const std::string sim = native + "/Sim/";
+        WriteFile(sim + "astrel.exe", "");
+        WriteFile(sim + "Astrel.cfg", "ConfigDir = .\\Config\\\r\nTextureDir = .\\Textures\\\r\n");
+        WriteFile(sim + "Config/Earth.cfg",
+                  "Name = Earth\r\nSize = 6371010\r\nMass = 5.973698968e24\r\n");
+        std::string archive;
+        for (int level = 0; level <= 5; ++level) {
+            for (int64_t t = 0; t < ArchiveTilesInLevel(level); ++t) {
+                archive += ArchiveTile(level, t);
+            }
+        }
+        WriteFile(sim + "Textures/Earth.tex", archive);
+        SetAstrelPath(fs::ToInternal(sim));
+        // Object icons come from the build's install folder.
+        SetDefaultInstallPath(known_folders::ExecutablePath());
+    }
+    ~ArchiveSandbox() { TileTextureCache::Clear(); }
+};
+
+// side x side level-14 tiles around the position, each with its own texture in the cache.
+inline TileArray CachedTilesAround(const LatLon& position, int side) {
+    const TileAttributes centre = TileAttributes::FromPosition("Earth", 14, position);
+    TileArray tiles;
+    for (int i = 0; i < side * side; ++i) {
+        const TileAttributes tile("Earth", 14, centre.GetX() - side / 2 + i % side,
+                                  centre.GetY() - side / 2 + i / side);
+        BitmapData texture(512, 512, 32);
+        for (int y = 0; y < 512; ++y) {
+            for (int x = 0; x < 512; ++x) {
+                uint8_t* p = texture.PixelAddress(x, y);
+                p[0] = static_cast<uint8_t>(x + i);
+                p[1] = static_cast<uint8_t>(y);
+                p[2] = static_cast<uint8_t>(i * 4);
+                p[3] = 255;
+            }
+        }
+        TileTextureFile(tile, false).SetImage(texture);
+        tiles.AddSorted(tile);
+    }
+    return tiles;
+}
 
 } // namespace pf::bench
