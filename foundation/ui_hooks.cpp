@@ -26,6 +26,8 @@ std::optional<std::string> UiHooks::PickFolder(const std::string&) { return std:
 void UiHooks::BeginWaitCursor() {}
 void UiHooks::EndWaitCursor() {}
 
+bool UiHooks::OpenDocument(const std::string&) { return false; }
+
 WaitCursor::WaitCursor() : hooks_(g_hooks) {
     if (hooks_ != nullptr) {
         hooks_->BeginWaitCursor();
@@ -71,6 +73,10 @@ std::optional<std::string> ChooseFolder(const std::string& title) {
     if (g_hooks == nullptr)
         return std::nullopt;
     return g_hooks->PickFolder(title);
+}
+
+bool OpenDocument(const std::string& path) {
+    return g_hooks != nullptr && g_hooks->OpenDocument(path);
 }
 
 } // namespace pf

@@ -29,6 +29,9 @@ class UiHooks {
     // show nothing.
     virtual void BeginWaitCursor();
     virtual void EndWaitCursor();
+    // Opens a file (internal path) with the desktop's program for it; false when none
+    // could be started. Hooks without a desktop open nothing.
+    virtual bool OpenDocument(const std::string& path);
 };
 
 // The installed hooks, or nullptr before wx starts, after it ends and in tools.
@@ -48,6 +51,8 @@ MessageAnswer ShowMessageBox(const std::string& text, const std::string& caption
 std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
                                       const std::string& initial_folder);
 std::optional<std::string> ChooseFolder(const std::string& title);
+// Opens a file with the desktop's program through the installed hooks; false without.
+bool OpenDocument(const std::string& path);
 
 // Shows the wait cursor of the installed hooks for its lifetime.
 class WaitCursor {

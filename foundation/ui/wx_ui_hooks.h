@@ -18,6 +18,8 @@ class WxUiHooks : public UiHooks {
     // wxBeginBusyCursor / wxEndBusyCursor.
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    // process::OpenWithDefaultApplication: the desktop's opener, never through a shell.
+    bool OpenDocument(const std::string& path) override;
 };
 
 // What a message dialog's result means for a box with these buttons: a box closed

@@ -82,4 +82,9 @@ std::optional<std::string> ScriptedUi::PickFolder(const std::string& title) {
     return answer;
 }
 
+bool ScriptedUi::OpenDocument(const std::string& path) {
+    calls_.push_back({"open document", path, "", MessageButtons::Ok, MessageIcon::None});
+    return true;
+}
+
 } // namespace pf::test
