@@ -4,6 +4,7 @@
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
 #include "workspace/config_reader.h"
 
@@ -13,18 +14,6 @@
 namespace pf {
 
 namespace {
-
-std::string EndLines(const NewEnd12& o) {
-    return "\tEND1 " + FormatVector3Double(o.end1) + "\r\n" + "\tEND2 " +
-           FormatVector3Double(o.end2) + "\r\n";
-}
-
-std::string FloatLine(const char* keyword, const OptionalFloat& v) {
-    if (!v.given) {
-        return std::string();
-    }
-    return FormatString("\t%s %s\r\n", keyword, FormatFloat4(v).c_str());
-}
 
 // Frequencies go to the simulator with one decimal.
 std::string FrequencyLine(const char* keyword, const NavFrequency& f) {
@@ -122,8 +111,11 @@ std::string Runway::GetParameterText() const {
 }
 
 void Runway::GetIcon(BitmapData& image) const {
-    GetObjectIconBitmap(segments.IsWideLayout() ? "Buttons\\runway1.bmp" : "Buttons\\runway0.bmp",
-                        image);
+    if (segments.IsWideLayout()) {
+        GetObjectIconBitmap("Buttons\\runway1.bmp", image);
+        return;
+    }
+    AstrelObjectHandle::GetIcon(image);
 }
 
 void Runway::SetSize1(double w) {
@@ -211,7 +203,7 @@ bool ParseRunway(AstrelObject& holder, const StringArray& group) {
          }},
         {"RWTEX", [&](const StringArray& t) { return ParseSecond(t, runway.segments.texture); }},
     };
-    return ParseObjectGroup(holder, rest, kWord, runway, readers);
+    return ReadObjectParameters(holder, rest, kWord, runway, readers);
 }
 
 bool ParseRunwayLights(AstrelObject& holder, const StringArray& group) {
@@ -238,7 +230,7 @@ bool ParseRunwayLights(AstrelObject& holder, const StringArray& group) {
              return true;
          }},
     };
-    return ParseObjectGroup(holder, group, "RUNWAYLIGHTS", lights, readers);
+    return ReadObjectParameters(holder, group, "RUNWAYLIGHTS", lights, readers);
 }
 
 // ---- pairing after reading ----
