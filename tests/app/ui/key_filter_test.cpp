@@ -6,110 +6,75 @@
 #include <vector>
 #include <wx/button.h>
 #include <wx/dialog.h>
-#include <wx/sizer.h>
 
 namespace pf {
 namespace {
 
-// A stand-in for the structure editor: an OK default button, a Cancel button (which Esc
-// would press) and a child button with the focus, recording what the filter forwards.
-class StandInEditor : public wxDialog, public StructureEditorKeyTarget {
-  public:
-    StandInEditor() : wxDialog(nullptr, wxID_ANY, "Stand-in") {
-        auto* sizer = new wxBoxSizer(wxVERTICAL);
+// A dialog with an OK default button, a Cancel button (which Esc would press) and a
+// child button with the focus; it counts its button presses.
+struct TestDialog : wxDialog {
+    explicit TestDialog(const char* title) : wxDialog(nullptr, wxID_ANY, title) {
         child = new wxButton(this, wxID_ANY, "Child");
         auto* ok = new wxButton(this, wxID_OK, "OK");
         ok->SetDefault();
-        sizer->Add(child);
-        sizer->Add(ok);
-        sizer->Add(new wxButton(this, wxID_CANCEL, "Cancel"));
-        SetSizerAndFit(sizer);
+        new wxButton(this, wxID_CANCEL, "Cancel");
         Bind(
             wxEVT_BUTTON, [this](wxCommandEvent&) { ++pressed; }, wxID_OK);
         Bind(
             wxEVT_BUTTON, [this](wxCommandEvent&) { ++pressed; }, wxID_CANCEL);
         child->SetFocus();
     }
-    wxWindow* KeyWindow() override { return this; }
-    void OnEditorKeyDown(EditorKey key, bool ctrl) override { seen.push_back({key, ctrl, true}); }
-    void OnEditorKeyUp(EditorKey key, bool ctrl) override { seen.push_back({key, ctrl, false}); }
-    bool ListHasFocus() const override { return listHasFocus; }
-
-    struct Seen {
-        EditorKey key;
-        bool ctrl;
-        bool down;
-    };
     wxButton* child = nullptr;
-    std::vector<Seen> seen;
-    bool listHasFocus = false;
     int pressed = 0;
 };
 
-// Sends a key to the window as wx does: the char hook first, on the way down.
-bool SendKey(wxWindow* window, int code, bool up = false, bool ctrl = false) {
+// The stand-in structure editor records what the filter forwards.
+struct StandInEditor : TestDialog, StructureEditorKeyTarget {
+    StandInEditor() : TestDialog("Stand-in") {}
+    wxWindow* KeyWindow() override { return this; }
+    void OnEditorKeyDown(EditorKey key, bool) override { seen.push_back(key); }
+    void OnEditorKeyUp(EditorKey key, bool) override { seen.push_back(key); }
+    bool ListHasFocus() const override { return listHasFocus; }
+    std::vector<EditorKey> seen;
+    bool listHasFocus = false;
+};
+
+// A key as wx sends it: the char hook on the way down, key up on the way up. True when
+// something took it.
+bool SendKey(wxWindow* window, int code, bool up = false) {
     wxKeyEvent key(up ? wxEVT_KEY_UP : wxEVT_CHAR_HOOK);
     key.m_keyCode = code;
-    key.m_controlDown = ctrl;
     key.SetEventObject(window);
     return window->ProcessWindowEvent(key);
 }
 
-class KeyFilterTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        editor_ = new StandInEditor();
-        wxEvtHandler::AddFilter(&filter_);
-        ActiveStructureEditor = editor_;
-    }
-    void TearDown() override {
-        ActiveStructureEditor = nullptr;
-        wxEvtHandler::RemoveFilter(&filter_);
-        editor_->Destroy();
-    }
+TEST(KeyFilter, TheEditorSeesItsKeysFirstAndKeepsThoseThatWouldActOnItsControls) {
+    EditorKeyFilter filter;
+    wxEvtHandler::AddFilter(&filter);
+    auto* editor = new StandInEditor();
+    ActiveStructureEditor = editor;
 
-    EditorKeyFilter filter_;
-    StandInEditor* editor_ = nullptr;
-};
+    EXPECT_TRUE(SendKey(editor->child, WXK_RETURN));
+    EXPECT_TRUE(SendKey(editor->child, WXK_ESCAPE));
+    EXPECT_EQ(editor->pressed, 0);
+    editor->listHasFocus = true;
+    EXPECT_FALSE(SendKey(editor->child, WXK_LEFT));
+    EXPECT_FALSE(SendKey(editor->child, WXK_LEFT, true));
+    editor->listHasFocus = false;
+    EXPECT_TRUE(SendKey(editor->child, WXK_NUMPAD_DOWN));
+    EXPECT_EQ(editor->seen,
+              (std::vector<EditorKey>{EditorKey::Enter, EditorKey::Escape, EditorKey::Left,
+                                      EditorKey::Left, EditorKey::Down}));
 
-TEST_F(KeyFilterTest, EnterAndEscReachTheEditorAndNeitherPressNorClose) {
-    EXPECT_TRUE(SendKey(editor_->child, WXK_RETURN));
-    EXPECT_TRUE(SendKey(editor_->child, WXK_ESCAPE));
-    ASSERT_EQ(editor_->seen.size(), 2u);
-    EXPECT_EQ(editor_->seen[0].key, EditorKey::Enter);
-    EXPECT_EQ(editor_->seen[1].key, EditorKey::Escape);
-    EXPECT_EQ(editor_->pressed, 0);
+    // Another window's Esc is neither forwarded nor kept: its own Cancel is pressed.
+    TestDialog other("Other");
+    SendKey(other.child, WXK_ESCAPE);
+    EXPECT_EQ(other.pressed, 1);
+    EXPECT_EQ(editor->seen.size(), 5u);
 
-    // Ctrl+Z goes to the editor with the Ctrl state; Ctrl+T goes on to the controls too.
-    EXPECT_TRUE(SendKey(editor_->child, 'Z', false, true));
-    EXPECT_TRUE(editor_->seen.back().ctrl);
-    EXPECT_FALSE(SendKey(editor_->child, 'T', false, true));
-    EXPECT_EQ(editor_->seen.back().key, EditorKey::T);
-}
-
-TEST_F(KeyFilterTest, ArrowsPassOnlyWhileTheObjectListHasTheFocus) {
-    editor_->listHasFocus = true;
-    EXPECT_FALSE(SendKey(editor_->child, WXK_LEFT));
-    EXPECT_FALSE(SendKey(editor_->child, WXK_LEFT, true));
-    editor_->listHasFocus = false;
-    EXPECT_TRUE(SendKey(editor_->child, WXK_NUMPAD_DOWN));
-    EXPECT_TRUE(SendKey(editor_->child, WXK_NUMPAD_DOWN, true));
-    ASSERT_EQ(editor_->seen.size(), 4u);
-    EXPECT_FALSE(editor_->seen[1].down);
-    EXPECT_EQ(editor_->seen[3].key, EditorKey::Down);
-}
-
-TEST_F(KeyFilterTest, KeysOfAnotherWindowAreLeftAlone) {
-    wxDialog other(nullptr, wxID_ANY, "Other");
-    auto* button = new wxButton(&other, wxID_OK, "OK");
-    new wxButton(&other, wxID_CANCEL, "Cancel");
-    int cancelled = 0;
-    other.Bind(
-        wxEVT_BUTTON, [&](wxCommandEvent&) { ++cancelled; }, wxID_CANCEL);
-    SendKey(button, WXK_ESCAPE);
-    EXPECT_TRUE(editor_->seen.empty());
-    // Not swallowed: the other dialog's own Esc handling pressed its Cancel.
-    EXPECT_EQ(cancelled, 1);
+    ActiveStructureEditor = nullptr;
+    wxEvtHandler::RemoveFilter(&filter);
+    editor->Destroy();
 }
 
 } // namespace
