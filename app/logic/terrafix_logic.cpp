@@ -21,6 +21,14 @@ void ShowError(const std::string& text) {
     ShowMessageBox(text, "Error", MessageButtons::Ok, MessageIcon::None);
 }
 
+// The base's place in the simulator's configuration tree.
+void SetPlace(BaseDocument& document, const BodyBaseDirectory& directory) {
+    document.SetConfigSuffix(directory.directory);
+    document.SetContext(directory.context);
+    document.SetPeriodBegin(directory.periodBegin);
+    document.SetPeriodEnd(directory.periodEnd);
+}
+
 } // namespace
 
 bool SplitBodyAndName(const std::string& text, std::string& name, std::string& body) {
@@ -112,10 +120,7 @@ bool MainDialogLogic::CreateNewBase(std::string name, std::string body, LatLon p
         return false;
     }
     BaseDocument document(name, body, checked);
-    document.SetConfigSuffix(directory.directory);
-    document.SetContext(directory.context);
-    document.SetPeriodBegin(directory.periodBegin);
-    document.SetPeriodEnd(directory.periodEnd);
+    SetPlace(document, directory);
     document.SetName(name);
     document.SetPosition(checked);
     AstrelBody astrelBody;
@@ -135,12 +140,15 @@ void MainDialogLogic::OnSelChangeBaseList(int selection) {
     statistics_ = "Base Statistics\r\n" + document.GetStatisticsText();
 }
 
+bool MainDialogLogic::GetSelectedItem(int selection, std::string& name, std::string& body,
+                                      std::string& fileName) const {
+    return selection >= 0 && GetItemBodyAndName(selection, name, body) &&
+           GetItemFileName(selection, fileName);
+}
+
 void MainDialogLogic::OnEditBase(int selection) {
-    std::string name;
-    std::string body;
-    std::string fileName;
-    if (selection < 0 || !GetItemBodyAndName(selection, name, body) ||
-        !GetItemFileName(selection, fileName)) {
+    std::string name, body, fileName;
+    if (!GetSelectedItem(selection, name, body, fileName)) {
         return;
     }
     const BaseDocument document(fileName);
@@ -175,11 +183,8 @@ void MainDialogLogic::OnMakeNewBase() {
 }
 
 void MainDialogLogic::OnDeleteBase(int selection) {
-    std::string name;
-    std::string body;
-    std::string fileName;
-    if (selection < 0 || !GetItemBodyAndName(selection, name, body) ||
-        !GetItemFileName(selection, fileName)) {
+    std::string name, body, fileName;
+    if (!GetSelectedItem(selection, name, body, fileName)) {
         return;
     }
     if (ShowMessageBox(FormatString("Are you sure you want to delete the %s base?", name.c_str()),
@@ -291,10 +296,7 @@ void MainDialogLogic::OnLoadBaseFromAstrel(UiOwner owner, int x, int y) {
         ShowFailureMessage("Error loading base from Astrel\r\n");
         return;
     }
-    document.SetConfigSuffix(record.directory);
-    document.SetContext(record.context);
-    document.SetPeriodBegin(record.periodBegin);
-    document.SetPeriodEnd(record.periodEnd);
+    SetPlace(document, record);
     document.SetOriginalPath(path);
     document.SetOrigin("Astrel");
     document.SaveToDocuments();

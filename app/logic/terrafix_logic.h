@@ -63,6 +63,10 @@ class MainDialogLogic {
     void OnAbout();
 
   private:
+    // The selected entry's name, body and file name; false when one is missing.
+    bool GetSelectedItem(int selection, std::string& name, std::string& body,
+                         std::string& fileName) const;
+
     const DialogRunners& runners_;
     std::vector<Entry> entries_;
     std::string statistics_;

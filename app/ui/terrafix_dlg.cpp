@@ -56,16 +56,13 @@ CTerrafixDlg::CTerrafixDlg(wxWindow* parent) : ModalDialog(parent, "Padforge") {
 
     Bind(wxEVT_INIT_DIALOG, &CTerrafixDlg::OnInitDialog, this);
     Bind(wxEVT_CONTEXT_MENU, &CTerrafixDlg::OnContextMenu, this);
-    Bind(wxEVT_MENU, &CTerrafixDlg::OnSysCommand, this, ID_ABOUT);
-    Bind(wxEVT_LISTBOX, &CTerrafixDlg::OnSelChangeBaseList, this, ID_BASE_LIST);
-    Bind(wxEVT_LISTBOX_DCLICK, &CTerrafixDlg::OnEditBase, this, ID_BASE_LIST);
-    Bind(wxEVT_BUTTON, &CTerrafixDlg::OnEditBase, this, ID_EDIT_BASE);
-    Bind(wxEVT_BUTTON, &CTerrafixDlg::OnMakeNewBase, this, ID_MAKE_NEW_BASE);
-    Bind(wxEVT_BUTTON, &CTerrafixDlg::OnDeleteBase, this, ID_DELETE_BASE);
-    Bind(wxEVT_BUTTON, &CTerrafixDlg::OnConfiguration, this, ID_CONFIGURATION);
-    Bind(wxEVT_BUTTON, &CTerrafixDlg::OnLoadBaseFromAstrel, this, ID_LOAD_FROM_ASTREL);
-    Bind(wxEVT_BUTTON, &CTerrafixDlg::OnHelpButton, this, ID_HELP_BUTTON);
     Bind(wxEVT_BUTTON, &CTerrafixDlg::OnExit, this, wxID_OK);
+    Bind(wxEVT_MENU, &CTerrafixDlg::OnCommand, this, ID_ABOUT);
+    Bind(wxEVT_LISTBOX, &CTerrafixDlg::OnCommand, this, ID_BASE_LIST);
+    Bind(wxEVT_LISTBOX_DCLICK, &CTerrafixDlg::OnCommand, this, ID_BASE_LIST);
+    for (const auto& command : commands) {
+        Bind(wxEVT_BUTTON, &CTerrafixDlg::OnCommand, this, command.id);
+    }
     CentreOnScreen();
 }
 
@@ -75,6 +72,48 @@ void CTerrafixDlg::OnInitDialog(wxInitDialogEvent& event) {
     list_->SetFocus();
     event.Skip();
 }
+
+void CTerrafixDlg::OnCommand(wxCommandEvent& event) {
+    const int selection = list_->GetSelection();
+    switch (event.GetId()) {
+    case ID_ABOUT:
+        logic_.OnAbout();
+        break;
+    case ID_BASE_LIST:
+        if (event.GetEventType() == wxEVT_LISTBOX) {
+            logic_.OnSelChangeBaseList(selection);
+        } else {
+            logic_.OnEditBase(selection); // a double click or Enter
+        }
+        break;
+    case ID_EDIT_BASE:
+        logic_.OnEditBase(selection);
+        break;
+    case ID_MAKE_NEW_BASE:
+        logic_.OnMakeNewBase();
+        break;
+    case ID_DELETE_BASE:
+        logic_.OnDeleteBase(selection);
+        break;
+    case ID_CONFIGURATION:
+        logic_.OnConfiguration();
+        break;
+    case ID_LOAD_FROM_ASTREL: {
+        // The popups open at the button's centre.
+        const wxPoint anchor = GetDlgItemCentre(this, ID_LOAD_FROM_ASTREL);
+        logic_.OnLoadBaseFromAstrel(ToUiOwner(this), anchor.x, anchor.y);
+        break;
+    }
+    case ID_HELP_BUTTON:
+        logic_.OnHelpButton();
+        break;
+    default:
+        break;
+    }
+    ShowLogic();
+}
+
+void CTerrafixDlg::OnExit(wxCommandEvent&) { EndWith(wxID_OK); }
 
 void CTerrafixDlg::ShowLogic() {
     if (shownRevision_ != logic_.ListRevision()) {
@@ -101,43 +140,6 @@ void CTerrafixDlg::OnContextMenu(wxContextMenuEvent& event) {
     menu.Append(ID_ABOUT, "&About Terrafix...");
     PopupMenu(&menu);
 }
-
-void CTerrafixDlg::OnSysCommand(wxCommandEvent&) { logic_.OnAbout(); }
-
-void CTerrafixDlg::OnSelChangeBaseList(wxCommandEvent&) {
-    logic_.OnSelChangeBaseList(list_->GetSelection());
-    ShowLogic();
-}
-
-void CTerrafixDlg::OnEditBase(wxCommandEvent&) {
-    logic_.OnEditBase(list_->GetSelection());
-    ShowLogic();
-}
-
-void CTerrafixDlg::OnMakeNewBase(wxCommandEvent&) {
-    logic_.OnMakeNewBase();
-    ShowLogic();
-}
-
-void CTerrafixDlg::OnDeleteBase(wxCommandEvent&) {
-    logic_.OnDeleteBase(list_->GetSelection());
-    ShowLogic();
-}
-
-void CTerrafixDlg::OnConfiguration(wxCommandEvent&) {
-    logic_.OnConfiguration();
-    ShowLogic();
-}
-
-void CTerrafixDlg::OnLoadBaseFromAstrel(wxCommandEvent&) {
-    const wxPoint anchor = GetDlgItemCentre(this, ID_LOAD_FROM_ASTREL);
-    logic_.OnLoadBaseFromAstrel(ToUiOwner(this), anchor.x, anchor.y);
-    ShowLogic();
-}
-
-void CTerrafixDlg::OnHelpButton(wxCommandEvent&) { logic_.OnHelpButton(); }
-
-void CTerrafixDlg::OnExit(wxCommandEvent&) { EndWith(wxID_OK); }
 
 void RunMainDialog() {
     CTerrafixDlg dialog(nullptr);

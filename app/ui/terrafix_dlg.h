@@ -33,14 +33,8 @@ class CTerrafixDlg : public ModalDialog {
   private:
     void OnInitDialog(wxInitDialogEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
-    void OnSysCommand(wxCommandEvent& event);
-    void OnSelChangeBaseList(wxCommandEvent& event);
-    void OnEditBase(wxCommandEvent& event);
-    void OnMakeNewBase(wxCommandEvent& event);
-    void OnDeleteBase(wxCommandEvent& event);
-    void OnConfiguration(wxCommandEvent& event);
-    void OnLoadBaseFromAstrel(wxCommandEvent& event);
-    void OnHelpButton(wxCommandEvent& event);
+    // Every command: hands the logic what only the window knows, then shows its result.
+    void OnCommand(wxCommandEvent& event);
     void OnExit(wxCommandEvent& event);
     // Shows what the logic holds: the list when it was filled anew, and the statistics.
     void ShowLogic();
