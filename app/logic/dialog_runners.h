@@ -6,12 +6,14 @@
 #include "imagery/bitmap_data.h"
 #include "workspace/simulator_tree.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 
 namespace pf {
 
+class AstrelObject;
 class BaseDocument;
 
 // What the Make New Base dialog gives after OK.
@@ -38,6 +40,10 @@ struct DialogRunners {
     std::function<void()> about;
     // A yes/no question with a picture; true for Yes.
     std::function<bool(const std::string& text, const BitmapData& image)> imageYesNo;
+    // "Add Object": the type code of the button that ended it, 0 for none.
+    std::function<int32_t()> chooseObjectType;
+    // "Parameter text" on one object of the structure editor, edited in place; true for OK.
+    std::function<bool(AstrelObject& object)> editParameterText;
 };
 
 // The program's runners.

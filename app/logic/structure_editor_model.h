@@ -87,6 +87,8 @@ class StructureEditorModel {
     // ---- objects ----
     void RebuildObjectList();
     void RebuildFrequencies();
+    // "Add Object": the type chooser, then the chosen type's add handler.
+    void AddObject();
     // The add handlers: the type's dialog with its presets; on OK the new object is pending
     // in mode 13 until CommitAddedObject places it.
     void AddRunway();
@@ -118,6 +120,9 @@ class StructureEditorModel {
     void DragMap(int x, int y);
     // Status text and cursor for the handle of the object under the view pixel.
     void HoverFeedback(AstrelObject* object, const Point2& point);
+    // The object as raw parameter text; on OK the objects are drawn again. The caller
+    // records the undo step.
+    void EditParameterText(AstrelObject* object);
     bool GridOn() const { return gridSize != 0.0; }
 
     // ---- parts ----

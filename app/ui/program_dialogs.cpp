@@ -2,7 +2,9 @@
 
 #include "app/logic/dialog_runners.h"
 #include "app/ui/about_dlg.h"
+#include "app/ui/edit_parameter_text_dlg.h"
 #include "controls/ui/image_yes_no_message_box.h"
+#include "objects/ui/add_object_abstract.h"
 #include "objects/ui/object_dialogs.h"
 #include "workspace/ui/astrel_base_list_dlg.h"
 #include "workspace/ui/configuration_dlg.h"
@@ -27,6 +29,17 @@ std::optional<std::string> RunAstrelBaseListDlg(const std::string& body,
     return dialog.Selected();
 }
 
+int32_t RunAddObjectDlg() {
+    AddObjectDlg dialog(nullptr);
+    dialog.ShowModal();
+    return dialog.GetCode();
+}
+
+bool RunEditParameterTextDlg(AstrelObject& object) {
+    EditParameterTextDlg dialog(nullptr, object);
+    return dialog.ShowModal() == wxID_OK;
+}
+
 } // namespace
 
 void RegisterProgramDialogs() {
@@ -36,6 +49,8 @@ void RegisterProgramDialogs() {
     runners.astrelBaseList = &RunAstrelBaseListDlg;
     runners.about = &RunAboutDlg;
     runners.imageYesNo = &RunImageYesNoMessageBox;
+    runners.chooseObjectType = &RunAddObjectDlg;
+    runners.editParameterText = &RunEditParameterTextDlg;
 }
 
 } // namespace pf

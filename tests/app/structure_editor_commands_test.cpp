@@ -1,5 +1,6 @@
 #include "app/logic/structure_editor_model.h"
 
+#include "app/logic/dialog_runners.h"
 #include "support/structure_editor_fixture.h"
 
 #include <algorithm>
@@ -189,8 +190,20 @@ TEST_F(EditorCommandsTest, AddingPresetsFrequenciesAndPlacesTheNewObject) {
     EXPECT_EQ(model.List().Objects().GetCount(), 4);
     EXPECT_FALSE(model.List().HasPending());
 
+    // "Add Object": a chooser that ends without a type adds nothing; one that gives a
+    // runway runs the runway's dialog.
+    struct RestoreChooser {
+        std::function<int32_t()> saved = GetDialogRunners().chooseObjectType;
+        ~RestoreChooser() { GetDialogRunners().chooseObjectType = saved; }
+    } restore;
+    int32_t chosen = 0;
+    GetDialogRunners().chooseObjectType = [&] { return chosen; };
     model.RebuildFrequencies();
-    model.AddRunway();
+    model.AddObject();
+    EXPECT_EQ(dialogs.presets.size(), 1u);
+    EXPECT_EQ(model.List().Objects().GetCount(), 4);
+    chosen = kTypeRunway;
+    model.AddObject();
     ASSERT_EQ(dialogs.presets.size(), 2u);
     const auto [ils1, ils2] = dialogs.presets[1];
     EXPECT_EQ(ils1, before.FirstFreeFromMiddle());
