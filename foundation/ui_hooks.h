@@ -44,6 +44,9 @@ class UiHooks {
     // show nothing.
     virtual void BeginWaitCursor();
     virtual void EndWaitCursor();
+    // Opens a file (internal path) with the desktop's program for it; false when none
+    // could be started. Hooks without a desktop open nothing.
+    virtual bool OpenDocument(const std::string& path);
     // The warning sound before a question. Hooks without sound do nothing.
     virtual void Beep();
 };
@@ -68,6 +71,8 @@ std::optional<std::string> ChooseFolder(const std::string& title);
 // The popup menu of the installed hooks; 0 without hooks.
 int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
                    const StringArray& options);
+// Opens a file with the desktop's program through the installed hooks; false without.
+bool OpenDocument(const std::string& path);
 
 // The warning sound of the installed hooks; nothing without hooks.
 void Beep();

@@ -2,6 +2,7 @@
 // deleting, hiding and copying objects, and the small operations of the mouse handling.
 #include "app/logic/structure_editor_model.h"
 
+#include "app/logic/dialog_runners.h"
 #include "document/base_document.h"
 #include "foundation/choice_menu.h"
 #include "imagery/text_render.h"
@@ -81,6 +82,22 @@ void StructureEditorModel::RebuildFrequencies() {
             if (pad != nullptr && pad->nav.valid) {
                 frequencies_.MarkUsed(pad->nav.value);
             }
+        }
+    }
+}
+
+void StructureEditorModel::AddObject() {
+    window_.SetListCurrent(-1);
+    canvas_.ClearSelection();
+    Render();
+    window_.Blit();
+    const std::function<int32_t()>& choose = GetDialogRunners().chooseObjectType;
+    const int32_t code = choose ? choose() : 0;
+    // The types with an add handler; stand-alone runway lights have none.
+    for (int32_t handled : {kTypeRunway, kTypeHangar, kTypeLpad1, kTypeTank, kTypeTrain1, kTypeMesh,
+                            kTypeBeaconArray, kTypeSolarPlant, kTypeBlock}) {
+        if (code == handled) {
+            AddObjectOfType(code);
         }
     }
 }
@@ -269,6 +286,17 @@ void StructureEditorModel::DragMap(int x, int y) {
         PanVertical(dy);
         pressPosition.y = y;
     }
+    Render();
+    window_.Blit();
+}
+
+void StructureEditorModel::EditParameterText(AstrelObject* object) {
+    const std::function<bool(AstrelObject&)>& edit = GetDialogRunners().editParameterText;
+    if (object == nullptr || !edit || !edit(*object)) {
+        return;
+    }
+    canvas_.RedrawBackground();
+    canvas_.Redraw();
     Render();
     window_.Blit();
 }

@@ -364,7 +364,7 @@ void StructureEditorModel::OnRButtonUp(int x, int y, bool ctrl) {
             } else if (choice == kOptions[1]) {
                 HideObject(hit);
             } else if (choice == kOptions[2]) {
-                // PENDING(model): EditParameterText(hit);
+                EditParameterText(hit);
                 PushUndo(kOptions[2]);
             }
         }

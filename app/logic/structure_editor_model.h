@@ -98,6 +98,8 @@ class StructureEditorModel {
     // ---- objects ----
     void RebuildObjectList();
     void RebuildFrequencies();
+    // "Add Object": the type chooser, then the chosen type's add handler.
+    void AddObject();
     // The add handlers: the type's dialog with its presets; on OK the new object is pending
     // in mode 13 until CommitAddedObject places it.
     void AddRunway();
@@ -129,6 +131,9 @@ class StructureEditorModel {
     void DragMap(int x, int y);
     // Status text and cursor for the handle of the object under the view pixel.
     void HoverFeedback(AstrelObject* object, const Point2& point);
+    // The object as raw parameter text; on OK the objects are drawn again. The caller
+    // records the undo step.
+    void EditParameterText(AstrelObject* object);
     bool GridOn() const { return gridSize != 0.0; }
 
     // ---- pointer, list and nudge (client pixels; ctrl is the event's own Ctrl state) ----

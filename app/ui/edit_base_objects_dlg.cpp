@@ -453,7 +453,7 @@ void EditBaseObjectsDlg::OnButton(wxCommandEvent& event) {
         model_->Benchmark();
         break;
     case kIdAddObject:
-        // PENDING(model): model_->AddObject();
+        model_->AddObject();
         break;
     case kIdSnapTo:
         model_->ChooseSnapTo();

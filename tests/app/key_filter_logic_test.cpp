@@ -47,9 +47,7 @@ TEST(KeyDecision, SwallowsWhatWouldActOnTheEditorsControls) {
         {EditorKey::V, kDown, false, false, false, false},
     };
     for (const KeyRow& row : rows) {
-        SCOPED_TRACE(testing::Message()
-                     << "key " << static_cast<int>(row.key) << " up " << (row.direction == kUp)
-                     << " ctrl " << row.eventCtrl << " list " << row.listHasFocus);
+        SCOPED_TRACE(&row - rows);
         const KeyDecision decision =
             DecideEditorKey(row.key, row.direction, row.eventCtrl, row.listHasFocus);
         EXPECT_EQ(decision.swallowed, row.swallowed);

@@ -1,5 +1,6 @@
 #include "app/logic/structure_editor_model.h"
 
+#include "app/logic/dialog_runners.h"
 #include "support/structure_editor_fixture.h"
 
 #include <algorithm>
@@ -154,13 +155,9 @@ TEST_F(EditorCommandsTest, HideAndShowByTypeMoveTheChosenGroup) {
     EXPECT_EQ(asked[0].title, "Hide:");
     EXPECT_EQ(asked[1].title, "Show:");
     EXPECT_EQ(asked[1].x, StructureEditorModel::kShowObjectsButton);
-    EXPECT_EQ(asked[0].options,
-              (StringArray{"Everything", "All Runways", "All Landing Pads", "All Meshes",
-                           "All Blocks", "All Hangars", "All Tanks", "All Solar Arrays",
-                           "All Trains", "All Beacon Arrays"}));
 }
 
-TEST_F(EditorCommandsTest, AddingPresetsFrequenciesAndPlacesTheNewObject) {
+TEST_F(EditorCommandsTest, AddingMarksFrequenciesAndPlacesTheNewObject) {
     NavBeacon beacon;
     for (float frequency : {113.0f, 114.05f}) {
         beacon.frequency.Set(frequency);
@@ -176,26 +173,26 @@ TEST_F(EditorCommandsTest, AddingPresetsFrequenciesAndPlacesTheNewObject) {
     }
     EXPECT_EQ(UsedSlots(model.Frequencies()), UsedSlots(expected));
 
-    // A cancelled pad keeps its frequency marked and adds nothing.
+    // "Add Object" with no type, then with a cancelled pad (its frequency stays marked),
+    // adds nothing; a runway becomes the object being placed.
     test::FakeObjectDialogs dialogs;
     dialogs.Answer(kTypeRunway, ParseObject(kRunway));
     dialogs.Answer(kTypeLpad1, std::nullopt);
-    const NavFrequencyTable before = model.Frequencies();
-    model.AddLandingPad();
-    ASSERT_EQ(dialogs.presets.size(), 1u);
-    expected.MarkUsed(dialogs.presets[0].first);
-    EXPECT_EQ(dialogs.presets[0].first, before.FirstFree());
-    EXPECT_EQ(UsedSlots(model.Frequencies()), UsedSlots(expected));
-    EXPECT_EQ(model.List().Objects().GetCount(), 4);
-    EXPECT_FALSE(model.List().HasPending());
-
-    model.RebuildFrequencies();
-    model.AddRunway();
-    ASSERT_EQ(dialogs.presets.size(), 2u);
-    const auto [ils1, ils2] = dialogs.presets[1];
-    EXPECT_EQ(ils1, before.FirstFreeFromMiddle());
-    EXPECT_NE(ils2, ils1);
-    EXPECT_EQ(ils2, model.Frequencies().FirstFreeFromMiddle());
+    struct RestoreChooser {
+        std::function<int32_t()> saved = GetDialogRunners().chooseObjectType;
+        ~RestoreChooser() { GetDialogRunners().chooseObjectType = saved; }
+    } restore;
+    int32_t chosen = 0;
+    GetDialogRunners().chooseObjectType = [&] { return chosen; };
+    for (int32_t type : {0, 12}) {
+        chosen = type;
+        model.AddObject();
+        EXPECT_EQ(model.List().Objects().GetCount(), 4);
+        EXPECT_FALSE(model.List().HasPending());
+    }
+    EXPECT_TRUE(model.Frequencies().IsUsed(1));
+    chosen = kTypeRunway;
+    model.AddObject();
     EXPECT_EQ(model.Mode(), StructureEditorModel::kModePlaceObject);
     ASSERT_TRUE(model.List().HasPending());
     EXPECT_EQ(model.List().Current()->GetParameterText(), ParseObject(kRunway).GetParameterText());

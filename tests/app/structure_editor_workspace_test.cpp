@@ -24,29 +24,26 @@ std::set<AstrelObject*> Members(const ObjectPtrArray& set) { return {set.begin()
 // Each object in exactly one of shown, hidden and selected; pending objects only in the
 // pending selection; every set in ascending top height.
 bool IsSound(NewWorkingObjectList& list) {
+    bool sound = list.PendingSelection().GetCount() == list.Pending().GetCount();
     for (AstrelObject* p : list.ObjectPointers()) {
-        if (Count(list.Shown(), p) + Count(list.Hidden(), p) + Count(list.Selected(), p) != 1 ||
-            Count(list.PendingSelection(), p) != 0) {
-            return false;
-        }
+        sound &=
+            Count(list.Shown(), p) + Count(list.Hidden(), p) + Count(list.Selected(), p) == 1 &&
+            Count(list.PendingSelection(), p) == 0;
     }
     for (const AstrelObject& p : list.Pending()) {
-        if (Count(list.PendingSelection(), &p) != 1) {
-            return false;
-        }
+        sound &= Count(list.PendingSelection(), &p) == 1;
     }
-    const ObjectPtrArray* sets[] = {&list.Shown(), &list.Hidden(), &list.Selected(),
-                                    &list.PendingSelection()};
     auto lower = [](AstrelObject* a, AstrelObject* b) {
         return a->GetTopHeight() < b->GetTopHeight();
     };
-    return std::all_of(std::begin(sets), std::end(sets),
-                       [&](const ObjectPtrArray* s) {
-                           return std::is_sorted(s->begin(), s->end(), lower);
-                       }) &&
+    const ObjectPtrArray* sets[] = {&list.Shown(), &list.Hidden(), &list.Selected(),
+                                    &list.PendingSelection()};
+    for (const ObjectPtrArray* set : sets) {
+        sound &= std::is_sorted(set->begin(), set->end(), lower);
+    }
+    return sound &&
            list.Shown().GetCount() + list.Hidden().GetCount() + list.Selected().GetCount() ==
-               list.Objects().GetCount() &&
-           list.PendingSelection().GetCount() == list.Pending().GetCount();
+               list.Objects().GetCount();
 }
 
 TEST(WorkingObjectListTest, SetsStaySoundThroughASeededSequence) {

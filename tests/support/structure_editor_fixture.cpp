@@ -51,26 +51,21 @@ namespace {
 
 class FakeObjectDialog : public ObjectEditDialog {
   public:
-    FakeObjectDialog(FakeObjectDialogs& owner, std::optional<AstrelObject> result)
-        : owner_(owner), result_(std::move(result)) {}
+    explicit FakeObjectDialog(std::optional<AstrelObject> result) : result_(std::move(result)) {}
     void SetObject(const AstrelObjectHandle&) override {}
     bool RunModal() override { return result_.has_value(); }
     void GetObject(AstrelObject& out) override { out = *result_; }
-    void PresetFrequencies(float first, float second) override {
-        owner_.presets.emplace_back(first, second);
-    }
 
   private:
-    FakeObjectDialogs& owner_;
     std::optional<AstrelObject> result_;
 };
 
 } // namespace
 
 void FakeObjectDialogs::Answer(int32_t code, std::optional<AstrelObject> result) {
-    replaced_.emplace_back(code, ObjectDialogRegistry::Register(code, [this, result]() {
+    replaced_.emplace_back(code, ObjectDialogRegistry::Register(code, [result]() {
                                return std::unique_ptr<ObjectEditDialog>(
-                                   new FakeObjectDialog(*this, result));
+                                   new FakeObjectDialog(result));
                            }));
 }
 

@@ -57,9 +57,6 @@ class FakeObjectDialogs {
     // The dialog of this code ends with OK and the object, or (nullopt) with Cancel.
     void Answer(int32_t code, std::optional<AstrelObject> result);
 
-    // The frequencies each dialog was handed, in order.
-    std::vector<std::pair<float, float>> presets;
-
   private:
     std::vector<std::pair<int32_t, ObjectDialogMaker>> replaced_;
 };
