@@ -1,8 +1,9 @@
-// The file and folder choosers of WxUiHooks. Paths cross here in the file-name
-// encoding and enter the program in internal form.
+// The file and folder choosers of WxUiHooks, and opening a file with the desktop's program.
+// Paths cross here in the file-name encoding and enter the program in internal form.
 #include "foundation/ui/wx_text.h"
 #include "foundation/ui/wx_ui_hooks.h"
 #include "platform/fs.h"
+#include "platform/process.h"
 
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
@@ -41,5 +42,9 @@ std::optional<std::string> WxUiHooks::PickFolder(const std::string& title) {
 void WxUiHooks::BeginWaitCursor() { wxBeginBusyCursor(); }
 
 void WxUiHooks::EndWaitCursor() { wxEndBusyCursor(); }
+
+bool WxUiHooks::OpenDocument(const std::string& path) {
+    return static_cast<bool>(process::OpenWithDefaultApplication(path));
+}
 
 } // namespace pf

@@ -27,6 +27,8 @@ class WxUiHooks : public UiHooks {
     // wxBeginBusyCursor / wxEndBusyCursor.
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    // process::OpenWithDefaultApplication: the desktop's opener, never through a shell.
+    bool OpenDocument(const std::string& path) override;
 };
 
 // The popup's menu: a non-empty title as a disabled first item and a separator, then

@@ -14,7 +14,8 @@ namespace pf::test {
 class ScriptedUi : public UiHooks {
   public:
     struct Call {
-        std::string kind; // "failure", "message", "pick file", "pick folder" or "menu"
+        std::string kind; // "failure", "message", "pick file", "pick folder", "menu",
+                          // "open document"
         std::string text;
         std::string caption;
         MessageButtons buttons = MessageButtons::Ok;
@@ -82,6 +83,8 @@ class ScriptedUi : public UiHooks {
         ++wait_shown_;
     }
     void EndWaitCursor() override { --wait_depth_; }
+    // Recorded with the path as its text; answers true.
+    bool OpenDocument(const std::string& path) override;
 
   private:
     int wait_depth_ = 0;
