@@ -61,6 +61,9 @@ TEST_F(MapPickerDlgTest, EarthMapRecentresOnAClick) {
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(chosen->GetLongitude(), expected.GetLongitude());
     EXPECT_EQ(chosen->GetLatitude(), expected.GetLatitude());
+    wxTEST_DIALOG(chosen = RunBasicMapDlg(start, "Earth"),
+                  ExpectScript<BasicMapDlg>([](BasicMapDlg* dlg) { PressEscape(dlg); }));
+    EXPECT_FALSE(chosen.has_value());
 }
 
 TEST_F(MapPickerDlgTest, BodyMapClickSelectsAndCancelDropsIt) {
