@@ -70,166 +70,78 @@ TEST_F(EditBaseTest, ForceRenderReplacesEveryTextureAndWritesTheConfiguration) {
         {"fail Couldn't make config file\r\n", "fail Error in saving config"});
 }
 
-// One command on the base, installed or not, with what the stand-in dialog answers: the
-// boxes shown, whether the own file changed, and the two install buttons afterwards.
+// One command, on an installed base or not, with the stand-in editor's answer (OK,
+// changed): the notice, whether the own file was saved and what it holds, and the two
+// install buttons afterwards.
 struct CommandCase {
-    const char* name;
-    bool installed;
-    std::function<void(EditBaseTest&, DialogRunners&)> answer;
     void (EditBaseLogic::*command)();
-    std::vector<std::string> shown;
-    const char* ownFileHolds; // null: the own file must stay as it was
-    bool loadShown;
-    bool removeShown;
+    bool installed, ok, changed, notice, saved;
+    const char* holds;
+    bool load, remove;
 };
 
 TEST_F(EditBaseTest, CommandsSaveNoticeAndShowTheButtons) {
-    const TileAttributes tile("Earth", 14, 4000, 2000);
-    TileArray tiles;
-    tiles.Add(tile);
-    const auto answerTiles = [&](bool ok, bool changed) {
-        return [=](EditBaseTest&, DialogRunners& r) {
-            r.editTiles = [=](BaseDocument&) { return TileEditorResult{ok, changed, tiles}; };
-        };
-    };
-    const auto answerObjects = [](bool ok, bool changed) {
-        return [=](EditBaseTest&, DialogRunners& r) {
-            r.editObjects = [=](BaseDocument& base) {
-                if (changed) { // a block, then a runway: sorting puts the runway first
-                    base.GetObjects().Add(AstrelObject(*AstrelObjectFactory::Create(kTypeBlock)));
-                    base.GetObjects().Add(AstrelObject(*AstrelObjectFactory::Create(kTypeRunway)));
-                }
-                return EditorResult{ok, changed};
-            };
-        };
-    };
-    const auto answerBeacon = [](bool change) {
-        return [=](EditBaseTest&, DialogRunners& r) {
-            r.navBeacon = [=](BaseDocument& base) {
-                if (change) {
-                    base.GetBeacons().resize(1);
-                }
-                return true;
-            };
-        };
-    };
-    const auto nothing = [](EditBaseTest&, DialogRunners&) {};
+    using L = EditBaseLogic;
     const CommandCase cases[] = {
-        {"tiles changed",
-         true,
-         answerTiles(true, true),
-         &EditBaseLogic::OnBnClickedEditTiles,
-         {kNotice},
-         "14 4000 2000",
-         true,
+        {&L::OnBnClickedEditTiles, true, true, true, true, true, "\r\n14 4000 2000 1\r\n", true,
          true},
-        {"tiles unchanged",
-         false,
-         answerTiles(true, false),
-         &EditBaseLogic::OnBnClickedEditTiles,
-         {},
-         "14 4000 2000",
-         true,
+        {&L::OnBnClickedEditTiles, false, true, false, false, true, "\r\n14 4000 2000 1\r\n", true,
          false},
-        {"tiles cancelled",
-         false,
-         answerTiles(false, true),
-         &EditBaseLogic::OnBnClickedEditTiles,
-         {},
-         nullptr,
-         true,
-         false},
-        {"objects changed",
-         true,
-         answerObjects(true, true),
-         &EditBaseLogic::OnBnClickedEditObjects,
-         {kNotice},
-         "RUNWAY\r\n\tEND1 0 0 0\r\n\tEND2 0 0 0\r\nEND\r\nBLOCK",
-         true,
+        {&L::OnBnClickedEditTiles, false, false, true, false, true, "", true, false},
+        {&L::OnBnClickedEditObjects, true, true, true, true, true,
+         "\r\nRUNWAY\r\n\tEND1 0 0 0\r\n\tEND2 0 0 0\r\nEND\r\nBLOCK\r\n", true, true},
+        {&L::OnBnClickedEditObjects, true, true, false, false, true, "", false, true},
+        {&L::OnBnClickedEditObjects, false, false, true, false, false, "", true, false},
+        {&L::OnBnClickedEditNavBeacon, true, true, false, true, true, "", false, true},
+        {&L::OnBnClickedEditNavBeacon, true, true, true, false, true, "\r\nVOR - 0 0 0\r\n", true,
          true},
-        {"objects unchanged",
-         true,
-         answerObjects(true, false),
-         &EditBaseLogic::OnBnClickedEditObjects,
-         {},
-         nullptr,
-         false,
-         true},
-        {"objects cancelled",
-         false,
-         answerObjects(false, false),
-         &EditBaseLogic::OnBnClickedEditObjects,
-         {},
-         nullptr,
-         true,
-         false},
-        {"no structure editor",
-         false,
-         nothing,
-         &EditBaseLogic::OnBnClickedEditObjects,
-         {},
-         nullptr,
-         true,
-         false},
-        {"beacon unchanged",
-         true,
-         answerBeacon(false),
-         &EditBaseLogic::OnBnClickedEditNavBeacon,
-         {kNotice},
-         nullptr,
-         false,
-         true},
-        {"beacon changed",
-         true,
-         answerBeacon(true),
-         &EditBaseLogic::OnBnClickedEditNavBeacon,
-         {},
-         "BEGIN_NAVBEACON\r\nVOR - 0 0 0",
-         true,
-         true},
-        {"remove", true, nothing, &EditBaseLogic::OnBnClickedRemoveBase, {}, nullptr, true, false},
-        {"exit",
-         false,
-         nothing,
-         &EditBaseLogic::OnBnClickedExit,
-         {},
-         "PFG_NEEDS_LOADING FALSE",
-         true,
-         false},
+        {&L::OnBnClickedRemoveBase, true, true, false, false, false, "", true, false},
+        {&L::OnBnClickedExit, false, true, false, false, true, "", true, false},
+    };
+    const CommandCase* now = nullptr;
+    runners_.editTiles = [&](BaseDocument&) {
+        TileEditorResult result{now->ok, now->changed, TileArray()};
+        result.tiles.Add(TileAttributes("Earth", 14, 4000, 2000));
+        return result;
+    };
+    runners_.editObjects = [&](BaseDocument& base) {
+        if (now->changed) { // a block, then a runway: sorting puts the runway first
+            base.GetObjects().Add(AstrelObject(*AstrelObjectFactory::Create(kTypeBlock)));
+            base.GetObjects().Add(AstrelObject(*AstrelObjectFactory::Create(kTypeRunway)));
+        }
+        return EditorResult{now->ok, now->changed};
+    };
+    runners_.navBeacon = [&](BaseDocument& base) {
+        if (now->changed) {
+            base.GetBeacons().resize(1);
+        }
+        return now->ok;
     };
     for (const CommandCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        base_.SaveToDocuments();
-        runners_ = DialogRunners();
+        SCOPED_TRACE(&c - cases);
+        now = &c;
         EditBaseLogic& logic = Logic();
         if (c.installed) {
             Run([&] { return logic.LoadBaseIntoAstrel(); }, {kLoaded});
-            // What an install leaves: loading cleared in memory, the own file saved apart.
-            logic.Document().SetNeedsLoading(false);
-            base_.SaveToDocuments();
+            logic.Document().SetNeedsLoading(false); // as the load command does
         }
         logic.OnInitDialog();
         EXPECT_EQ(logic.IsRemoveShown(), c.installed);
-        const std::string before = OwnFile();
-        c.answer(*this, runners_);
-        Run([&] { return (logic.*c.command)(), true; }, c.shown);
-        if (c.ownFileHolds != nullptr) {
-            EXPECT_NE(OwnFile().find(c.ownFileHolds), std::string::npos) << OwnFile();
-        } else {
-            EXPECT_EQ(OwnFile(), before);
-        }
-        EXPECT_EQ(logic.IsLoadShown(), c.loadShown);
-        EXPECT_EQ(logic.IsRemoveShown(), c.removeShown);
-        EXPECT_EQ(SimHas("Config/Earth/Base/Port.cfg"), c.removeShown);
+        std::filesystem::remove(Docs("Port.txt"));
+        Run([&] { return (logic.*c.command)(), true; },
+            c.notice ? std::vector<std::string>{kNotice} : std::vector<std::string>{});
+        EXPECT_EQ(std::filesystem::exists(Docs("Port.txt")), c.saved);
+        EXPECT_NE(OwnFile().find(c.holds), std::string::npos) << OwnFile();
+        EXPECT_EQ(logic.IsLoadShown(), c.load);
+        EXPECT_EQ(logic.IsRemoveShown(), c.remove);
+        EXPECT_EQ(SimHas("Config/Earth/Base/Port.cfg"), c.remove);
         FileManager::Instance().UninstallBaseFromAstrel("Earth\\Base\\Port.cfg");
     }
-}
-
-TEST_F(EditBaseTest, WithoutAStoredSimulatorFolderRemoveIsHidden) {
+    // Without a stored simulator folder the remove button is hidden; whether the
+    // simulator holds the same text asks for the folder.
     Run([&] { return Logic().LoadBaseIntoAstrel(); }, {kLoaded});
     WriteRegistryValue("Astrel 2010 Path", "");
-    // Whether the simulator holds the same text asks for its folder.
-    Run([&] { return Logic().OnInitDialog(), true; },
+    Run([&] { return logic_->OnInitDialog(), true; },
         {"box Sorry, unable to find the path for \"Astrel 2010\""});
     EXPECT_FALSE(logic_->IsRemoveShown());
 }
