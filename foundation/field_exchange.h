@@ -10,6 +10,7 @@
 // float, for values that must survive being shown and read again (positions).
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -74,6 +75,18 @@ class FieldExchange {
     bool failed_ = false;
     FieldRefusal refusal_;
 };
+
+// Reads the texts through a dialog's exchange routine (a callable taking FieldExchange&);
+// the refusal when a field is refused.
+template <class Exchange>
+std::optional<FieldRefusal> ReadFieldTexts(const ControlTexts& texts, Exchange&& exchange) {
+    FieldExchange dx = FieldExchange::Read(texts);
+    exchange(dx);
+    if (dx.Failed()) {
+        return dx.Refusal();
+    }
+    return std::nullopt;
+}
 
 // The texts a field shows.
 std::string FieldTextFloat(float value);

@@ -96,11 +96,8 @@ void BaseNamePositionLogic::DoDataExchange(FieldExchange& dx) {
 }
 
 bool BaseNamePositionLogic::OnOK(const ControlTexts& texts, std::optional<FieldRefusal>& refusal) {
-    refusal.reset();
-    FieldExchange dx = FieldExchange::Read(texts);
-    DoDataExchange(dx);
-    if (dx.Failed()) {
-        refusal = dx.Refusal();
+    refusal = ReadFieldTexts(texts, [this](FieldExchange& dx) { DoDataExchange(dx); });
+    if (refusal) {
         return false;
     }
     const std::string& name = texts.Get(kName);

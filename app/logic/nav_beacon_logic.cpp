@@ -84,11 +84,8 @@ void NavBeaconLogic::DoDataExchange(FieldExchange& dx) {
 
 bool NavBeaconLogic::OnBnClickedOk(const ControlTexts& texts,
                                    std::optional<FieldRefusal>& refusal) {
-    refusal.reset();
-    FieldExchange dx = FieldExchange::Read(texts);
-    DoDataExchange(dx);
-    if (dx.Failed()) {
-        refusal = dx.Refusal();
+    refusal = ReadFieldTexts(texts, [this](FieldExchange& dx) { DoDataExchange(dx); });
+    if (refusal) {
         return false;
     }
     const std::string& text = texts.Get(kIdentifier);
