@@ -44,13 +44,7 @@ BaseNamePositionDlg::BaseNamePositionDlg(wxWindow* parent) : ModalDialog(parent,
     directories_ = new wxChoice(this, Logic::kDirectoryList);
     top->Add(directories_, 0, wxEXPAND | wxALL, 8);
 
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    buttons->Add(ok, 0, wxRIGHT, 8);
-    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"));
-    top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
-    ok->SetDefault();
-    SetSizerAndFit(top);
+    FinishWithOkCancel(top);
 
     Bind(wxEVT_INIT_DIALOG, &BaseNamePositionDlg::OnInitDialog, this);
     Bind(wxEVT_BUTTON, &BaseNamePositionDlg::OnOk, this, wxID_OK);
