@@ -58,11 +58,6 @@ void BasicMapLogic::ReloadMap() {
     okCaption_ = MapOkCaption(view_.GetCentre());
 }
 
-void BasicMapLogic::ReloadWaiting() {
-    WaitCursor wait;
-    ReloadMap();
-}
-
 LatLon BasicMapLogic::PixelToLatLon(int x, int y) const {
     MapZoom view = view_;
     const int dx = x - kMapSize / 2;
@@ -106,56 +101,38 @@ bool BasicMapLogic::OnLeftUp(int x, int y) {
         return false;
     }
     pressedInside_ = false;
-    ReloadWaiting();
+    ChangeAndReload([] {});
     return true;
 }
 
-void BasicMapLogic::OnRightUp() {
+void BasicMapLogic::ChangeAndReload(const std::function<void()>& change) {
     WaitCursor wait;
-    view_.ZoomOut();
+    change();
     ReloadMap();
 }
 
+void BasicMapLogic::OnRightUp() { OnZoomOut(); }
 void BasicMapLogic::OnPanLeft() {
-    WaitCursor wait;
-    view_.ShiftCentreWest(kMapSize / 4);
-    ReloadMap();
+    ChangeAndReload([this] { view_.ShiftCentreWest(kPanStep); });
 }
-
 void BasicMapLogic::OnPanRight() {
-    WaitCursor wait;
-    view_.ShiftCentreEast(kMapSize / 4);
-    ReloadMap();
+    ChangeAndReload([this] { view_.ShiftCentreEast(kPanStep); });
 }
-
 void BasicMapLogic::OnPanUp() {
-    WaitCursor wait;
-    view_.ShiftCentreNorth(kMapSize / 4);
-    ReloadMap();
+    ChangeAndReload([this] { view_.ShiftCentreNorth(kPanStep); });
 }
-
 void BasicMapLogic::OnPanDown() {
-    WaitCursor wait;
-    view_.ShiftCentreSouth(kMapSize / 4);
-    ReloadMap();
+    ChangeAndReload([this] { view_.ShiftCentreSouth(kPanStep); });
 }
-
 void BasicMapLogic::OnZoomIn() {
-    WaitCursor wait;
-    view_.ZoomIn();
-    ReloadMap();
+    ChangeAndReload([this] { view_.ZoomIn(); });
 }
-
 void BasicMapLogic::OnZoomOut() {
-    WaitCursor wait;
-    view_.ZoomOut();
-    ReloadMap();
+    ChangeAndReload([this] { view_.ZoomOut(); });
 }
 
 void BasicMapLogic::OnToggleMapType() {
-    WaitCursor wait;
-    toggle_ = toggle_ != kToRoadMap ? kToRoadMap : kToSatellite;
-    ReloadMap();
+    ChangeAndReload([this] { toggle_ = toggle_ != kToRoadMap ? kToRoadMap : kToSatellite; });
 }
 
 bool BasicMapLogic::GetPaintImage(BitmapData& out) const {

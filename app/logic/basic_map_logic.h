@@ -6,6 +6,7 @@
 #include "imagery/bitmap_data.h"
 #include "tiles/map_zoom.h"
 
+#include <functional>
 #include <string>
 
 namespace pf {
@@ -83,7 +84,9 @@ class BasicMapLogic {
     int ImageTop() const { return originY_; }
 
   private:
-    void ReloadWaiting();
+    static constexpr int kPanStep = kMapSize / 4;
+    // The change, then ReloadMap, under the wait cursor.
+    void ChangeAndReload(const std::function<void()>& change);
 
     std::string body_;
     LatLon clicked_;

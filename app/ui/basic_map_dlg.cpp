@@ -122,32 +122,21 @@ void BasicMapDlg::OnMouse(wxMouseEvent& event) {
 }
 
 void BasicMapDlg::OnCommand(wxCommandEvent& event) {
-    switch (event.GetId()) {
-    case BasicMapLogic::kLeft:
-        logic_.OnPanLeft();
-        break;
-    case BasicMapLogic::kRight:
-        logic_.OnPanRight();
-        break;
-    case BasicMapLogic::kUp:
-        logic_.OnPanUp();
-        break;
-    case BasicMapLogic::kDown:
-        logic_.OnPanDown();
-        break;
-    case BasicMapLogic::kZoomIn:
-        logic_.OnZoomIn();
-        break;
-    case BasicMapLogic::kZoomOut:
-        logic_.OnZoomOut();
-        break;
-    case BasicMapLogic::kToggle:
-        logic_.OnToggleMapType();
-        break;
-    default:
-        return;
+    static const std::pair<int, void (BasicMapLogic::*)()> kCommands[] = {
+        {BasicMapLogic::kLeft, &BasicMapLogic::OnPanLeft},
+        {BasicMapLogic::kRight, &BasicMapLogic::OnPanRight},
+        {BasicMapLogic::kUp, &BasicMapLogic::OnPanUp},
+        {BasicMapLogic::kDown, &BasicMapLogic::OnPanDown},
+        {BasicMapLogic::kZoomIn, &BasicMapLogic::OnZoomIn},
+        {BasicMapLogic::kZoomOut, &BasicMapLogic::OnZoomOut},
+        {BasicMapLogic::kToggle, &BasicMapLogic::OnToggleMapType},
+    };
+    for (const auto& [id, command] : kCommands) {
+        if (id == event.GetId()) {
+            (logic_.*command)();
+            ShowState();
+        }
     }
-    ShowState();
 }
 
 std::optional<LatLon> RunBasicMapDlg(const LatLon& centre, const std::string& body) {
