@@ -49,6 +49,7 @@ std::string BasicMapLogic::GetMapType() const {
 }
 
 void BasicMapLogic::ReloadMap() {
+    WaitCursor wait;
     if (!DownloadMapView(view_, GetMapType(), image_)) {
         image_ = BitmapData();
         image_.Create24(kMapSize, kMapSize);
@@ -101,12 +102,11 @@ bool BasicMapLogic::OnLeftUp(int x, int y) {
         return false;
     }
     pressedInside_ = false;
-    ChangeAndReload([] {});
+    ReloadMap();
     return true;
 }
 
 void BasicMapLogic::ChangeAndReload(const std::function<void()>& change) {
-    WaitCursor wait;
     change();
     ReloadMap();
 }

@@ -50,8 +50,8 @@ class BasicMapLogic {
 
     // The layout's image origin, the hint, the road map.
     void OnInitDialog(const BasicMapLayout& layout);
-    // Downloads the view's map (the cache first); a failure shows a black picture that
-    // says so. The OK caption then names the centre.
+    // Downloads the view's map (the cache first) under the wait cursor; a failure shows a
+    // black picture that says so. The OK caption then names the centre.
     void ReloadMap();
     // "roadmap" while the toggle offers the satellite map, else "hybrid".
     std::string GetMapType() const;
@@ -85,7 +85,7 @@ class BasicMapLogic {
 
   private:
     static constexpr int kPanStep = kMapSize / 4;
-    // The change, then ReloadMap, under the wait cursor.
+    // The change, then ReloadMap.
     void ChangeAndReload(const std::function<void()>& change);
 
     std::string body_;
