@@ -527,4 +527,10 @@ void EditBaseObjectsDlg::OnDestroy(wxWindowDestroyEvent& event) {
     event.Skip();
 }
 
+EditorResult RunEditBaseObjectsDlg(BaseDocument& document) {
+    EditBaseObjectsDlg dialog(nullptr, document);
+    const bool ok = dialog.ShowModal() == wxID_OK;
+    return EditorResult{ok, ok && dialog.Changed()};
+}
+
 } // namespace pf

@@ -2,6 +2,7 @@
 // The Base Structure Editor: the object list and buttons in a left column, the map view
 // with its status line and picture buttons on the right. Every action goes to the
 // StructureEditorModel, which draws the view image that this window paints.
+#include "app/logic/dialog_runners.h"
 #include "app/logic/structure_editor_model.h"
 #include "app/ui/key_filter.h"
 #include "foundation/ui/modal_dialog.h"
@@ -92,5 +93,8 @@ class EditBaseObjectsDlg : public ModalDialog, public StructureEditorKeyTarget {
     EditorCursor cursor_ = EditorCursor::Arrow;
     EditorCursor shownCursor_ = EditorCursor::Arrow;
 };
+
+// Runs the editor modally on the document: OK with the changes found, or not OK.
+EditorResult RunEditBaseObjectsDlg(BaseDocument& document);
 
 } // namespace pf
