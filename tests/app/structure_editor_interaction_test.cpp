@@ -1,10 +1,10 @@
 #include "app/logic/structure_editor_model.h"
 
+#include "foundation/text.h"
 #include "objects/runway.h"
 #include "support/structure_editor_fixture.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace pf {
 namespace {
@@ -349,12 +349,10 @@ TEST_F(EditorInteractionTest, TheStatusLineShowsThePositionAsTheFileWritesIt) {
     model.OnMouseMove(c.x, c.y, false);
     const Point3 q = model.ViewToMetres(model.ClientToView(c));
     const LatLon d = model.ViewToDegrees(model.ClientToView(c));
-    char expected[200];
-    std::snprintf(expected, sizeof expected,
-                  "Cursor position - Longitude:%.4f Latitude:%.4f.  cfg file position: x:%.2f, "
-                  "y:0 z:%.2f",
-                  d.GetLongitude(), d.GetLatitude(), -q.y, q.x);
-    EXPECT_EQ(window_.statusLine, expected);
+    EXPECT_EQ(window_.statusLine,
+              FormatString("Cursor position - Longitude:%.4f Latitude:%.4f.  cfg file position: "
+                           "x:%.2f, y:0 z:%.2f",
+                           d.GetLongitude(), d.GetLatitude(), -q.y, q.x));
     EXPECT_NEAR(-q.y, -200, 3.2);
     model.OnMouseMove(5, 5, false);
     EXPECT_EQ(window_.statusLine, "");
