@@ -143,12 +143,7 @@ void StructureEditorModel::ZoomStep(int step) {
     if (zoom < 6.0) {
         zoom = 6.0;
     }
-    RecomputeView();
-    List().workStale = List().overlayStale = true;
-    canvas_.RedrawBackground();
-    canvas_.Redraw();
-    Render();
-    window_.Blit();
+    FullRefresh();
     if (mouseInside) {
         OnMouseMove(lastMouse.x, lastMouse.y, ctrlDown);
     }

@@ -50,12 +50,7 @@ void StructureEditorModel::OnMouseMove(int x, int y, bool ctrl) {
         if (mouseInside) {
             // Where the map is rebuilt after a drag left it.
             mouseInside = false;
-            RecomputeView();
-            List().workStale = List().overlayStale = true;
-            canvas_.RedrawBackground();
-            canvas_.Redraw();
-            Render();
-            window_.Blit();
+            FullRefresh();
         }
         if (mode_ == kModeDragMap || mode_ == kModeRubberBand) {
             SetMode(kModeIdle, p.x, p.y);
@@ -252,12 +247,7 @@ void StructureEditorModel::OnLButtonUp(int x, int y, bool ctrl) {
     ctrlDown = ctrl;
     const Point2 p = ClientToView(ClientPoint{x, y});
     if (mode_ == kModeDragMap && dragged) {
-        RecomputeView();
-        List().workStale = List().overlayStale = true;
-        canvas_.RedrawBackground();
-        canvas_.Redraw();
-        Render();
-        window_.Blit();
+        FullRefresh();
     }
     if (mode_ == kModeRubberBand) {
         SetMode(kModeIdle, p.x, p.y);
@@ -317,12 +307,16 @@ void StructureEditorModel::EditAt(const Point2& view) {
     const Point3 q = ViewToMetres(view);
     AstrelObject* hit = canvas_.HitTest(Point2(q.x, q.y));
     if (hit != nullptr && hit->EditInDialog()) {
-        PushUndo("Edit");
-        canvas_.RedrawBackground();
-        canvas_.Redraw();
-        Render();
-        window_.Blit();
+        RecordEdit("Edit");
     }
+}
+
+void StructureEditorModel::RecordEdit(const std::string& label) {
+    PushUndo(label);
+    canvas_.RedrawBackground();
+    canvas_.Redraw();
+    Render();
+    window_.Blit();
 }
 
 void StructureEditorModel::OnRButtonDown(int x, int y, bool ctrl) {
@@ -355,11 +349,7 @@ void StructureEditorModel::OnRButtonUp(int x, int y, bool ctrl) {
             const std::string choice = menu.GetChoice();
             if (choice == kOptions[0]) {
                 if (hit->EditInDialog()) {
-                    PushUndo(kOptions[0]);
-                    canvas_.RedrawBackground();
-                    canvas_.Redraw();
-                    Render();
-                    window_.Blit();
+                    RecordEdit(kOptions[0]);
                 }
             } else if (choice == kOptions[1]) {
                 HideObject(hit);
@@ -453,11 +443,7 @@ void StructureEditorModel::OnListDblClk() {
         return;
     }
     if (object->EditInDialog()) {
-        PushUndo("Edit window");
-        canvas_.RedrawBackground();
-        canvas_.Redraw();
-        Render();
-        window_.Blit();
+        RecordEdit("Edit window");
     }
 }
 

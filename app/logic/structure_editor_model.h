@@ -239,6 +239,8 @@ class StructureEditorModel {
     // A drag of END1 or END2 to the ground point; a step that would make both ends equal
     // is undone, since an object of no length has no direction.
     void DragEnd(AstrelObject& object, bool first, const Point3& ground);
+    // An object changed in its dialog: the step recorded, every layer drawn again.
+    void RecordEdit(const std::string& label);
     // Save's first steps: nothing selected, every hidden object shown.
     void ClearAndShowAll();
     void ShiftView(int columns, int rows);
