@@ -377,7 +377,12 @@ void EditBaseObjectsDlg::OnSize(wxSizeEvent& event) {
         status_->SetSize(model_->viewOrigin.x, 0, model_->viewWidth, -1);
     }
     Refresh(false);
-    if (model_->maximized && !IsMaximized()) {
+    // Restored: only after the window was seen maximized, since the maximizing asked for
+    // at the start arrives later than the first sizes.
+    if (IsMaximized()) {
+        seenMaximized_ = true;
+    } else if (seenMaximized_) {
+        seenMaximized_ = false;
         model_->OnMaximizeChanged(false);
     }
     // GTK reports no end of a resize: the map is redrawn once the size stays.
@@ -387,6 +392,7 @@ void EditBaseObjectsDlg::OnSize(wxSizeEvent& event) {
 void EditBaseObjectsDlg::OnMaximize(wxMaximizeEvent& event) {
     event.Skip();
     if (!model_->initialising) {
+        seenMaximized_ = true;
         model_->OnMaximizeChanged(true);
     }
 }

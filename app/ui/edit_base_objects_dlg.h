@@ -92,6 +92,7 @@ class EditBaseObjectsDlg : public ModalDialog, public StructureEditorKeyTarget {
     wxTimer resizeTimer_;
     EditorCursor cursor_ = EditorCursor::Arrow;
     EditorCursor shownCursor_ = EditorCursor::Arrow;
+    bool seenMaximized_ = false;
 };
 
 // Runs the editor modally on the document: OK with the changes found, or not OK.
