@@ -2,8 +2,14 @@
 
 #include "app/logic/dialog_runners.h"
 #include "app/ui/about_dlg.h"
+#include "app/ui/base_name_position_dlg.h"
+#include "app/ui/basic_map_dlg.h"
+#include "app/ui/body_map_dlg.h"
+#include "app/ui/edit_base_dlg.h"
 #include "app/ui/edit_parameter_text_dlg.h"
+#include "app/ui/nav_beacon_dlg.h"
 #include "controls/ui/image_yes_no_message_box.h"
+#include "document/ui/tile_progress_dlg.h"
 #include "objects/ui/add_object_abstract.h"
 #include "objects/ui/object_dialogs.h"
 #include "workspace/ui/astrel_base_list_dlg.h"
@@ -29,6 +35,11 @@ std::optional<std::string> RunAstrelBaseListDlg(const std::string& body,
     return dialog.Selected();
 }
 
+bool RunTileProgressDlg(BaseDocument& document, const std::string& folder) {
+    TileProgressDlg dialog(&document, folder, nullptr);
+    return dialog.ShowModal() == wxID_OK;
+}
+
 int32_t RunAddObjectDlg() {
     AddObjectDlg dialog(nullptr);
     dialog.ShowModal();
@@ -47,6 +58,12 @@ void RegisterProgramDialogs() {
     DialogRunners& runners = GetDialogRunners();
     runners.configuration = &RunConfigurationDlg;
     runners.astrelBaseList = &RunAstrelBaseListDlg;
+    runners.makeNewBase = &RunBaseNamePositionDlg;
+    runners.editBase = &RunEditBaseDlg;
+    runners.navBeacon = &RunNavBeaconDlg;
+    runners.basicMap = &RunBasicMapDlg;
+    runners.bodyMap = &RunBodyMapDlg;
+    runners.tileProgress = &RunTileProgressDlg;
     runners.about = &RunAboutDlg;
     runners.imageYesNo = &RunImageYesNoMessageBox;
     runners.chooseObjectType = &RunAddObjectDlg;
