@@ -4,8 +4,12 @@
 // here (choosers, popup menu, opening files, the wait cursor).
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pf {
+
+// The caption of the program's own message boxes.
+inline constexpr const char* kProgramCaption = "Padforge";
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Information, Warning, Error, Question };
@@ -25,10 +29,23 @@ class UiHooks {
                                                 const std::string& initial_folder);
     // An existing folder; no button to make a new one.
     virtual std::optional<std::string> PickFolder(const std::string& title);
+    // A file to write: default_extension (without the dot) is appended to a name that has
+    // none, and an existing file is replaced only after the person agreed.
+    virtual std::optional<std::string> PickSaveFile(const std::string& title,
+                                                    const std::string& filter,
+                                                    const std::string& default_extension,
+                                                    const std::string& initial_folder);
     // The wait cursor while a long operation runs; calls nest. Hooks without a cursor
     // show nothing.
     virtual void BeginWaitCursor();
     virtual void EndWaitCursor();
+    // The desktop's warning sound. Hooks without a speaker stay silent.
+    virtual void Beep();
+    // Starts a program (internal path) with an argument vector in a working folder
+    // (internal path; empty: the current one), without a shell and without waiting for
+    // it; false when it could not be started. Hooks without processes start nothing.
+    virtual bool RunProgram(const std::string& program, const std::vector<std::string>& args,
+                            const std::string& working_folder);
 };
 
 // The installed hooks, or nullptr before wx starts, after it ends and in tools.
@@ -48,6 +65,14 @@ MessageAnswer ShowMessageBox(const std::string& text, const std::string& caption
 std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
                                       const std::string& initial_folder);
 std::optional<std::string> ChooseFolder(const std::string& title);
+std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
+                                          const std::string& default_extension,
+                                          const std::string& initial_folder);
+
+// The beep and the program start of the installed hooks; nothing without hooks.
+void Beep();
+bool RunProgram(const std::string& program, const std::vector<std::string>& args,
+                const std::string& working_folder);
 
 // Shows the wait cursor of the installed hooks for its lifetime.
 class WaitCursor {

@@ -4,6 +4,7 @@
 // driven by wx's modal-dialog hook in tests ends the same way. Esc and the close box
 // press Cancel. Also the moving of control texts between a dialog and its logic.
 #include "foundation/field_exchange.h"
+#include "foundation/ui_hooks.h" // kProgramCaption
 
 #include <string>
 #include <vector>
@@ -34,8 +35,5 @@ class ModalDialog : public wxDialog {
     void OnCancelButton(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 };
-
-// The caption of the program's own message boxes.
-inline constexpr const char* kProgramCaption = "Padforge";
 
 } // namespace pf

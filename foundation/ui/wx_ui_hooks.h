@@ -15,9 +15,18 @@ class WxUiHooks : public UiHooks {
     std::optional<std::string> PickFile(const std::string& title, const std::string& filter,
                                         const std::string& initial_folder) override;
     std::optional<std::string> PickFolder(const std::string& title) override;
+    // wxFileDialog (save, asking before it replaces a file).
+    std::optional<std::string> PickSaveFile(const std::string& title, const std::string& filter,
+                                            const std::string& default_extension,
+                                            const std::string& initial_folder) override;
     // wxBeginBusyCursor / wxEndBusyCursor.
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    // wxBell.
+    void Beep() override;
+    // process::Spawn.
+    bool RunProgram(const std::string& program, const std::vector<std::string>& args,
+                    const std::string& working_folder) override;
 };
 
 // What a message dialog's result means for a box with these buttons: a box closed

@@ -14,7 +14,9 @@ namespace pf::test {
 class ScriptedUi : public UiHooks {
   public:
     struct Call {
-        std::string kind; // "failure", "message", "pick file" or "pick folder"
+        // "failure", "message", "pick file", "pick folder", "pick save file", "beep" or
+        // "run program" (its text the program)
+        std::string kind;
         std::string text;
         std::string caption;
         MessageButtons buttons = MessageButtons::Ok;
@@ -25,6 +27,13 @@ class ScriptedUi : public UiHooks {
         std::string title;
         std::string filter;
         std::string initial_folder;
+        std::string default_extension; // save choosers only
+    };
+    // A program started through RunProgram.
+    struct ProgramRun {
+        std::string program;
+        std::vector<std::string> args;
+        std::string working_folder;
     };
 
     ScriptedUi();
@@ -43,11 +52,18 @@ class ScriptedUi : public UiHooks {
     void AnswerNextPickFolder(std::optional<std::string> path) {
         pick_folder_answers_.push_back(std::move(path));
     }
+    void AnswerNextSaveFile(std::optional<std::string> path) {
+        save_file_answers_.push_back(std::move(path));
+    }
 
     const std::vector<Call>& Calls() const { return calls_; }
     std::vector<std::string> Failures() const;
     std::vector<std::string> Messages() const;
+    // Open and save choosers, in order.
     const std::vector<FileChoice>& FileChoices() const { return file_choices_; }
+    const std::vector<ProgramRun>& Runs() const { return runs_; }
+    // How many calls of this kind were made.
+    int CountOf(const std::string& kind) const;
     // How deep the wait cursor is nested now, and how often it was shown.
     int WaitCursorDepth() const { return wait_depth_; }
     int WaitCursorShown() const { return wait_shown_; }
@@ -59,6 +75,13 @@ class ScriptedUi : public UiHooks {
     std::optional<std::string> PickFile(const std::string& title, const std::string& filter,
                                         const std::string& initial_folder) override;
     std::optional<std::string> PickFolder(const std::string& title) override;
+    std::optional<std::string> PickSaveFile(const std::string& title, const std::string& filter,
+                                            const std::string& default_extension,
+                                            const std::string& initial_folder) override;
+    void Beep() override;
+    // Recorded; answers true.
+    bool RunProgram(const std::string& program, const std::vector<std::string>& args,
+                    const std::string& working_folder) override;
     void BeginWaitCursor() override {
         ++wait_depth_;
         ++wait_shown_;
@@ -76,6 +99,8 @@ class ScriptedUi : public UiHooks {
     std::vector<FileChoice> file_choices_;
     std::deque<std::optional<std::string>> pick_file_answers_;
     std::deque<std::optional<std::string>> pick_folder_answers_;
+    std::deque<std::optional<std::string>> save_file_answers_;
+    std::vector<ProgramRun> runs_;
 };
 
 } // namespace pf::test
