@@ -1,0 +1,100 @@
+#include "app/ui/add_tiles_dlg.h"
+
+#include "document/base_document.h"
+#include "support/simulator_sandbox.h"
+#include "support/ui/expect_script.h"
+#include "tiles/tile_texture_file.h"
+
+#include <wx/checkbox.h>
+#include <wx/panel.h>
+#include <wx/stattext.h>
+
+namespace pf {
+namespace {
+
+using Logic = AddTilesLogic;
+
+class AddTilesDlgTest : public ::testing::Test {
+  protected:
+    AddTilesDlgTest() {
+        document_.SetName("Port Alpha");
+        document_.SetBody(AstrelBody("Earth", 6371010.0, 5.973698968e24));
+        document_.SetPosition(LatLon(0.0, 0.0));
+    }
+    ~AddTilesDlgTest() override { TileTextureCache::Clear(); }
+
+    // Runs the editor under the dialog hook with the script.
+    int Run(const std::function<void(AddTilesDlg*)>& script) {
+        AddTilesDlg dlg(&document_, nullptr);
+        int result = 0;
+        wxTEST_DIALOG(result = dlg.ShowModal(), test::ExpectScript<AddTilesDlg>(script));
+        return result;
+    }
+    static void Mouse(wxWindow* panel, wxEventType type, int x, int y) {
+        wxMouseEvent event(type);
+        event.SetPosition(wxPoint(x, y));
+        event.SetEventObject(panel);
+        panel->ProcessWindowEvent(event);
+    }
+
+    test::SimulatorSandbox sim_;
+    BaseDocument document_;
+};
+
+TEST_F(AddTilesDlgTest, LayoutKeepsTheViewPreviewAndLegendClear) {
+    Run([](AddTilesDlg* dlg) {
+        const Logic& logic = dlg->GetLogic();
+        const int ox = logic.GetViewOriginX();
+        const int oy = logic.GetViewOriginY();
+        EXPECT_EQ(ox, dlg->FindWindow(Logic::kIdList)->GetRect().GetRight() + 1 + 10);
+        EXPECT_EQ(dlg->GetTitle(), "Tile List Editor: Port Alpha");
+        const wxRect squares[] = {
+            {ox, oy, 512, 512}, {ox + 522, oy + 108, 256, 128}, {ox + 522, oy + 256, 256, 256}};
+        const wxSize client = dlg->GetClientSize();
+        for (wxWindow* child : dlg->GetChildren()) {
+            const wxRect r = child->GetRect();
+            EXPECT_TRUE(wxRect(client).Contains(r)) << child->GetId();
+            if (dynamic_cast<wxPanel*>(child) != nullptr)
+                continue;
+            for (const wxRect& square : squares) {
+                EXPECT_FALSE(square.Intersects(r)) << child->GetId() << " at " << r.x << "," << r.y
+                                                   << " " << r.width << "x" << r.height;
+            }
+        }
+        dlg->EndWith(wxID_CANCEL);
+    });
+}
+
+TEST_F(AddTilesDlgTest, LevelButtonChangesTheCaptions) {
+    Run([](AddTilesDlg* dlg) {
+        test::PressButton(dlg, Logic::kIdLevel1 + 8);
+        auto* caption = static_cast<wxStaticText*>(dlg->FindWindow(Logic::kIdListCaption));
+        EXPECT_EQ(caption->GetLabel(), "Level 9 Tile List");
+        auto* above = static_cast<wxCheckBox*>(dlg->FindWindow(Logic::kIdAbove));
+        EXPECT_EQ(above->GetLabel(), "NA");
+        EXPECT_FALSE(above->IsShown());
+        EXPECT_EQ(dlg->FindWindow(Logic::kIdAvailable)->GetLabel(),
+                  "Show available images for level 9");
+        dlg->EndWith(wxID_CANCEL);
+    });
+}
+
+TEST_F(AddTilesDlgTest, ReleaseOverAButtonEndsTheDrag) {
+    Run([](AddTilesDlg* dlg) {
+        wxWindow* view = dlg->GetViewPanel();
+        Mouse(view, wxEVT_LEFT_DOWN, 100, 100);
+        Mouse(view, wxEVT_MOTION, 150, 150);
+        EXPECT_TRUE(dlg->GetLogic().GetSelection().dragging);
+        // Captured: the release over "Save and Exit" comes to the view in its own points.
+        const wxPoint over = dlg->FindWindow(wxID_OK)->GetPosition() - view->GetPosition();
+        Mouse(view, wxEVT_LEFT_UP, over.x + 5, over.y + 5);
+        EXPECT_FALSE(view->HasCapture());
+        EXPECT_FALSE(dlg->GetLogic().GetSelection().dragging);
+        Mouse(view, wxEVT_LEFT_UP, 300, 300);
+        EXPECT_FALSE(dlg->GetLogic().GetSelection().active);
+        test::PressButton(dlg, wxID_OK);
+    });
+}
+
+} // namespace
+} // namespace pf
