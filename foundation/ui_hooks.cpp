@@ -34,6 +34,8 @@ bool UiHooks::RunProgram(const std::string&, const std::vector<std::string>&, co
     return false;
 }
 
+int UiHooks::ChooseFromMenu(UiOwner, int, int, const std::string&, const StringArray&) { return 0; }
+
 void UiHooks::BeginWaitCursor() {}
 void UiHooks::EndWaitCursor() {}
 
@@ -102,6 +104,13 @@ bool RunProgram(const std::string& program, const std::vector<std::string>& args
     if (g_hooks == nullptr)
         return false;
     return g_hooks->RunProgram(program, args, working_folder);
+}
+
+int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
+                   const StringArray& options) {
+    if (g_hooks == nullptr)
+        return 0;
+    return g_hooks->ChooseFromMenu(owner, x, y, title, options);
 }
 
 } // namespace pf

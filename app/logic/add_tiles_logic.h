@@ -7,6 +7,7 @@
 #include "foundation/geometry.h"
 #include "foundation/lat_lon.h"
 #include "foundation/string_array.h"
+#include "foundation/ui_hooks.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/texture_codec.h"
 #include "tiles/map_zoom.h"
@@ -120,8 +121,8 @@ class AddTilesLogic {
     void SetViewOrigin(int x, int y);
     int GetViewOriginX() const { return originX_; }
     int GetViewOriginY() const { return originY_; }
-    // The window that owns the editor's menus (opaque to this code).
-    void SetMenuOwner(void* owner) { menuOwner_ = owner; }
+    // The window that owns the editor's menus.
+    void SetMenuOwner(UiOwner owner) { menuOwner_ = owner; }
 
     // What the dialog shows.
     std::string GetTitle() const;
@@ -311,7 +312,7 @@ class AddTilesLogic {
     int lastMenuX_ = 0;
     int lastMenuY_ = 0;
     AddTilesView* view_ = nullptr;
-    void* menuOwner_ = nullptr;
+    UiOwner menuOwner_ = nullptr;
     int commandDepth_ = 0;
     bool activationPending_ = false;
 };

@@ -4,6 +4,7 @@
 #include "app/logic/add_tiles_logic.h"
 
 #include "document/base_document.h"
+#include "foundation/choice_menu.h"
 #include "foundation/failure.h"
 #include "foundation/text.h"
 #include "foundation/ui_hooks.h"

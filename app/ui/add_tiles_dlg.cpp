@@ -1,6 +1,7 @@
 #include "app/ui/add_tiles_dlg.h"
 
 #include "foundation/ui/wx_text.h"
+#include "foundation/ui/wx_ui_hooks.h"
 #include "imagery/ui/wx_bitmap.h"
 
 #include <wx/app.h>
@@ -43,7 +44,7 @@ AddTilesDlg::AddTilesDlg(BaseDocument* document, wxWindow* parent)
     CreateControls();
     PlaceControls();
     logic_.SetView(this);
-    logic_.SetMenuOwner(this);
+    logic_.SetMenuOwner(ToUiOwner(this));
     Bind(wxEVT_INIT_DIALOG, &AddTilesDlg::OnInitDialog, this);
     // The application hears of activations; images edited in another program are
     // looked at when the person comes back.

@@ -20,7 +20,7 @@ namespace {
 bool ParseFakeBlockLike(AstrelObject& holder, const StringArray& group, const char* word,
                         NewPosScaleRot& local) {
     local.rot.Set(0.0);
-    return ParseObjectGroup(
+    return ReadObjectParameters(
         holder, group, word, local,
         {{"POS", [&](const StringArray& t) { return ReadPositionParam(local.pos, t); }},
          {"SCALE", [&](const StringArray& t) { return ReadVectorParam(local.scale, t); }},
@@ -36,7 +36,7 @@ bool ParseFakeTank(AstrelObject& holder, const StringArray& group) {
 }
 bool ParseFakeRunway(AstrelObject& holder, const StringArray& group) {
     test::FakeRunway local;
-    return ParseObjectGroup(
+    return ReadObjectParameters(
         holder, group, "RUNWAY", local,
         {{"END1", [&](const StringArray& t) { return ReadPositionParam(local.end1, t); }},
          {"END2", [&](const StringArray& t) { return ReadPositionParam(local.end2, t); }},

@@ -17,6 +17,7 @@ ScriptedUi::~ScriptedUi() {
     EXPECT_TRUE(pick_file_answers_.empty()) << "scripted file choices left unused";
     EXPECT_TRUE(pick_folder_answers_.empty()) << "scripted folder choices left unused";
     EXPECT_TRUE(save_file_answers_.empty()) << "scripted save choices left unused";
+    EXPECT_TRUE(menu_answers_.empty()) << "scripted menu choices left unused";
 }
 
 std::vector<std::string> ScriptedUi::Failures() const {
@@ -115,6 +116,17 @@ bool ScriptedUi::RunProgram(const std::string& program, const std::vector<std::s
     calls_.push_back({"run program", program, "", MessageButtons::Ok, MessageIcon::None});
     runs_.push_back({program, args, working_folder});
     return true;
+}
+
+int ScriptedUi::ChooseFromMenu(UiOwner, int x, int y, const std::string& title,
+                               const StringArray& options) {
+    calls_.push_back({"menu", title, "", MessageButtons::Ok, MessageIcon::None});
+    menu_requests_.push_back({title, options, x, y});
+    if (menu_answers_.empty())
+        return 0;
+    const int answer = menu_answers_.front();
+    menu_answers_.pop_front();
+    return answer;
 }
 
 } // namespace pf::test

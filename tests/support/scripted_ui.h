@@ -14,8 +14,8 @@ namespace pf::test {
 class ScriptedUi : public UiHooks {
   public:
     struct Call {
-        // "failure", "message", "pick file", "pick folder", "pick save file", "beep" or
-        // "run program" (its text the program)
+        // "failure", "message", "pick file", "pick folder", "pick save file", "menu",
+        // "beep" or "run program" (its text the program)
         std::string kind;
         std::string text;
         std::string caption;
@@ -34,6 +34,14 @@ class ScriptedUi : public UiHooks {
         std::string program;
         std::vector<std::string> args;
         std::string working_folder;
+    };
+
+    // What a popup menu was asked with (its title is the call's text).
+    struct MenuRequest {
+        std::string title;
+        StringArray options;
+        int x = 0;
+        int y = 0;
     };
 
     ScriptedUi();
@@ -56,6 +64,10 @@ class ScriptedUi : public UiHooks {
         save_file_answers_.push_back(std::move(path));
     }
 
+    // Script: the next popup menu answers this command number (0: nothing chosen).
+    // Without a script a menu answers 0.
+    void AnswerNextMenu(int command) { menu_answers_.push_back(command); }
+
     const std::vector<Call>& Calls() const { return calls_; }
     std::vector<std::string> Failures() const;
     std::vector<std::string> Messages() const;
@@ -64,10 +76,14 @@ class ScriptedUi : public UiHooks {
     const std::vector<ProgramRun>& Runs() const { return runs_; }
     // How many calls of this kind were made.
     int CountOf(const std::string& kind) const;
+    const std::vector<MenuRequest>& MenuRequests() const { return menu_requests_; }
     // How deep the wait cursor is nested now, and how often it was shown.
     int WaitCursorDepth() const { return wait_depth_; }
     int WaitCursorShown() const { return wait_shown_; }
-    void Clear() { calls_.clear(); }
+    void Clear() {
+        calls_.clear();
+        menu_requests_.clear();
+    }
 
     bool ShowFailure(const std::string& text) override;
     MessageAnswer MessageBox(const std::string& text, const std::string& caption,
@@ -82,6 +98,8 @@ class ScriptedUi : public UiHooks {
     // Recorded; answers true.
     bool RunProgram(const std::string& program, const std::vector<std::string>& args,
                     const std::string& working_folder) override;
+    int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
+                       const StringArray& options) override;
     void BeginWaitCursor() override {
         ++wait_depth_;
         ++wait_shown_;
@@ -101,6 +119,8 @@ class ScriptedUi : public UiHooks {
     std::deque<std::optional<std::string>> pick_folder_answers_;
     std::deque<std::optional<std::string>> save_file_answers_;
     std::vector<ProgramRun> runs_;
+    std::vector<MenuRequest> menu_requests_;
+    std::deque<int> menu_answers_;
 };
 
 } // namespace pf::test
