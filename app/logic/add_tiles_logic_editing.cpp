@@ -250,8 +250,13 @@ void AddTilesLogic::DeleteAvailableImage(const TileAttributes& tile) {
     ComposeView();
 }
 
-// INTERIM: replaced by ChoiceMenu and the image question once they land.
-std::string AddTilesLogic::ShowMenu(const StringArray&, int, int, const std::string&) { return ""; }
+std::string AddTilesLogic::ShowMenu(const StringArray& options, int x, int y,
+                                    const std::string& title) {
+    ChoiceMenu menu(options, x, y, menuOwner_);
+    return menu.Show(title) ? menu.GetChoice() : std::string();
+}
+
+// INTERIM: replaced by the image question once it lands.
 
 bool AddTilesLogic::AskWithImage(const std::string&, const BitmapData&) { return false; }
 

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -39,9 +40,15 @@ class AddTilesTest : public ::testing::Test {
         TileTextureCache::Clear();
     }
 
+    // Without the archive, the tiles decoded from it earlier go too.
     void WriteArchive(bool present) {
         const std::string path = sim_.SimNative("Textures/Earth.tex");
-        present ? WriteNativeFile(path, MakeArchiveBytes(4)) : (void)fs::RemoveFile(path);
+        if (present) {
+            WriteNativeFile(path, MakeArchiveBytes(4));
+        } else {
+            fs::RemoveFile(path);
+            std::filesystem::remove_all(fs::ToNative(sim_.CacheFolder() + "Body"));
+        }
     }
     AddTilesLogic& Open() {
         logic_ = std::make_unique<AddTilesLogic>(&document_);

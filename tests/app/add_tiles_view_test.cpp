@@ -1,6 +1,5 @@
 #include "add_tiles_fixture.h"
 
-#include <filesystem>
 #include <functional>
 
 namespace pf::test {
@@ -127,7 +126,6 @@ TEST_F(AddTilesTest, CompositionBytes) {
     const ColorRGB made = At(view, 400, 400);
     EXPECT_NE(made, kBlack);
     WriteArchive(false);
-    std::filesystem::remove_all(fs::ToNative(sim_.CacheFolder() + "Body"));
     logic.OnBnClickedZoomIn();
     EXPECT_EQ(At(view, 400, 400), kBlack);
     logic.OnBnClickedZoomOut();

@@ -83,6 +83,7 @@ class ScriptedUi : public UiHooks {
     void Clear() {
         calls_.clear();
         menu_requests_.clear();
+        runs_.clear();
     }
 
     bool ShowFailure(const std::string& text) override;
