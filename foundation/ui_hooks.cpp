@@ -39,6 +39,8 @@ int UiHooks::ChooseFromMenu(UiOwner, int, int, const std::string&, const StringA
 void UiHooks::BeginWaitCursor() {}
 void UiHooks::EndWaitCursor() {}
 
+bool UiHooks::OpenDocument(const std::string&) { return false; }
+
 WaitCursor::WaitCursor() : hooks_(g_hooks) {
     if (hooks_ != nullptr) {
         hooks_->BeginWaitCursor();
@@ -111,6 +113,10 @@ int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
     if (g_hooks == nullptr)
         return 0;
     return g_hooks->ChooseFromMenu(owner, x, y, title, options);
+}
+
+bool OpenDocument(const std::string& path) {
+    return g_hooks != nullptr && g_hooks->OpenDocument(path);
 }
 
 } // namespace pf

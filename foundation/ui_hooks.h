@@ -61,6 +61,9 @@ class UiHooks {
     // it; false when it could not be started. Hooks without processes start nothing.
     virtual bool RunProgram(const std::string& program, const std::vector<std::string>& args,
                             const std::string& working_folder);
+    // Opens a file (internal path) with the desktop's program for it; false when none
+    // could be started. Hooks without a desktop open nothing.
+    virtual bool OpenDocument(const std::string& path);
 };
 
 // The installed hooks, or nullptr before wx starts, after it ends and in tools.
@@ -91,6 +94,8 @@ bool RunProgram(const std::string& program, const std::vector<std::string>& args
 // The popup menu of the installed hooks; 0 without hooks.
 int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
                    const StringArray& options);
+// Opens a file with the desktop's program through the installed hooks; false without.
+bool OpenDocument(const std::string& path);
 
 // Shows the wait cursor of the installed hooks for its lifetime.
 class WaitCursor {

@@ -3,6 +3,7 @@
 // deleting cached images.
 #include "app/logic/add_tiles_logic.h"
 
+#include "app/logic/dialog_runners.h"
 #include "document/base_document.h"
 #include "foundation/choice_menu.h"
 #include "foundation/failure.h"
@@ -15,11 +16,6 @@
 #include "workspace/settings.h"
 
 namespace pf {
-
-namespace {
-// INTERIM: replaced by the shared hooks' OpenDocument once they land.
-bool OpenDocument(const std::string&) { return false; }
-} // namespace
 
 void AddTilesLogic::OnLButtonDblClk(int x, int y) {
     CommandScope scope(*this);
@@ -256,8 +252,9 @@ std::string AddTilesLogic::ShowMenu(const StringArray& options, int x, int y,
     return menu.Show(title) ? menu.GetChoice() : std::string();
 }
 
-// INTERIM: replaced by the image question once it lands.
-
-bool AddTilesLogic::AskWithImage(const std::string&, const BitmapData&) { return false; }
+bool AddTilesLogic::AskWithImage(const std::string& text, const BitmapData& image) {
+    const auto& ask = GetDialogRunners().imageYesNo;
+    return ask && ask(text, image);
+}
 
 } // namespace pf

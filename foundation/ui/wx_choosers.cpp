@@ -1,5 +1,5 @@
-// The file and folder choosers of WxUiHooks. Paths cross here in the file-name
-// encoding and enter the program in internal form.
+// The file and folder choosers of WxUiHooks, and opening a file with the desktop's program.
+// Paths cross here in the file-name encoding and enter the program in internal form.
 #include "foundation/ui/wx_text.h"
 #include "foundation/ui/wx_ui_hooks.h"
 #include "platform/fs.h"
@@ -68,6 +68,10 @@ void WxUiHooks::Beep() { wxBell(); }
 bool WxUiHooks::RunProgram(const std::string& program, const std::vector<std::string>& args,
                            const std::string& working_folder) {
     return static_cast<bool>(process::Spawn(program, args, working_folder));
+}
+
+bool WxUiHooks::OpenDocument(const std::string& path) {
+    return static_cast<bool>(process::OpenWithDefaultApplication(path));
 }
 
 } // namespace pf

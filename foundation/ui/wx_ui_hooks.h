@@ -36,6 +36,8 @@ class WxUiHooks : public UiHooks {
     // process::Spawn.
     bool RunProgram(const std::string& program, const std::vector<std::string>& args,
                     const std::string& working_folder) override;
+    // process::OpenWithDefaultApplication: the desktop's opener, never through a shell.
+    bool OpenDocument(const std::string& path) override;
 };
 
 // The popup's menu: a non-empty title as a disabled first item and a separator, then

@@ -129,4 +129,9 @@ int ScriptedUi::ChooseFromMenu(UiOwner, int x, int y, const std::string& title,
     return answer;
 }
 
+bool ScriptedUi::OpenDocument(const std::string& path) {
+    calls_.push_back({"open document", path, "", MessageButtons::Ok, MessageIcon::None});
+    return true;
+}
+
 } // namespace pf::test

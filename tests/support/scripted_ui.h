@@ -15,7 +15,7 @@ class ScriptedUi : public UiHooks {
   public:
     struct Call {
         // "failure", "message", "pick file", "pick folder", "pick save file", "menu",
-        // "beep" or "run program" (its text the program)
+        // "open document", "beep" or "run program" (its text the program)
         std::string kind;
         std::string text;
         std::string caption;
@@ -106,6 +106,8 @@ class ScriptedUi : public UiHooks {
         ++wait_shown_;
     }
     void EndWaitCursor() override { --wait_depth_; }
+    // Recorded with the path as its text; answers true.
+    bool OpenDocument(const std::string& path) override;
 
   private:
     int wait_depth_ = 0;
