@@ -163,6 +163,13 @@ TEST_F(AddTilesTest, RemoveDeleteAndEdit) {
         EXPECT_NE(run.args[0].find("My \"Docs\"/cache/"), std::string::npos);
         EXPECT_EQ(run.working_folder, editor);
     }
+    // Without an editor the desktop's program opens the file.
+    SetImageEditor("", "");
+    Cache(Earth(1, 2, 0));
+    sim_.Ui().Clear();
+    logic_->EditTileInImageEditor(Earth(1, 2, 0));
+    ASSERT_EQ(sim_.Ui().CountOf("open document"), 1);
+    EXPECT_EQ(sim_.Ui().Calls().back().text, CachePath(Earth(1, 2, 0)));
 }
 
 } // namespace

@@ -1,10 +1,15 @@
 #include "add_tiles_fixture.h"
 
+#include "app/logic/dialog_runners.h"
+#include "imagery/png_file.h"
 #include "imagery/texture_codec.h"
 #include "support/bmp_fixture.h"
 #include "workspace/settings.h"
 
 #include <png.h>
+
+#include <cstring>
+#include <functional>
 
 namespace pf::test {
 namespace {
@@ -31,6 +36,19 @@ ColorRGBA At32(const BitmapData& image, int x, int y) {
 
 class TileImageFilesTest : public AddTilesTest {
   protected:
+    // The image questions answer from a script and keep what they were shown.
+    TileImageFilesTest() {
+        GetDialogRunners().imageYesNo = [this](const std::string& text, const BitmapData& image) {
+            questions_.push_back(text);
+            images_.push_back(image);
+            const bool yes = !answers_.empty() && answers_.front();
+            if (!answers_.empty())
+                answers_.erase(answers_.begin());
+            return yes;
+        };
+    }
+    ~TileImageFilesTest() override { GetDialogRunners().imageYesNo = nullptr; }
+
     std::string File(const std::string& name, const std::string& bytes) {
         sim_.Dir().WriteFile(name, bytes);
         return sim_.Dir().InternalPath(name);
@@ -43,6 +61,34 @@ class TileImageFilesTest : public AddTilesTest {
         logic.OnLButtonDown(X(260), Y(200));
         logic.OnSelectionButtonUp(X(260 + 64 * (columns - 1)), Y(200 + 64 * (rows - 1)));
     }
+    // Loads the picture into the selection, answering the image questions in turn.
+    void LoadIntoSelection(Logic& logic, const BitmapData& picture, std::vector<bool> answers) {
+        std::vector<uint8_t> bytes;
+        ASSERT_TRUE(EncodePng(picture, bytes));
+        sim_.Ui().AnswerNextPickFile(File("in.png", std::string(bytes.begin(), bytes.end())));
+        answers_ = std::move(answers);
+        questions_.clear();
+        images_.clear();
+        sim_.Ui().Clear();
+        logic.RunMenuChoice(logic.GetLoadSelectionText(), TileAttributes());
+    }
+    // A picture of columns x rows tiles, each 512 x 512 piece filled by fill(column, row),
+    // rows counted from the top.
+    static BitmapData Picture(int columns, int rows,
+                              const std::function<ColorRGBA(int, int)>& fill) {
+        BitmapData picture(512 * columns, 512 * rows, 32);
+        for (int y = 0; y < picture.Height(); ++y) {
+            for (int x = 0; x < picture.Width(); ++x) {
+                const ColorRGBA c = fill(x / 512, y / 512);
+                std::memcpy(picture.PixelAddress(x, y), &c, 4);
+            }
+        }
+        return picture;
+    }
+
+    std::vector<bool> answers_;
+    std::vector<std::string> questions_;
+    std::vector<BitmapData> images_;
 };
 
 TEST_F(TileImageFilesTest, LoadIntoOneTile) {
@@ -146,6 +192,80 @@ TEST_F(TileImageFilesTest, SaveOneTileAndTheSelection) {
     EXPECT_EQ(At32(picture, 700, 100), ColorRGBA(0, 0, 200, 255));
     EXPECT_EQ(At32(picture, 100, 700), ColorRGBA(0, 200, 0, 255));
     EXPECT_EQ(At32(picture, 700, 700), ColorRGBA());
+}
+
+TEST_F(TileImageFilesTest, LoadIntoTheSelection) {
+    const ColorRGBA west(0, 0, 250, 255);
+    const ColorRGBA east(250, 0, 0, 255);
+    Logic& logic = Open();
+    Select(logic, 2, 1);
+    sim_.Ui().AnswerNextMessage(MessageAnswer::Ok);
+    LoadIntoSelection(logic, Picture(2, 2, [&](int, int) { return west; }), {});
+    EXPECT_EQ(sim_.Ui().Messages(),
+              std::vector<std::string>{"Error! Image from file has to be 1024 X 512."});
+    EXPECT_EQ(sim_.Ui().Calls().back().caption, "Error");
+    // Declined: the confirmation shows the picture in the "After" half only.
+    LoadIntoSelection(logic, Picture(2, 1, [&](int c, int) { return c ? east : west; }), {});
+    ASSERT_EQ(images_.size(), 1u);
+    const BitmapData& shown = images_[0];
+    ASSERT_EQ(shown.Width(), 1024);
+    EXPECT_EQ(At(shown, 512 + 288, 224), ColorRGB(0, 0, 249));
+    EXPECT_EQ(At(shown, 512 + 352, 224), ColorRGB(249, 0, 0));
+    EXPECT_NE(At(shown, 288, 224), ColorRGB(0, 0, 249));
+    EXPECT_NE(At(shown, 512 + 100, 400), ColorRGB(0, 0, 249));
+    EXPECT_FALSE(fs::Exists(CachePath(Earth(1, 0, 0))));
+
+    // Two by two, pieces left to right and south to north: a cached tile takes even a
+    // transparent piece; an empty piece, and one that repeats the tile's image, are skipped.
+    Cache(Earth(1, 0, 0));
+    BitmapData same;
+    logic.GetTileImage(Earth(1, 0, -1), same);
+    Select(logic, 2, 2);
+    sim_.Ui().AnswerNextMessage(MessageAnswer::Ok);
+    BitmapData picture = Picture(2, 2, [&](int c, int r) {
+        return c == 1 && r == 1 ? east : ColorRGBA(9, 9, 9, c == 1 ? 4 : 0);
+    });
+    BitmapData::Blit32To32(picture, same, PixelRect{0, 512, 512, 1024}, same.GetRect());
+    LoadIntoSelection(logic, picture, {true, true, false});
+    EXPECT_EQ(questions_,
+              (std::vector<std::string>{
+                  "Would you like to add this image to the selected tiles?",
+                  "Tile: Earth_1_E0000_N0000 is not in the base's tile list.\r\n\r\nWould you "
+                  "like to add it?",
+                  "Tile: Earth_1_E0001_S0001 is not in the base's tile list.\r\n\r\nWould you "
+                  "like to add it?"}));
+    EXPECT_EQ(At32(TileTextureFile(Earth(1, 0, 0), true).Image(), 9, 9), ColorRGBA(9, 9, 9, 0));
+    EXPECT_FALSE(fs::Exists(CachePath(Earth(1, 0, -1))));
+    EXPECT_FALSE(fs::Exists(CachePath(Earth(1, 1, 0))));
+    EXPECT_TRUE(fs::Exists(CachePath(Earth(1, 1, -1))));
+    EXPECT_TRUE(logic.IsTileInList(Earth(1, 0, 0)));
+    EXPECT_FALSE(logic.IsTileInList(Earth(1, 1, -1)));
+    EXPECT_EQ(sim_.Ui().Messages(), std::vector<std::string>{"Image added"});
+
+    // A store that fails stops the import without "Image added".
+    fs::RemoveFile(CachePath(Earth(1, 0, 0)));
+    ASSERT_TRUE(fs::CreateDirectory(CachePath(Earth(1, 0, 0))));
+    Select(logic, 2, 1);
+    LoadIntoSelection(logic, Picture(2, 1, [&](int, int) { return east; }), {true});
+    EXPECT_EQ(sim_.Ui().Failures().back(), "Couldn't save image to cache\r\n");
+    EXPECT_TRUE(sim_.Ui().Messages().empty());
+    EXPECT_FALSE(fs::Exists(CachePath(Earth(1, 1, 0))));
+}
+
+TEST_F(TileImageFilesTest, SavedSelectionLoadsBackUnchanged) {
+    Logic& logic = Open();
+    Select(logic, 2, 1);
+    const std::string out = sim_.Dir().InternalPath("round.png");
+    sim_.Ui().AnswerNextSaveFile(out);
+    logic.RunMenuChoice(Logic::kSaveSelection, TileAttributes());
+    BitmapData picture;
+    ASSERT_TRUE(LoadImageFileGuarded(out, picture));
+    sim_.Ui().AnswerNextMessage(MessageAnswer::Ok);
+    LoadIntoSelection(logic, picture, {true});
+    EXPECT_EQ(questions_.size(), 1u); // the confirmation, and no offers
+    EXPECT_FALSE(fs::Exists(CachePath(Earth(1, 0, 0))));
+    EXPECT_FALSE(fs::Exists(CachePath(Earth(1, 1, 0))));
+    EXPECT_EQ(sim_.Ui().Messages(), std::vector<std::string>{"Image added"});
 }
 
 } // namespace
