@@ -3,8 +3,10 @@
 #include "document/base_document.h"
 #include "support/simulator_sandbox.h"
 #include "support/ui/expect_script.h"
+#include "support/ui/scripted_menu_hooks.h"
 #include "tiles/tile_texture_file.h"
 
+#include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
@@ -92,6 +94,52 @@ TEST_F(AddTilesDlgTest, ReleaseOverAButtonEndsTheDrag) {
         EXPECT_FALSE(dlg->GetLogic().GetSelection().dragging);
         Mouse(view, wxEVT_LEFT_UP, 300, 300);
         EXPECT_FALSE(dlg->GetLogic().GetSelection().active);
+        test::PressButton(dlg, wxID_OK);
+    });
+}
+
+TEST_F(AddTilesDlgTest, RightReleaseOverAListedTileOffersItsMenu) {
+    document_.AddTileSorted(TileAttributes("Earth", 1, 0, 0));
+    test::ScriptedMenuHooks menus;
+    Run([](AddTilesDlg* dlg) {
+        Mouse(dlg->GetViewPanel(), wxEVT_RIGHT_UP, 300, 200);
+        test::PressButton(dlg, wxID_OK);
+    });
+    ASSERT_EQ(menus.Options().size(), 1u);
+    EXPECT_EQ(menus.Options()[0].front(), Logic::kDownloadAndAdd);
+    EXPECT_EQ(menus.Options()[0][1], Logic::kRemoveTile);
+}
+
+TEST_F(AddTilesDlgTest, CloseBoxAndEscAskAfterAChange) {
+    document_.AddTileSorted(TileAttributes("Earth", 1, 0, 0));
+    document_.AddTileSorted(TileAttributes("Earth", 1, 0, 0)); // shown once: a change
+    test::ScriptedMenuHooks wxHooks;
+    for (bool escape : {false, true}) {
+        AddTilesDlg dlg(&document_, nullptr);
+        int result = 0;
+        wxTEST_DIALOG(result = dlg.ShowModal(),
+                      test::ExpectScript<AddTilesDlg>([escape](AddTilesDlg* d) {
+                          escape ? test::PressEscape(d) : (void)d->Close();
+                      }),
+                      test::ExpectMessageBox("DO YOU WANT TO SAVE YOUR CHANGES?", "Watch Out!",
+                                             wxICON_WARNING, wxID_NO));
+        EXPECT_EQ(result, wxID_CANCEL);
+    }
+}
+
+TEST_F(AddTilesDlgTest, ApplicationActivationReachesTheEditor) {
+    const TileAttributes tile("Earth", 1, 0, 0);
+    document_.AddTileSorted(tile);
+    BitmapData image(512, 512, 32);
+    TileTextureFile(tile, false).SetImage(image);
+    Run([&](AddTilesDlg* dlg) {
+        dlg->GetLogic().EditTileInImageEditor(tile);
+        image.FillColor(0x102030);
+        TileTextureFile(tile, false).SetImage(image);
+        document_.SetNeedsRendering(false);
+        wxActivateEvent activate(wxEVT_ACTIVATE_APP, true);
+        wxTheApp->ProcessEvent(activate);
+        EXPECT_TRUE(document_.GetNeedsRendering());
         test::PressButton(dlg, wxID_OK);
     });
 }
