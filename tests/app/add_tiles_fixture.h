@@ -18,12 +18,10 @@
 
 namespace pf::test {
 
-// Counts what the logic asked the dialog to paint.
+// Counts the views the logic asked the dialog to paint.
 struct RecordingTilesView : AddTilesView {
     int views = 0;
-    int previews = 0;
     void PaintView() override { ++views; }
-    void PaintPreview() override { ++previews; }
 };
 
 class AddTilesTest : public ::testing::Test {
@@ -75,6 +73,20 @@ class AddTilesTest : public ::testing::Test {
     static ColorRGB At(const BitmapData& image, int x, int y) {
         const uint8_t* p = image.PixelAddress(x, y);
         return ColorRGB(p[0], p[1], p[2]);
+    }
+    static void Drag(AddTilesLogic& logic, int x0, int y0, int x1, int y1) {
+        logic.OnLButtonDown(X(x0), Y(y0));
+        logic.OnSelectionButtonUp(X(x1), Y(y1));
+    }
+    // What the person was shown since the last call, one "kind: text (caption)" a line.
+    std::string Shown() {
+        std::string shown;
+        for (const auto& call : sim_.Ui().Calls()) {
+            shown += call.kind + ": " + call.text;
+            shown += call.caption.empty() ? "\n" : " (" + call.caption + ")\n";
+        }
+        sim_.Ui().Clear();
+        return shown;
     }
 
     SimulatorSandbox sim_;
