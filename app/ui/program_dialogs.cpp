@@ -2,7 +2,13 @@
 
 #include "app/logic/dialog_runners.h"
 #include "app/ui/about_dlg.h"
+#include "app/ui/base_name_position_dlg.h"
+#include "app/ui/basic_map_dlg.h"
+#include "app/ui/body_map_dlg.h"
+#include "app/ui/edit_base_dlg.h"
+#include "app/ui/nav_beacon_dlg.h"
 #include "controls/ui/image_yes_no_message_box.h"
+#include "document/ui/tile_progress_dlg.h"
 #include "objects/ui/object_dialogs.h"
 #include "workspace/ui/astrel_base_list_dlg.h"
 #include "workspace/ui/configuration_dlg.h"
@@ -27,6 +33,11 @@ std::optional<std::string> RunAstrelBaseListDlg(const std::string& body,
     return dialog.Selected();
 }
 
+bool RunTileProgressDlg(BaseDocument& document, const std::string& folder) {
+    TileProgressDlg dialog(&document, folder, nullptr);
+    return dialog.ShowModal() == wxID_OK;
+}
+
 } // namespace
 
 void RegisterProgramDialogs() {
@@ -34,6 +45,12 @@ void RegisterProgramDialogs() {
     DialogRunners& runners = GetDialogRunners();
     runners.configuration = &RunConfigurationDlg;
     runners.astrelBaseList = &RunAstrelBaseListDlg;
+    runners.makeNewBase = &RunBaseNamePositionDlg;
+    runners.editBase = &RunEditBaseDlg;
+    runners.navBeacon = &RunNavBeaconDlg;
+    runners.basicMap = &RunBasicMapDlg;
+    runners.bodyMap = &RunBodyMapDlg;
+    runners.tileProgress = &RunTileProgressDlg;
     runners.about = &RunAboutDlg;
     runners.imageYesNo = &RunImageYesNoMessageBox;
 }

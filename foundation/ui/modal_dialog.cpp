@@ -2,8 +2,10 @@
 
 #include "foundation/ui/wx_text.h"
 
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/msgdlg.h>
+#include <wx/sizer.h>
 #include <wx/textctrl.h>
 
 namespace pf {
@@ -68,6 +70,16 @@ void ModalDialog::ApplyTexts(const ControlTexts& texts) {
             box->SetValue(text == "1");
         }
     }
+}
+
+void ModalDialog::FinishWithOkCancel(wxSizer* top) {
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    auto* ok = new wxButton(this, wxID_OK, "OK");
+    buttons->Add(ok, 0, wxRIGHT, 8);
+    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"));
+    top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
+    ok->SetDefault();
+    SetSizerAndFit(top);
 }
 
 void ModalDialog::ShowRefusal(const FieldRefusal& refusal) {

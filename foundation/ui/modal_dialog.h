@@ -25,6 +25,9 @@ class ModalDialog : public wxDialog {
     ControlTexts CollectTexts(const std::vector<int>& ids) const;
     // Puts the texts into their controls without sending change events.
     void ApplyTexts(const ControlTexts& texts);
+    // Ends a layout: OK (the default button) and Cancel at the bottom right of top; the
+    // dialog then takes top as its sizer and fits to it.
+    void FinishWithOkCancel(wxSizer* top);
     // Shows a refused field's message and puts the focus into the field, its text
     // selected. The dialog stays open.
     void ShowRefusal(const FieldRefusal& refusal);

@@ -143,4 +143,17 @@ inline void SetRadio(wxWindow* dlg, int id) {
     dlg->ProcessWindowEvent(event);
 }
 
+// A mouse event of the type (wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_RIGHT_DOWN,
+// wxEVT_RIGHT_UP, wxEVT_MOTION) at a client pixel of the window.
+inline void SendMouse(wxWindow* window, wxEventType type, int x, int y) {
+    wxMouseEvent mouse(type);
+    mouse.m_x = x;
+    mouse.m_y = y;
+    mouse.m_leftDown = type == wxEVT_LEFT_DOWN;
+    mouse.m_rightDown = type == wxEVT_RIGHT_DOWN;
+    mouse.SetEventObject(window);
+    mouse.SetId(window->GetId());
+    window->ProcessWindowEvent(mouse);
+}
+
 } // namespace pf::test
