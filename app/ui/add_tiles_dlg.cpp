@@ -286,4 +286,13 @@ void AddTilesDlg::OnCancelPressed() {
     }
 }
 
+TileEditorResult RunAddTilesDlg(BaseDocument& document) {
+    AddTilesDlg dialog(&document, nullptr);
+    TileEditorResult result;
+    result.ok = dialog.ShowModal() == wxID_OK;
+    result.changed = dialog.TileListChanged();
+    result.tiles = dialog.GetTileList();
+    return result;
+}
+
 } // namespace pf

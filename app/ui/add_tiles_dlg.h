@@ -4,6 +4,7 @@
 // mouse points on the view panel into the dialog's client points and hands every event
 // to the logic. It ends with OK ("Save and Exit" or Yes to the close question) or Cancel.
 #include "app/logic/add_tiles_logic.h"
+#include "app/logic/dialog_runners.h"
 #include "foundation/ui/modal_dialog.h"
 
 class wxActivateEvent;
@@ -61,5 +62,9 @@ class AddTilesDlg : public ModalDialog, private AddTilesView {
     wxPanel* preview_ = nullptr;
     wxPanel* legend_ = nullptr;
 };
+
+// Runs the editor on the base: whether it ended with OK, whether the list changed, and
+// the editor's list.
+TileEditorResult RunAddTilesDlg(BaseDocument& document);
 
 } // namespace pf
