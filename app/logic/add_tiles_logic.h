@@ -76,7 +76,6 @@ class AddTilesLogic {
   public:
     static constexpr int kViewSize = 512;
     static constexpr int kPreviewSize = 256;
-    static constexpr int kIdOk = 1;
     static constexpr int kIdList = 1024;
     static constexpr int kIdZoomIn = 1026;
     static constexpr int kIdZoomOut = 1027;
