@@ -8,13 +8,21 @@
 #include "imagery/bitmap_data.h"
 #include "imagery/geo_map.h"
 #include "objects/astrel_object.h"
+#include "platform/fs.h"
+#include "platform/known_folders.h"
+#include "tiles/tile_texture_file.h"
+#include "workspace/file_manager.h"
+#include "workspace/folders.h"
 
 #include <benchmark/benchmark.h>
+
 
 namespace {
 
 void ComposeMap(benchmark::State& state) {
-    pf::bench::ArchiveSandbox sandbox;
+    pf::bench::SimulatorSandbox sandbox;
+    // Object icons come from the build's install folder.
+    pf::SetDefaultInstallPath(pf::known_folders::ExecutablePath());
     pf::RegisterObjectTypes();
     pf::BaseDocument document;
     document.SetBody(pf::AstrelBody("Earth", 6371010.0, 5.973698968e24));
@@ -61,6 +69,7 @@ void ComposeMap(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
     state.counters["objects"] = objects.GetCount();
+    pf::TileTextureCache::Clear();
 }
 
 BENCHMARK(ComposeMap)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);

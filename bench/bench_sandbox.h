@@ -1,10 +1,9 @@
 #pragma once
 // A private home for a benchmark run: HOME and the XDG folders point at a fresh temporary
 // folder, removed with everything in it at the end, so no benchmark touches the account's
-// files. ArchiveSandbox adds a simulator tree whose Earth has a planet archive of our own
-// making, and CachedTilesAround fills the tile texture cache around a base.
+// files. SimulatorSandbox adds a simulator tree whose Earth has a planet archive, and
+// CachedTilesAround fills the tile texture cache around a base.
 #include "platform/fs.h"
-#include "platform/known_folders.h"
 #include "tiles/planet_archive.h"
 #include "tiles/tile_attributes.h"
 #include "tiles/tile_texture_file.h"
@@ -42,23 +41,22 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-inline void Put32(std::string& bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[at + static_cast<size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
-
 // One flat DXT1 tile of the archive layout.
 inline std::string ArchiveTile(int level, int64_t tile) {
+    const auto put32 = [](std::string& bytes, size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i) {
+            bytes[at + static_cast<size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+        }
+    };
     const int side = level == 0 ? 64 : level == 1 ? 128 : 256;
     std::string bytes(128, '\0');
     bytes.replace(0, 4, "DDS ");
-    Put32(bytes, 4, 124);
-    Put32(bytes, 8, 0x1007);
-    Put32(bytes, 12, static_cast<uint32_t>(side));
-    Put32(bytes, 16, static_cast<uint32_t>(side));
-    Put32(bytes, 76, 32);
-    Put32(bytes, 80, 0x4);
+    put32(bytes, 4, 124);
+    put32(bytes, 8, 0x1007);
+    put32(bytes, 12, static_cast<uint32_t>(side));
+    put32(bytes, 16, static_cast<uint32_t>(side));
+    put32(bytes, 76, 32);
+    put32(bytes, 80, 0x4);
     bytes.replace(84, 4, "DXT1");
     const uint16_t key = static_cast<uint16_t>(level * 2467 + tile * 97);
     for (int i = 0; i < (side / 4) * (side / 4); ++i) {
@@ -75,9 +73,8 @@ inline std::string ArchiveTile(int level, int64_t tile) {
     return bytes;
 }
 
-// The private home, with a simulator tree whose Earth has a planet archive.
-struct ArchiveSandbox : Sandbox {
-    ArchiveSandbox() {
+struct SimulatorSandbox : Sandbox {
+    SimulatorSandbox() {
         const std::string sim = native + "/Sim/";
         WriteFile(sim + "astrel.exe", "");
         WriteFile(sim + "Astrel.cfg", "ConfigDir = .\\Config\\\r\nTextureDir = .\\Textures\\\r\n");
@@ -91,10 +88,7 @@ struct ArchiveSandbox : Sandbox {
         }
         WriteFile(sim + "Textures/Earth.tex", archive);
         SetAstrelPath(fs::ToInternal(sim));
-        // Object icons come from the build's install folder.
-        SetDefaultInstallPath(known_folders::ExecutablePath());
     }
-    ~ArchiveSandbox() { TileTextureCache::Clear(); }
 };
 
 // side x side level-14 tiles around the position, each with its own texture in the cache.

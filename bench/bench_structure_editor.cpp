@@ -5,6 +5,7 @@
 #include "app/logic/structure_editor_model.h"
 #include "bench_sandbox.h"
 #include "document/base_document.h"
+#include "platform/known_folders.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,12 +38,15 @@ class NoWindow : public pf::StructureEditorWindow {
 
 // The sandbox, a base of 1,000 objects and an editor over it with `selected` objects chosen.
 struct Editor {
-    pf::bench::ArchiveSandbox sandbox;
+    pf::bench::SimulatorSandbox sandbox;
     pf::BaseDocument document;
     NoWindow window;
     std::unique_ptr<pf::StructureEditorModel> model;
+    ~Editor() { pf::TileTextureCache::Clear(); }
 
     explicit Editor(int selected) {
+        // Object icons come from the build's install folder.
+        pf::SetDefaultInstallPath(pf::known_folders::ExecutablePath());
         pf::RegisterObjectTypes();
         document.SetBody(pf::AstrelBody("Earth", 6371010.0, 5.973698968e24));
         document.SetPosition(pf::LatLon(-80.6, 28.5));
