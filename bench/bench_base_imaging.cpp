@@ -16,7 +16,6 @@
 
 #include <benchmark/benchmark.h>
 
-
 namespace {
 
 void ComposeMap(benchmark::State& state) {
