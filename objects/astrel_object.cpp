@@ -102,6 +102,14 @@ Point3 AstrelObjectHandle::GetEnd2() const { return GetPosition(); }
 std::unique_ptr<ObjectEditDialog> AstrelObjectHandle::CreateDialog() const { return nullptr; }
 void AstrelObjectHandle::CopyFrom(const AstrelObjectHandle&) {}
 
+std::string AstrelObjectHandle::KeptLinesText() const {
+    std::string text;
+    for (const std::string& line : keptLines_) {
+        text += "\t" + line + "\r\n";
+    }
+    return text;
+}
+
 bool AstrelObjectHandle::HasSameParameters(const AstrelObjectHandle& other) const {
     return GetParameterText() == other.GetParameterText();
 }
@@ -164,6 +172,7 @@ std::unique_ptr<AstrelObjectHandle> CloneObject(const AstrelObjectHandle& source
     std::unique_ptr<AstrelObjectHandle> copy = AstrelObjectFactory::Create(source.GetType());
     if (copy) {
         copy->CopyFrom(source);
+        copy->SetKeptLines(source.GetKeptLines());
     }
     return copy;
 }
@@ -210,6 +219,7 @@ void AstrelObject::CloneFrom(const AstrelObject& other) {
 bool AstrelObject::CopyInto(AstrelObjectHandle& target) const {
     if (object_) {
         target.CopyFrom(*object_);
+        target.SetKeptLines(object_->GetKeptLines());
     }
     return true;
 }

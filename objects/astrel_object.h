@@ -101,13 +101,26 @@ class AstrelObjectHandle {
     // Runs the type's dialog over a clone; on OK the edited object goes into result.
     bool EditInDialog(AstrelObject& result) const;
 
+    // The lines of the object's group that no keyword took, in file order: kept as text
+    // and written back after the known lines, so that a base read and written again loses
+    // nothing the simulator reads. Objects made in the program have none.
+    const StringArray& GetKeptLines() const { return keptLines_; }
+    void SetKeptLines(const StringArray& lines) { keptLines_ = lines; }
+    void KeepLine(const std::string& line) { keptLines_.push_back(line); }
+
   protected:
     AstrelObjectHandle() = default;
     explicit AstrelObjectHandle(int32_t type) : type_(type) {}
     AstrelObjectHandle(const AstrelObjectHandle&) = default;
     AstrelObjectHandle& operator=(const AstrelObjectHandle&) = default;
 
+    // The kept lines as parameter lines; every type's text ends with them.
+    std::string KeptLinesText() const;
+
     int32_t type_ = kTypeUndefined;
+
+  private:
+    StringArray keptLines_;
 };
 
 using ObjectCreator = std::unique_ptr<AstrelObjectHandle> (*)();
@@ -126,8 +139,8 @@ class AstrelObjectFactory {
 // the factory's first use; calling it again changes nothing.
 void RegisterObjectTypes();
 
-// A clone of any object: factory plus CopyFrom; a composite becomes a new ComplexObject
-// over the same parts. Null when the type cannot be made.
+// A clone of any object: factory plus CopyFrom, and the kept lines; a composite becomes a
+// new ComplexObject over the same parts. Null when the type cannot be made.
 std::unique_ptr<AstrelObjectHandle> CloneObject(const AstrelObjectHandle& source);
 
 // Owns one object (or none) and copies it by cloning. The tag is the owner's to use.
@@ -154,7 +167,7 @@ class AstrelObject {
     void AssignFrom(const AstrelObjectHandle& object);
     // Holds a clone of the other holder's object and copies its footprint.
     void CloneFrom(const AstrelObject& other);
-    // The target copies the held object's parameters; true.
+    // The target copies the held object's parameters and kept lines; true.
     bool CopyInto(AstrelObjectHandle& target) const;
 
     int32_t GetType() const;

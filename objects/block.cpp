@@ -74,7 +74,7 @@ std::string Block::GetParameterText() const {
     if (scaleUV) {
         text += "\tPFG_SCALEUV\r\n";
     }
-    return text;
+    return text + KeptLinesText();
 }
 
 void Block::GetIcon(BitmapData& image) const { GetObjectIconBitmap("block.bmp", image); }

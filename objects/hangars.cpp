@@ -33,7 +33,7 @@ std::string Hangar::GetParameterText() const {
         // The door wall runs along the length, the side wall along the width.
         RecomputeWallScales(*this, scale[0].value, scale[1].value);
     }
-    return text + TextureLines(*this) + FlagLine(*this);
+    return text + TextureLines(*this) + FlagLine(*this) + KeptLinesText();
 }
 
 void Hangar::GetIcon(BitmapData& image) const { GetObjectIconBitmap("hangar.bmp", image); }
@@ -55,7 +55,7 @@ std::string Hangar2::GetParameterText() const {
     if (roofh.given) {
         text += "\tROOFH " + FormatFloat4(roofh) + "\r\n";
     }
-    return text + FlagLine(*this);
+    return text + FlagLine(*this) + KeptLinesText();
 }
 
 void Hangar2::GetIcon(BitmapData& image) const { GetObjectIconBitmap("hangar2.bmp", image); }
@@ -75,7 +75,7 @@ Hangar3::Hangar3() : NewPosScaleRotTex123(kTypeHangar3) { scaleUV = false; }
 
 std::string Hangar3::GetParameterText() const {
     // The flag is written, but this kind keeps the scales it was given.
-    return PosScaleRotLines(*this) + TextureLines(*this) + FlagLine(*this);
+    return PosScaleRotLines(*this) + TextureLines(*this) + FlagLine(*this) + KeptLinesText();
 }
 
 void Hangar3::GetIcon(BitmapData& image) const { GetObjectIconBitmap("hangar3.bmp", image); }

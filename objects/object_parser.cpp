@@ -24,6 +24,7 @@ bool ParseObjectGroup(AstrelObject& holder, const StringArray& group, const std:
         }
         if (match == nullptr) {
             TraceDiagnostic(FormatString("Type of parameter unknown: %s", tokens[0].c_str()));
+            local.KeepLine(group[line]);
             continue;
         }
         // A malformed value keeps what was read before it; the type decides what it means.

@@ -26,9 +26,22 @@ std::string FloatLine(const char* keyword, const OptionalFloat& v) {
     return FormatString("\t%s %s\r\n", keyword, FormatFloat4(v).c_str());
 }
 
-// Frequencies go to the simulator with one decimal.
 std::string FrequencyLine(const char* keyword, const NavFrequency& f) {
-    return FormatString("\t%s %.1f\r\n", keyword, static_cast<double>(f.value));
+    return FormatString("\t%s %s\r\n", keyword, FormatFrequency(f).c_str());
+}
+
+// A line as the reader handed it: its tokens, one blank apart.
+std::string JoinTokens(const StringArray& tokens) {
+    std::string line;
+    for (const std::string& token : tokens) {
+        line += (line.empty() ? "" : " ") + token;
+    }
+    return line;
+}
+
+bool IsTextureLine(const std::string& line) {
+    StringArray tokens;
+    return SplitBySpace(tokens, line) && CStringEqualsNoCase(tokens[0], "RWTEX");
 }
 
 void CopyEnds(NewEnd12Width& to, const NewEnd12Width& from) {
@@ -62,7 +75,7 @@ std::string RunwayLights::GetParameterText() const {
     if (IsSingleEnded()) {
         text += "\tSINGLEENDED\r\n";
     }
-    return text;
+    return text + KeptLinesText();
 }
 
 void RunwayLights::GetIcon(BitmapData& image) const {
@@ -88,6 +101,8 @@ void RunwayLights::CopyFrom(const AstrelObjectHandle& other) {
     decisionDist = o->decisionDist;
     approachStart = o->approachStart;
     singleEnded = o->singleEnded;
+    // Lights read on their own keep their lines when they are folded into a runway.
+    SetKeptLines(o->GetKeptLines());
 }
 
 // ---- runway ----
@@ -105,7 +120,15 @@ std::string Runway::GetParameterText() const {
     if (ils2.present) {
         text += FrequencyLine("ILS2", ils2);
     }
-    text += segments.GetText();
+    const std::string segmentText = segments.GetText();
+    text += segmentText;
+    // A kept RWTEX line stands for a texture the segment rules did not write; once they
+    // write segments with their own RWTEX, it would only contradict it.
+    for (const std::string& line : GetKeptLines()) {
+        if (segmentText.empty() || !IsTextureLine(line)) {
+            text += "\t" + line + "\r\n";
+        }
+    }
     if (lightsOn.value == 1) {
         // The lights lie on the runway; only their heights are their own.
         for (int i = 0; i < 2; ++i) {
@@ -209,7 +232,15 @@ bool ParseRunway(AstrelObject& holder, const StringArray& group) {
              runway.ils2.present = true;
              return ok;
          }},
-        {"RWTEX", [&](const StringArray& t) { return ParseSecond(t, runway.segments.texture); }},
+        {"RWTEX",
+         [&](const StringArray& t) {
+             // Without segments the simulator's line is not written by the segment rules:
+             // it is kept as it stands.
+             if (runway.segments.count.value == 0) {
+                 runway.KeepLine(JoinTokens(t));
+             }
+             return ParseSecond(t, runway.segments.texture);
+         }},
     };
     return ParseObjectGroup(holder, rest, kWord, runway, readers);
 }

@@ -22,7 +22,7 @@ std::string SolarPlant::GetParameterText() const {
     }
     // The simulator's plants always use the panel texture.
     text += "\tTEX Solpanel\r\n";
-    return text;
+    return text + KeptLinesText();
 }
 
 void SolarPlant::GetIcon(BitmapData& image) const { GetObjectIconBitmap("solarplant.bmp", image); }

@@ -33,7 +33,7 @@ std::string Tank::GetParameterText() const {
     if (scaleUV) {
         text += "\tPFG_SCALEUV\r\n";
     }
-    return text;
+    return text + KeptLinesText();
 }
 
 void Tank::GetIcon(BitmapData& image) const { GetObjectIconBitmap("tank.bmp", image); }

@@ -52,7 +52,7 @@ std::string Train1::GetParameterText() const {
     text += FloatLine("MAXSPEED", maxSpeed);
     text += FloatLine("SLOWZONE", slowZone);
     text += "\tTEX " + tex + "\r\n";
-    return text;
+    return text + KeptLinesText();
 }
 
 void Train1::GetIcon(BitmapData& image) const { GetObjectIconBitmap(kIcon, image); }
@@ -75,7 +75,7 @@ std::string Train2::GetParameterText() const {
     text += FloatLine("HEIGHT", height);
     text += FloatLine("SLOWZONE", slowZone);
     text += "\tTEX " + tex + "\r\n";
-    return text;
+    return text + KeptLinesText();
 }
 
 void Train2::GetIcon(BitmapData& image) const { GetObjectIconBitmap(kIcon, image); }

@@ -42,7 +42,12 @@ std::optional<FieldRefusal> ObjectDialogLogic::ReadFields(const ControlTexts& te
 std::optional<FieldRefusal> ObjectDialogLogic::Accept(const ControlTexts& texts) {
     std::optional<FieldRefusal> refusal = ReadFields(texts);
     if (!refusal) {
+        // The dialog rebuilds the object from its fields; the lines it never knew stay.
+        const StringArray kept = holder_.IsEmpty() ? StringArray() : holder_.Get()->GetKeptLines();
         StoreObject();
+        if (!holder_.IsEmpty()) {
+            holder_.Get()->SetKeptLines(kept);
+        }
     }
     return refusal;
 }

@@ -51,8 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tCOUNT 10\r\n\tSIZE 1\r\n\tCOL 1 1 1\r\n"},
         TextCase{"CommaCountRefused", "\tCOUNT 1,5\r\n",
                  "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tCOUNT 10\r\n\tSIZE 1\r\n\tCOL 1 1 1\r\n"},
-        TextCase{"AnyCountRead", "\tcount 1\r\n\tROT 5\r\n",
-                 "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tCOUNT 1\r\n\tSIZE 1\r\n\tCOL 1 1 1\r\n"}),
+        TextCase{
+            "AnyCountRead", "\tcount 1\r\n\tROT 5\r\n",
+            "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tCOUNT 1\r\n\tSIZE 1\r\n\tCOL 1 1 1\r\n\tROT 5\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BeaconArrayTest, IconIsPaintedInTheColour) {

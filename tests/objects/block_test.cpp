@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"Rot360Kept", "\tROT 360\r\n", "\tPOS 0 0 0\r\n\tSCALE 1 1 1\r\n\tROT 360\r\n"},
         TextCase{"KeywordCaseRepeatAndUnknown",
                  "\tpos 1 2 3\r\n\tScale 4 5 6\r\n\tWHATEVER 7\r\n\tPOS 8 9 10\r\n",
-                 "\tPOS 8 9 10\r\n\tSCALE 4 5 6\r\n\tROT 0\r\n"},
+                 "\tPOS 8 9 10\r\n\tSCALE 4 5 6\r\n\tROT 0\r\n\tWHATEVER 7\r\n"},
         TextCase{"ThreeTokenTextureRefused", "\tTEX1 Fcd06 2 2\r\n\tTEX1 Fcd07 3\r\n",
                  "\tPOS 0 0 0\r\n\tSCALE 1 1 1\r\n\tROT 0\r\n\tTEX1 Fcd06 2 2\r\n"},
         TextCase{"BadNumberKeepsEarlierComponents", "\tSCALE 4 x 6\r\n",

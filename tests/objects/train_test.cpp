@@ -39,8 +39,9 @@ TEST(Train, TextBothWays) {
         {"train1 full", false, "END1 -5 1 10\nEND2 5 2 -10\nMAXSPEED 12.5\nSLOWZONE 50\nTEX Rail\n",
          "\tEND1 -5 1 10\r\n\tEND2 5 2 -10\r\n\tMAXSPEED 12.5\r\n\tSLOWZONE 50\r\n"
          "\tTEX Rail\r\n"},
-        {"train1 ignores height", false, "HEIGHT 20\n",
-         "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 30\r\n\tSLOWZONE 100\r\n\tTEX Monorail\r\n"},
+        {"train1 keeps height as a line it does not know", false, "HEIGHT 20\n",
+         "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 30\r\n\tSLOWZONE 100\r\n\tTEX Monorail\r\n"
+         "\tHEIGHT 20\r\n"},
         {"train2 height between speed and slow zone", true,
          "SLOWZONE 50\nHEIGHT 20.25\nTEX Own\nMAXSPEED 40\n",
          "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 40\r\n\tHEIGHT 20.25\r\n"
