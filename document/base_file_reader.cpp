@@ -16,6 +16,8 @@
 
 #include <array>
 #include <cctype>
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -187,8 +189,9 @@ bool ParseNavBeaconLine(NavBeacon& beacon, const StringArray& tokens) {
         numbers[i]->Set(value);
     }
     if (tokens.size() >= 6) {
+        // Written back through a float: a value beyond the float range could not be.
         double range = 0.0;
-        if (!ParseDoubleCString(tokens[5], range)) {
+        if (!ParseDoubleCString(tokens[5], range) || std::fabs(range) > FLT_MAX) {
             return false;
         }
         beacon.sixth.Set(range);

@@ -1,6 +1,7 @@
 #include "document/base_file_reader.h"
 
 #include "document/base_document.h"
+#include "document/nav_beacon.h"
 #include "foundation/stream.h"
 #include "objects/astrel_object.h"
 #include "objects/object_fakes.h"
@@ -303,8 +304,12 @@ TEST(BaseFileLines, NavBeacons) {
     beacons.Add(NavBeacon());
     ReadNavBeacons(beacons,
                    Lines("BEGIN_NAVBEACON\r\nVOR AB 1 2 110.5\r\nNDB CD 3 4 111 9.25 extra\r\n"
-                         "VOR EF 1 2\r\nVOR GH x 2 110\r\nVOR IJ 1 2 110 y\r\nEND_NAVBEACON\r\n"));
-    ASSERT_EQ(beacons.GetCount(), 2);
+                         "VOR EF 1 2\r\nVOR GH x 2 110\r\nVOR IJ 1 2 110 y\r\n"
+                         "VOR KL 1 2 110 1e39\r\nVOR MN 1 2 110 -3.5e38\r\n"
+                         "VOR OP 1 2 110 3.4e38\r\nEND_NAVBEACON\r\n"));
+    // A sixth value beyond the float range could not be written back: the line is dropped.
+    ASSERT_EQ(beacons.GetCount(), 3);
+    EXPECT_EQ(beacons[2].FormatLine(), "VOR OP 1 2 110 " + FormatDouble3(3.4e38) + "\r\n");
     EXPECT_EQ(beacons[0].identifier, "AB");
     EXPECT_FLOAT_EQ(beacons[0].longitude.value, 1.0f);
     EXPECT_TRUE(beacons[0].latitude.given);
