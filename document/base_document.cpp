@@ -18,6 +18,10 @@ bool BaseDocument::AddTileSorted(const TileAttributes& tile) {
     needsRendering_ = true;
     std::size_t i = 0;
     const std::size_t n = tiles_.GetCount();
+    if (n > 0 && tiles_[n - 1].ComesBefore(tile)) {
+        tiles_.InsertAt(n, tile); // tiles mostly come in order
+        return true;
+    }
     while (i < n && tiles_[i].GetLevel() < tile.GetLevel()) {
         ++i;
     }

@@ -395,6 +395,20 @@ AstrelObject& ObjectArray::Add(const AstrelObject& object) {
     return items_.back();
 }
 
+AstrelObject& ObjectArray::Add(AstrelObject&& object) {
+    items_.push_back(std::move(object));
+    return items_.back();
+}
+
+void ObjectArray::Rearrange(const std::vector<iterator>& order) {
+    std::list<AstrelObject> arranged;
+    for (iterator it : order) {
+        arranged.splice(arranged.end(), items_, it);
+    }
+    arranged.splice(arranged.end(), items_); // what the order left out follows, in order
+    items_.swap(arranged);
+}
+
 AstrelObject& ObjectArray::InsertSorted(const AstrelObject& object) {
     const ScalarValue height = object.GetTopHeight();
     auto it = items_.begin();

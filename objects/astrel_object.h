@@ -148,8 +148,11 @@ class AstrelObject {
   public:
     AstrelObject();
     AstrelObject(const AstrelObject& other);
+    // Takes the other's object over without cloning; the other is left empty.
+    AstrelObject(AstrelObject&& other) noexcept = default;
     explicit AstrelObject(const AstrelObjectHandle& object);
     AstrelObject& operator=(const AstrelObject& other);
+    AstrelObject& operator=(AstrelObject&& other) noexcept = default;
     ~AstrelObject();
 
     AstrelObjectHandle* Get() { return object_.get(); }
@@ -229,12 +232,19 @@ class ObjectArray {
 
     // Appends a copy and returns the stored element.
     AstrelObject& Add(const AstrelObject& object);
+    // Appends the object itself, without a copy.
+    AstrelObject& Add(AstrelObject&& object);
     // A copy goes before the first element with a strictly greater top height.
     AstrelObject& InsertSorted(const AstrelObject& object);
     void Append(const ObjectArray& other);
     void Copy(const ObjectArray& other);
     void RemoveAll() { items_.clear(); }
     iterator Erase(iterator position) { return items_.erase(position); }
+    // Moves one element to the end; no element is copied and none changes its address.
+    void MoveToEnd(iterator position) { items_.splice(items_.end(), items_, position); }
+    // Puts the elements in the order given, which names each element once; no element is
+    // copied and none changes its address.
+    void Rearrange(const std::vector<iterator>& order);
 
     bool operator==(const ObjectArray& other) const;
 

@@ -272,6 +272,22 @@ bool List(const std::string& folder, std::vector<DirEntry>& entries) {
     return true;
 }
 
+bool ListNames(const std::string& folder, std::vector<std::string>& names) {
+    names.clear();
+    std::string native;
+    if (!Resolved(folder, native) || native.empty())
+        return false;
+    DIR* dir = ::opendir(native.c_str());
+    if (dir == nullptr)
+        return false;
+    while (struct dirent* e = ::readdir(dir)) {
+        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+            names.emplace_back(e->d_name);
+    }
+    ::closedir(dir);
+    return true;
+}
+
 bool ReadFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     std::string native;

@@ -114,7 +114,8 @@ void TileArray::RemoveAt(std::size_t index, std::size_t count) {
 }
 
 void TileArray::AddSorted(const TileAttributes& tile) {
-    if (tiles_.empty()) {
+    // Tiles mostly come in order: the common case costs no walk.
+    if (tiles_.empty() || tiles_.back().ComesBefore(tile)) {
         tiles_.push_back(tile);
         return;
     }
