@@ -1,0 +1,19 @@
+// The program's own base file; its objects settle once written and read again.
+#include "fuzz_support.h"
+
+#include "document/base_document.h"
+#include "document/base_file_reader.h"
+#include "foundation/stream.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace pf;
+    fuzz::Sandbox::Get();
+    MemStream stream;
+    stream.Write(data, static_cast<uint32_t>(size));
+    stream.SeekToBegin();
+    BaseDocument document;
+    LoadPfgBaseFile(document, stream);
+    fuzz::Check(document.GetTileArray().IsSorted(), "tiles read out of order");
+    fuzz::CheckObjectsSettle(document.GetObjects());
+    return 0;
+}
