@@ -4,6 +4,7 @@
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
 #include "workspace/config_reader.h"
 
@@ -15,18 +16,6 @@
 namespace pf {
 
 namespace {
-
-std::string EndLines(const NewEnd12& o) {
-    return "\tEND1 " + FormatVector3Double(o.end1) + "\r\n" + "\tEND2 " +
-           FormatVector3Double(o.end2) + "\r\n";
-}
-
-std::string FloatLine(const char* keyword, const OptionalFloat& v) {
-    if (!v.given) {
-        return std::string();
-    }
-    return FormatString("\t%s %s\r\n", keyword, FormatFloat4(v).c_str());
-}
 
 std::string FrequencyLine(const char* keyword, const NavFrequency& f) {
     return FormatString("\t%s %s\r\n", keyword, FormatFrequency(f).c_str());
@@ -147,8 +136,11 @@ std::string Runway::GetParameterText() const {
 }
 
 void Runway::GetIcon(BitmapData& image) const {
-    GetObjectIconBitmap(segments.IsWideLayout() ? "Buttons\\runway1.bmp" : "Buttons\\runway0.bmp",
-                        image);
+    if (segments.IsWideLayout()) {
+        GetObjectIconBitmap("Buttons\\runway1.bmp", image);
+        return;
+    }
+    AstrelObjectHandle::GetIcon(image);
 }
 
 void Runway::SetSize1(double w) {
@@ -244,7 +236,7 @@ bool ParseRunway(AstrelObject& holder, const StringArray& group) {
              return ParseSecond(t, runway.segments.texture);
          }},
     };
-    return ParseObjectGroup(holder, rest, kWord, runway, readers);
+    return ReadObjectParameters(holder, rest, kWord, runway, readers);
 }
 
 bool ParseRunwayLights(AstrelObject& holder, const StringArray& group) {
@@ -271,7 +263,7 @@ bool ParseRunwayLights(AstrelObject& holder, const StringArray& group) {
              return true;
          }},
     };
-    return ParseObjectGroup(holder, group, "RUNWAYLIGHTS", lights, readers);
+    return ReadObjectParameters(holder, group, "RUNWAYLIGHTS", lights, readers);
 }
 
 // ---- pairing after reading ----

@@ -1,8 +1,7 @@
 #include "objects/train.h"
 
-#include "foundation/text.h"
-#include "imagery/object_icons.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
 
 #include <vector>
@@ -11,18 +10,6 @@ namespace pf {
 
 namespace {
 
-std::string EndLines(const NewEnd12& o) {
-    return "\tEND1 " + FormatVector3Double(o.end1) + "\r\n" + "\tEND2 " +
-           FormatVector3Double(o.end2) + "\r\n";
-}
-
-std::string FloatLine(const char* keyword, const OptionalFloat& v) {
-    if (!v.given) {
-        return std::string();
-    }
-    return FormatString("\t%s %s\r\n", keyword, FormatFloat4(v).c_str());
-}
-
 void CopySpeedFields(NewEnd12Speed& to, const NewEnd12Speed& from) {
     to.end1 = from.end1;
     to.end2 = from.end2;
@@ -30,8 +17,6 @@ void CopySpeedFields(NewEnd12Speed& to, const NewEnd12Speed& from) {
     to.slowZone = from.slowZone;
     to.tex = from.tex;
 }
-
-const char* const kIcon = "train1.bmp";
 
 std::vector<ParameterReader> SpeedReaders(NewEnd12Speed& train) {
     return {
@@ -55,8 +40,6 @@ std::string Train1::GetParameterText() const {
     return text + KeptLinesText();
 }
 
-void Train1::GetIcon(BitmapData& image) const { GetObjectIconBitmap(kIcon, image); }
-
 std::unique_ptr<ObjectEditDialog> Train1::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeTrain1);
 }
@@ -78,8 +61,6 @@ std::string Train2::GetParameterText() const {
     return text + KeptLinesText();
 }
 
-void Train2::GetIcon(BitmapData& image) const { GetObjectIconBitmap(kIcon, image); }
-
 std::unique_ptr<ObjectEditDialog> Train2::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeTrain2);
 }
@@ -95,7 +76,7 @@ void Train2::CopyFrom(const AstrelObjectHandle& other) {
 
 bool ParseTrain1(AstrelObject& holder, const StringArray& group) {
     Train1 train;
-    return ParseObjectGroup(holder, group, "TRAIN1", train, SpeedReaders(train));
+    return ReadObjectParameters(holder, group, "TRAIN1", train, SpeedReaders(train));
 }
 
 bool ParseTrain2(AstrelObject& holder, const StringArray& group) {
@@ -103,7 +84,7 @@ bool ParseTrain2(AstrelObject& holder, const StringArray& group) {
     std::vector<ParameterReader> readers = SpeedReaders(train);
     readers.push_back(
         {"HEIGHT", [&](const StringArray& t) { return ReadFloatParam(train.height, t); }});
-    return ParseObjectGroup(holder, group, "TRAIN2", train, readers);
+    return ReadObjectParameters(holder, group, "TRAIN2", train, readers);
 }
 
 } // namespace pf

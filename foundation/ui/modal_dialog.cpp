@@ -15,6 +15,7 @@ ModalDialog::ModalDialog(wxWindow* parent, const wxString& title)
     SetEscapeId(wxID_CANCEL);
     Bind(wxEVT_BUTTON, &ModalDialog::OnCancelButton, this, wxID_CANCEL);
     Bind(wxEVT_CLOSE_WINDOW, &ModalDialog::OnClose, this);
+    Bind(wxEVT_CHAR_HOOK, &ModalDialog::OnCharHook, this);
 }
 
 void ModalDialog::EndWith(int code) {
@@ -29,6 +30,17 @@ void ModalDialog::OnCancelPressed() { EndWith(wxID_CANCEL); }
 void ModalDialog::OnCancelButton(wxCommandEvent&) { OnCancelPressed(); }
 
 void ModalDialog::OnClose(wxCloseEvent&) { OnCancelPressed(); }
+
+void ModalDialog::OnCharHook(wxKeyEvent& event) {
+    // wx presses the escape id's button only where one exists; a dialog with only OK
+    // would otherwise ignore Esc.
+    if (event.GetKeyCode() == WXK_ESCAPE && GetEscapeId() != wxID_NONE &&
+        FindWindow(wxID_CANCEL) == nullptr) {
+        OnCancelPressed();
+        return;
+    }
+    event.Skip();
+}
 
 ControlTexts ModalDialog::CollectTexts(const std::vector<int>& ids) const {
     ControlTexts texts;

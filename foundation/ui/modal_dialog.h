@@ -2,7 +2,9 @@
 // The base of the program's dialogs. A dialog ends through EndWith, which records the
 // code and ends the modal loop only while the dialog runs modally, so that a dialog
 // driven by wx's modal-dialog hook in tests ends the same way. Esc and the close box
-// press Cancel. Also the moving of control texts between a dialog and its logic.
+// press Cancel, also in a dialog without a Cancel button (unless its escape id is
+// wxID_NONE: then Esc does nothing). Also the moving of control texts between a dialog and its
+// logic.
 #include "foundation/field_exchange.h"
 
 #include <string>
@@ -33,6 +35,7 @@ class ModalDialog : public wxDialog {
   private:
     void OnCancelButton(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnCharHook(wxKeyEvent& event);
 };
 
 // The caption of the program's own message boxes.

@@ -12,10 +12,6 @@ namespace pf {
 
 namespace {
 
-wxString NativeText(const std::string& internal) {
-    return wxString(fs::ToNative(internal).c_str(), *wxConvFileName);
-}
-
 std::string InternalPath(const wxString& native) {
     return fs::ToInternal(std::string(native.fn_str()));
 }
@@ -25,7 +21,7 @@ std::string InternalPath(const wxString& native) {
 std::optional<std::string> WxUiHooks::PickFile(const std::string& title, const std::string& filter,
                                                const std::string& initial_folder) {
     wxFileDialog dlg(nullptr, title.empty() ? wxString(wxFileSelectorPromptStr) : ToWx(title),
-                     NativeText(initial_folder), wxEmptyString, ToWx(filter),
+                     ToWxPath(initial_folder), wxEmptyString, ToWx(filter),
                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dlg.ShowModal() != wxID_OK || dlg.GetPath().empty()) {
         return std::nullopt;

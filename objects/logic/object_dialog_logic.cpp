@@ -1,6 +1,9 @@
 #include "objects/logic/object_dialog_logic.h"
 
 #include "foundation/geometry.h"
+#include "objects/object_types.h"
+
+#include <algorithm>
 
 namespace pf {
 
@@ -39,17 +42,20 @@ std::optional<FieldRefusal> ObjectDialogLogic::ReadFields(const ControlTexts& te
     return std::nullopt;
 }
 
-std::optional<FieldRefusal> ObjectDialogLogic::Accept(const ControlTexts& texts) {
-    std::optional<FieldRefusal> refusal = ReadFields(texts);
-    if (!refusal) {
-        // The dialog rebuilds the object from its fields; the lines it never knew stay.
-        const StringArray kept = holder_.IsEmpty() ? StringArray() : holder_.Get()->GetKeptLines();
-        StoreObject();
-        if (!holder_.IsEmpty()) {
-            holder_.Get()->SetKeptLines(kept);
-        }
+AcceptOutcome ObjectDialogLogic::Accept(const ControlTexts& texts) {
+    AcceptOutcome outcome;
+    outcome.refusal = ReadFields(texts);
+    if (outcome.refusal || !ReadyToStore()) {
+        return outcome;
     }
-    return refusal;
+    // The dialog rebuilds the object from its fields; the lines it never knew stay.
+    const StringArray kept = holder_.IsEmpty() ? StringArray() : holder_.Get()->GetKeptLines();
+    StoreObject();
+    if (!holder_.IsEmpty()) {
+        holder_.Get()->SetKeptLines(kept);
+    }
+    outcome.accepted = true;
+    return outcome;
 }
 
 double NormaliseDialogRotation(double rotation) {
@@ -63,17 +69,22 @@ double NormaliseDialogRotation(double rotation) {
 }
 
 const std::vector<AddObjectLogic::Button>& AddObjectLogic::Buttons() {
-    static const std::vector<Button> buttons = {
-        {1060, "Runway", kTypeRunway},
-        {1084, "Hangar", kTypeHangar},
-        {1015, "Landing Pad", kTypeLpad1},
-        {1055, "Block", kTypeBlock},
-        {1056, "Tank", kTypeTank},
-        {1057, "Train", kTypeTrain1},
-        {1058, "Solar Plant", kTypeSolarPlant},
-        {1059, "Mesh", kTypeMesh},
-        {1061, "Beacon Array", kTypeBeaconArray},
-    };
+    static const std::vector<Button> buttons = [] {
+        std::vector<const ObjectTypeRow*> rows;
+        for (const ObjectTypeRow& row : ObjectTypeTable()) {
+            if (row.buttonId != 0) {
+                rows.push_back(&row);
+            }
+        }
+        std::sort(rows.begin(), rows.end(), [](const ObjectTypeRow* a, const ObjectTypeRow* b) {
+            return a->buttonPlace < b->buttonPlace;
+        });
+        std::vector<Button> list;
+        for (const ObjectTypeRow* row : rows) {
+            list.push_back({row->buttonId, row->buttonCaption, row->code});
+        }
+        return list;
+    }();
     return buttons;
 }
 

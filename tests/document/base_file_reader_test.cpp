@@ -22,7 +22,7 @@ namespace {
 bool ParseFakeBlockLike(AstrelObject& holder, const StringArray& group, const char* word,
                         NewPosScaleRot& local) {
     local.rot.Set(0.0);
-    return ParseObjectGroup(
+    return ReadObjectParameters(
         holder, group, word, local,
         {{"POS", [&](const StringArray& t) { return ReadPositionParam(local.pos, t); }},
          {"SCALE", [&](const StringArray& t) { return ReadVectorParam(local.scale, t); }},
@@ -38,7 +38,7 @@ bool ParseFakeTank(AstrelObject& holder, const StringArray& group) {
 }
 bool ParseFakeRunway(AstrelObject& holder, const StringArray& group) {
     test::FakeRunway local;
-    return ParseObjectGroup(
+    return ReadObjectParameters(
         holder, group, "RUNWAY", local,
         {{"END1", [&](const StringArray& t) { return ReadPositionParam(local.end1, t); }},
          {"END2", [&](const StringArray& t) { return ReadPositionParam(local.end2, t); }},
@@ -199,7 +199,7 @@ TEST_F(BaseFileReader, MissingRenderingFlagFailsAfterEverythingWasRead) {
     EXPECT_TRUE(document.GetNeedsRendering()) << "set by the tile insertions";
 }
 
-TEST_F(BaseFileReader, OriginalPathBeforeOriginAnswersForTheOrigin) {
+TEST_F(BaseFileReader, OriginalPathBeforeOriginIsAnotherKey) {
     std::string text =
         std::string(kPfgKeys) + "PFG_NEEDS_LOADING TRUE\r\nPFG_NEEDS_RENDERING TRUE\r\n" + kBody;
     const std::string origin = "PFG_ORIGIN User Created\r\n";
@@ -207,7 +207,7 @@ TEST_F(BaseFileReader, OriginalPathBeforeOriginAnswersForTheOrigin) {
     text.insert(text.find("PFG_CONTEXT"), origin);
     BaseDocument document;
     ASSERT_TRUE(LoadPfg(document, text));
-    EXPECT_EQ(document.GetOrigin(), "L_PATH C:\\Sim\\Config\\Earth\\Base\\Cape.cfg");
+    EXPECT_EQ(document.GetOrigin(), "User Created");
 }
 
 TEST_F(BaseFileReader, NameAndLocationFailWithoutMessage) {
