@@ -1,6 +1,8 @@
 #include "fuzz_support.h"
 
+#include "document/base_document.h"
 #include "document/base_file_reader.h"
+#include "foundation/stream.h"
 #include "foundation/ui_hooks.h"
 #include "objects/astrel_object.h"
 #include "objects/runway.h"
@@ -102,6 +104,36 @@ void CheckObjectsSettle(const ObjectArray& objects) {
     const ObjectArray third = Reread(secondText);
     Check(third.GetCount() == second.GetCount(), "an object written and read again was lost");
     Check(Blocks(third) == secondText, "objects written and read again do not settle");
+}
+
+namespace {
+
+std::string Bytes(MemStream& stream) {
+    std::string bytes(static_cast<size_t>(stream.GetLength()), '\0');
+    stream.SeekToBegin();
+    stream.Read(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    stream.SeekToBegin();
+    return bytes;
+}
+
+} // namespace
+
+void CheckBaseSettles(const BaseDocument& document) {
+    MemStream first;
+    if (!document.WriteBaseFile(first)) {
+        return;
+    }
+    first.SeekToBegin();
+    BaseDocument second;
+    Check(second.ReadBaseFile(first), "a written base file does not read");
+    MemStream secondText;
+    Check(second.WriteBaseFile(secondText), "a base read back cannot be written");
+    const std::string secondBytes = Bytes(secondText);
+    BaseDocument third;
+    Check(third.ReadBaseFile(secondText), "a base written twice does not read");
+    MemStream thirdText;
+    third.WriteBaseFile(thirdText);
+    Check(Bytes(thirdText) == secondBytes, "a base written and read again does not settle");
 }
 
 } // namespace pf::fuzz

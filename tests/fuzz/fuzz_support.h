@@ -10,8 +10,9 @@
 #include <string>
 
 namespace pf {
+class BaseDocument;
 class ObjectArray;
-}
+} // namespace pf
 
 namespace pf::fuzz {
 
@@ -46,5 +47,7 @@ void Check(bool condition, const char* what);
 // Object lists written and read again settle after one round: the second writing of their
 // blocks equals the third, and no object is lost on the way.
 void CheckObjectsSettle(const ObjectArray& objects);
+// The same for a whole base through its own base file; a written file must read.
+void CheckBaseSettles(const BaseDocument& document);
 
 } // namespace pf::fuzz

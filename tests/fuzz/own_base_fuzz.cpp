@@ -1,4 +1,4 @@
-// The program's own base file; its objects settle once written and read again.
+// The program's own base file; it and its objects settle once written and read again.
 #include "fuzz_support.h"
 
 #include "document/base_document.h"
@@ -15,5 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LoadPfgBaseFile(document, stream);
     fuzz::Check(document.GetTileArray().IsSorted(), "tiles read out of order");
     fuzz::CheckObjectsSettle(document.GetObjects());
+    fuzz::CheckBaseSettles(document);
     return 0;
 }

@@ -1,6 +1,6 @@
 // A simulator base configuration file inside the fake simulator tree, with its tile
-// textures looked for in the simulator's folders; its objects settle once written and
-// read again.
+// textures looked for in the simulator's folders; the base and its objects settle once
+// written as an own base file and read again.
 #include "fuzz_support.h"
 
 #include "document/base_document.h"
@@ -14,5 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LoadSimulatorBaseCfg(document, sandbox.Root() + "Config\\Earth\\Base\\Fuzz.cfg");
     fuzz::Check(document.GetTileArray().IsSorted(), "tiles read out of order");
     fuzz::CheckObjectsSettle(document.GetObjects());
+    fuzz::CheckBaseSettles(document);
     return 0;
 }
