@@ -172,6 +172,22 @@ bool Decompress(std::FILE* file, const uint8_t* data, size_t size, bool quiet, J
     return true;
 }
 
+// A packed RGB buffer, and its size only when it decoded.
+std::unique_ptr<uint8_t[]> DecodePacked(std::FILE* file, const uint8_t* data, size_t size,
+                                        bool quiet, int& width, int& height) {
+    JpegTarget target;
+    int w = 0;
+    int h = 0;
+    const bool ok = Decompress(file, data, size, quiet, target, w, h);
+    std::unique_ptr<uint8_t[]> buffer(target.packed);
+    if (!ok) {
+        return nullptr;
+    }
+    width = w;
+    height = h;
+    return buffer;
+}
+
 // Opens the file for decoding; shows "Can't open" when it cannot.
 std::FILE* OpenForDecoding(const std::string& path) {
     std::string native;
@@ -233,17 +249,8 @@ std::unique_ptr<uint8_t[]> JpegFileToRGB(const std::string& path, int& width, in
     if (file == nullptr) {
         return nullptr;
     }
-    JpegTarget target;
-    int w = 0;
-    int h = 0;
-    const bool ok = Decompress(file, nullptr, 0, false, target, w, h);
+    std::unique_ptr<uint8_t[]> buffer = DecodePacked(file, nullptr, 0, false, width, height);
     std::fclose(file);
-    std::unique_ptr<uint8_t[]> buffer(target.packed);
-    if (!ok) {
-        return nullptr;
-    }
-    width = w;
-    height = h;
     return buffer;
 }
 
@@ -254,17 +261,7 @@ std::unique_ptr<uint8_t[]> DecodeJpegToRGB(const uint8_t* data, size_t size, int
     if (data == nullptr || size == 0) {
         return nullptr;
     }
-    JpegTarget target;
-    int w = 0;
-    int h = 0;
-    const bool ok = Decompress(nullptr, data, size, true, target, w, h);
-    std::unique_ptr<uint8_t[]> buffer(target.packed);
-    if (!ok) {
-        return nullptr;
-    }
-    width = w;
-    height = h;
-    return buffer;
+    return DecodePacked(nullptr, data, size, true, width, height);
 }
 
 bool DecodeJpegToBitmap(const uint8_t* data, size_t size, int bits, BitmapData& image) {

@@ -11,8 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool convert = size > 0 && (data[size - 1] & 1) != 0;
     const bool decoded = pf::DecodeBmp(data, size, image, convert);
     pf::MemStream stream;
-    stream.Write(data, static_cast<uint32_t>(size));
-    stream.SeekToBegin();
+    pf::fuzz::Fill(stream, data, size);
     pf::BitmapData streamed;
     pf::fuzz::Check(pf::ReadBmp(stream, streamed, convert) == decoded,
                     "memory and stream readers disagree");

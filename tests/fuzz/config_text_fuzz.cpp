@@ -57,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReadBodyNames(path, names);
     ReadSurfBaseDirs(path, names, "Earth");
     MemStream stream;
-    stream.Write(data, static_cast<uint32_t>(size));
-    stream.SeekToBegin();
+    pf::fuzz::Fill(stream, data, size);
     std::string bodyName;
     ReadBodyAndName(bodyName, value, stream);
     return 0;

@@ -6,25 +6,11 @@
 #include "workspace/file_manager.h"
 #include "workspace/folders.h"
 
-#include <vector>
-
-namespace {
-
-std::vector<char> Bytes(pf::MemStream& stream) {
-    std::vector<char> bytes(static_cast<size_t>(stream.GetLength()));
-    stream.SeekToBegin();
-    stream.Read(bytes.data(), static_cast<uint32_t>(bytes.size()));
-    return bytes;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace pf;
     fuzz::Sandbox::Get();
     MemStream stream;
-    stream.Write(data, static_cast<uint32_t>(size));
-    stream.SeekToBegin();
+    fuzz::Fill(stream, data, size);
     FileManager record;
     if (record.Read(stream)) {
         MemStream first;
@@ -34,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::Check(again.Read(first), "a written record does not read");
         MemStream second;
         again.Write(second);
-        fuzz::Check(Bytes(first) == Bytes(second), "a record written twice differs");
+        fuzz::Check(fuzz::Bytes(first) == fuzz::Bytes(second), "a record written twice differs");
     }
     std::string folder;
     if (GetAppDataPath(folder)) {

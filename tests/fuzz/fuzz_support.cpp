@@ -91,6 +91,19 @@ void Sandbox::EmptyFolder(const std::string& folder) {
     }
 }
 
+void Fill(MemStream& stream, const uint8_t* data, size_t size) {
+    stream.Write(data, static_cast<uint32_t>(size));
+    stream.SeekToBegin();
+}
+
+std::string Bytes(MemStream& stream) {
+    std::string bytes(static_cast<size_t>(stream.GetLength()), '\0');
+    stream.SeekToBegin();
+    stream.Read(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    stream.SeekToBegin();
+    return bytes;
+}
+
 void Check(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "fuzz property failed: %s\n", what);
@@ -105,18 +118,6 @@ void CheckObjectsSettle(const ObjectArray& objects) {
     Check(third.GetCount() == second.GetCount(), "an object written and read again was lost");
     Check(Blocks(third) == secondText, "objects written and read again do not settle");
 }
-
-namespace {
-
-std::string Bytes(MemStream& stream) {
-    std::string bytes(static_cast<size_t>(stream.GetLength()), '\0');
-    stream.SeekToBegin();
-    stream.Read(bytes.data(), static_cast<uint32_t>(bytes.size()));
-    stream.SeekToBegin();
-    return bytes;
-}
-
-} // namespace
 
 void CheckBaseSettles(const BaseDocument& document) {
     MemStream first;

@@ -11,6 +11,7 @@
 
 namespace pf {
 class BaseDocument;
+class MemStream;
 class ObjectArray;
 } // namespace pf
 
@@ -40,6 +41,11 @@ class Sandbox {
 inline std::string Text(const uint8_t* data, size_t size) {
     return std::string(reinterpret_cast<const char*>(data), size);
 }
+
+// The stream holds the bytes and stands at its beginning.
+void Fill(MemStream& stream, const uint8_t* data, size_t size);
+// Everything the stream holds; it is left at its beginning.
+std::string Bytes(MemStream& stream);
 
 // Stops the run with the text when the condition fails: a property of the reader broke.
 void Check(bool condition, const char* what);

@@ -9,8 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace pf;
     fuzz::Sandbox::Get();
     MemStream stream;
-    stream.Write(data, static_cast<uint32_t>(size));
-    stream.SeekToBegin();
+    pf::fuzz::Fill(stream, data, size);
     BaseDocument document;
     LoadPfgBaseFile(document, stream);
     fuzz::Check(document.GetTileArray().IsSorted(), "tiles read out of order");

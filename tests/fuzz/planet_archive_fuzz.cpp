@@ -19,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const int level = data[0] % 4;
     MemStream stream;
-    stream.Write(data, static_cast<uint32_t>(size));
-    stream.SeekToBegin();
+    pf::fuzz::Fill(stream, data, size);
     BitmapData tile;
     DecodeArchiveTile(stream, tile);
 

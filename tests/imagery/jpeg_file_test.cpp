@@ -143,10 +143,9 @@ TEST(JpegFileTest, UnwritableTargetShowsCantOpen) {
     EXPECT_EQ(ui.Calls()[0].icon, MessageIcon::Error);
 }
 
-TEST(JpegFileTest, CmykFileGivesFalse) {
-    ScriptedUi ui;
-    TempDir dir;
-    // Written with libjpeg directly: four components, CMYK.
+// A picture encoded by libjpeg itself: RGB or CMYK, baseline or progressive.
+std::string EncodeInMemory(int width, int height, bool progressive, int components = 3,
+                           J_COLOR_SPACE space = JCS_RGB) {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr err;
     cinfo.err = jpeg_std_error(&err);
@@ -154,21 +153,34 @@ TEST(JpegFileTest, CmykFileGivesFalse) {
     unsigned char* out = nullptr;
     unsigned long out_size = 0;
     jpeg_mem_dest(&cinfo, &out, &out_size);
-    cinfo.image_width = 8;
-    cinfo.image_height = 8;
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = components;
+    cinfo.in_color_space = space;
     jpeg_set_defaults(&cinfo);
+    if (progressive) {
+        jpeg_simple_progression(&cinfo);
+    }
     jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row(8 * 4, 100);
-    while (cinfo.next_scanline < 8) {
+    std::vector<unsigned char> row(size_t(width) * size_t(components));
+    while (cinfo.next_scanline < cinfo.image_height) {
+        for (size_t i = 0; i < row.size(); ++i) {
+            row[i] = uint8_t(i * 7 + cinfo.next_scanline * 3);
+        }
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&cinfo, rows, 1);
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
-    dir.WriteFile("cmyk.jpg", std::string(reinterpret_cast<char*>(out), out_size));
+    std::string bytes(reinterpret_cast<char*>(out), out_size);
     std::free(out);
+    return bytes;
+}
+
+TEST(JpegFileTest, CmykFileGivesFalse) {
+    ScriptedUi ui;
+    TempDir dir;
+    dir.WriteFile("cmyk.jpg", EncodeInMemory(8, 8, false, 4, JCS_CMYK));
 
     BitmapData image;
     EXPECT_FALSE(LoadJpegToBitmap(dir.InternalPath("cmyk.jpg"), image));
@@ -215,39 +227,6 @@ TEST(JpegFileTest, PackingAndSwappingHelpers) {
     EXPECT_FALSE(JpegSwapRedBlue(nullptr, 2, 2));
     EXPECT_EQ(JpegMakePacked(nullptr, 2, 8, 2), nullptr);
     EXPECT_FALSE(RGBToJpegFile("x.jpg", nullptr, 2, 2, true, 75));
-}
-
-// A small grey-and-colour picture encoded by libjpeg, baseline or progressive.
-std::string EncodeInMemory(int width, int height, bool progressive) {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long out_size = 0;
-    jpeg_mem_dest(&cinfo, &out, &out_size);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    if (progressive) {
-        jpeg_simple_progression(&cinfo);
-    }
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row(size_t(width) * 3);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        for (size_t i = 0; i < row.size(); ++i) {
-            row[i] = uint8_t(i * 7 + cinfo.next_scanline * 3);
-        }
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::string bytes(reinterpret_cast<char*>(out), out_size);
-    std::free(out);
-    return bytes;
 }
 
 // The same bytes with the frame header declaring another size.
