@@ -101,6 +101,15 @@ Point3 AstrelObjectHandle::GetEnd2() const { return GetPosition(); }
 std::unique_ptr<ObjectEditDialog> AstrelObjectHandle::CreateDialog() const { return nullptr; }
 void AstrelObjectHandle::CopyFrom(const AstrelObjectHandle&) {}
 
+void AstrelObjectHandle::KeepLine(const std::string& line) {
+    const bool oneWord = line.find(' ') == std::string::npos;
+    if (oneWord && (CStringEqualsNoCase(line, "END") || CStringStartsWith(line, "BEGIN_") ||
+                    CStringStartsWith(line, "END_"))) {
+        return;
+    }
+    keptLines_.push_back(line);
+}
+
 std::string AstrelObjectHandle::KeptLinesText() const {
     std::string text;
     for (const std::string& line : keptLines_) {

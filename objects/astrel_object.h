@@ -104,10 +104,13 @@ class AstrelObjectHandle {
 
     // The lines of the object's group that no keyword took, in file order: kept as text
     // and written back after the known lines, so that a base read and written again loses
-    // nothing the simulator reads. Objects made in the program have none.
+    // nothing the simulator reads. Objects made in the program have none. A line that the
+    // text's readers take as structure (END, or one word beginning with BEGIN_ or END_)
+    // is no parameter: written inside the object it would end it or open a section, so it
+    // is not kept.
     const StringArray& GetKeptLines() const { return keptLines_; }
     void SetKeptLines(const StringArray& lines) { keptLines_ = lines; }
-    void KeepLine(const std::string& line) { keptLines_.push_back(line); }
+    void KeepLine(const std::string& line);
 
   protected:
     AstrelObjectHandle() = default;

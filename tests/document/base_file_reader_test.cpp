@@ -469,6 +469,12 @@ TEST(BaseFileReaderRealTypes, UnknownLinesComeBackInOrder) {
         EXPECT_EQ(readWrite(first), first);
         EXPECT_NE(first.find(c.kept), std::string::npos) << first;
     }
+
+    // Typed text may hold lines that end an object or open a section: they are not kept.
+    AstrelObject typed;
+    ASSERT_TRUE(ParseObjectGroup(typed, Lines("HANGAR\nFOO 1\nend\nBEGIN_SURFTILELIST\n"
+                                              "END_OBJECTLIST\nEND_X 2\n")));
+    EXPECT_EQ(typed.Get()->GetKeptLines(), (StringArray{"FOO 1", "END_X 2"}));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "document/base_document.h"
 #include "document/base_file_reader.h"
+#include "foundation/lat_lon.h"
 #include "foundation/stream.h"
 #include "foundation/ui_hooks.h"
 #include "objects/astrel_object.h"
@@ -14,6 +15,7 @@
 #include "workspace/file_manager.h"
 #include "workspace/folders.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -120,6 +122,12 @@ void CheckObjectsSettle(const ObjectArray& objects) {
 }
 
 void CheckBaseSettles(const BaseDocument& document) {
+    // A position outside the globe is moved by one turn on every read (and reported): it
+    // keeps its meaning, not its text.
+    const LatLon& position = document.GetPosition();
+    if (std::fabs(position.GetLongitude()) > 180.0 || std::fabs(position.GetLatitude()) > 90.0) {
+        return;
+    }
     MemStream first;
     if (!document.WriteBaseFile(first)) {
         return;
