@@ -1,9 +1,11 @@
 #include "document/base_file_reader.h"
 
 #include "document/base_document.h"
+#include "document/nav_beacon.h"
 #include "foundation/stream.h"
 #include "objects/astrel_object.h"
 #include "objects/object_fakes.h"
+#include "objects/runway.h"
 #include "objects/value_readers.h"
 #include "support/simulator_sandbox.h"
 #include "workspace/config_reader.h"
@@ -302,8 +304,12 @@ TEST(BaseFileLines, NavBeacons) {
     beacons.Add(NavBeacon());
     ReadNavBeacons(beacons,
                    Lines("BEGIN_NAVBEACON\r\nVOR AB 1 2 110.5\r\nNDB CD 3 4 111 9.25 extra\r\n"
-                         "VOR EF 1 2\r\nVOR GH x 2 110\r\nVOR IJ 1 2 110 y\r\nEND_NAVBEACON\r\n"));
-    ASSERT_EQ(beacons.GetCount(), 2);
+                         "VOR EF 1 2\r\nVOR GH x 2 110\r\nVOR IJ 1 2 110 y\r\n"
+                         "VOR KL 1 2 110 1e39\r\nVOR MN 1 2 110 -3.5e38\r\n"
+                         "VOR OP 1 2 110 3.4e38\r\nEND_NAVBEACON\r\n"));
+    // A sixth value beyond the float range could not be written back: the line is dropped.
+    ASSERT_EQ(beacons.GetCount(), 3);
+    EXPECT_EQ(beacons[2].FormatLine(), "VOR OP 1 2 110 " + FormatDouble3(3.4e38) + "\r\n");
     EXPECT_EQ(beacons[0].identifier, "AB");
     EXPECT_FLOAT_EQ(beacons[0].longitude.value, 1.0f);
     EXPECT_TRUE(beacons[0].latitude.given);
@@ -422,6 +428,53 @@ TEST(BaseFileReaderRealTypes, MeshGroupIsReadByItsType) {
     EXPECT_NE(objects.GetAt(0)->GetParameterText().find("FILE Tower"), std::string::npos);
     // No box of the dispatcher (the mesh itself reports its missing model file).
     EXPECT_TRUE(sim.Ui().Messages().empty());
+}
+
+// Lines that no keyword takes stay with their object, in order, before its END; a RWTEX
+// line without segments is one of them.
+TEST(BaseFileReaderRealTypes, UnknownLinesComeBackInOrder) {
+    test::SimulatorSandbox sim;
+    RegisterObjectTypes();
+    RegisterObjectGroupParsers();
+    const auto readWrite = [](const std::string& groups) {
+        ObjectArray objects;
+        LoadObjectList(objects, Lines("BEGIN_OBJECTLIST\r\n" + groups + "END_OBJECTLIST\r\n"));
+        AttachRunwayLights(objects);
+        std::string text;
+        for (const AstrelObject& object : objects) {
+            text += object.GetTypeName() + "\r\n" + object.GetParameterText() + "END\r\n";
+        }
+        return text;
+    };
+    struct Case {
+        const char* groups;
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"MESH\nFILE Tower\nWRAPTOSURFACE\nPOS 1 2 3\nEND\n", "\tWRAPTOSURFACE\r\nEND\r\n"},
+        {"RUNWAY\nEND1 0 0 0\nEND2 0 0 900\nNRWSEG 0\nRWTEX Runway2\nEND\n",
+         "\tEND2 0 0 900\r\n\tRWTEX Runway2\r\nEND\r\n"},
+        {"HANGAR\nFOO 1\nPOS 0 0 0\nBAR a  b\nROT 10\nBAZ\nEND\n",
+         "\tFOO 1\r\n\tBAR a b\r\n\tBAZ\r\nEND\r\n"},
+        {"RUNWAY\nEND1 0 0 0\nWRAP 1\nEND2 0 0 900\nEND\n"
+         "RUNWAYLIGHTS\nGLOW 2\nEND1 0 0 0\nEND2 0 0 900\nEND\n",
+         "\tWRAP 1\r\nEND\r\nRUNWAYLIGHTS\r\n"},
+        {"RUNWAYLIGHTS\nGLOW 2\nEND1 0 0 0\nEND2 0 0 900\nEND\n"
+         "RUNWAY\nEND1 0 0 0\nEND2 0 0 900\nEND\n",
+         "\tGLOW 2\r\nEND\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.groups);
+        const std::string first = readWrite(c.groups);
+        EXPECT_EQ(readWrite(first), first);
+        EXPECT_NE(first.find(c.kept), std::string::npos) << first;
+    }
+
+    // Typed text may hold lines that end an object or open a section: they are not kept.
+    AstrelObject typed;
+    ASSERT_TRUE(ParseObjectGroup(typed, Lines("HANGAR\nFOO 1\nend\nBEGIN_SURFTILELIST\n"
+                                              "END_OBJECTLIST\nEND_X 2\n")));
+    EXPECT_EQ(typed.Get()->GetKeptLines(), (StringArray{"FOO 1", "END_X 2"}));
 }
 
 } // namespace

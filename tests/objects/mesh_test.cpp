@@ -106,7 +106,8 @@ TEST_F(MeshTest, FileNamesSwitchesAndTextureLines) {
     const std::string text = mesh->GetParameterText();
     EXPECT_EQ(text.substr(0, 19), "\tFILE Bases\\Tower\r\n");
     EXPECT_EQ(text.substr(text.find("\tROT")),
-              "\tROT 0\r\n\tPRELOAD\r\n\tSHADOW\r\n\tUNDERSHADOWS\r\n\tOWNMATERIAL\r\n\tLPAD\r\n");
+              "\tROT 0\r\n\tPRELOAD\r\n\tSHADOW\r\n\tUNDERSHADOWS\r\n\tOWNMATERIAL\r\n\tLPAD\r\n"
+              "\tWHATEVER 1\r\n");
 
     Mesh plain(*mesh);
     plain.ownMaterial = false;

@@ -73,8 +73,10 @@ TEST(Runway, UnlitRunwayWritesNoLightsBlock) {
     ASSERT_TRUE(ParseRunway(holder, Group("runway\nEND1 -10 5 -500\nEND2 10 5 500\n"
                                           "WIDTH 45.25\nILS1 110.3\nRWTEX Custom\nFOO 1\n")));
     EXPECT_EQ(RunwayOf(holder).lightsOn.value, 0);
+    // Without segments RWTEX is no segment line: it is kept with the unknown line.
     EXPECT_EQ(holder.GetParameterText(), "\tEND1 -10 5 -500\r\n\tEND2 10 5 500\r\n"
-                                         "\tWIDTH 45.25\r\n\tILS1 110.3\r\n");
+                                         "\tWIDTH 45.25\r\n\tILS1 110.3\r\n\tRWTEX Custom\r\n"
+                                         "\tFOO 1\r\n");
 }
 
 TEST(Runway, IlsLinesKeepTheirQuirks) {
@@ -83,9 +85,9 @@ TEST(Runway, IlsLinesKeepTheirQuirks) {
         const char* written;
     };
     const Case cases[] = {
-        {"ILS1", "\tILS1 110.0\r\n"},        {"ILS1 145", "\tILS1 110.0\r\n"},
-        {"ILS1 139.0", "\tILS1 139.0\r\n"},  {"ILS1 108", "\tILS1 108.0\r\n"},
-        {"ILS1 109.35", "\tILS1 109.3\r\n"}, {"ILS2 abc", "\tILS2 110.0\r\n"},
+        {"ILS1", "\tILS1 110.0\r\n"},         {"ILS1 145", "\tILS1 110.0\r\n"},
+        {"ILS1 139.0", "\tILS1 139.0\r\n"},   {"ILS1 108", "\tILS1 108.0\r\n"},
+        {"ILS1 109.35", "\tILS1 109.35\r\n"}, {"ILS2 abc", "\tILS2 110.0\r\n"},
         {"ILS2 111.1", "\tILS2 111.1\r\n"},
     };
     for (const Case& c : cases) {

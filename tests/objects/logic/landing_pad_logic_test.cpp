@@ -78,9 +78,9 @@ TEST(AddLpadLogic, UnchangedOkKeepsThePad) {
         // A valid NAV stays.
         {"LPAD2\nPOS 1 0 1\nROT 45\nSCALE 0.5\nTEX Lpad02\nNAV 112.3",
          "\tPOS 1 0 1\r\n\tSCALE 0.5\r\n\tROT 45.000\r\n\tTEX Lpad02\r\n\tNAV 112.3\r\n"},
-        // NAV out of the band: not valid, still no line.
+        // NAV out of the band: not valid, still no line. Without ROT the text's 0 stays.
         {"LPAD2A\nNAV 140\nTEX Lpad02a",
-         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n\tTEX Lpad02a\r\n"},
+         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 0.000\r\n\tTEX Lpad02a\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -193,7 +193,7 @@ TEST(AddLpadLogic, EditKeepsPositionAndSetsSize) {
     EXPECT_TRUE(pad.pos.IsSet());
     // A pad with a valid frequency takes the member's.
     EXPECT_EQ(result.GetParameterText(),
-              "\tPOS 10 2 -30\r\n\tSCALE 0.5\r\n\tROT 90.000\r\n\tNAV 116.5\r\n");
+              "\tPOS 10 2 -30\r\n\tSCALE 0.5\r\n\tROT 0.000\r\n\tNAV 116.5\r\n");
 }
 
 } // namespace
