@@ -59,11 +59,6 @@ TEST(FormatString, FollowsPrintfRulesAtAnyLength) {
     EXPECT_EQ(out.substr(out.size() - 2), "]\xB0");
 }
 
-TEST(FormatLine, AppendsCrLf) {
-    EXPECT_EQ(FormatLine("END"), "END\r\n");
-    EXPECT_EQ(FormatLine(""), "\r\n");
-}
-
 struct ParseCase {
     const char* text;
     bool ok;
@@ -200,11 +195,6 @@ TEST(TrimRightChars, CutsTheFinalRunOfSetBytes) {
         EXPECT_EQ(&result, &s);
         EXPECT_EQ(s, c.expected) << '"' << c.text << "\" set \"" << c.set << '"';
     }
-}
-
-TEST(ConcatStrings, JoinsWithoutASeparator) {
-    EXPECT_EQ(ConcatStrings("\\sim\\Config\\", "Earth.cfg"), "\\sim\\Config\\Earth.cfg");
-    EXPECT_EQ(ConcatStrings("a", ""), "a");
 }
 
 // Restores the process locale when the test ends.
