@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <tuple>
 
 namespace pf {
 namespace {
@@ -14,15 +15,12 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(ScalarValue, SnapToRoundsToTheStep) {
-    ScalarValue v(7.5);
-    v.SnapTo(5.0);
-    EXPECT_EQ(v.Value(), 10.0);
-    ScalarValue w(-7.5);
-    w.SnapTo(5.0);
-    EXPECT_EQ(w.Value(), -10.0);
-    ScalarValue u(7.4);
-    u.SnapTo(1e-6);
-    EXPECT_EQ(u.Value(), 7.4);
+    for (auto [in, step, out] :
+         {std::tuple{7.5, 5.0, 10.0}, {-7.5, 5.0, -10.0}, {7.4, 1e-6, 7.4}}) {
+        ScalarValue v(in);
+        v.SnapTo(step);
+        EXPECT_EQ(v.Value(), out) << in;
+    }
 }
 
 TEST(Angles, WrapAngle360) {
@@ -55,19 +53,16 @@ TEST(Angles, VectorAngleByQuadrant) {
     EXPECT_NEAR(DirectionAngle(Point3{2, 2, 9}, Point3{2, 5, -9}), 90.0, 1e-12);
 }
 
-TEST(Angles, RotatePointXY) {
-    double x = 1, y = 0;
-    RotatePointXY(x, y, kPi / 2.0);
-    EXPECT_NEAR(x, 0.0, 1e-12);
-    EXPECT_NEAR(y, 1.0, 1e-12);
-    x = 3, y = 4;
-    RotatePointXY(x, y, kPi);
-    EXPECT_NEAR(x, -3.0, 1e-12);
-    EXPECT_NEAR(y, -4.0, 1e-12);
-    x = 0, y = 0;
-    RotatePointXY(x, y, 1.0);
-    EXPECT_EQ(x, 0.0);
-    EXPECT_EQ(y, 0.0);
+TEST(Angles, RotatePointXYAndDistance) {
+    const struct {
+        double x, y, angle, rx, ry;
+    } rows[] = {{1, 0, kPi / 2.0, 0, 1}, {3, 4, kPi, -3, -4}, {0, 0, 1.0, 0, 0}};
+    for (const auto& r : rows) {
+        double x = r.x, y = r.y;
+        RotatePointXY(x, y, r.angle);
+        EXPECT_NEAR(x, r.rx, 1e-12);
+        EXPECT_NEAR(y, r.ry, 1e-12);
+    }
     EXPECT_DOUBLE_EQ(Distance3({1, 2, 3}, {4, 6, 15}), 13.0);
 }
 
@@ -243,6 +238,13 @@ Quad Square(double l, double r, double t, double b, double z = 0.0) {
     return q;
 }
 
+void ExpectBounds(const GeoRect& b, double l, double r, double t, double bottom) {
+    EXPECT_NEAR(b.left, l, 1e-12);
+    EXPECT_NEAR(b.right, r, 1e-12);
+    EXPECT_NEAR(b.top, t, 1e-12);
+    EXPECT_NEAR(b.bottom, bottom, 1e-12);
+}
+
 TEST(Quad, MoveScaleTurnKeepZ) {
     Quad q = Square(0, 2, 1, 0, 5.0);
     q.Translate(1, -1);
@@ -253,14 +255,10 @@ TEST(Quad, MoveScaleTurnKeepZ) {
     EXPECT_EQ(t.corners[0].y, 1.0);
     EXPECT_EQ(t.corners[0].z, 5.0);
     Quad rel = q.RelativeTo({1, -1, 100});
-    EXPECT_EQ(rel.corners[1].x, 2.0);
-    EXPECT_EQ(rel.corners[1].y, 1.0);
-    EXPECT_EQ(rel.corners[1].z, 5.0);
     rel.Scale(2, 3);
     EXPECT_EQ(rel.corners[1].x, 4.0);
     EXPECT_EQ(rel.corners[1].y, 3.0);
     EXPECT_EQ(rel.corners[1].z, 5.0);
-
     Quad turned = rel.Rotated(kPi / 2.0);
     EXPECT_EQ(rel.corners[1].x, 4.0); // the original is untouched
     EXPECT_NEAR(turned.corners[1].x, -3.0, 1e-12);
@@ -268,33 +266,20 @@ TEST(Quad, MoveScaleTurnKeepZ) {
     EXPECT_EQ(turned.corners[1].z, 5.0);
     rel.Rotate(kPi / 2.0);
     EXPECT_NEAR(rel.corners[1].x, -3.0, 1e-12);
-
-    GeoRect b = turned.BoundingRect();
-    EXPECT_NEAR(b.left, -3.0, 1e-12);
-    EXPECT_NEAR(b.right, 0.0, 1e-12);
-    EXPECT_NEAR(b.top, 4.0, 1e-12);
-    EXPECT_NEAR(b.bottom, 0.0, 1e-12);
+    ExpectBounds(turned.BoundingRect(), -3, 0, 4, 0);
     GeoRect b2;
     turned.GetBoundingRect(b2);
-    EXPECT_EQ(b2.left, b.left);
-    EXPECT_EQ(b2.bottom, b.bottom);
+    ExpectBounds(b2, -3, 0, 4, 0);
 }
 
 TEST(QuadXY, MoveTurnAndBounds) {
     QuadXY q = QuadXY::FromRect({0, 2, 1, 0});
     q.Translate(-1, 1);
-    GeoRect b = q.BoundingRect();
-    EXPECT_EQ(b.left, -1.0);
-    EXPECT_EQ(b.right, 1.0);
-    EXPECT_EQ(b.top, 2.0);
-    EXPECT_EQ(b.bottom, 1.0);
+    ExpectBounds(q.BoundingRect(), -1, 1, 2, 1);
     q.Rotate(kPi);
     GeoRect b2;
     q.GetBoundingRect(b2);
-    EXPECT_NEAR(b2.left, -1.0, 1e-12);
-    EXPECT_NEAR(b2.right, 1.0, 1e-12);
-    EXPECT_NEAR(b2.top, -1.0, 1e-12);
-    EXPECT_NEAR(b2.bottom, -2.0, 1e-12);
+    ExpectBounds(b2, -1, 1, -1, -2);
 }
 
 TEST(Quad, ContainsPointIsStrictlyInside) {
