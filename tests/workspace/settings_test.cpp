@@ -117,19 +117,15 @@ TEST_F(SettingsTest, WriteBacksOnAFreshStore) {
     EXPECT_EQ(all.size(), 2u);
 }
 
-TEST_F(SettingsTest, MapSourceIgnoresCase) {
-    WriteRegistryValue("Map Source", "GOOGLE");
+TEST_F(SettingsTest, BooleanSettings) {
+    WriteRegistryValue("Map Source", "GOOGLE"); // ignores case
     EXPECT_TRUE(UseStaticMapService());
-    WriteRegistryValue("Map Source", "nasaworldwind");
+    SetMapSource(false);
+    EXPECT_EQ(ReadRegistryValue("Map Source"), "nasaworldwind");
     EXPECT_FALSE(UseStaticMapService());
     SetMapSource(true);
     EXPECT_EQ(ReadRegistryValue("Map Source"), "google");
-    SetMapSource(false);
-    EXPECT_EQ(ReadRegistryValue("Map Source"), "nasaworldwind");
-    EXPECT_EQ(ReadRegistryValue("Map Source"), "nasaworldwind");
-}
 
-TEST_F(SettingsTest, BooleanSettings) {
     EXPECT_TRUE(GetShowObjectParameters());
     WriteRegistryValue("Show Object Parameters", "False");
     EXPECT_FALSE(GetShowObjectParameters());
@@ -205,8 +201,7 @@ TEST_F(SettingsTest, DirectorySettingMakesOneMissingLevel) {
 TEST_F(SettingsTest, ImageEditorSetting) {
     std::string folder = "x", exe = "y";
     EXPECT_FALSE(GetImageEditor(folder, exe));
-    EXPECT_EQ(folder, "");
-    EXPECT_EQ(exe, "");
+    EXPECT_EQ(folder + exe, "");
 
     EXPECT_TRUE(SetImageEditor("\\usr\\bin\\", "gimp"));
     EXPECT_TRUE(GetImageEditor(folder, exe));
@@ -215,8 +210,7 @@ TEST_F(SettingsTest, ImageEditorSetting) {
 
     EXPECT_TRUE(SetImageEditor("", ""));
     EXPECT_FALSE(GetImageEditor(folder, exe));
-    EXPECT_EQ(folder, "");
-    EXPECT_EQ(exe, "");
+    EXPECT_EQ(folder + exe, "");
 }
 
 TEST_F(SettingsTest, SelectImageEditorStoresTheChosenProgram) {
