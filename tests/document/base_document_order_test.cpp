@@ -85,9 +85,6 @@ TEST_F(BaseDocumentOrder, GroupsFollowTheFixedTypeOrder) {
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(objects.GetAt(i)->GetType(), expected[i]) << i;
     }
-    EXPECT_EQ(document.GetTileCount(), 0);
-    document.AddTileSorted(TileAttributes("Earth", 3, 1, 1));
-    EXPECT_EQ(document.GetTileCount(), 1);
 }
 
 } // namespace
