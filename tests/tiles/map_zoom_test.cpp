@@ -16,13 +16,6 @@ namespace {
 
 double CosDeg(double d) { return std::cos(d * std::numbers::pi / 180.0); }
 
-TEST(MapZoom, DefaultIsZoomThreeAtTheOrigin) {
-    MapZoom z;
-    EXPECT_EQ(z.GetZoom(), 3);
-    EXPECT_EQ(z.GetCentre().GetLongitude(), 0.0);
-    EXPECT_EQ(z.GetCentre().GetLatitude(), 0.0);
-}
-
 TEST(MapZoom, StaticFamilyRefusesZoomsOutside3To20) {
     MapZoom z;
     EXPECT_TRUE(z.SetZoom(7));
