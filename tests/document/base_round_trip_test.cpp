@@ -5,6 +5,7 @@
 #include "document/base_file_reader.h"
 #include "foundation/stream.h"
 #include "objects/mesh.h"
+#include "support/comma_locale.h"
 #include "support/mesh_files.h"
 #include "support/simulator_sandbox.h"
 
@@ -128,13 +129,8 @@ TEST_F(BaseRoundTrip, ThousandsOfObjectsOfEveryTypeComeBackByteForByte) {
 TEST_F(BaseRoundTrip, ObjectTextsIgnoreADecimalCommaLocale) {
     const ObjectArray objects = EveryTypeManyTimes();
     const std::vector<std::string> texts = Texts(objects);
-    struct Restore {
-        std::string previous = std::setlocale(LC_ALL, nullptr);
-        ~Restore() { std::setlocale(LC_ALL, previous.c_str()); }
-    } restore;
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/bootstrap makes it)";
-    }
+    test::CommaLocale comma_locale;
+    PF_SKIP_WITHOUT(comma_locale);
     const std::vector<std::string> comma = Texts(objects);
     ExpectRoundTrip(objects);
     ASSERT_EQ(comma.size(), texts.size());

@@ -1,4 +1,5 @@
 #include "foundation/field_exchange.h"
+#include "support/comma_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -165,10 +166,8 @@ TEST(FieldExchangeTest, FieldsWithoutRangeTakeAnyFiniteNumber) {
 }
 
 TEST(FieldExchangeTest, IgnoresADecimalCommaLocale) {
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
-    }
+    test::CommaLocale comma;
+    PF_SKIP_WITHOUT(comma);
     Members m;
     m.f = 2.5f;
     ControlTexts texts = ShownTexts(m);
@@ -182,7 +181,6 @@ TEST(FieldExchangeTest, IgnoresADecimalCommaLocale) {
     FieldExchange dx2 = FieldExchange::Read(texts);
     m.Exchange(dx2);
     EXPECT_TRUE(dx2.Failed());
-    std::setlocale(LC_ALL, previous.c_str());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "foundation/math_helpers.h"
 #include "foundation/timing.h"
+#include "support/comma_locale.h"
 #include "support/fake_clock.h"
 #include "support/scripted_ui.h"
 
@@ -123,8 +124,7 @@ TEST(Delay, ScaleAndDivide) {
 // The best of several runs, in milliseconds, with a point under a decimal-comma locale; a
 // reset forgets earlier runs.
 TEST(TimerFuncs, EndTimerShowsTheBestRunInMilliseconds) {
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    const bool comma = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    test::CommaLocale comma;
     test::FakeClock clock;
     test::ScriptedUi ui;
     ui.AnswerNextMessage(MessageAnswer::Ok);
@@ -141,14 +141,11 @@ TEST(TimerFuncs, EndTimerShowsTheBestRunInMilliseconds) {
     clock.AdvanceNs(2500000000);
     TimerFuncs::StopTimer();
     TimerFuncs::EndTimer();
-    std::setlocale(LC_ALL, previous.c_str());
     ASSERT_EQ(ui.Calls().size(), 2u);
     EXPECT_EQ(ui.Calls()[0].caption, "TimerFuncs::EndTimer()");
     EXPECT_EQ(ui.Calls()[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"1.234567\r\n", "2500.000000\r\n"}));
-    if (!comma) {
-        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed: checked under the C locale only";
-    }
+    PF_SKIP_WITHOUT(comma);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "foundation/text.h"
+#include "support/comma_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -197,21 +198,9 @@ TEST(TrimRightChars, CutsTheFinalRunOfSetBytes) {
     }
 }
 
-// Restores the process locale when the test ends.
-class ScopedProcessLocale {
-  public:
-    ScopedProcessLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {}
-    ~ScopedProcessLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
-
-  private:
-    std::string previous_;
-};
-
 TEST(NumbersUnderACommaLocale, KeepTheDecimalPoint) {
-    ScopedProcessLocale restore;
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
-        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/bootstrap makes it)";
-    }
+    test::CommaLocale comma;
+    PF_SKIP_WITHOUT(comma);
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
 
     EXPECT_EQ(FormatNumber(2.5f, 3), "2.5");

@@ -1,3 +1,4 @@
+#include "support/comma_locale.h"
 #include "tiles/map_service.h"
 
 #include "foundation/lat_lon.h"
@@ -35,15 +36,6 @@ LatLonRect WmsRect() {
     return rect;
 }
 
-class ScopedProcessLocale {
-  public:
-    ScopedProcessLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {}
-    ~ScopedProcessLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
-
-  private:
-    std::string previous_;
-};
-
 void ExpectRequests() {
     EXPECT_EQ(StaticMapPath(45.0, -90.0, 12, "satellite"), kStaticPath);
     EXPECT_EQ(WmsMapPath(WmsRect()), kWmsPath);
@@ -60,10 +52,8 @@ TEST(MapRequest, ExactBytes) {
 }
 
 TEST(MapRequest, ExactBytesUnderCommaLocale) {
-    ScopedProcessLocale restore;
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
-        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/bootstrap makes it)";
-    }
+    test::CommaLocale comma;
+    PF_SKIP_WITHOUT(comma);
     ExpectRequests();
 }
 
