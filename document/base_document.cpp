@@ -16,19 +16,7 @@ bool BaseDocument::SetFileName(const std::string& fileName) {
 
 bool BaseDocument::AddTileSorted(const TileAttributes& tile) {
     needsRendering_ = true;
-    std::size_t i = 0;
-    const std::size_t n = tiles_.GetCount();
-    while (i < n && tiles_[i].GetLevel() < tile.GetLevel()) {
-        ++i;
-    }
-    while (i < n && tiles_[i].GetLevel() == tile.GetLevel() && tiles_[i].GetX() < tile.GetX()) {
-        ++i;
-    }
-    while (i < n && tiles_[i].GetLevel() == tile.GetLevel() && tiles_[i].GetX() == tile.GetX() &&
-           tiles_[i].GetY() < tile.GetY()) {
-        ++i;
-    }
-    tiles_.InsertAt(i, tile);
+    tiles_.InsertAt(tiles_.SortedIndex(tile), tile);
     return true;
 }
 

@@ -123,6 +123,11 @@ bool DrawLine(BitmapData& image, double x0, double y0, double x1, double y1,
     if (x0 >= w || x1 < 0.0 || (y0 < 0.0 && y1 < 0.0) || (y0 >= h && y1 >= h)) {
         return true;
     }
+    // Ends so far apart that their distance leaves the double range cannot be clipped:
+    // the arithmetic below would meet 0 * infinity.
+    if (!std::isfinite(x1 - x0) || !std::isfinite(y1 - y0)) {
+        return true;
+    }
     // Ends outside the image move along the line onto the border lines x = 0, x = w - 1,
     // y = 0 and y = h - 1 (parametric clipping).
     const bool inside0 = IsPointInImage(x0, y0, image);

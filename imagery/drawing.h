@@ -18,8 +18,9 @@ bool DrawDot(double x, double y, BitmapData& image, std::uint32_t colour);
 // 24 bits; otherwise "Invalid bmp" is shown.
 bool DrawMarker(BitmapData& image, int x, int y, const ColorRGB& colour);
 
-// A one-pixel line clipped to the image (24 bits). A segment that misses the image draws
-// nothing and is not a failure; non-finite coordinates are.
+// A one-pixel line clipped to the image (24 bits). A segment that misses the image, or whose
+// ends lie further apart than the double range reaches, draws nothing and is not a
+// failure; non-finite coordinates are.
 bool DrawLine(BitmapData& image, double x0, double y0, double x1, double y1,
               const ColorRGB& colour);
 // The lines P0-P1, P1-P3, P2-P3, P0-P2, in that order; false at the first that fails.

@@ -2,6 +2,7 @@
 
 #include "imagery/bitmap_data.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
 
 #include <cmath>
@@ -26,8 +27,7 @@ BeaconArray::BeaconArray() : NewEnd12CountSizeCol(kTypeBeaconArray) {
 }
 
 std::string BeaconArray::GetParameterText() const {
-    std::string text = "\tEND1 " + FormatVector3Double(end1) + "\r\n";
-    text += "\tEND2 " + FormatVector3Double(end2) + "\r\n";
+    std::string text = EndLines(*this);
     if (count.given) {
         text += "\tCOUNT " + FormatInt(count) + "\r\n";
     }

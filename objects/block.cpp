@@ -2,29 +2,28 @@
 
 #include "imagery/object_icons.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
 
 namespace pf {
 
-std::string PosScaleRotLines(const NewPosScaleRot& object) {
-    return "\tPOS " + FormatVector3Double(object.pos) + "\r\n" + "\tSCALE " +
-           FormatVector3DoubleRotated(object.scale) + "\r\n" + "\tROT " +
-           FormatDouble2(object.rot.value) + "\r\n";
+std::string Tex123Lines(const NewPosScaleRotTex123& object) {
+    return TextureLine("TEX1", object.tex1) + TextureLine("TEX2", object.tex2) +
+           TextureLine("TEX3", object.tex3);
 }
 
-std::string TextureLine(const char* key, const TextureSpec& texture) {
-    if (!texture.IsComplete()) {
-        return std::string();
+std::string Tex123Lines(const NewPosScaleRotTex123& object, double wallU1, double wallU2) {
+    if (!object.scaleUV) {
+        return Tex123Lines(object);
     }
-    return std::string("\t") + key + " " + FormatTextureSpec(texture) + "\r\n";
-}
-
-void RecomputeWallScales(const NewPosScaleRotTex123& object, double wallU1, double wallU2) {
     const float v = TextureRepeatFactor(object.scale[2].value);
-    object.tex1.u.Set(TextureRepeatFactor(wallU1));
-    object.tex1.v.Set(v);
-    object.tex2.u.Set(TextureRepeatFactor(wallU2));
-    object.tex2.v.Set(v);
+    TextureSpec tex1 = object.tex1;
+    TextureSpec tex2 = object.tex2;
+    tex1.u.Set(TextureRepeatFactor(wallU1));
+    tex1.v.Set(v);
+    tex2.u.Set(TextureRepeatFactor(wallU2));
+    tex2.v.Set(v);
+    return TextureLine("TEX1", tex1) + TextureLine("TEX2", tex2) + TextureLine("TEX3", object.tex3);
 }
 
 void CopyTex123(NewPosScaleRotTex123& target, const NewPosScaleRotTex123& source) {
@@ -63,14 +62,8 @@ bool ParseTex123Group(AstrelObject& holder, const StringArray& group, const std:
 Block::Block() : NewPosScaleRotTex123(kTypeBlock) { scaleUV = true; }
 
 std::string Block::GetParameterText() const {
-    std::string text = PosScaleRotLines(*this);
-    if (scaleUV) {
-        // Wall 1 runs along the width, wall 2 along the length.
-        RecomputeWallScales(*this, scale[1].value, scale[0].value);
-    }
-    text += TextureLine("TEX1", tex1);
-    text += TextureLine("TEX2", tex2);
-    text += TextureLine("TEX3", tex3);
+    // Wall 1 runs along the width, wall 2 along the length.
+    std::string text = PosScaleRotLines(*this) + Tex123Lines(*this, scale[1].value, scale[0].value);
     if (scaleUV) {
         text += "\tPFG_SCALEUV\r\n";
     }

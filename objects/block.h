@@ -1,6 +1,6 @@
 #pragma once
 // Blocks: box-shaped buildings with two wall textures and a roof texture, whose wall
-// textures may repeat in proportion to the building. The texture-line helpers here are
+// textures may repeat in proportion to the building. The parameter-set helpers here are
 // shared with the hangars, which are built on the same parameter set.
 #include "foundation/string_array.h"
 #include "objects/placement_families.h"
@@ -28,12 +28,11 @@ class Block : public NewPosScaleRotTex123 {
 bool ParseBlock(AstrelObject& holder, const StringArray& group);
 
 // The writers' pieces of the textured-building parameter set.
-// "\tPOS ...\r\n\tSCALE ...\r\n\tROT ...\r\n"
-std::string PosScaleRotLines(const NewPosScaleRot& object);
-// "\tTEXn name u v\r\n" for a complete texture, else "".
-std::string TextureLine(const char* key, const TextureSpec& texture);
-// TEX1.u from wallU1, TEX2.u from wallU2 and both v from the height, all set.
-void RecomputeWallScales(const NewPosScaleRotTex123& object, double wallU1, double wallU2);
+// The TEX1, TEX2 and TEX3 lines of the complete textures, with the scales as held.
+std::string Tex123Lines(const NewPosScaleRotTex123& object);
+// The same, but with PFG_SCALEUV set TEX1 and TEX2 follow the building: TEX1.u from wallU1,
+// TEX2.u from wallU2, both v from the height. The object keeps the scales it holds.
+std::string Tex123Lines(const NewPosScaleRotTex123& object, double wallU1, double wallU2);
 // Copies what the textured-building set holds.
 void CopyTex123(NewPosScaleRotTex123& target, const NewPosScaleRotTex123& source);
 // Reads a group of the textured-building set into `local` (already holding its

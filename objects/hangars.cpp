@@ -3,15 +3,11 @@
 #include "imagery/object_icons.h"
 #include "objects/block.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 
 namespace pf {
 
 namespace {
-
-std::string TextureLines(const NewPosScaleRotTex123& object) {
-    return TextureLine("TEX1", object.tex1) + TextureLine("TEX2", object.tex2) +
-           TextureLine("TEX3", object.tex3);
-}
 
 const char* FlagLine(const NewPosScaleRotTex123& object) {
     return object.scaleUV ? "\tPFG_SCALEUV\r\n" : "";
@@ -28,12 +24,9 @@ void CopyTex123From(NewPosScaleRotTex123& target, const AstrelObjectHandle& othe
 Hangar::Hangar() : NewPosScaleRotTex123(kTypeHangar) { scaleUV = false; }
 
 std::string Hangar::GetParameterText() const {
-    std::string text = PosScaleRotLines(*this);
-    if (scaleUV) {
-        // The door wall runs along the length, the side wall along the width.
-        RecomputeWallScales(*this, scale[0].value, scale[1].value);
-    }
-    return text + TextureLines(*this) + FlagLine(*this);
+    // The door wall runs along the length, the side wall along the width.
+    return PosScaleRotLines(*this) + Tex123Lines(*this, scale[0].value, scale[1].value) +
+           FlagLine(*this);
 }
 
 void Hangar::GetIcon(BitmapData& image) const { GetObjectIconBitmap("hangar.bmp", image); }
@@ -47,11 +40,7 @@ void Hangar::CopyFrom(const AstrelObjectHandle& other) { CopyTex123From(*this, o
 Hangar2::Hangar2() : NewPosScaleRotTex123Roofh(kTypeHangar2) { scaleUV = true; }
 
 std::string Hangar2::GetParameterText() const {
-    std::string text = PosScaleRotLines(*this);
-    if (scaleUV) {
-        RecomputeWallScales(*this, scale[1].value, scale[0].value);
-    }
-    text += TextureLines(*this);
+    std::string text = PosScaleRotLines(*this) + Tex123Lines(*this, scale[1].value, scale[0].value);
     if (roofh.given) {
         text += "\tROOFH " + FormatFloat4(roofh) + "\r\n";
     }
@@ -75,7 +64,7 @@ Hangar3::Hangar3() : NewPosScaleRotTex123(kTypeHangar3) { scaleUV = false; }
 
 std::string Hangar3::GetParameterText() const {
     // The flag is written, but this kind keeps the scales it was given.
-    return PosScaleRotLines(*this) + TextureLines(*this) + FlagLine(*this);
+    return PosScaleRotLines(*this) + Tex123Lines(*this) + FlagLine(*this);
 }
 
 void Hangar3::GetIcon(BitmapData& image) const { GetObjectIconBitmap("hangar3.bmp", image); }

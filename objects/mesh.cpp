@@ -2,6 +2,7 @@
 
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
+#include "foundation/name_safety.h"
 #include "foundation/stream.h"
 #include "foundation/ui_hooks.h"
 #include "imagery/color_convert.h"
@@ -33,6 +34,12 @@ void CentreOffset(const GeoRect& e, double p0, double p1, double rotation, doubl
     d0 = (e.left + std::fabs(e.Width()) / 2.0) * p0;
     d1 = -(e.bottom + std::fabs(e.Height()) / 2.0) * p1;
     RotatePointXY(d0, d1, DegreesToRadians(rotation));
+}
+
+// A FILE names a model and its cache files below the Meshes and cache folders: a safe
+// relative path that names a file, not a folder.
+bool NamesMeshFile(const std::string& name) {
+    return IsSafeRelativePath(name) && name.back() != '\\';
 }
 
 } // namespace
@@ -135,7 +142,7 @@ bool Mesh::ComputeMeshDataFromFile(std::string name, uint8_t& textured) {
         return false;
     }
     MeshExtents read;
-    if (!IsSafeMeshName(name) || !ReadMeshExtents(folder + name, read, textured)) {
+    if (!NamesMeshFile(name) || !ReadMeshExtents(folder + name, read, textured)) {
         return ShowFailureMessage("Couldn't parse mesh file");
     }
     SetExtents(read);
@@ -148,7 +155,7 @@ bool Mesh::ComputeMeshData(uint8_t& textured) {
     if (!FileManager::GetMeshesDir(folder)) {
         return false;
     }
-    if (!IsSafeMeshName(file)) {
+    if (!NamesMeshFile(file)) {
         return ShowFailureMessage("Couldn't parse mesh file");
     }
     return ComputeMeshDataFromFile(file + ".msh", textured);
@@ -156,7 +163,7 @@ bool Mesh::ComputeMeshData(uint8_t& textured) {
 
 std::string Mesh::CachePath(const char* extension) const {
     std::string folder;
-    if (!IsSafeMeshName(file) || !GetMeshCachePath(folder)) {
+    if (!NamesMeshFile(file) || !GetMeshCachePath(folder)) {
         return std::string();
     }
     return folder + file + extension;
@@ -251,7 +258,7 @@ bool Mesh::RenderTopView() const {
     if (!FileManager::GetMeshesDir(folder)) {
         return false;
     }
-    if (!IsSafeMeshName(file) || !IsDrawableMeshRect(extent)) {
+    if (!NamesMeshFile(file) || !IsDrawableMeshRect(extent)) {
         return false;
     }
     if (!topView_.Create24(kMeshTopViewSize, kMeshTopViewSize) ||

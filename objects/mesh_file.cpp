@@ -8,6 +8,7 @@
 #include "workspace/file_utils.h"
 #include "workspace/folders.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -46,61 +47,39 @@ bool ReadMeshFileText(const std::string& path, std::string& text) {
 bool ParseMeshExtents(std::string_view text, MeshExtents& out, uint8_t& textured) {
     double leastZ = 1e9, leastX = 1e9, lowestY = 1e9;
     double greatestZ = -1e9, greatestX = -1e9, highestY = -1e9;
-    bool result = false;
     bool anyVertex = false;
-    MeshTextReader reader(text);
-    std::string_view line;
-    while (reader.NextLine(line)) {
-        if (IsMeshKeywordLine(line, "TEXTURE", reader.AtEnd())) {
-            textured = 1;
-            continue;
-        }
-        if (!IsMeshKeywordLine(line, "GEOM", false)) {
-            continue;
-        }
-        MeshTokens header(line);
-        header.Next(); // GEOM
-        const std::string_view countToken = header.Next();
-        const int64_t nv = MeshTokenInteger(countToken);
-        if (nv < 1 && countToken != "0") {
-            return false;
-        }
-        const int64_t nt = MeshTokenInteger(header.Next());
-        for (int64_t i = 0; i < nv; ++i) {
-            std::string_view vertexLine;
-            if (!reader.NextLine(vertexLine)) {
-                return false;
-            }
-            MeshTokens tokens(vertexLine);
-            const double x = MeshTokenNumber(tokens.Next());
-            const double y = MeshTokenNumber(tokens.Next());
-            const double z = MeshTokenNumber(tokens.Next());
-            leastX = std::min(leastX, x);
-            greatestX = std::max(greatestX, x);
-            lowestY = std::min(lowestY, y);
-            highestY = std::max(highestY, y);
-            leastZ = std::min(leastZ, z);
-            greatestZ = std::max(greatestZ, z);
+    MeshGeomReader geom(text);
+    while (geom.NextGroup()) {
+        MeterPoint v;
+        while (geom.NextVertex(v)) {
+            leastX = std::min(leastX, v.x);
+            greatestX = std::max(greatestX, v.x);
+            lowestY = std::min(lowestY, v.y);
+            highestY = std::max(highestY, v.y);
+            leastZ = std::min(leastZ, v.z);
+            greatestZ = std::max(greatestZ, v.z);
             anyVertex = true;
         }
-        for (int64_t i = 0; i < nt; ++i) {
-            std::string_view skipped;
-            if (!reader.NextLine(skipped)) {
-                return false;
-            }
-        }
-        result = true;
+    }
+    if (geom.Textured()) {
+        textured = 1;
     }
     // A model without a single vertex has no extents: its sizes would be negative.
-    if (!result || !anyVertex) {
+    if (geom.Faulty() || !anyVertex) {
         return false;
     }
-    out.rect.left = leastZ;
-    out.rect.right = greatestZ;
-    out.rect.top = greatestX;
-    out.rect.bottom = leastX;
-    out.lowestY = lowestY;
-    out.highestY = highestY;
+    MeshExtents read;
+    read.rect.left = leastZ;
+    read.rect.right = greatestZ;
+    read.rect.top = greatestX;
+    read.rect.bottom = leastX;
+    read.lowestY = lowestY;
+    read.highestY = highestY;
+    // Vertices at both ends of the double range give sizes beyond it.
+    if (!IsSoundMeshExtents(read)) {
+        return false;
+    }
+    out = read;
     return true;
 }
 
@@ -164,26 +143,9 @@ bool IsSoundMeshExtents(const MeshExtents& e) {
             return false;
         }
     }
-    return e.rect.left <= e.rect.right && e.rect.bottom <= e.rect.top && e.lowestY <= e.highestY;
-}
-
-bool IsSafeMeshName(const std::string& name) {
-    if (name.empty() || name.front() == '\\' || name.find(':') != std::string::npos) {
-        return false;
-    }
-    size_t start = 0;
-    while (true) {
-        const size_t end = name.find('\\', start);
-        const std::string_view part =
-            std::string_view(name).substr(start, end == std::string::npos ? end : end - start);
-        if (part.empty() || part == "." || part == "..") {
-            return false;
-        }
-        if (end == std::string::npos) {
-            return true;
-        }
-        start = end + 1;
-    }
+    return e.rect.left <= e.rect.right && e.rect.bottom <= e.rect.top && e.lowestY <= e.highestY &&
+           std::isfinite(e.rect.right - e.rect.left) && std::isfinite(e.rect.top - e.rect.bottom) &&
+           std::isfinite(e.highestY - e.lowestY);
 }
 
 void CreateCacheSubfolders(const std::string& name) {

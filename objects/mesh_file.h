@@ -31,9 +31,9 @@ struct MeshExtents {
 // regular file, too big); "Couldn't read file\r\n" and false when it is empty.
 bool ReadMeshFileText(const std::string& path, std::string& text);
 
-// The extents of every GEOM group of a model text. textured becomes 1 when a TEXTURE line
-// is met. False for a text without a group, a bad vertex count, a group cut short, or no
-// vertex at all; the outputs then stay as they were (textured aside).
+// The extents of every GEOM group of a model text (MeshGeomReader). textured becomes 1 when
+// a TEXTURE line is met. False for a faulty text, one without a vertex, or extents that
+// are not sound; the outputs then stay as they were (textured aside).
 bool ParseMeshExtents(std::string_view text, MeshExtents& out, uint8_t& textured);
 // ReadMeshFileText, then ParseMeshExtents.
 bool ReadMeshExtents(const std::string& path, MeshExtents& out, uint8_t& textured);
@@ -44,12 +44,8 @@ inline constexpr size_t kMeshRecordSize = 49;
 using MeshRecordBytes = std::array<uint8_t, kMeshRecordSize>;
 MeshRecordBytes EncodeMeshRecord(const MeshExtents& extents, uint8_t textured);
 void DecodeMeshRecord(const MeshRecordBytes& bytes, MeshExtents& extents, uint8_t& textured);
-// Finite values with left <= right, bottom <= top and lowest <= highest.
+// Finite values with left <= right, bottom <= top and lowest <= highest, and finite sizes.
 bool IsSoundMeshExtents(const MeshExtents& extents);
-
-// A FILE that may name a model and cache files: not empty, no leading '\', no empty, "."
-// or ".." component, no ':'. Anything else stays inside the Meshes and cache folders.
-bool IsSafeMeshName(const std::string& name);
 
 // Makes the folders of a cache file name ("Bases\Hangars\Big.dat" makes "Bases\" and
 // "Bases\Hangars\") inside the mesh cache folder; failures are ignored.

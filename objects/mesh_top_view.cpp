@@ -36,49 +36,18 @@ bool DrawMeshTopView(std::string_view text, const GeoRect& rect, BitmapData& ima
     if (!IsDrawableMeshRect(rect)) {
         return false;
     }
-    bool result = false;
+    bool anyVertex = false;
     std::vector<MeterPoint> vertices;
-    MeshTextReader reader(text);
-    std::string_view line;
-    while (reader.NextLine(line)) {
-        if (!IsMeshKeywordLine(line, "GEOM", false)) {
-            continue;
-        }
-        MeshTokens header(line);
-        header.Next(); // GEOM
-        const int64_t nv = MeshTokenInteger(header.Next());
-        if (nv == 0) {
-            continue;
-        }
-        const int64_t nt = MeshTokenInteger(header.Next());
+    MeshGeomReader geom(text);
+    while (geom.NextGroup()) {
         vertices.clear();
-        for (int64_t i = 0; i < nv; ++i) {
-            std::string_view vertexLine;
-            if (!reader.NextLine(vertexLine)) {
-                return false;
-            }
-            MeshTokens tokens(vertexLine);
-            const double x = MeshTokenNumber(tokens.Next());
-            const double y = MeshTokenNumber(tokens.Next());
-            const double z = MeshTokenNumber(tokens.Next());
-            vertices.push_back(MeterPoint{z, x, y});
+        MeterPoint vertex;
+        while (geom.NextVertex(vertex)) {
+            vertices.push_back(vertex);
         }
-        const int64_t count = static_cast<int64_t>(vertices.size());
-        for (int64_t i = 0; i < nt; ++i) {
-            std::string_view triangleLine;
-            if (!reader.NextLine(triangleLine)) {
-                return false;
-            }
-            MeshTokens tokens(triangleLine);
-            if (tokens.Count() < 3) {
-                continue;
-            }
-            const int64_t i0 = MeshTokenInteger(tokens.Next());
-            const int64_t i1 = MeshTokenInteger(tokens.Next());
-            const int64_t i2 = MeshTokenInteger(tokens.Next());
-            if (i0 < 0 || i0 >= count || i1 < 0 || i1 >= count || i2 < 0 || i2 >= count) {
-                continue;
-            }
+        anyVertex = anyVertex || !vertices.empty();
+        int64_t i0 = 0, i1 = 0, i2 = 0;
+        while (geom.NextTriangle(i0, i1, i2)) {
             const MeterPoint& a = vertices[static_cast<size_t>(i0)];
             const MeterPoint& b = vertices[static_cast<size_t>(i1)];
             const MeterPoint& c = vertices[static_cast<size_t>(i2)];
@@ -86,9 +55,8 @@ bool DrawMeshTopView(std::string_view text, const GeoRect& rect, BitmapData& ima
             DrawMeshEdge(a, c, image, rect);
             DrawMeshEdge(c, b, image, rect);
         }
-        result = true;
     }
-    return result;
+    return !geom.Faulty() && anyVertex;
 }
 
 bool RenderMeshTopView(const std::string& path, const GeoRect& rect, BitmapData& image) {

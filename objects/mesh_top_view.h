@@ -3,6 +3,7 @@
 // that the model's footprint (its extent rectangle) fills the picture. The least x lies
 // on the top row and the least z in the left column; y is not drawn.
 #include "foundation/geometry.h"
+#include "objects/mesh_text.h"
 
 #include <string>
 #include <string_view>
@@ -10,13 +11,6 @@
 namespace pf {
 
 class BitmapData;
-
-// One vertex in the order (z, x, y) of the model's coordinates.
-struct MeterPoint {
-    double z = 0.0;
-    double x = 0.0;
-    double y = 0.0;
-};
 
 // The size of the canvas a top view is drawn on; the icon is that halved.
 inline constexpr int kMeshTopViewSize = 1024;
@@ -28,10 +22,10 @@ void DrawMeshEdge(const MeterPoint& a, const MeterPoint& b, BitmapData& image, c
 // True when the rectangle can be drawn into: width and height finite and above 0.
 bool IsDrawableMeshRect(const GeoRect& rect);
 
-// Draws every triangle of a model text. False when no group was drawn, a group is cut
-// short or the rectangle is not drawable. A group with the vertex count 0 is no group
-// (its lines are read as ordinary lines); a triangle with an index outside its group, or
-// with fewer than three indices, is skipped.
+// Draws every triangle of a model text's groups (MeshGeomReader; a triangle with an index
+// outside its group, or with fewer than three indices, is skipped). False for a faulty
+// text, one without a vertex, or a rectangle that is not drawable; what was drawn before
+// a fault stays.
 bool DrawMeshTopView(std::string_view text, const GeoRect& rect, BitmapData& image);
 // The same for a model file (read as ReadMeshFileText reads it).
 bool RenderMeshTopView(const std::string& path, const GeoRect& rect, BitmapData& image);

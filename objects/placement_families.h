@@ -134,13 +134,13 @@ class NewPosScaleRot : public AstrelObjectHandle {
     GeoRect TurnedBounds() const;
 };
 
-// Blocks and hangars: two wall textures and a roof texture. Writing the text recomputes
-// the wall scales when PFG_SCALEUV is set and keeps them, so they are mutable.
+// Blocks and hangars: two wall textures and a roof texture. With PFG_SCALEUV set, the text
+// writes the wall scales computed from the building instead of the held ones.
 class NewPosScaleRotTex123 : public NewPosScaleRot {
   public:
-    mutable TextureSpec tex1;
-    mutable TextureSpec tex2;
-    mutable TextureSpec tex3;
+    TextureSpec tex1;
+    TextureSpec tex2;
+    TextureSpec tex3;
     bool scaleUV = true; // PFG_SCALEUV
 
   protected:
@@ -160,7 +160,7 @@ class NewPosScaleRotTex123Roofh : public NewPosScaleRotTex123 {
 class NewPosScaleRotNstepTex12 : public NewPosScaleRot {
   public:
     OptionalInt nstep;
-    mutable TextureSpec tex1;
+    TextureSpec tex1;
     TextureSpec tex2;
     bool scaleUV = true; // PFG_SCALEUV
 

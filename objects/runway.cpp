@@ -4,6 +4,7 @@
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
 #include "workspace/config_reader.h"
 
@@ -13,18 +14,6 @@
 namespace pf {
 
 namespace {
-
-std::string EndLines(const NewEnd12& o) {
-    return "\tEND1 " + FormatVector3Double(o.end1) + "\r\n" + "\tEND2 " +
-           FormatVector3Double(o.end2) + "\r\n";
-}
-
-std::string FloatLine(const char* keyword, const OptionalFloat& v) {
-    if (!v.given) {
-        return std::string();
-    }
-    return FormatString("\t%s %s\r\n", keyword, FormatFloat4(v).c_str());
-}
 
 // Frequencies go to the simulator with one decimal.
 std::string FrequencyLine(const char* keyword, const NavFrequency& f) {

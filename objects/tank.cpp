@@ -1,8 +1,8 @@
 #include "objects/tank.h"
 
 #include "imagery/object_icons.h"
-#include "objects/block.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
 
 #include <cmath>
@@ -24,11 +24,13 @@ std::string Tank::GetParameterText() const {
     if (nstep.given) {
         text += "\tNSTEP " + FormatInt(nstep) + "\r\n";
     }
+    // The wall texture follows the tank with PFG_SCALEUV; the tank keeps the scales it holds.
+    TextureSpec wall = tex1;
     if (scaleUV) {
-        tex1.u.Set(TextureRepeatFactor(TankPerimeter(scale[0].value, scale[1].value)));
-        tex1.v.Set(TextureRepeatFactor(scale[2].value));
+        wall.u.Set(TextureRepeatFactor(TankPerimeter(scale[0].value, scale[1].value)));
+        wall.v.Set(TextureRepeatFactor(scale[2].value));
     }
-    text += TextureLine("TEX1", tex1);
+    text += TextureLine("TEX1", wall);
     text += TextureLine("TEX2", tex2);
     if (scaleUV) {
         text += "\tPFG_SCALEUV\r\n";

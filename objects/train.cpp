@@ -1,8 +1,8 @@
 #include "objects/train.h"
 
-#include "foundation/text.h"
 #include "imagery/object_icons.h"
 #include "objects/object_editing.h"
+#include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
 
 #include <vector>
@@ -10,18 +10,6 @@
 namespace pf {
 
 namespace {
-
-std::string EndLines(const NewEnd12& o) {
-    return "\tEND1 " + FormatVector3Double(o.end1) + "\r\n" + "\tEND2 " +
-           FormatVector3Double(o.end2) + "\r\n";
-}
-
-std::string FloatLine(const char* keyword, const OptionalFloat& v) {
-    if (!v.given) {
-        return std::string();
-    }
-    return FormatString("\t%s %s\r\n", keyword, FormatFloat4(v).c_str());
-}
 
 void CopySpeedFields(NewEnd12Speed& to, const NewEnd12Speed& from) {
     to.end1 = from.end1;

@@ -3,6 +3,7 @@
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
 #include "foundation/lat_lon.h"
+#include "foundation/name_safety.h"
 #include "foundation/text.h"
 #include "foundation/timing.h"
 #include "foundation/ui_hooks.h"
@@ -15,6 +16,7 @@
 #include "tiles/map_zoom.h"
 #include "workspace/folders.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace pf {
@@ -27,22 +29,18 @@ const char kRetryQuestion[] =
     "map downloads in a short period of times (throttling at the server).\r\n\r\n"
     "Would you like to try again?";
 
-// A map type becomes part of a file name: it must not leave the cache folder.
-bool IsSafeMapType(const std::string& map_type) {
-    if (map_type.empty()) {
-        return false;
-    }
-    for (unsigned char c : map_type) {
-        if (c == '\\' || c == '/' || c < 0x20 || c == 0x7F) {
-            return false;
-        }
-    }
-    return true;
+// A map type is a word of the map service ("satellite", "hybrid"): letters, digits, '_' and
+// '-' name every type the service knows, and nothing else belongs in a cache file name.
+bool IsMapTypeWord(const std::string& map_type) {
+    return std::all_of(map_type.begin(), map_type.end(), [](unsigned char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '_' || c == '-';
+    });
 }
 
 bool CachedMapPath(const std::string& map_type, int zoom, const LatLon& centre, std::string& path) {
     std::string folder;
-    if (!IsSafeMapType(map_type) || !GetMapCachePath(folder)) {
+    if (!IsSafePathComponent(map_type) || !IsMapTypeWord(map_type) || !GetMapCachePath(folder)) {
         return false;
     }
     path = folder + CachedMapName(map_type, zoom, centre);

@@ -1,6 +1,7 @@
 #include "tiles/planet_archive.h"
 
 #include "foundation/failure.h"
+#include "foundation/name_safety.h"
 #include "foundation/stream.h"
 #include "foundation/text.h"
 #include "imagery/bitmap_data.h"
@@ -84,16 +85,6 @@ const std::array<LevelGrid, kArchiveMaxLevel + 1>& Grid() {
 }
 
 bool ValidLevel(int level) { return level >= 0 && level <= kArchiveMaxLevel; }
-
-// A body name becomes part of a file name: it must not leave its folder.
-bool IsSafeBodyName(const std::string& body) {
-    for (unsigned char c : body) {
-        if (c == '\\' || c == '/' || c < 0x20 || c == 0x7F) {
-            return false;
-        }
-    }
-    return true;
-}
 
 bool LevelPresent(uint64_t fileLength, int level) {
     const int64_t end =
@@ -251,7 +242,7 @@ void GetTilesOverlapping(std::vector<int64_t>& out, const LatLonRect& rect, int 
 
 bool GetTexArchivePath(const std::string& body, std::string& path) {
     std::string folder;
-    if (!IsSafeBodyName(body) || !FileManager::GetTexturesDir(folder)) {
+    if (!IsSafePathComponent(body) || !FileManager::GetTexturesDir(folder)) {
         return false;
     }
     path = folder + body + ".tex";
@@ -260,7 +251,7 @@ bool GetTexArchivePath(const std::string& body, std::string& path) {
 
 bool GetDdsTexturePath(const std::string& body, std::string& path) {
     std::string folder;
-    if (!IsSafeBodyName(body) || !FileManager::GetTexturesDir(folder)) {
+    if (!IsSafePathComponent(body) || !FileManager::GetTexturesDir(folder)) {
         return false;
     }
     path = folder + body + ".dds";
@@ -347,7 +338,7 @@ namespace {
 
 bool BodyCacheFilePath(const std::string& body, int level, int64_t tile, std::string& path) {
     std::string folder;
-    if (!IsSafeBodyName(body) || !GetBodyCachePath(folder)) {
+    if (!IsSafePathComponent(body) || !GetBodyCachePath(folder)) {
         return false;
     }
     path = folder + GetBodyCacheFileName(body, level, tile);

@@ -113,11 +113,7 @@ void TileArray::RemoveAt(std::size_t index, std::size_t count) {
     tiles_.erase(first, first + static_cast<std::ptrdiff_t>(count));
 }
 
-void TileArray::AddSorted(const TileAttributes& tile) {
-    if (tiles_.empty()) {
-        tiles_.push_back(tile);
-        return;
-    }
+std::size_t TileArray::SortedIndex(const TileAttributes& tile) const {
     std::size_t i = 0;
     const std::size_t n = tiles_.size();
     while (i < n && tiles_[i].GetLevel() < tile.GetLevel()) {
@@ -130,7 +126,12 @@ void TileArray::AddSorted(const TileAttributes& tile) {
            tiles_[i].GetY() < tile.GetY()) {
         ++i;
     }
-    if (i < n && tiles_[i].SamePlace(tile)) {
+    return i;
+}
+
+void TileArray::AddSorted(const TileAttributes& tile) {
+    const std::size_t i = SortedIndex(tile);
+    if (i < tiles_.size() && tiles_[i].SamePlace(tile)) {
         return;
     }
     InsertAt(i, tile);

@@ -77,6 +77,9 @@ class TileArray {
     void RemoveAt(std::size_t index, std::size_t count = 1);
     void RemoveAll() { tiles_.clear(); }
 
+    // Where the tile goes in ascending (level, x, y) order: before the first tile that is
+    // not before it.
+    std::size_t SortedIndex(const TileAttributes& tile) const;
     void AddSorted(const TileAttributes& tile);
     bool IsSorted() const;
     bool Contains(const TileAttributes& tile) const;

@@ -2,6 +2,7 @@
 
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
+#include "foundation/name_safety.h"
 #include "foundation/text.h"
 #include "imagery/color_convert.h"
 #include "imagery/geo_map.h"
@@ -19,16 +20,6 @@
 namespace pf {
 
 namespace {
-
-// Tile names come from base files: a body name must not lead out of the cache folder.
-bool IsSafeBodyName(const std::string& body) {
-    for (unsigned char c : body) {
-        if (c == '\\' || c == '/' || c < 0x20 || c == 0x7F) {
-            return false;
-        }
-    }
-    return true;
-}
 
 bool IsTextureSize(const BitmapData& image) {
     return image.HasPixels() && image.Width() == TileTextureFile::kSize &&
@@ -82,7 +73,7 @@ bool TileTextureFile::GetImage(BitmapData& out) const {
 
 bool TileTextureFile::CacheFilePath(const std::string& name, std::string& path, bool report) const {
     std::string folder;
-    if (!IsSafeBodyName(tile_.GetBody()) || !::pf::GetCachePath(folder)) {
+    if (!IsSafePathComponent(tile_.GetBody()) || !::pf::GetCachePath(folder)) {
         return report ? ShowFailureMessage("Couldn't get cache path\r\n") : false;
     }
     path = folder + name;
@@ -221,7 +212,7 @@ bool TileTextureFile::SaveToCache() {
         return ShowFailureMessage("Attempting to save texture that hasn't been loaded\r\n");
     }
     std::string folder;
-    if (!IsSafeBodyName(tile_.GetBody()) || !::pf::GetCachePath(folder)) {
+    if (!IsSafePathComponent(tile_.GetBody()) || !::pf::GetCachePath(folder)) {
         return ShowFailureMessage("Couldn't find cache path\r\n");
     }
     return SavePng(folder + tile_.GetPngFileName());
@@ -237,7 +228,7 @@ bool TileTextureFile::SavePng(const std::string& path) {
 
 bool TileTextureFile::IsCached() const {
     std::string folder;
-    if (!IsSafeBodyName(tile_.GetBody()) || !::pf::GetCachePath(folder)) {
+    if (!IsSafePathComponent(tile_.GetBody()) || !::pf::GetCachePath(folder)) {
         return ShowFailureMessage("Couldn't find cache\r\n");
     }
     return fs::Exists(folder + tile_.GetJpgFileName()) ||

@@ -1,6 +1,7 @@
 #include "workspace/astrel_body.h"
 
 #include "foundation/lat_lon.h"
+#include "foundation/name_safety.h"
 #include "foundation/text.h"
 #include "workspace/file_manager.h"
 #include "workspace/simulator_config.h"
@@ -14,12 +15,6 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 
 } // namespace
-
-bool IsSafeBodyName(const std::string& name) {
-    if (name == "..")
-        return false;
-    return name.find_first_of("\\/:") == std::string::npos;
-}
 
 std::vector<AstrelBody>& BodyCache::Entries() {
     static std::vector<AstrelBody> entries;
@@ -35,7 +30,7 @@ bool AstrelBody::Load(const std::string& bodyName) {
     loaded = false;
     if (FindInCache())
         return loaded;
-    if (!IsSafeBodyName(bodyName))
+    if (!IsSafePathComponent(bodyName))
         return loaded;
     std::string folder;
     if (!FileManager::GetConfigDir(folder))

@@ -52,10 +52,6 @@ class BodyCache {
     static void Clear();
 };
 
-// A body name becomes a file name in the configuration folder: true when it stays there
-// (no '\', '/' or ':', and not "..").
-bool IsSafeBodyName(const std::string& name);
-
 // The body names of the simulator's planet list: "planet..." lines and lines that start
 // with a name already listed (its moons), each naming a body by its last word.
 bool ReadBodyNames(const std::string& path, StringArray& names);

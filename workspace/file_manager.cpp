@@ -1,10 +1,16 @@
 #include "workspace/file_manager.h"
 
+#include "foundation/failure.h"
+#include "foundation/name_safety.h"
 #include "foundation/stream.h"
 #include "foundation/text.h"
 #include "platform/fs.h"
+#include "workspace/astrel_body.h"
 #include "workspace/config_reader.h"
 #include "workspace/folders.h"
+#include "workspace/settings.h"
+#include "workspace/simulator_config.h"
+#include "workspace/simulator_tree.h"
 
 #include <cstdint>
 
@@ -51,6 +57,19 @@ bool ReadStrings(MyStream& stream, int32_t count, StringArray& out) {
         if (!ReadString(text, stream))
             return false;
         out.push_back(text);
+    }
+    return true;
+}
+
+using KeyReader = bool (*)(std::string&, const std::string&);
+
+bool GetFolder(const Astrel2010& installation, KeyReader reader, std::string& out) {
+    out.clear();
+    std::string value;
+    reader(value, installation.GetMainConfigPath());
+    if (!ResolveDirectory(out, installation.root, value)) {
+        out.clear();
+        return ShowFailureMessage("Unable to find path\r\n");
     }
     return true;
 }
@@ -225,6 +244,86 @@ bool Astrel2010::AddFile(const std::string& path, const std::string& name) {
     return true;
 }
 
+// ---- Astrel2010: the folder tree ----------------------------------------------------
+
+std::string Astrel2010::GetMainConfigPath() const { return root + "Astrel.cfg"; }
+
+bool Astrel2010::GetConfigDir(std::string& out) const {
+    return GetFolder(*this, &pf::GetConfigDir, out);
+}
+
+bool Astrel2010::GetMeshesDir(std::string& out) const {
+    return GetFolder(*this, &pf::GetMeshDir, out);
+}
+
+bool Astrel2010::GetTexturesDir(std::string& out) const {
+    return GetFolder(*this, &pf::GetTextureDir, out);
+}
+
+bool Astrel2010::GetTextures2Dir(std::string& out) const {
+    return GetFolder(*this, &pf::GetHightexDir, out);
+}
+
+bool Astrel2010::GetScenariosDir(std::string& out) const {
+    return GetFolder(*this, &pf::GetScenarioDir, out);
+}
+
+bool Astrel2010::GetBaseDirectories(std::vector<BodyBaseDirectory>& out,
+                                    const std::string& body) const {
+    std::string configFolder;
+    if (!GetConfigDir(configFolder))
+        return ShowFailureMessage("Unable to find astrel config directory path\r\n");
+    StringArray values;
+    if (!IsSafePathComponent(body))
+        return false;
+    if (!ReadSurfBaseDirs(configFolder + body + ".cfg", values, body))
+        return false;
+    for (const std::string& value : values) {
+        BodyBaseDirectory entry;
+        SplitBaseDirectory(value, entry);
+        // A directory that would lead out of the configuration folder is not offered.
+        if (IsSafeRelativePath(entry.directory))
+            out.push_back(entry);
+    }
+    return true;
+}
+
+bool Astrel2010::ListBaseFiles(const std::string& body) const {
+    std::vector<BodyBaseDirectory> directories;
+    if (!GetBaseDirectories(directories, body))
+        return false;
+    for (const BodyBaseDirectory& entry : directories) {
+        std::string configFolder;
+        GetConfigDir(configFolder);
+        StringArray names;
+        if (ListFolderFiles(configFolder, entry.directory, "*.cfg", names) && !names.empty())
+            return true;
+    }
+    return false;
+}
+
+bool Astrel2010::GetBodyList(StringArray& out) const {
+    out.clear();
+    std::string configFolder;
+    StringArray names;
+    if (!GetConfigDir(configFolder) || !ReadBodyNames(configFolder + "sol.cfg", names)) {
+        out.clear();
+        out.push_back("Earth");
+        return false;
+    }
+    for (const std::string& name : names) {
+        AstrelBody body;
+        body.Load(name);
+        if (!body.loaded)
+            continue;
+        if (body.radius > 50000.0 || GetDetectSmallBodies())
+            out.push_back(name);
+    }
+    if (out.empty())
+        out.push_back("Earth");
+    return true;
+}
+
 // ---- FileManager --------------------------------------------------------------------
 
 FileManager& FileManager::Instance() {
@@ -359,6 +458,52 @@ bool FileManager::GetInstallations(std::vector<Astrel2010>& out) const {
 
 void FileManager::AddInstallation(const Astrel2010& installation) {
     installations_.push_back(installation);
+}
+
+// ---- FileManager: the current installation's tree -----------------------------------
+
+namespace {
+
+template <typename Operation> bool WithCurrentInstallation(Operation operation) {
+    Astrel2010* installation = nullptr;
+    if (!FileManager::Instance().GetCurrentInstallation(installation) || installation == nullptr)
+        return false;
+    return operation(*installation);
+}
+
+} // namespace
+
+bool FileManager::GetConfigDir(std::string& out) {
+    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetConfigDir(out); });
+}
+
+bool FileManager::GetMeshesDir(std::string& out) {
+    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetMeshesDir(out); });
+}
+
+bool FileManager::GetTexturesDir(std::string& out) {
+    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetTexturesDir(out); });
+}
+
+bool FileManager::GetTextures2Dir(std::string& out) {
+    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetTextures2Dir(out); });
+}
+
+bool FileManager::GetScenariosDir(std::string& out) {
+    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetScenariosDir(out); });
+}
+
+bool FileManager::GetBaseDirectories(std::vector<BodyBaseDirectory>& out, const std::string& body) {
+    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetBaseDirectories(out, body); });
+}
+
+bool FileManager::ListBaseFiles(const std::string& body) {
+    return WithCurrentInstallation([&](Astrel2010& a) { return a.ListBaseFiles(body); });
+}
+
+bool FileManager::GetBodyList(StringArray& out) {
+    out.clear();
+    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetBodyList(out); });
 }
 
 // ---- FileManagerSession -------------------------------------------------------------

@@ -3,7 +3,8 @@
 // the program installed there and the full path of each file it placed into the
 // simulator's tree. Kept in "FileManagerV2.dat" in the application-data folder: int32
 // little-endian counts and length-prefixed strings, always written in the current form;
-// three older base-entry forms are read and converted.
+// three older base-entry forms are read and converted. Each installation also finds its
+// folders from its root (the tree's rules are in simulator_tree.h).
 #include "foundation/string_array.h"
 
 #include <list>

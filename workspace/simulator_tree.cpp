@@ -1,11 +1,8 @@
 #include "workspace/simulator_tree.h"
 
-#include "foundation/failure.h"
 #include "foundation/text.h"
-#include "workspace/astrel_body.h"
+#include "workspace/config_reader.h"
 #include "workspace/file_utils.h"
-#include "workspace/settings.h"
-#include "workspace/simulator_config.h"
 
 #include <algorithm>
 
@@ -21,19 +18,6 @@ void AppendSeparator(std::string& folder) {
 std::string Join(std::string base, const std::string& rest) {
     AppendSeparator(base);
     return base + rest;
-}
-
-using KeyReader = bool (*)(std::string&, const std::string&);
-
-bool GetFolder(const Astrel2010& installation, KeyReader reader, std::string& out) {
-    out.clear();
-    std::string value;
-    reader(value, installation.GetMainConfigPath());
-    if (!ResolveDirectory(out, installation.root, value)) {
-        out.clear();
-        return ShowFailureMessage("Unable to find path\r\n");
-    }
-    return true;
 }
 
 // Position of the first occurrence of word as a whole blank-separated word, or npos.
@@ -132,23 +116,6 @@ bool SplitBaseDirectory(const std::string& value, BodyBaseDirectory& out) {
     return true;
 }
 
-bool IsSafeRelativeFolder(const std::string& directory) {
-    if (directory.find(':') != std::string::npos)
-        return false;
-    if (!directory.empty() && directory.front() == '\\')
-        return false;
-    size_t start = 0;
-    while (start <= directory.size()) {
-        size_t end = directory.find('\\', start);
-        if (end == std::string::npos)
-            end = directory.size();
-        if (directory.compare(start, end - start, "..") == 0)
-            return false;
-        start = end + 1;
-    }
-    return true;
-}
-
 bool ListDirectoryFiles(const std::string& folder, const std::string& pattern, StringArray& out) {
     out.clear();
     std::vector<std::string> names;
@@ -162,132 +129,6 @@ bool ListDirectoryFiles(const std::string& folder, const std::string& pattern, S
 bool ListFolderFiles(const std::string& folder, const std::string& subfolder,
                      const std::string& pattern, StringArray& out) {
     return ListDirectoryFiles(folder + subfolder, pattern, out);
-}
-
-// ---- Astrel2010: the folder tree ----------------------------------------------------
-
-std::string Astrel2010::GetMainConfigPath() const { return root + "Astrel.cfg"; }
-
-bool Astrel2010::GetConfigDir(std::string& out) const {
-    return GetFolder(*this, &pf::GetConfigDir, out);
-}
-
-bool Astrel2010::GetMeshesDir(std::string& out) const {
-    return GetFolder(*this, &pf::GetMeshDir, out);
-}
-
-bool Astrel2010::GetTexturesDir(std::string& out) const {
-    return GetFolder(*this, &pf::GetTextureDir, out);
-}
-
-bool Astrel2010::GetTextures2Dir(std::string& out) const {
-    return GetFolder(*this, &pf::GetHightexDir, out);
-}
-
-bool Astrel2010::GetScenariosDir(std::string& out) const {
-    return GetFolder(*this, &pf::GetScenarioDir, out);
-}
-
-bool Astrel2010::GetBaseDirectories(std::vector<BodyBaseDirectory>& out,
-                                    const std::string& body) const {
-    std::string configFolder;
-    if (!GetConfigDir(configFolder))
-        return ShowFailureMessage("Unable to find astrel config directory path\r\n");
-    StringArray values;
-    if (!IsSafeBodyName(body))
-        return false;
-    if (!ReadSurfBaseDirs(configFolder + body + ".cfg", values, body))
-        return false;
-    for (const std::string& value : values) {
-        BodyBaseDirectory entry;
-        SplitBaseDirectory(value, entry);
-        // A directory that would lead out of the configuration folder is not offered.
-        if (IsSafeRelativeFolder(entry.directory))
-            out.push_back(entry);
-    }
-    return true;
-}
-
-bool Astrel2010::ListBaseFiles(const std::string& body) const {
-    std::vector<BodyBaseDirectory> directories;
-    if (!GetBaseDirectories(directories, body))
-        return false;
-    for (const BodyBaseDirectory& entry : directories) {
-        std::string configFolder;
-        GetConfigDir(configFolder);
-        StringArray names;
-        if (ListFolderFiles(configFolder, entry.directory, "*.cfg", names) && !names.empty())
-            return true;
-    }
-    return false;
-}
-
-bool Astrel2010::GetBodyList(StringArray& out) const {
-    out.clear();
-    std::string configFolder;
-    StringArray names;
-    if (!GetConfigDir(configFolder) || !ReadBodyNames(configFolder + "sol.cfg", names)) {
-        out.clear();
-        out.push_back("Earth");
-        return false;
-    }
-    for (const std::string& name : names) {
-        AstrelBody body;
-        body.Load(name);
-        if (!body.loaded)
-            continue;
-        if (body.radius > 50000.0 || GetDetectSmallBodies())
-            out.push_back(name);
-    }
-    if (out.empty())
-        out.push_back("Earth");
-    return true;
-}
-
-// ---- FileManager: the current installation's tree -----------------------------------
-
-namespace {
-
-template <typename Operation> bool WithCurrentInstallation(Operation operation) {
-    Astrel2010* installation = nullptr;
-    if (!FileManager::Instance().GetCurrentInstallation(installation) || installation == nullptr)
-        return false;
-    return operation(*installation);
-}
-
-} // namespace
-
-bool FileManager::GetConfigDir(std::string& out) {
-    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetConfigDir(out); });
-}
-
-bool FileManager::GetMeshesDir(std::string& out) {
-    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetMeshesDir(out); });
-}
-
-bool FileManager::GetTexturesDir(std::string& out) {
-    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetTexturesDir(out); });
-}
-
-bool FileManager::GetTextures2Dir(std::string& out) {
-    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetTextures2Dir(out); });
-}
-
-bool FileManager::GetScenariosDir(std::string& out) {
-    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetScenariosDir(out); });
-}
-
-bool FileManager::GetBaseDirectories(std::vector<BodyBaseDirectory>& out, const std::string& body) {
-    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetBaseDirectories(out, body); });
-}
-
-bool FileManager::ListBaseFiles(const std::string& body) {
-    return WithCurrentInstallation([&](Astrel2010& a) { return a.ListBaseFiles(body); });
-}
-
-bool FileManager::GetBodyList(StringArray& out) {
-    out.clear();
-    return WithCurrentInstallation([&](Astrel2010& a) { return a.GetBodyList(out); });
 }
 
 } // namespace pf

@@ -1,8 +1,8 @@
 #pragma once
-// The simulator's folder tree as one installation root and its "Astrel.cfg" describe it:
-// folder values resolved against the root, a body's base directories with their CONTEXT
-// and PERIOD qualifiers, and folder listings.
-#include "workspace/file_manager.h"
+// The rules of the simulator's folder tree that an installation (Astrel2010, in
+// file_manager.h) applies: folder values resolved against the root, a body's base
+// directories with their CONTEXT and PERIOD qualifiers, and folder listings.
+#include "foundation/string_array.h"
 
 #include <string>
 #include <vector>
@@ -25,9 +25,6 @@ struct BodyBaseDirectory {
 bool ResolveDirectory(std::string& out, const std::string& base, const std::string& value);
 // "dir" value of a body file into its directory, context and period. Always true.
 bool SplitBaseDirectory(const std::string& value, BodyBaseDirectory& out);
-// True when the directory is a plain relative folder: no ".." component, no leading '\'
-// and no ':'.
-bool IsSafeRelativeFolder(const std::string& directory);
 
 // Names (no folder) of folder + subfolder's files matching the pattern.
 bool ListFolderFiles(const std::string& folder, const std::string& subfolder,

@@ -21,6 +21,9 @@ TEST(NameSafetyTest, ComponentsAndRelativePaths) {
         {"..\\..\\x\\", false, false}, {"a/b", false, false},
         {"C:x", false, false},         {"a\tb", false, false},
         {"a\x7F", false, false},       {"\xB0", true, true},
+        {"a..b", true, true},          {"Earth\\..Base\\", false, true},
+        {"a\\..\\b", false, false},    {".\\a", false, false},
+        {"a\\.", false, false},        {"C:\\x\\", false, false},
     };
     for (const NameCase& c : cases) {
         EXPECT_EQ(IsSafePathComponent(c.name), c.component) << c.name;

@@ -175,6 +175,9 @@ TEST(DrawLine, ExtremeCoordinatesStayInside) {
         EXPECT_TRUE(ok);
     }
     EXPECT_EQ(Line(10, 10, 9.5, 2, 30, 2), (Pixels{{9, 2}}));
+    // Ends further apart than a double reaches draw nothing.
+    EXPECT_TRUE(Line(10, 10, -1.5e308, 5, 1.5e308, 5).empty());
+    EXPECT_TRUE(Line(10, 10, 5, -1.7e308, 4, 1.7e308).empty());
     EXPECT_EQ(Line(1, 1, -3, -3, 3, 3), (Pixels{{0, 0}}));
 }
 

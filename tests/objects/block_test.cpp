@@ -41,9 +41,9 @@ TEST(BlockTest, WritesTheDialogDefaults) {
     EXPECT_EQ(block.GetParameterText(),
               "\tPOS 0 0 0\r\n\tSCALE 80 40 80\r\n\tROT 0\r\n\tTEX1 Fcd06 2.5 1\r\n"
               "\tTEX2 Fcd06 2.5 1\r\n\tTEX3 Wall01 2 2\r\n\tPFG_SCALEUV\r\n");
-    // The recomputed scales stay in the object, so a second write is the same.
-    EXPECT_EQ(block.tex1.u.value, 2.5f);
-    EXPECT_EQ(block.GetParameterText(), block.GetParameterText());
+    // Writing computes the wall scales and leaves the held ones alone.
+    EXPECT_EQ(block.tex1.u.value, 4.0f);
+    EXPECT_EQ(block.tex2.v.value, 2.0f);
 }
 
 struct TextCase {

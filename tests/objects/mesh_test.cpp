@@ -317,7 +317,7 @@ TEST_F(MeshTest, NamesLeavingTheirFoldersTouchNoFile) {
     tree_.Dir().WriteFile("Sim/x.msh", test::kMshOneGroup);
     tree_.Dir().WriteFile("Docs/cache/x.dat", "keep");
     tree_.Dir().WriteFile("Docs/cache/x.png", "keep");
-    for (const char* name : {"..\\x", "\\x", "a\\\\b", "Meshes\\..\\..\\x", "c:x", ""}) {
+    for (const char* name : {"..\\x", "\\x", "a\\\\b", "Meshes\\..\\..\\x", "c:x", "", "x\\"}) {
         SCOPED_TRACE(name);
         ui_.Clear();
         Mesh mesh;

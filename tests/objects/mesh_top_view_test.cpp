@@ -1,10 +1,15 @@
 #include "objects/mesh_top_view.h"
 
 #include "imagery/bitmap_data.h"
+#include "objects/mesh_file.h"
 #include "support/mesh_files.h"
+#include "support/test_paths.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <limits>
 
 namespace pf {
@@ -74,16 +79,72 @@ TEST(MeshTopView, TriangleDrawsLeftColumnTopRowAndDiagonal) {
     }
 }
 
-TEST(MeshTopView, ZeroVertexHeaderDrawsNothingAndReadingGoesOn) {
-    BitmapData image = WhiteCanvas();
-    // The lines after "GEOM 0 2" are ordinary lines here; the next group is drawn.
-    const std::string text = test::MshLines({"GEOM 0 2", "0 1 2", "5 5 5"}) + test::kMshTriangle;
-    ASSERT_TRUE(DrawMeshTopView(text, kTriangleRect, image));
-    EXPECT_TRUE(IsBlack(image, 0, 512));
+TEST(MeshTopView, BothReadersTakeTheSameGroups) {
+    const std::string triangles = "0 1 2\r\n";
+    const struct {
+        const char* name;
+        std::string text;
+        bool read;
+    } cases[] = {
+        {"a group of zero vertices owns its triangle lines",
+         test::MshLines({"GEOM 0 2", "0 0 -1e300", "0 0 1e300"}) + test::kMshTriangle, true},
+        {"zero vertices alone", "GEOM 0 1\r\n" + triangles, false},
+        {"negative vertex count", "GEOM -3 1\r\n" + triangles + test::kMshTriangle, false},
+        {"vertex count x", "GEOM x 1\r\n" + triangles + test::kMshTriangle, false},
+        {"vertex beyond the double range",
+         test::MshLines({"GEOM 3 1", "0 0 0", "4 0 0", "0 0 1e400", "0 1 2"}), false},
+        {"vertex below the double range reads as 0",
+         test::MshLines({"GEOM 3 1", "0 0 1e-400", "4 0 0", "0 0 10", "0 1 2"}), true},
+    };
+    BitmapData expected = WhiteCanvas();
+    ASSERT_TRUE(DrawMeshTopView(test::kMshTriangle, kTriangleRect, expected));
+    for (const auto& c : cases) {
+        MeshExtents extents;
+        uint8_t textured = 0;
+        EXPECT_EQ(ParseMeshExtents(c.text, extents, textured), c.read) << c.name;
+        BitmapData image = WhiteCanvas();
+        EXPECT_EQ(DrawMeshTopView(c.text, kTriangleRect, image), c.read) << c.name;
+        if (c.read) {
+            EXPECT_TRUE(image.IsIdentical(expected)) << c.name;
+        }
+    }
+}
 
-    BitmapData blank = WhiteCanvas();
-    EXPECT_FALSE(DrawMeshTopView("GEOM 0 1\r\n0 1 2\r\n", kTriangleRect, blank));
-    EXPECT_EQ(BlackCount(blank), 0);
+std::string Reproducer(const std::string& name) {
+    std::ifstream in(test::SourceDir() + "/tests/data/fuzz-repro/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(MeshTopView, FuzzFindingsReadWithoutACrash) {
+    // A model whose far vertices are the triangle lines of a group without vertices: no
+    // reader takes them, and the group that is read has no triangle.
+    const std::string model = Reproducer("mesh-1.bin");
+    ASSERT_EQ(model.size(), 68u);
+    MeshExtents extents;
+    uint8_t textured = 0;
+    ASSERT_TRUE(ParseMeshExtents(model, extents, textured));
+    EXPECT_EQ(extents.rect.left, -1.0);
+    EXPECT_EQ(extents.rect.right, 1.0);
+    BitmapData image = WhiteCanvas();
+    EXPECT_TRUE(DrawMeshTopView(model, extents.rect, image));
+    EXPECT_EQ(BlackCount(image), 0);
+
+    // A mode byte, an extent record, and a model drawn against the record: an edge between
+    // ends further apart than a double reaches draws nothing; a header whose vertex count
+    // is no number refuses the whole model.
+    for (const auto& [file, drawn] :
+         {std::pair{"mesh_cache-1.bin", true}, {"mesh_cache-2.bin", false}}) {
+        const std::string bytes = Reproducer(file);
+        ASSERT_GT(bytes.size(), 1 + kMeshRecordSize) << file;
+        MeshRecordBytes record{};
+        std::copy_n(bytes.begin() + 1, kMeshRecordSize, record.begin());
+        DecodeMeshRecord(record, extents, textured);
+        ASSERT_TRUE(IsSoundMeshExtents(extents)) << file;
+        BitmapData canvas = WhiteCanvas();
+        EXPECT_EQ(DrawMeshTopView(bytes.substr(1 + kMeshRecordSize), extents.rect, canvas), drawn)
+            << file;
+        EXPECT_EQ(BlackCount(canvas), 0) << file;
+    }
 }
 
 TEST(MeshTopView, BadIndicesAndShortTrianglesAreSkipped) {
@@ -92,11 +153,6 @@ TEST(MeshTopView, BadIndicesAndShortTrianglesAreSkipped) {
         test::MshLines({"GEOM 3 4", "0 0 0", "4 0 0", "0 0 10", "0 1 3", "-1 1 2", "0 1", "0 1 2"});
     ASSERT_TRUE(DrawMeshTopView(text, kTriangleRect, image));
     EXPECT_TRUE(IsBlack(image, 0, 512));
-
-    // A negative count reads no vertices, so each of its triangles is out of range.
-    BitmapData other = WhiteCanvas();
-    EXPECT_TRUE(DrawMeshTopView("GEOM -3 1\r\n0 1 2\r\n", kTriangleRect, other));
-    EXPECT_EQ(BlackCount(other), 0);
 }
 
 TEST(MeshTopView, TruncatedGroupsAndUndrawableRectanglesFail) {

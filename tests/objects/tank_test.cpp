@@ -25,10 +25,8 @@ TEST(TankTest, WritesTheDialogDefaults) {
     tank.scaleUV = true;
     EXPECT_EQ(tank.GetParameterText(),
               "\tPOS 0 0 0\r\n\tSCALE 30 40 30\r\n\tROT 0\r\n\tNSTEP 12\r\n\tPFG_SCALEUV\r\n");
-    // Names empty: the recomputed wall scales are kept but no line is written.
-    EXPECT_TRUE(tank.tex1.u.given);
-    EXPECT_EQ(tank.tex1.u.value, 12.5f);
-    EXPECT_EQ(tank.tex1.v.value, 1.0f);
+    // Writing leaves the held wall scales alone.
+    EXPECT_FALSE(tank.tex1.u.given);
 }
 
 struct TextCase {

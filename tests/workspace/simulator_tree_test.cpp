@@ -4,6 +4,7 @@
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "workspace/astrel_body.h"
+#include "workspace/file_manager.h"
 #include "workspace/folders.h"
 #include "workspace/settings.h"
 
@@ -85,15 +86,6 @@ TEST(BaseDirectoryValues, SplitTable) {
         EXPECT_EQ(out.periodBegin, c.expected.periodBegin) << c.value;
         EXPECT_EQ(out.periodEnd, c.expected.periodEnd) << c.value;
     }
-}
-
-TEST(BaseDirectoryValues, SafeFolders) {
-    EXPECT_TRUE(IsSafeRelativeFolder("Earth\\Base\\"));
-    EXPECT_TRUE(IsSafeRelativeFolder("Earth\\..Base\\"));
-    EXPECT_FALSE(IsSafeRelativeFolder("..\\Base\\"));
-    EXPECT_FALSE(IsSafeRelativeFolder("Earth\\..\\..\\x\\"));
-    EXPECT_FALSE(IsSafeRelativeFolder("\\etc\\"));
-    EXPECT_FALSE(IsSafeRelativeFolder("C:\\x\\"));
 }
 
 // A sandboxed account whose "Astrel 2010 Path" points at a fake tree.
