@@ -252,6 +252,7 @@ TEST(Mixing, CrossFade) {
     BitmapData a(1, 1, 24), b(1, 1, 24);
     a.Pixels()[0] = 0;
     b.Pixels()[0] = 255;
+    EXPECT_TRUE(a.CrossFade(b, 0.0));
     EXPECT_TRUE(a.CrossFade(b, 0.001));
     EXPECT_EQ(a.Pixels()[0], 0);
     BitmapData big_a(1, 1, 24), big_b(1, 1, 24);
