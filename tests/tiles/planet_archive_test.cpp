@@ -190,6 +190,11 @@ TEST_F(ArchiveFiles, ReadsTheDeepestLevelPresentAndTurnsSouthernTiles) {
     EXPECT_FALSE(getFromTexFile(path, none, 3));
     EXPECT_EQ(sim_.Ui().Failures(),
               std::vector<std::string>{"NULL bitmap given to getFromTexFile\r\n"});
+    // A tile that does not decode fails the level.
+    std::string bytes = test::MakeArchiveBytes(5);
+    bytes.replace(ArchiveLevelOffset(5) + 3 * ArchiveTileBytes(5), 4, "XXXX");
+    test::WriteNativeFile(sim_.SimNative("Textures/Earth.tex"), bytes);
+    EXPECT_FALSE(getFromTexFile(path, image, 7));
 }
 
 TEST_F(ArchiveFiles, BodyImageFallsBackToDdsThenToAMessagePicture) {
