@@ -93,11 +93,9 @@ TEST(LatLon, AddLatitudePastAPoleComesBackOnTheFarMeridian) {
         double latitude;
     };
     const Case cases[] = {
-        {LatLon(10.0, 89.0), 2.0, -170.0, 89.0},
-        {LatLon(-30.0, -89.5), -1.0, 150.0, -89.5},
+        {LatLon(10.0, 89.0), 2.0, -170.0, 89.0}, {LatLon(-30.0, -89.5), -1.0, 150.0, -89.5},
         {LatLon(0.0, 89.0), 1.0, 0.0, 90.0}, // reaching the pole is no crossing
-        {LatLon(0.0, -89.0), -1.0, 0.0, -90.0},
-        {LatLon(0.0, 45.0), -10.0, 0.0, 35.0},
+        {LatLon(0.0, -89.0), -1.0, 0.0, -90.0},  {LatLon(0.0, 45.0), -10.0, 0.0, 35.0},
         {LatLon(90.0, 89.0), 2.0, -90.0, 89.0}, // the turned longitude is wrapped too
     };
     for (const Case& c : cases) {
