@@ -2,6 +2,7 @@
 // the body texture from a planet archive of our own making (body cache warm), 64 cached
 // surface tiles, and 100, 1,000 or 5,000 objects of every registered type, 1% of them
 // drawn again highlighted. Reports maps per second.
+#include "bench_sandbox.h"
 #include "document/base_document.h"
 #include "document/base_imaging.h"
 #include "imagery/bitmap_data.h"
@@ -62,14 +63,9 @@ std::string ArchiveTile(int level, int64_t tile) {
     return bytes;
 }
 
-struct Sandbox {
-    std::string native;
+// The private home, with a simulator tree whose Earth has a planet archive.
+struct Sandbox : pf::bench::Sandbox {
     Sandbox() {
-        char pattern[] = "/tmp/pf-bench-XXXXXX";
-        native = mkdtemp(pattern);
-        setenv("HOME", native.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (native + "/.config").c_str(), 1);
-        setenv("XDG_DATA_HOME", (native + "/.local/share").c_str(), 1);
         const std::string sim = native + "/Sim/";
         WriteFile(sim + "astrel.exe", "");
         WriteFile(sim + "Astrel.cfg", "ConfigDir = .\\Config\\\r\nTextureDir = .\\Textures\\\r\n");
@@ -86,7 +82,6 @@ struct Sandbox {
         // Object icons come from the build's install folder.
         pf::SetDefaultInstallPath(pf::known_folders::ExecutablePath());
     }
-    ~Sandbox() { std::filesystem::remove_all(native); }
 };
 
 void ComposeMap(benchmark::State& state) {

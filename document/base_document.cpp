@@ -1,8 +1,85 @@
 #include "document/base_document.h"
 
+#include "foundation/name_safety.h"
+#include "foundation/text.h"
+
 namespace pf {
 
+bool IsValidBaseName(const std::string& name) {
+    return IsSafePathComponent(name) && name.find_first_of("=;") == std::string::npos &&
+           name.front() != ' ' && name.back() != ' ' && name.find("  ") == std::string::npos;
+}
+
 BaseDocument::BaseDocument() : position_(0.0, 0.0) {}
+
+BaseDocument::BaseDocument(const std::string& name, const std::string& bodyName,
+                           const LatLon& position)
+    : BaseDocument() {
+    body_.Load(bodyName);
+    origin_ = "User Created";
+    configSuffix_ = bodyName + "\\Base\\";
+    name_ = name;
+    position_ = position;
+    needsRendering_ = true;
+    needsLoading_ = true;
+}
+
+BaseDocument::BaseDocument(const BaseDocument& other) : BaseDocument() { *this = other; }
+
+BaseDocument& BaseDocument::operator=(const BaseDocument& other) {
+    // Self-assignment would empty the lists it is about to copy from.
+    if (this == &other) {
+        return *this;
+    }
+    context_ = other.context_;
+    configSuffix_ = other.configSuffix_;
+    periodBegin_ = other.periodBegin_;
+    periodEnd_ = other.periodEnd_;
+    origin_ = other.origin_;
+    originalPath_ = other.originalPath_;
+    loaded_ = other.loaded_;
+    body_.Assign(other.body_);
+    name_ = other.name_;
+    fileName_ = other.fileName_.empty() ? other.name_ : other.fileName_;
+    position_ = other.position_;
+    other.GetTiles(tiles_);
+    objects_.RemoveAll();
+    objects_.Copy(other.objects_);
+    needsRendering_ = other.needsRendering_;
+    needsLoading_ = other.needsLoading_;
+    beacons_ = other.beacons_;
+    return *this;
+}
+
+bool BaseDocument::SetFileNameFromName(const std::string& text) {
+    fileName_ = text;
+    ReplaceAllText(fileName_, " ", "_");
+    return true;
+}
+
+std::string BaseDocument::GetConfigFileName() const {
+    return (fileName_.empty() ? name_ : fileName_) + ".cfg";
+}
+
+std::string BaseDocument::GetConfigRelativePath() const {
+    return configSuffix_ + GetConfigFileName();
+}
+
+std::string BaseDocument::BuildSaveFileName(std::string name, std::string bodyName,
+                                            std::string suffix) {
+    if (CStringEqualsNoCase(suffix, bodyName + "\\Base\\")) {
+        return name + ".txt";
+    }
+    std::string fileName = suffix + name + ".txt";
+    // A '/' is a separator to the file system too: the save name stays one file name.
+    ReplaceAllText(fileName, "\\", "_");
+    ReplaceAllText(fileName, "/", "_");
+    return fileName;
+}
+
+std::string BaseDocument::GetSaveFileName() const {
+    return BuildSaveFileName(name_, body_.name, configSuffix_);
+}
 
 bool BaseDocument::SetName(const std::string& name) {
     name_ = name;

@@ -4,6 +4,7 @@
 // and whether its tiles must be rendered and the base loaded into the simulator again.
 #include "document/nav_beacon.h"
 #include "foundation/lat_lon.h"
+#include "foundation/string_array.h"
 #include "objects/astrel_object.h"
 #include "tiles/tile_attributes.h"
 #include "workspace/astrel_body.h"
@@ -13,11 +14,26 @@
 namespace pf {
 
 class DDSRendererUse;
+class MyStream;
+
+// A name that may become a base's work folder and file name and that reads back from the
+// base files unchanged: a safe path component without '=' or ';', without a leading or
+// trailing blank and without two blanks in a row (the text reader would change those).
+bool IsValidBaseName(const std::string& name);
 
 class BaseDocument {
   public:
     // Strings and lists empty, position (0, 0), every flag false.
     BaseDocument();
+    // A new base: the body as the simulator describes it (Earth's measures when its file
+    // cannot be read), origin "User Created", suffix body + "\Base\", both needs flags set.
+    BaseDocument(const std::string& name, const std::string& bodyName, const LatLon& position);
+    // Loads the own base file of that name in the documents folder; IsLoaded tells
+    // whether it was read. Until then the body is a placeholder "XYZ" of radius 0.
+    explicit BaseDocument(const std::string& fileName);
+    BaseDocument(const BaseDocument& other);
+    // Deep copy; an empty file name becomes the name.
+    BaseDocument& operator=(const BaseDocument& other);
 
     bool IsLoaded() const { return loaded_; }
     void SetLoaded(bool loaded) { loaded_ = loaded; }
@@ -65,11 +81,38 @@ class BaseDocument {
     const std::string& GetFileName() const { return fileName_; }
     // Stores the file name as given; true.
     bool SetFileName(const std::string& fileName);
+    // File name = text with every blank turned into '_'; true.
+    bool SetFileNameFromName(const std::string& text);
+    // (file name, else name) + ".cfg".
+    std::string GetConfigFileName() const;
+    // suffix + GetConfigFileName: the base's key in the installed-bases record and its
+    // path below the simulator's configuration folder and the work folder's "Config\".
+    std::string GetConfigRelativePath() const;
+    // name + ".txt" when the suffix is body + "\Base\" (case ignored), else suffix + name
+    // + ".txt" with every '\' and '/' turned into '_'.
+    static std::string BuildSaveFileName(std::string name, std::string bodyName,
+                                         std::string suffix);
+    std::string GetSaveFileName() const;
 
     // Sets needs rendering and inserts the tile in ascending (level, x, y) order; a tile
     // equal to one present goes directly in front of it. True.
     bool AddTileSorted(const TileAttributes& tile);
     int GetTileCount() const { return static_cast<int>(tiles_.GetCount()); }
+    // Empties the target and appends every tile in order; true.
+    bool GetTiles(TileArray& target) const;
+    // Nothing changes when needs rendering is clear and the names are pairwise equal;
+    // otherwise sets needs rendering and rebuilds the list through AddTileSorted. True.
+    bool SetTiles(TileArray tiles);
+    // False, out untouched, outside 0..count-1.
+    bool GetTileAt(int index, TileAttributes& out) const;
+    // A tile at the same level and indices, whatever its body.
+    bool HasTile(TileAttributes tile) const;
+    // Removes the first tile of the same place and body (case ignored) and sets needs
+    // rendering; false when none matches.
+    bool RemoveTile(const TileAttributes& tile);
+    // Metres east (x) and north (y) of the base as degrees; an offset whose metres per
+    // degree are zero or not finite (a pole, a body of radius 0) is 0.
+    LatLon GetDegreeOffset(Point3 point) const;
 
     // Puts the objects in the fixed type order (runway lights, runways, meshes, beacon
     // arrays, pads, blocks, hangars, tanks, trains, solar plants, the rest), each group
@@ -78,12 +121,66 @@ class BaseDocument {
     // GroupObjectsByType, then by ascending top height; equal heights keep the group order.
     void SortObjects();
 
+    // "Name: ...", "Celestial Body: ..." and "Position: ..." lines (degree sign 0xB0).
+    std::string GetDescription() const;
+    // The description, where the base's file goes and whether it is in the simulator.
+    std::string GetStatisticsText() const;
+
+    // The own base file's text (the simulator's text plus the "PFG_" keys). False at the
+    // first failed write.
+    bool WriteBaseFile(MyStream& stream) const;
+    // Writes the own base file into the documents folder through a temporary file; a
+    // failure shows its box and leaves the old file whole.
+    bool SaveToDocuments() const;
+    // The "BASE-V2.0" header test, then the own base file's reader.
+    bool ReadBaseFile(MyStream& stream);
+    // True when something stands at the documents folder's file name; an own base file
+    // there is loaded on the way, so its problems are shown.
+    static bool BaseFileExists(std::string fileName);
+    // "PFG_BODY_NAME" and the name of an own base file, without loading the base.
+    static bool LoadBodyName(std::string& bodyName, std::string& name, const std::string& fileName);
+    // Deletes the base's work folder (only for a base that loads with a valid name) and
+    // its own base file.
+    static bool DeleteBase(const std::string& fileName);
+
+    // The simulator's base configuration text: the own file without its "PFG_" keys.
+    bool WriteSimulatorConfig(MyStream& stream) const;
+    // The simulator text into the work folder's "Config\" + GetConfigRelativePath.
+    bool WriteWorkConfig() const;
+    // The simulator text into GetTempConfigPath, to be compared with the installed copy.
+    bool WriteTempConfig() const;
+    // The application-data folder + "tempConfig.cfg"; "" without that folder.
+    static std::string GetTempConfigPath();
+    // The simulator's configuration folder + GetConfigRelativePath; "" when there is no
+    // simulator folder or the relative path would leave it.
+    std::string GetInstalledConfigPath() const;
+
+    // documents folder + name + "\" and its subfolders, each made when missing.
+    bool GetWorkFolder(std::string& out) const;
+    bool WorkSubdirectoryConfig(std::string& out) const;
+    bool WorkSubdirectoryTextures2(std::string& out) const;
+    bool WorkSubdirectoryScenarios(std::string& out) const;
+
     // Writes every tile's DDS texture into the folder, reporting to the current progress
     // dialog. Sets needs loading; a cancel returns false at once with needs rendering
-    // still set; a finished run clears needs rendering and returns true.
+    // still set; a finished run clears needs rendering, saves the base and returns true.
     bool RenderTiles(DDSRendererUse& use, std::string folder);
 
+    // The scenarios' date: the middle of the base's period, or a fixed date.
+    std::string GetScenarioMJD() const;
+    // Appends (title, text) for the first runway, the first landing pad, and, when there
+    // is neither, parked at the base. True.
+    bool BuildScenarios(LabeledStringArray& out) const;
+    // Replaces the "*.scn" files of the work folder's "Scenarios\Padforge\" by the
+    // base's scenarios. A file that cannot be written gives false without a message.
+    bool WriteScenarioFiles() const;
+
   private:
+    bool WriteText(MyStream& stream, bool withPfgKeys) const;
+    bool WorkSubdirectory(std::string& out, const char* subfolder) const;
+    // Makes the folder (one level) when nothing stands there; "Couldn't make path: %s".
+    static bool MakeFolderIfMissing(const std::string& folder);
+
     bool loaded_ = false;
     std::string configSuffix_;
     std::string context_;

@@ -1,6 +1,7 @@
 #include "document/base_document.h"
 
 #include "foundation/failure.h"
+#include "foundation/name_safety.h"
 #include "tiles/tile_dds.h"
 
 namespace pf {
@@ -16,6 +17,11 @@ bool BaseDocument::RenderTiles(DDSRendererUse& /*use*/, std::string folder) {
             progress->SetProgress(i, count);
         }
         const TileAttributes tile = tiles_[static_cast<size_t>(i)];
+        // The file name carries the body name: it must not lead out of the folder.
+        if (!IsSafePathComponent(tile.GetDdsFileName())) {
+            ShowFailureMessage("Couldn't render texture\r\n");
+            continue;
+        }
         if (!SaveTileDds(tile, folder)) {
             // A cancel that reached the writer ends the run; it is no failure of the tile.
             if (IsRenderingCancelled()) {
@@ -25,7 +31,8 @@ bool BaseDocument::RenderTiles(DDSRendererUse& /*use*/, std::string folder) {
         }
     }
     needsRendering_ = false;
-    // Saving the base to its own file follows here once the document can save itself.
+    // The cleared flag must reach the own file; a failed save has shown its own box.
+    SaveToDocuments();
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "foundation/text.h"
 #include "foundation/ui_hooks.h"
 #include "objects/astrel_object.h"
+#include "objects/object_types.h"
 #include "objects/runway.h"
 #include "objects/value_readers.h"
 #include "tiles/simulator_tile_import.h"
@@ -22,31 +23,6 @@
 namespace pf {
 
 namespace {
-
-struct TypeWord {
-    const char* word;
-    int32_t code;
-};
-
-// The order matters only for reading speed: the whole line is compared, so "RUNWAY"
-// never answers for "RUNWAYLIGHTS".
-constexpr TypeWord kTypeWords[] = {
-    {"BLOCK", kTypeBlock},
-    {"RUNWAYLIGHTS", kTypeRunwayLights},
-    {"RUNWAY", kTypeRunway},
-    {"HANGAR2", kTypeHangar2},
-    {"HANGAR3", kTypeHangar3},
-    {"HANGAR", kTypeHangar},
-    {"LPAD1", kTypeLpad1},
-    {"TANK", kTypeTank},
-    {"LPAD2A", kTypeLpad2A},
-    {"LPAD2", kTypeLpad2},
-    {"TRAIN1", kTypeTrain1},
-    {"TRAIN2", kTypeTrain2},
-    {"SOLARPLANT", kTypeSolarPlant},
-    {"BEACONARRAY", kTypeBeaconArray},
-    {"MESH", kTypeMesh},
-};
 
 std::array<ObjectGroupParser, kObjectTypeCount>& ParserTable() {
     static std::array<ObjectGroupParser, kObjectTypeCount> table{};
@@ -122,12 +98,26 @@ ObjectGroupParser RegisterObjectGroupParser(int32_t typeCode, ObjectGroupParser 
     return previous;
 }
 
+void RegisterObjectGroupParsers() {
+    static bool done = false;
+    if (done) {
+        return;
+    }
+    done = true;
+    for (const ObjectTypeRow& row : ObjectTypeTable()) {
+        if (row.parse != nullptr) {
+            RegisterObjectGroupParser(row.code, row.parse);
+        }
+    }
+}
+
 bool ParseObjectGroup(AstrelObject& holder, const StringArray& group) {
     RegisterObjectTypes();
     RegisterObjectGroupParsers();
     const std::string line = group.empty() ? std::string() : group[0];
-    for (const TypeWord& type : kTypeWords) {
-        if (!CStringEqualsNoCase(line, type.word)) {
+    // The whole line is compared, so "RUNWAY" never answers for "RUNWAYLIGHTS".
+    for (const ObjectTypeRow& type : ObjectTypeTable()) {
+        if (!CStringEqualsNoCase(line, type.keyword)) {
             continue;
         }
         if (ObjectGroupParser parser = ParserTable()[static_cast<size_t>(type.code)]) {

@@ -4,6 +4,7 @@
 // textures are imported into the tile cache. Also the one dispatcher that turns an object
 // group into an object of its type.
 #include "foundation/string_array.h"
+#include "objects/object_types.h"
 
 #include <cstdint>
 #include <string>
@@ -24,16 +25,14 @@ bool LoadPfgBaseFile(BaseDocument& document, MyStream& stream);
 // A simulator base configuration file ("...\<body>\<folder>\<file>.cfg").
 bool LoadSimulatorBaseCfg(BaseDocument& document, const std::string& path);
 
-// One type's parser: the group's first line is its type word.
-using ObjectGroupParser = bool (*)(AstrelObject& holder, const StringArray& group);
 // Installs the parser of a type code (1..15) and returns the previous one; the other
-// codes are refused (nullptr). Every object type registers its parser at start-up.
+// codes are refused (nullptr). RegisterObjectGroupParsers fills it from the type table.
 ObjectGroupParser RegisterObjectGroupParser(int32_t typeCode, ObjectGroupParser parser);
-// Registers the parsers of every object type the program has; runs once.
+// Registers the parser of every type in the type table; runs once.
 void RegisterObjectGroupParsers();
 
-// The dispatcher: line 0 compared as a whole line, case ignored, with the type words in
-// their fixed order; the first match parses. No match (or a type without a parser):
+// The dispatcher: line 0 compared as a whole line, case ignored, with the keywords of the
+// type table; the match parses. No match (or a type without a parser):
 // "Type of object unknown: %s" in an "Error" box, false.
 bool ParseObjectGroup(AstrelObject& holder, const StringArray& group);
 // Appends every object of the BEGIN_OBJECTLIST section; a group that fails shows

@@ -330,4 +330,9 @@ std::string FileStream::GetFileName() const {
 
 std::string FileStream::GetFilePath() const { return path_; }
 
+bool OpenStreamCreatingFolders(FileStream& stream, std::string base, std::string relative,
+                               uint32_t flags) {
+    return stream.OpenCreatingFolders(base + relative, flags);
+}
+
 } // namespace pf

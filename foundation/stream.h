@@ -117,6 +117,10 @@ class AstrelFileStream : public FileStream {};
 // The user's documents and caches.
 class PfgFileStream : public FileStream {};
 
+// stream.OpenCreatingFolders(base + relative, flags).
+bool OpenStreamCreatingFolders(FileStream& stream, std::string base, std::string relative,
+                               uint32_t flags);
+
 // Bytes in memory. GetFileName and GetFilePath are both "MEM".
 class MemStream : public MyStream {
   public:

@@ -162,6 +162,10 @@ bool ParseDoubleCString(const std::string& text, double& out) {
     return ParseStrictDouble(text.data(), text.size(), out);
 }
 
+double ReadLeadingDouble(const std::string& text) {
+    return strtod_l(text.c_str(), nullptr, CLocale());
+}
+
 bool StartsWithLonger(const char* a, const char* b) {
     a = OrEmpty(a);
     b = OrEmpty(b);
@@ -207,5 +211,18 @@ std::string& TrimRightChars(std::string& s, const std::string& set) {
 }
 
 std::string ConcatStrings(const std::string& a, const std::string& b) { return a + b; }
+
+int ReplaceAllText(std::string& text, std::string find, std::string replacement) {
+    if (find.empty()) {
+        return 0;
+    }
+    int count = 0;
+    for (size_t at = text.find(find); at != std::string::npos;
+         at = text.find(find, at + replacement.size())) {
+        text.replace(at, find.size(), replacement);
+        ++count;
+    }
+    return count;
+}
 
 } // namespace pf

@@ -21,6 +21,9 @@ bool ParseFloatText(const char* text, float& out);
 bool ParseDoubleText(const char* text, double& out);
 bool ParseFloat(const std::string& text, float& out);
 bool ParseDoubleCString(const std::string& text, double& out);
+// Lenient reading, as atof in the "C" locale: leading blanks skipped, the longest leading
+// number taken, 0 when there is none.
+double ReadLeadingDouble(const std::string& text);
 
 // Case-insensitive tests fold ASCII letters only.
 // Starts with: a must be strictly longer than b.
@@ -39,5 +42,9 @@ std::string& TrimRightChars(std::string& s, const std::string& set);
 
 // Plain path join: a followed by b, no separator added.
 std::string ConcatStrings(const std::string& a, const std::string& b);
+
+// Replaces every occurrence of find, left to right, without searching the inserted text
+// again; an empty find replaces nothing. Returns the number of replacements.
+int ReplaceAllText(std::string& text, std::string find, std::string replacement);
 
 } // namespace pf

@@ -6,8 +6,10 @@
 #include "foundation/text.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/geo_map.h"
+#include "imagery/object_icons.h"
 #include "objects/complex_object.h"
 #include "objects/object_editing.h"
+#include "objects/object_types.h"
 
 #include <cmath>
 #include <new>
@@ -15,12 +17,6 @@
 namespace pf {
 
 namespace {
-
-const std::string kKeywords[kObjectTypeCount] = {
-    "UNDEFINED", "BLOCK",        "HANGAR",      "HANGAR2",    "HANGAR3",       "TANK",
-    "RUNWAY",    "RUNWAYLIGHTS", "BEACONARRAY", "SOLARPLANT", "TRAIN1",        "TRAIN2",
-    "LPAD1",     "LPAD2",        "LPAD2A",      "MESH",       "COMPLEXOBJECT",
-};
 
 struct CreatorTable {
     ObjectCreator creators[kObjectTypeCount] = {};
@@ -55,10 +51,8 @@ Point3 SnapXY(const Point3& p, double step) {
 
 const std::string& GetObjectKeyword(int32_t code) {
     static const std::string empty;
-    if (code < 0 || code >= kObjectTypeCount) {
-        return empty;
-    }
-    return kKeywords[code];
+    const ObjectTypeRow* row = FindObjectType(code);
+    return row != nullptr ? row->keyword : empty;
 }
 
 // ---- root ----
@@ -80,7 +74,12 @@ bool AstrelObjectHandle::DrawOnMap(const BaseDocument& document, GeoMap& map, in
     return imaging.DrawOnMap(map, document.GetPosition());
 }
 
-void AstrelObjectHandle::GetIcon(BitmapData&) const {}
+void AstrelObjectHandle::GetIcon(BitmapData& image) const {
+    const ObjectTypeRow* row = FindObjectType(type_);
+    if (row != nullptr && row->icon != nullptr) {
+        GetObjectIconBitmap(row->icon, image);
+    }
+}
 bool AstrelObjectHandle::IsEndDefined() const { return false; }
 bool AstrelObjectHandle::HasWidth() const { return false; }
 Point3 AstrelObjectHandle::GetPosition() const { return Point3{}; }

@@ -69,7 +69,8 @@ class AstrelObjectHandle {
     virtual bool SetupOutline(const BaseDocument& document, ObjectImaging& out) const;
     // Draws the object onto the map: look 0 normal, 1 highlighted.
     virtual bool DrawOnMap(const BaseDocument& document, GeoMap& map, int look) const;
-    // The object's icon picture. Root: leaves the image alone.
+    // The object's icon picture. Root: its type's picture from the install folder (the
+    // type table); a type without one, or a picture that cannot be had, leaves the image.
     virtual void GetIcon(BitmapData& image) const;
     virtual bool IsEndDefined() const;
     virtual bool HasWidth() const;
@@ -122,8 +123,8 @@ class AstrelObjectFactory {
     static ObjectCreator Register(int32_t code, ObjectCreator creator);
 };
 
-// Fills the factory with every concrete type; each type adds itself here. Runs once on
-// the factory's first use; calling it again changes nothing.
+// Fills the factory with every concrete type of the type table (objects/object_types.h).
+// Runs once on the factory's first use; calling it again changes nothing.
 void RegisterObjectTypes();
 
 // A clone of any object: factory plus CopyFrom; a composite becomes a new ComplexObject

@@ -75,7 +75,7 @@ bool ParseBeaconArray(AstrelObject& holder, const StringArray& group) {
         {"SIZE", [&](const StringArray& t) { return ReadDoubleParam(local.size, t); }},
         {"COL", [&](const StringArray& t) { return ReadColorParam(local.col, t); }},
     };
-    return ParseObjectGroup(holder, group, "BEACONARRAY", local, readers);
+    return ReadObjectParameters(holder, group, "BEACONARRAY", local, readers);
 }
 
 } // namespace pf

@@ -1,6 +1,5 @@
 #include "objects/block.h"
 
-#include "imagery/object_icons.h"
 #include "objects/object_editing.h"
 #include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
@@ -56,7 +55,7 @@ bool ParseTex123Group(AstrelObject& holder, const StringArray& group, const std:
                            local.scaleUV = true;
                            return true;
                        }});
-    return ParseObjectGroup(holder, group, typeWord, local, readers);
+    return ReadObjectParameters(holder, group, typeWord, local, readers);
 }
 
 Block::Block() : NewPosScaleRotTex123(kTypeBlock) { scaleUV = true; }
@@ -69,8 +68,6 @@ std::string Block::GetParameterText() const {
     }
     return text;
 }
-
-void Block::GetIcon(BitmapData& image) const { GetObjectIconBitmap("block.bmp", image); }
 
 std::unique_ptr<ObjectEditDialog> Block::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeBlock);

@@ -1,6 +1,5 @@
 #include "objects/hangars.h"
 
-#include "imagery/object_icons.h"
 #include "objects/block.h"
 #include "objects/object_editing.h"
 #include "objects/parameter_lines.h"
@@ -29,8 +28,6 @@ std::string Hangar::GetParameterText() const {
            FlagLine(*this);
 }
 
-void Hangar::GetIcon(BitmapData& image) const { GetObjectIconBitmap("hangar.bmp", image); }
-
 std::unique_ptr<ObjectEditDialog> Hangar::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeHangar);
 }
@@ -46,8 +43,6 @@ std::string Hangar2::GetParameterText() const {
     }
     return text + FlagLine(*this);
 }
-
-void Hangar2::GetIcon(BitmapData& image) const { GetObjectIconBitmap("hangar2.bmp", image); }
 
 std::unique_ptr<ObjectEditDialog> Hangar2::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeHangar2);
@@ -66,8 +61,6 @@ std::string Hangar3::GetParameterText() const {
     // The flag is written, but this kind keeps the scales it was given.
     return PosScaleRotLines(*this) + Tex123Lines(*this) + FlagLine(*this);
 }
-
-void Hangar3::GetIcon(BitmapData& image) const { GetObjectIconBitmap("hangar3.bmp", image); }
 
 std::unique_ptr<ObjectEditDialog> Hangar3::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeHangar3);

@@ -11,14 +11,12 @@
 namespace pf {
 
 class AstrelObject;
-class BitmapData;
 class ObjectEditDialog;
 
 class Hangar : public NewPosScaleRotTex123 {
   public:
     Hangar();
     std::string GetParameterText() const override;
-    void GetIcon(BitmapData& image) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };
@@ -27,7 +25,6 @@ class Hangar2 : public NewPosScaleRotTex123Roofh {
   public:
     Hangar2();
     std::string GetParameterText() const override;
-    void GetIcon(BitmapData& image) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };
@@ -36,7 +33,6 @@ class Hangar3 : public NewPosScaleRotTex123 {
   public:
     Hangar3();
     std::string GetParameterText() const override;
-    void GetIcon(BitmapData& image) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };

@@ -1,7 +1,6 @@
 #include "objects/landing_pad.h"
 
 #include "foundation/text.h"
-#include "imagery/object_icons.h"
 #include "objects/object_editing.h"
 #include "objects/runway.h"
 #include "objects/value_readers.h"
@@ -35,17 +34,6 @@ std::string LandingPad::GetParameterText() const {
     return text;
 }
 
-const char* LandingPad::IconFileName(int32_t type) {
-    switch (type) {
-    case kTypeLpad2:
-        return "lpad2.bmp";
-    case kTypeLpad2A:
-        return "lpad2a.bmp";
-    default:
-        return "lpad1.bmp";
-    }
-}
-
 const char* LandingPad::DefaultTexture(int32_t type) {
     switch (type) {
     case kTypeLpad2:
@@ -68,10 +56,6 @@ std::unique_ptr<LandingPad> LandingPad::Make(int32_t type) {
     default:
         return nullptr;
     }
-}
-
-void LandingPad::GetIcon(BitmapData& image) const {
-    GetObjectIconBitmap(IconFileName(type_), image);
 }
 
 std::unique_ptr<ObjectEditDialog> LandingPad::CreateDialog() const {
@@ -129,7 +113,7 @@ bool ParsePad(AstrelObject& holder, const StringArray& group, const char* word, 
              return ok;
          }},
     };
-    return ParseObjectGroup(holder, group, word, pad, readers);
+    return ReadObjectParameters(holder, group, word, pad, readers);
 }
 
 } // namespace

@@ -8,20 +8,17 @@
 
 namespace pf {
 
-// The pad's shared text, icon, dialog and copy; the leaves only set the type.
+// The pad's shared text, dialog and copy; the leaves only set the type.
 class LandingPad : public NewPosDiameterRotTexNav {
   public:
     static constexpr double kUnitDiameter = 80.0;
 
     // POS, SCALE (diameter / 80), ROT ("%.3f", text = held + 90), TEX and a valid NAV.
     std::string GetParameterText() const override;
-    void GetIcon(BitmapData& image) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     // POS, SCALE, ROT, TEX and NAV of any pad kind.
     void CopyFrom(const AstrelObjectHandle& other) override;
 
-    // The install-folder picture of a pad kind: "lpad1.bmp", "lpad2.bmp", "lpad2a.bmp".
-    static const char* IconFileName(int32_t type);
     // The kind's default texture: "Lpad01", "Lpad02", "Lpad02a".
     static const char* DefaultTexture(int32_t type);
     // A new pad of that kind (12, 13, 14); null for any other code.

@@ -342,7 +342,7 @@ bool ParseMesh(AstrelObject& holder, const StringArray& group) {
     };
     // The readers fill `local`; the mesh is only complete once its extents are known.
     AstrelObject scratch;
-    if (!ParseObjectGroup(scratch, group, "MESH", local, readers)) {
+    if (!ReadObjectParameters(scratch, group, "MESH", local, readers)) {
         return false;
     }
 

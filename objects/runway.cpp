@@ -111,8 +111,11 @@ std::string Runway::GetParameterText() const {
 }
 
 void Runway::GetIcon(BitmapData& image) const {
-    GetObjectIconBitmap(segments.IsWideLayout() ? "Buttons\\runway1.bmp" : "Buttons\\runway0.bmp",
-                        image);
+    if (segments.IsWideLayout()) {
+        GetObjectIconBitmap("Buttons\\runway1.bmp", image);
+        return;
+    }
+    AstrelObjectHandle::GetIcon(image);
 }
 
 void Runway::SetSize1(double w) {
@@ -200,7 +203,7 @@ bool ParseRunway(AstrelObject& holder, const StringArray& group) {
          }},
         {"RWTEX", [&](const StringArray& t) { return ParseSecond(t, runway.segments.texture); }},
     };
-    return ParseObjectGroup(holder, rest, kWord, runway, readers);
+    return ReadObjectParameters(holder, rest, kWord, runway, readers);
 }
 
 bool ParseRunwayLights(AstrelObject& holder, const StringArray& group) {
@@ -227,7 +230,7 @@ bool ParseRunwayLights(AstrelObject& holder, const StringArray& group) {
              return true;
          }},
     };
-    return ParseObjectGroup(holder, group, "RUNWAYLIGHTS", lights, readers);
+    return ReadObjectParameters(holder, group, "RUNWAYLIGHTS", lights, readers);
 }
 
 // ---- pairing after reading ----

@@ -1,6 +1,5 @@
 #include "objects/solar_plant.h"
 
-#include "imagery/object_icons.h"
 #include "objects/astrel_object.h"
 #include "objects/object_editing.h"
 #include "objects/value_readers.h"
@@ -24,8 +23,6 @@ std::string SolarPlant::GetParameterText() const {
     text += "\tTEX Solpanel\r\n";
     return text;
 }
-
-void SolarPlant::GetIcon(BitmapData& image) const { GetObjectIconBitmap("solarplant.bmp", image); }
 
 std::unique_ptr<ObjectEditDialog> SolarPlant::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeSolarPlant);
@@ -65,7 +62,7 @@ bool ParseSolarPlant(AstrelObject& holder, const StringArray& group) {
         {"GRID", [&](const StringArray& t) { return ReadGridParam(local.grid, t); }},
     };
     AstrelObject parsed;
-    if (!ParseObjectGroup(parsed, group, "SOLARPLANT", local, readers)) {
+    if (!ReadObjectParameters(parsed, group, "SOLARPLANT", local, readers)) {
         return false;
     }
     // The extent follows from the grid alone; a grid not given counts 0.

@@ -9,7 +9,6 @@
 namespace pf {
 
 class AstrelObject;
-class BitmapData;
 class ObjectEditDialog;
 
 class SolarPlant : public NewPosScaleRotSpacingGridTex {
@@ -18,7 +17,6 @@ class SolarPlant : public NewPosScaleRotSpacingGridTex {
 
     SolarPlant();
     std::string GetParameterText() const override;
-    void GetIcon(BitmapData& image) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };

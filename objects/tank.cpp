@@ -1,6 +1,5 @@
 #include "objects/tank.h"
 
-#include "imagery/object_icons.h"
 #include "objects/object_editing.h"
 #include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
@@ -37,8 +36,6 @@ std::string Tank::GetParameterText() const {
     }
     return text;
 }
-
-void Tank::GetIcon(BitmapData& image) const { GetObjectIconBitmap("tank.bmp", image); }
 
 std::unique_ptr<ObjectEditDialog> Tank::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeTank);
@@ -82,7 +79,7 @@ bool ParseTank(AstrelObject& holder, const StringArray& group) {
              return true;
          }},
     };
-    return ParseObjectGroup(holder, group, "TANK", local, readers);
+    return ReadObjectParameters(holder, group, "TANK", local, readers);
 }
 
 } // namespace pf

@@ -10,7 +10,6 @@
 namespace pf {
 
 class AstrelObject;
-class BitmapData;
 class ObjectEditDialog;
 
 class Tank : public NewPosScaleRotNstepTex12 {
@@ -18,7 +17,6 @@ class Tank : public NewPosScaleRotNstepTex12 {
     Tank();
     // Writing recomputes and keeps the wall texture's scales when PFG_SCALEUV is set.
     std::string GetParameterText() const override;
-    void GetIcon(BitmapData& image) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };

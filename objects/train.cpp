@@ -1,6 +1,5 @@
 #include "objects/train.h"
 
-#include "imagery/object_icons.h"
 #include "objects/object_editing.h"
 #include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
@@ -18,8 +17,6 @@ void CopySpeedFields(NewEnd12Speed& to, const NewEnd12Speed& from) {
     to.slowZone = from.slowZone;
     to.tex = from.tex;
 }
-
-const char* const kIcon = "train1.bmp";
 
 std::vector<ParameterReader> SpeedReaders(NewEnd12Speed& train) {
     return {
@@ -43,8 +40,6 @@ std::string Train1::GetParameterText() const {
     return text;
 }
 
-void Train1::GetIcon(BitmapData& image) const { GetObjectIconBitmap(kIcon, image); }
-
 std::unique_ptr<ObjectEditDialog> Train1::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeTrain1);
 }
@@ -66,8 +61,6 @@ std::string Train2::GetParameterText() const {
     return text;
 }
 
-void Train2::GetIcon(BitmapData& image) const { GetObjectIconBitmap(kIcon, image); }
-
 std::unique_ptr<ObjectEditDialog> Train2::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeTrain2);
 }
@@ -83,7 +76,7 @@ void Train2::CopyFrom(const AstrelObjectHandle& other) {
 
 bool ParseTrain1(AstrelObject& holder, const StringArray& group) {
     Train1 train;
-    return ParseObjectGroup(holder, group, "TRAIN1", train, SpeedReaders(train));
+    return ReadObjectParameters(holder, group, "TRAIN1", train, SpeedReaders(train));
 }
 
 bool ParseTrain2(AstrelObject& holder, const StringArray& group) {
@@ -91,7 +84,7 @@ bool ParseTrain2(AstrelObject& holder, const StringArray& group) {
     std::vector<ParameterReader> readers = SpeedReaders(train);
     readers.push_back(
         {"HEIGHT", [&](const StringArray& t) { return ReadFloatParam(train.height, t); }});
-    return ParseObjectGroup(holder, group, "TRAIN2", train, readers);
+    return ReadObjectParameters(holder, group, "TRAIN2", train, readers);
 }
 
 } // namespace pf

@@ -52,8 +52,9 @@ struct ParameterReader {
 // first token is matched against the keywords (whole word, case ignored) and the first
 // match reads the line into `local`; an unknown keyword is skipped. A keyword given twice
 // is read twice, the later line winning. Then the holder takes a clone of `local`; true.
-bool ParseObjectGroup(AstrelObject& holder, const StringArray& group, const std::string& typeWord,
-                      AstrelObjectHandle& local, const std::vector<ParameterReader>& readers);
+bool ReadObjectParameters(AstrelObject& holder, const StringArray& group,
+                          const std::string& typeWord, AstrelObjectHandle& local,
+                          const std::vector<ParameterReader>& readers);
 
 // The diagnostic trace of the parsers: it takes its text and keeps nothing.
 void TraceDiagnostic(const std::string& text);

@@ -158,8 +158,10 @@ bool FindKeyedLine(std::string& out, const std::string& key, const StringArray& 
                                 trimmed.back() == '\r' || trimmed.back() == '\n'))
         trimmed.pop_back();
     for (const std::string& line : lines) {
-        // A line equal to the key counts: a new base carries keys with empty values.
-        if (!BeginsWithNoCase(line, trimmed))
+        // A line equal to the key counts: a new base carries keys with empty values. A
+        // longer key that only begins with this one ("PFG_ORIGINAL_PATH" for "PFG_ORIGIN ")
+        // is another key.
+        if (!BeginsWithNoCase(line, line.size() <= trimmed.size() ? trimmed : key))
             continue;
         if (line.size() > key.size())
             out = line.substr(key.size());

@@ -41,8 +41,8 @@ bool ExtractSection(StringArray& out, const StringArray& lines, const std::strin
                     const std::string& end);
 // The rest of the first line beginning with "name " and longer than it.
 bool FindNameLine(std::string& out, const StringArray& lines);
-// The value of the first line beginning with key (trailing white space of key ignored for
-// the comparison, case ignored). A line that only holds the key gives "" and true.
+// The value of the first line beginning with key (case ignored). A line that only holds
+// the key, without its trailing white space, gives "" and true.
 bool FindKeyedLine(std::string& out, const std::string& key, const StringArray& lines);
 
 // Blank-separated tokens (empty ones skipped); true when there is at least one.

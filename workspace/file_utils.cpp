@@ -227,6 +227,8 @@ void DeleteDirectoryTree(const std::string& folder) {
     DeleteTreeInside(folder, roots);
 }
 
+void DeleteFolderTree(std::string folder) { DeleteDirectoryTree(folder); }
+
 bool CopyFileCreatingPath(const std::string& destination_root, const std::string& source_root,
                           const std::string& relative) {
     std::string destination = destination_root + relative;

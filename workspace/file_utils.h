@@ -52,6 +52,7 @@ bool CreateDirectoryPath(const std::string& base, const std::string& relative);
 // Deletes the program's own files of a folder tree inside the documents or application
 // data folder; folders that keep anything else stay. Links are never followed.
 void DeleteDirectoryTree(const std::string& folder);
+void DeleteFolderTree(std::string folder);
 // Copies source root + relative to destination root + relative, making its folders.
 bool CopyFileCreatingPath(const std::string& destination_root, const std::string& source_root,
                           const std::string& relative);

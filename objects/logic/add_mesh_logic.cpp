@@ -47,23 +47,8 @@ std::string WithoutExtension(const std::string& name, const char* extension) {
 
 } // namespace
 
-bool AddMeshLogic::AcceptsObject(int32_t type) const { return type == kTypeMesh; }
-
-bool AddMeshLogic::SetObject(const AstrelObjectHandle& object) {
-    if (!AcceptsObject(object.GetType())) {
-        return false;
-    }
-    holder_.AssignFrom(object);
-    LoadFromObject();
-    return true;
-}
-
-void AddMeshLogic::GetObject(AstrelObject& result) const {
-    if (holder_.IsEmpty()) {
-        result.Clear();
-        return;
-    }
-    result.AssignFrom(*holder_.Get());
+bool AddMeshLogic::AcceptsObject(const AstrelObjectHandle& object) const {
+    return object.GetType() == kTypeMesh;
 }
 
 Mesh AddMeshLogic::HeldMesh() const {
@@ -105,23 +90,8 @@ void AddMeshLogic::Exchange(FieldExchange& dx) {
     dx.Check(kPreload, preload);
     dx.Double(kAltitude, altitude);
     dx.Check(kKeepAspect, keepAspect);
-}
-
-ControlTexts AddMeshLogic::ShowFields() const {
-    ControlTexts texts;
-    FieldExchange dx = FieldExchange::Show(texts);
-    const_cast<AddMeshLogic*>(this)->Exchange(dx);
-    texts.Set(kProperties, PropertiesText());
-    return texts;
-}
-
-std::optional<FieldRefusal> AddMeshLogic::ReadFields(const ControlTexts& texts) {
-    FieldExchange dx = FieldExchange::Read(texts);
-    Exchange(dx);
-    if (dx.Failed()) {
-        return dx.Refusal();
-    }
-    return std::nullopt;
+    std::string properties = PropertiesText();
+    dx.Text(kProperties, properties);
 }
 
 std::string AddMeshLogic::PropertiesText() const {
@@ -316,22 +286,16 @@ bool AddMeshLogic::ApplyTexture(const std::string& path) {
     return true;
 }
 
-AddMeshLogic::AcceptOutcome AddMeshLogic::Accept(const ControlTexts& texts) {
-    AcceptOutcome outcome;
-    outcome.refusal = ReadFields(texts);
-    if (outcome.refusal) {
-        return outcome;
-    }
+bool AddMeshLogic::ReadyToStore() {
     if (meshFile.empty()) {
         ShowError(kMeshFileMissingMessage);
-        return outcome;
+        return false;
     }
-    if (rotation < 0.0) {
-        rotation = WrapAngle360(360.0) + rotation;
-    }
-    if (rotation >= 360.0) {
-        rotation = 0.0;
-    }
+    return true;
+}
+
+void AddMeshLogic::StoreObject() {
+    rotation = NormaliseDialogRotation(rotation);
     Mesh mesh = HeldMesh();
     mesh.keepAspect = keepAspect;
     mesh.rot.Set(rotation);
@@ -345,8 +309,6 @@ AddMeshLogic::AcceptOutcome AddMeshLogic::Accept(const ControlTexts& texts) {
     mesh.lpad = lpad;
     mesh.preload = preload;
     holder_.AssignFrom(mesh);
-    outcome.accepted = true;
-    return outcome;
 }
 
 } // namespace pf

@@ -2,8 +2,7 @@
 // "Add Mesh": the model file and texture chosen with file dialogs, the placed sizes kept
 // in the model's proportions when asked, the rotation, altitude and the five switches.
 // The dialog owns a holder with the edited mesh; choosing a model replaces it.
-#include "foundation/field_exchange.h"
-#include "objects/astrel_object.h"
+#include "objects/logic/object_dialog_logic.h"
 
 #include <optional>
 #include <string>
@@ -12,7 +11,7 @@ namespace pf {
 
 class Mesh;
 
-class AddMeshLogic {
+class AddMeshLogic : public ObjectDialogLogic {
   public:
     enum ControlId {
         kLength = 1068,
@@ -39,25 +38,16 @@ class AddMeshLogic {
     static constexpr const char* kTextureFilter =
         "Texture file (*dds)|*.dds;*.DDS|Texture (*.dds)|*.dds;*.DDS";
 
-    AddMeshLogic() = default;
+    // A mesh is taken; any other type is refused and the holder stays as it was.
+    bool AcceptsObject(const AstrelObjectHandle& object) const override;
+    void LoadFromObject() override;
 
-    // The frame's protocol: a mesh is taken (cloned, then shown); any other type is
-    // refused and the holder stays as it was.
-    bool AcceptsObject(int32_t type) const;
-    bool SetObject(const AstrelObjectHandle& object);
-    void GetObject(AstrelObject& result) const;
-    const AstrelObject& Holder() const { return holder_; }
-    void LoadFromObject();
-
-    // Members to control texts (the properties box included) and back.
-    ControlTexts ShowFields() const;
-    std::optional<FieldRefusal> ReadFields(const ControlTexts& texts);
-
-    // The properties box: the natural extents of the held mesh; "" without a model.
+    // The properties box (shown with the fields, never read): the natural extents of the
+    // held mesh; "" without a model.
     std::string PropertiesText() const;
     // OWNMATERIAL disables the texture field and hides its button.
-    bool IsTextureFieldEnabled() const { return !ownMaterial; }
-    bool IsTextureButtonShown() const { return !ownMaterial; }
+    bool IsEnabled(int control) const override { return control != kTexture || !ownMaterial; }
+    bool IsShown(int control) const override { return control != kChooseTexture || !ownMaterial; }
     // The OWNMATERIAL box, toggled without reading the other fields.
     void ToggleOwnMaterial() { ownMaterial = !ownMaterial; }
 
@@ -84,14 +74,6 @@ class AddMeshLogic {
     bool ChooseTexture();
     bool ApplyTexture(const std::string& path);
 
-    // OK. Accepted: the holder holds the edited mesh. Otherwise the dialog stays open,
-    // with a refused field or after the missing-file message.
-    struct AcceptOutcome {
-        bool accepted = false;
-        std::optional<FieldRefusal> refusal;
-    };
-    AcceptOutcome Accept(const ControlTexts& texts);
-
     // Members, as the dialog shows them.
     double rotation = 0.0;
     double length = 1.0;
@@ -107,8 +89,13 @@ class AddMeshLogic {
     double altitude = 0.0;
     bool keepAspect = true;
 
+  protected:
+    void Exchange(FieldExchange& dx) override;
+    // OK without a model shows the missing-file message and stays open.
+    bool ReadyToStore() override;
+    void StoreObject() override;
+
   private:
-    void Exchange(FieldExchange& dx);
     // The held mesh, or a default one.
     Mesh HeldMesh() const;
     void ApplyAspectRule(int id, double previousHeight);
@@ -116,7 +103,6 @@ class AddMeshLogic {
     bool changedLength_ = false;
     bool changedHeight_ = false;
     bool changedWidth_ = false;
-    AstrelObject holder_;
 };
 
 // The messages of the dialog.

@@ -21,12 +21,10 @@ class AddHangerLogic : public ObjectDialogLogic {
     bool GetTextureChoice(int button, TextureChoice& choice) const override;
     void SetTextureChoice(int button, const TextureChoice& choice) override;
 
-    // A kind button was clicked: that kind is shown and its roof texture set. False for
-    // an id that is not a kind button.
-    bool ClickKind(int button);
-    // The checked state the kind button shows (false for the current kind, true for the
-    // others); false, state untouched, for another id or a kind outside 2 to 4.
-    bool GetKindButtonState(int button, bool& checked) const;
+    // A kind button: that kind is shown and its roof texture set.
+    bool ClickKind(int button) override;
+    // False, state untouched, also for a kind outside 2 to 4.
+    bool GetKindButtonState(int button, bool& checked) const override;
 
     bool scaleTextures = true;
     int32_t kind = kTypeHangar;

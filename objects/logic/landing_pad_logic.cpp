@@ -2,6 +2,24 @@
 
 namespace pf {
 
+namespace {
+
+// The pad kind of a kind button; 0 for another id.
+int32_t KindOfButton(int button) {
+    switch (button) {
+    case AddLpadLogic::kLpad1:
+        return kTypeLpad1;
+    case AddLpadLogic::kLpad2:
+        return kTypeLpad2;
+    case AddLpadLogic::kLpad2A:
+        return kTypeLpad2A;
+    default:
+        return kTypeUndefined;
+    }
+}
+
+} // namespace
+
 bool AddLpadLogic::AcceptsObject(const AstrelObjectHandle& object) const {
     const int32_t type = object.GetType();
     return type == kTypeLpad1 || type == kTypeLpad2 || type == kTypeLpad2A;
@@ -34,37 +52,24 @@ void AddLpadLogic::ShowKind(int32_t type) {
 
 void AddLpadLogic::InitDialog() { ShowKind(padType); }
 
-void AddLpadLogic::OnKindClicked(int id) {
-    int32_t type = 0;
-    switch (id) {
-    case kLpad1:
-        type = kTypeLpad1;
-        break;
-    case kLpad2:
-        type = kTypeLpad2;
-        break;
-    case kLpad2A:
-        type = kTypeLpad2A;
-        break;
-    default:
-        return;
+bool AddLpadLogic::ClickKind(int button) {
+    const int32_t type = KindOfButton(button);
+    if (type == kTypeUndefined) {
+        return false;
     }
     padType = type;
     texture = LandingPad::DefaultTexture(type);
     ShowKind(type);
+    return true;
 }
 
-int AddLpadLogic::ButtonState(int id) const {
-    switch (id) {
-    case kLpad1:
-        return shownKind_ == kTypeLpad1 ? 0 : 1;
-    case kLpad2:
-        return shownKind_ == kTypeLpad2 ? 0 : 1;
-    case kLpad2A:
-        return shownKind_ == kTypeLpad2A ? 0 : 1;
-    default:
-        return 1;
+bool AddLpadLogic::GetKindButtonState(int button, bool& checked) const {
+    const int32_t type = KindOfButton(button);
+    if (type == kTypeUndefined) {
+        return false;
     }
+    checked = type != shownKind_;
+    return true;
 }
 
 bool AddLpadLogic::IsShown(int id) const {

@@ -27,11 +27,10 @@ class AddLpadLogic : public ObjectDialogLogic {
 
     // The init shows the current kind (14 Lpad2a, 13 Lpad2, else Lpad1) and leaves the
     // texture as it is: a pad opened for editing keeps its own texture.
-    void InitDialog();
+    void InitDialog() override;
     // A kind button: its type, its default texture.
-    void OnKindClicked(int id);
-    // 0 for the button of the shown kind, 1 for the others.
-    int ButtonState(int id) const;
+    bool ClickKind(int button) override;
+    bool GetKindButtonState(int button, bool& checked) const override;
     bool IsShown(int id) const override;
     // The frequency is handed out by the structure editor, never typed.
     bool IsEnabled(int id) const override { return id != kFrequency; }

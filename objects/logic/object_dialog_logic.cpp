@@ -1,6 +1,9 @@
 #include "objects/logic/object_dialog_logic.h"
 
 #include "foundation/geometry.h"
+#include "objects/object_types.h"
+
+#include <algorithm>
 
 namespace pf {
 
@@ -39,12 +42,15 @@ std::optional<FieldRefusal> ObjectDialogLogic::ReadFields(const ControlTexts& te
     return std::nullopt;
 }
 
-std::optional<FieldRefusal> ObjectDialogLogic::Accept(const ControlTexts& texts) {
-    std::optional<FieldRefusal> refusal = ReadFields(texts);
-    if (!refusal) {
-        StoreObject();
+AcceptOutcome ObjectDialogLogic::Accept(const ControlTexts& texts) {
+    AcceptOutcome outcome;
+    outcome.refusal = ReadFields(texts);
+    if (outcome.refusal || !ReadyToStore()) {
+        return outcome;
     }
-    return refusal;
+    StoreObject();
+    outcome.accepted = true;
+    return outcome;
 }
 
 double NormaliseDialogRotation(double rotation) {
@@ -58,17 +64,22 @@ double NormaliseDialogRotation(double rotation) {
 }
 
 const std::vector<AddObjectLogic::Button>& AddObjectLogic::Buttons() {
-    static const std::vector<Button> buttons = {
-        {1060, "Runway", kTypeRunway},
-        {1084, "Hangar", kTypeHangar},
-        {1015, "Landing Pad", kTypeLpad1},
-        {1055, "Block", kTypeBlock},
-        {1056, "Tank", kTypeTank},
-        {1057, "Train", kTypeTrain1},
-        {1058, "Solar Plant", kTypeSolarPlant},
-        {1059, "Mesh", kTypeMesh},
-        {1061, "Beacon Array", kTypeBeaconArray},
-    };
+    static const std::vector<Button> buttons = [] {
+        std::vector<const ObjectTypeRow*> rows;
+        for (const ObjectTypeRow& row : ObjectTypeTable()) {
+            if (row.buttonId != 0) {
+                rows.push_back(&row);
+            }
+        }
+        std::sort(rows.begin(), rows.end(), [](const ObjectTypeRow* a, const ObjectTypeRow* b) {
+            return a->buttonPlace < b->buttonPlace;
+        });
+        std::vector<Button> list;
+        for (const ObjectTypeRow* row : rows) {
+            list.push_back({row->buttonId, row->buttonCaption, row->code});
+        }
+        return list;
+    }();
     return buttons;
 }
 

@@ -41,6 +41,13 @@ inline void SetTextureSlot(int i, std::string* names, float* u, float* v,
     v[i] = choice.v;
 }
 
+// What OK came to. Accepted: the holder holds the edited object. Otherwise the dialog stays
+// open, with a refused field, or with none after the logic told the person why.
+struct AcceptOutcome {
+    bool accepted = false;
+    std::optional<FieldRefusal> refusal;
+};
+
 class ObjectDialogLogic {
   public:
     virtual ~ObjectDialogLogic() = default;
@@ -55,18 +62,27 @@ class ObjectDialogLogic {
     virtual bool AcceptsObject(const AstrelObjectHandle& object) const;
     // Copies the held object's parameters into the members.
     virtual void LoadFromObject() {}
+    // The dialog starts: after its controls are made, before they are filled.
+    virtual void InitDialog() {}
 
     // The members as the controls' texts.
     ControlTexts ShowFields();
     // Reads the controls into the members; the refusal when a field is refused.
     std::optional<FieldRefusal> ReadFields(const ControlTexts& texts);
-    // OK: reads the fields and, when they pass, turns them into the held object.
-    std::optional<FieldRefusal> Accept(const ControlTexts& texts);
+    // OK: reads the fields and, when they pass and the logic is ready, turns them into the
+    // held object.
+    AcceptOutcome Accept(const ControlTexts& texts);
 
     // How the controls look; the dialog's layout gives the labels not listed here.
     virtual bool IsShown(int /*control*/) const { return true; }
     virtual bool IsEnabled(int /*control*/) const { return true; }
     virtual bool GetLabel(int /*control*/, std::string& /*label*/) const { return false; }
+
+    // Kind buttons (the picture buttons that switch the object's kind): a click, false for
+    // an id that is no kind button; and the checked state the button shows (checked: not
+    // the current kind), false, state untouched, for an id that is no kind button.
+    virtual bool ClickKind(int /*button*/) { return false; }
+    virtual bool GetKindButtonState(int /*button*/, bool& /*checked*/) const { return false; }
 
     // Texture buttons: what the chooser opens with, and its answer.
     virtual bool GetTextureChoice(int /*button*/, TextureChoice& /*choice*/) const { return false; }
@@ -75,6 +91,9 @@ class ObjectDialogLogic {
   protected:
     // Lists the fields in member order.
     virtual void Exchange(FieldExchange& /*dx*/) {}
+    // OK, after the fields passed: false keeps the dialog open with no field refused (the
+    // logic has told the person why).
+    virtual bool ReadyToStore() { return true; }
     // After the fields were read for OK: builds the object into the holder.
     virtual void StoreObject() {}
 
@@ -92,7 +111,7 @@ class AddObjectLogic {
         const char* caption;
         int32_t code;
     };
-    // The type buttons in the dialog's order.
+    // The type buttons of the type table, in the dialog's order.
     static const std::vector<Button>& Buttons();
 
     // A type button: stores its code; false for an id that is not a type button.

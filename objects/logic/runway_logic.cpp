@@ -144,14 +144,12 @@ void AddRunwayLogic::Exchange(FieldExchange& fx) {
 
 void AddRunwayLogic::InitDialog() { runwayType = runwayType == 0 ? 0 : 1; }
 
-int AddRunwayLogic::ButtonState(int id) const {
-    if (id == kRunway1) {
-        return runwayType == 0 ? 0 : 1;
+bool AddRunwayLogic::GetKindButtonState(int button, bool& checked) const {
+    if (button != kRunway1 && button != kRunway2) {
+        return false;
     }
-    if (id == kRunway2) {
-        return runwayType == 1 ? 0 : 1;
-    }
-    return 1;
+    checked = runwayType != (button == kRunway1 ? 0 : 1);
+    return true;
 }
 
 bool AddRunwayLogic::IsShown(int id) const {
@@ -177,15 +175,16 @@ bool AddRunwayLogic::IsEnabled(int id) const {
     return true;
 }
 
-void AddRunwayLogic::OnRunwayTypeClicked(int id) {
-    if (id == kRunway1) {
+bool AddRunwayLogic::ClickKind(int button) {
+    if (button == kRunway1) {
         runwayType = 0;
-    } else if (id == kRunway2) {
+    } else if (button == kRunway2) {
         runwayType = 1;
     } else {
-        return;
+        return false;
     }
     typeChosen = true;
+    return true;
 }
 
 void AddRunwayLogic::StoreObject() {

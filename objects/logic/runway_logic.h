@@ -58,16 +58,16 @@ class AddRunwayLogic : public ObjectDialogLogic {
     void LoadFromObject() override;
 
     // After the controls are made: the type normalised to 0 or 1.
-    void InitDialog();
-    // Button state of a type button: 0 for the chosen type, 1 for the other.
-    int ButtonState(int id) const;
+    void InitDialog() override;
+    // The type buttons are the runway's kind buttons.
+    bool ClickKind(int button) override;
+    bool GetKindButtonState(int button, bool& checked) const override;
     bool IsShown(int id) const override;
     bool IsEnabled(int id) const override;
 
     // Clicks. A check box click flips its member at once, without reading the fields.
     void OnUseLightsClicked() { useLights = !useLights; }
     void OnUseD3D9Clicked() { useD3D9 = !useD3D9; }
-    void OnRunwayTypeClicked(int id);
 
     // Frequencies the structure editor hands out before the dialog runs.
     void SetIlsFrequencies(float first, float second) {

@@ -37,24 +37,25 @@ void AddTrainLogic::Exchange(FieldExchange& fx) {
     fx.Float(kMaxSpeed, maxSpeed, 0.0f, 10000.0f);
 }
 
-void AddTrainLogic::InitDialog() { OnKindClicked(trainType == kTypeTrain2 ? kTrain2 : kTrain1); }
+void AddTrainLogic::InitDialog() { ClickKind(trainType == kTypeTrain2 ? kTrain2 : kTrain1); }
 
-void AddTrainLogic::OnKindClicked(int id) {
-    if (id == kTrain1) {
+bool AddTrainLogic::ClickKind(int button) {
+    if (button == kTrain1) {
         trainType = kTypeTrain1;
-    } else if (id == kTrain2) {
+    } else if (button == kTrain2) {
         trainType = kTypeTrain2;
+    } else {
+        return false;
     }
+    return true;
 }
 
-int AddTrainLogic::ButtonState(int id) const {
-    if (id == kTrain1) {
-        return trainType == kTypeTrain2 ? 1 : 0;
+bool AddTrainLogic::GetKindButtonState(int button, bool& checked) const {
+    if (button != kTrain1 && button != kTrain2) {
+        return false;
     }
-    if (id == kTrain2) {
-        return trainType == kTypeTrain2 ? 0 : 1;
-    }
-    return 1;
+    checked = (button == kTrain2) != (trainType == kTypeTrain2);
+    return true;
 }
 
 bool AddTrainLogic::IsShown(int id) const {

@@ -23,9 +23,9 @@ class AddTrainLogic : public ObjectDialogLogic {
     void LoadFromObject() override;
 
     // Shows the kind of the train type (11 Train2, anything else Train1).
-    void InitDialog();
-    void OnKindClicked(int id);
-    int ButtonState(int id) const;
+    void InitDialog() override;
+    bool ClickKind(int button) override;
+    bool GetKindButtonState(int button, bool& checked) const override;
     // The height row belongs to Train2; Train1 keeps the member but does not use it.
     bool IsShown(int id) const override;
 

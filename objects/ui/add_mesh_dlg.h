@@ -1,50 +1,41 @@
 #pragma once
-// "Add Mesh": the wx face of AddMeshLogic. It builds the controls, moves their texts to
-// and from the logic and calls its handlers; it decides nothing itself.
-#include "foundation/ui/modal_dialog.h"
+// "Add Mesh": the wx face of AddMeshLogic on the object dialog frame. It builds the
+// controls, moves their texts to and from the logic and calls its handlers; it decides
+// nothing itself.
 #include "objects/logic/add_mesh_logic.h"
-#include "objects/object_editing.h"
+#include "objects/ui/add_object_abstract.h"
 
 #include <wx/font.h>
 
-class wxTextCtrl;
+class wxBoxSizer;
 class wxFocusEvent;
+class wxTextCtrl;
 
 namespace pf {
 
-class AddMeshDlg : public ModalDialog, public ObjectEditDialog {
+class AddMeshDlg : public AddObjectAbstract {
   public:
     explicit AddMeshDlg(wxWindow* parent);
 
-    // ObjectEditDialog: a mesh is taken, other types are refused.
-    void SetObject(const AstrelObjectHandle& object) override;
-    bool RunModal() override;
-    void GetObject(AstrelObject& result) override;
+    AddMeshLogic& MeshLogic() { return static_cast<AddMeshLogic&>(Logic()); }
 
-    AddMeshLogic& Logic() { return logic_; }
+  protected:
+    void OnInitDialog(wxInitDialogEvent& event) override;
+    void OnOk(wxCommandEvent& event) override;
 
   private:
-    void OnInitDialog(wxInitDialogEvent& event);
     void OnFileEditChanged(wxCommandEvent& event);
-    void OnSizeChanged(wxCommandEvent& event);
-    void OnSizeKillFocus(wxFocusEvent& event);
-    void OnFieldKillFocus(wxFocusEvent& event);
-    void OnOwnMaterialClicked(wxCommandEvent& event);
+    void OnKillFocus(wxFocusEvent& event);
+    // A size, the rotation or the altitude was left: the logic reads the fields; then the
+    // controls are filled again, or the refusal is shown (false).
+    bool LeaveField(int id);
     void OnChooseMeshFile(wxCommandEvent& event);
     void OnChooseTexture(wxCommandEvent& event);
-    void OnOk(wxCommandEvent& event);
-
-    ControlTexts Fields() const;
-    // Every control from the logic's members, without change events.
-    void ShowMembers();
-    void UpdateTextureControls();
+    // A label, an edit and its "..." button in one row.
+    wxBoxSizer* BrowseRow(int labelId, const wxString& label, int editId, int buttonId);
     wxTextCtrl* Edit(int id) const;
 
-    AddMeshLogic logic_;
     wxFont propertiesFont_;
 };
-
-// Registers the "Add Mesh" dialog as the edit dialog of meshes.
-void RegisterMeshDialog();
 
 } // namespace pf

@@ -1,10 +1,13 @@
 #include "objects/ui/add_object_abstract.h"
 
+#include "controls/ui/my_bitmap_button.h"
 #include "foundation/ui/wx_text.h"
 #include "objects/ui/select_texture_dlg.h"
+#include "workspace/folders.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -64,6 +67,11 @@ void AddObjectAbstract::RefreshLook() {
                 w->SetLabel(ToWx(label));
                 changed = true;
             }
+            bool checked = false;
+            auto* kind = dynamic_cast<MyBitmapButton*>(w);
+            if (kind != nullptr && logic_->GetKindButtonState(id, checked)) {
+                kind->SetChecked(checked, 1);
+            }
         }
     }
     if (changed) {
@@ -71,14 +79,27 @@ void AddObjectAbstract::RefreshLook() {
     }
 }
 
-void AddObjectAbstract::OnInitDialog(wxInitDialogEvent&) { RefreshControls(); }
+void AddObjectAbstract::OnInitDialog(wxInitDialogEvent&) {
+    std::string install;
+    if (!kindPictures_.empty() && GetInstallPath(install)) {
+        for (const auto& [id, picture] : kindPictures_) {
+            if (auto* button = dynamic_cast<MyBitmapButton*>(FindWindow(id))) {
+                button->SetImageFile(install + picture);
+            }
+        }
+    }
+    logic_->InitDialog();
+    RefreshControls();
+}
 
 void AddObjectAbstract::OnOk(wxCommandEvent&) {
-    if (std::optional<FieldRefusal> refusal = logic_->Accept(CollectFieldTexts())) {
-        ShowRefusal(*refusal);
-        return;
+    const AcceptOutcome outcome = logic_->Accept(CollectFieldTexts());
+    if (outcome.refusal) {
+        ShowRefusal(*outcome.refusal);
     }
-    EndWith(wxID_OK);
+    if (outcome.accepted) {
+        EndWith(wxID_OK);
+    }
 }
 
 void AddObjectAbstract::OnTextureButton(wxCommandEvent& event) {
@@ -110,16 +131,69 @@ void AddObjectAbstract::AddEditRow(wxWindow* parent, wxSizer* grid, int labelId,
     grid->Add(new wxTextCtrl(parent, editId, wxEmptyString), 0, wxEXPAND);
 }
 
+void AddObjectAbstract::AddEditRows(wxWindow* parent, wxSizer* grid,
+                                    std::initializer_list<EditRow> rows) {
+    for (const EditRow& row : rows) {
+        AddEditRow(parent, grid, row.labelId, row.label, row.editId);
+    }
+}
+
+wxFlexGridSizer* AddObjectAbstract::NewGrid() {
+    auto* grid = new wxFlexGridSizer(2, 6, 8);
+    grid->AddGrowableCol(1, 1);
+    return grid;
+}
+
+AddObjectAbstract::GridBox AddObjectAbstract::AddGridBox(wxSizer* top, const wxString& title,
+                                                         int flags) {
+    auto* sizer = new wxStaticBoxSizer(wxVERTICAL, this, title);
+    wxFlexGridSizer* grid = NewGrid();
+    sizer->Add(grid, 0, wxEXPAND | wxALL, 4);
+    top->Add(sizer, 0, flags, 8);
+    return GridBox{sizer, sizer->GetStaticBox(), grid};
+}
+
 void AddObjectAbstract::AddTextureRow(wxWindow* parent, wxSizer* grid, int labelId,
                                       const wxString& label, int editId, int buttonId) {
     grid->Add(new wxStaticText(parent, labelId, label), 0, wxALIGN_CENTER_VERTICAL);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(new wxTextCtrl(parent, editId, wxEmptyString), 1, wxEXPAND);
+    AddBrowseButton(parent, row, buttonId);
+    grid->Add(row, 0, wxEXPAND);
+    Bind(wxEVT_BUTTON, &AddObjectAbstract::OnTextureButton, this, buttonId);
+}
+
+wxButton* AddObjectAbstract::AddBrowseButton(wxWindow* parent, wxSizer* row, int buttonId) {
+    // Exact fit: a fixed narrow width leaves no room for the dots under some themes.
     auto* button =
         new wxButton(parent, buttonId, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     row->Add(button, 0, wxLEFT, 4);
-    grid->Add(row, 0, wxEXPAND);
-    Bind(wxEVT_BUTTON, &AddObjectAbstract::OnTextureButton, this, buttonId);
+    return button;
+}
+
+void AddObjectAbstract::AddKindButtons(wxSizer* top, const wxString& title,
+                                       std::initializer_list<KindButton> buttons, AfterKind after) {
+    static const wxSize kKindButtonSize(96, 64);
+    auto* box = new wxStaticBoxSizer(wxHORIZONTAL, this, title);
+    for (const KindButton& kind : buttons) {
+        box->Add(new MyBitmapButton(box->GetStaticBox(), kind.id, kind.caption, kKindButtonSize), 0,
+                 wxALL, 4);
+        kindPictures_.emplace_back(kind.id, kind.picture);
+        Bind(
+            wxEVT_BUTTON,
+            [this, after](wxCommandEvent& event) {
+                if (!logic_->ClickKind(event.GetId())) {
+                    return;
+                }
+                if (after == AfterKind::ShowTexts) {
+                    RefreshControls();
+                } else {
+                    RefreshLook();
+                }
+            },
+            kind.id);
+    }
+    top->Add(box, 0, wxEXPAND | wxALL, 8);
 }
 
 void AddObjectAbstract::FinishLayout(wxBoxSizer* top) {

@@ -5,23 +5,12 @@
 
 namespace pf {
 
-class MyBitmapButton;
-
 class AddLpadDlg : public AddObjectAbstract {
   public:
     explicit AddLpadDlg(wxWindow* parent = nullptr);
 
     // The frequency the structure editor hands a new pad before the dialog runs.
-    void SetFrequency(float mhz) { PadLogic().SetFrequency(mhz); }
-
-    void RefreshControls() override;
-
-  private:
-    AddLpadLogic& PadLogic() { return static_cast<AddLpadLogic&>(Logic()); }
-    void OnInitDialog(wxInitDialogEvent& event) override;
-    void OnKind(wxCommandEvent& event);
-
-    MyBitmapButton* kinds_[3] = {};
+    void SetFrequency(float mhz) { static_cast<AddLpadLogic&>(Logic()).SetFrequency(mhz); }
 };
 
 } // namespace pf

@@ -1,59 +1,10 @@
 #pragma once
-// The wx dialogs of the object types, and their registration as the types' edit dialogs.
-#include "objects/logic/beacon_array_logic.h"
-#include "objects/logic/block_logic.h"
-#include "objects/logic/hangar_logic.h"
-#include "objects/logic/solar_plant_logic.h"
-#include "objects/logic/tank_logic.h"
-#include "objects/ui/add_object_abstract.h"
+// The dialog-maker table: the edit dialog of every object type that has one.
 
 namespace pf {
 
-class MyBitmapButton;
-
-class AddBlockDlg : public AddObjectAbstract {
-  public:
-    explicit AddBlockDlg(wxWindow* parent);
-    AddBlockLogic& Block() { return static_cast<AddBlockLogic&>(Logic()); }
-};
-
-class AddHangerDlg : public AddObjectAbstract {
-  public:
-    explicit AddHangerDlg(wxWindow* parent);
-    AddHangerLogic& Hangar() { return static_cast<AddHangerLogic&>(Logic()); }
-    // The kind buttons' client size.
-    static constexpr int kKindButtonWidth = 96;
-    static constexpr int kKindButtonHeight = 64;
-
-    void RefreshControls() override;
-
-  protected:
-    void OnInitDialog(wxInitDialogEvent& event) override;
-
-  private:
-    void OnKindButton(wxCommandEvent& event);
-};
-
-class AddTankDlg : public AddObjectAbstract {
-  public:
-    explicit AddTankDlg(wxWindow* parent);
-    AddTankLogic& Tank() { return static_cast<AddTankLogic&>(Logic()); }
-};
-
-class AddSolarArrayDlg : public AddObjectAbstract {
-  public:
-    explicit AddSolarArrayDlg(wxWindow* parent);
-    AddSolarArrayLogic& Plant() { return static_cast<AddSolarArrayLogic&>(Logic()); }
-};
-
-class AddBeaconArrayDlg : public AddObjectAbstract {
-  public:
-    explicit AddBeaconArrayDlg(wxWindow* parent);
-    AddBeaconArrayLogic& Beacons() { return static_cast<AddBeaconArrayLogic&>(Logic()); }
-};
-
-// Registers the dialogs above as the edit dialogs of their type codes (1, 2, 3, 4, 5, 8,
-// 9), and "Add Mesh" for meshes (15). The program and the ui tests call it once at start-up.
+// Registers the table's dialogs as the edit dialogs of their type codes. The program and
+// the ui tests call it once at start-up.
 void RegisterObjectDialogs();
 
 } // namespace pf

@@ -1,9 +1,5 @@
 #include "objects/ui/runway_dlg.h"
 
-#include "controls/ui/my_bitmap_button.h"
-#include "workspace/folders.h"
-
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/sizer.h>
@@ -16,8 +12,6 @@ namespace pf {
 namespace {
 
 using L = AddRunwayLogic;
-
-const wxSize kKindButtonSize(96, 64);
 
 wxTextCtrl* AddField(wxWindow* parent, wxFlexGridSizer* grid, int id, const wxString& label,
                      int labelId = wxID_ANY) {
@@ -39,12 +33,12 @@ AddRunwayDlg::AddRunwayDlg(wxWindow* parent)
     : AddObjectAbstract(parent, L::kTitle, std::make_unique<AddRunwayLogic>()) {
     auto* top = new wxBoxSizer(wxVERTICAL);
 
-    auto* typeBox = new wxStaticBoxSizer(wxHORIZONTAL, this, "Select Runway Type");
-    runway1_ = new MyBitmapButton(typeBox->GetStaticBox(), L::kRunway1, "Runway1", kKindButtonSize);
-    runway2_ = new MyBitmapButton(typeBox->GetStaticBox(), L::kRunway2, "Runway2", kKindButtonSize);
-    typeBox->Add(runway1_, 0, wxALL, 4);
-    typeBox->Add(runway2_, 0, wxALL, 4);
-    top->Add(typeBox, 0, wxALL | wxEXPAND, 8);
+    // The type buttons and the check boxes must not refill what was typed: they change
+    // only the buttons and which controls are shown and enabled.
+    AddKindButtons(top, "Select Runway Type",
+                   {{L::kRunway1, "Runway1", "Buttons\\runway0.bmp"},
+                    {L::kRunway2, "Runway2", "Buttons\\runway1.bmp"}},
+                   AfterKind::KeepTexts);
 
     auto* size = Grid();
     AddField(this, size, L::kLength, "Length");
@@ -99,17 +93,6 @@ AddRunwayDlg::AddRunwayDlg(wxWindow* parent)
 
     FinishLayout(top);
 
-    // The type buttons and the check boxes must not refill what was typed: they change
-    // only the buttons and which controls are shown and enabled.
-    for (int id : {static_cast<int>(L::kRunway1), static_cast<int>(L::kRunway2)}) {
-        Bind(
-            wxEVT_BUTTON,
-            [this](wxCommandEvent& event) {
-                RunwayLogic().OnRunwayTypeClicked(event.GetId());
-                UpdateTypeButtons();
-            },
-            id);
-    }
     Bind(
         wxEVT_CHECKBOX,
         [this](wxCommandEvent&) {
@@ -126,28 +109,12 @@ AddRunwayDlg::AddRunwayDlg(wxWindow* parent)
         L::kUseD3D9);
 }
 
-void AddRunwayDlg::OnInitDialog(wxInitDialogEvent& event) {
-    std::string folder;
-    if (GetInstallPath(folder)) {
-        runway1_->SetImageFile(folder + "Buttons\\runway0.bmp");
-        runway2_->SetImageFile(folder + "Buttons\\runway1.bmp");
-    }
-    RunwayLogic().InitDialog();
-    AddObjectAbstract::OnInitDialog(event);
-}
-
 void AddRunwayDlg::RefreshControls() {
     AddObjectAbstract::RefreshControls();
     // The mode choice shows the member as its selection.
     const int mode = RunwayLogic().mode;
     mode_->SetSelection(mode >= 0 && mode < static_cast<int>(mode_->GetCount()) ? mode
                                                                                 : wxNOT_FOUND);
-    UpdateTypeButtons();
-}
-
-void AddRunwayDlg::UpdateTypeButtons() {
-    runway1_->SetChecked(RunwayLogic().ButtonState(L::kRunway1) != 0, 1);
-    runway2_->SetChecked(RunwayLogic().ButtonState(L::kRunway2) != 0, 1);
 }
 
 ControlTexts AddRunwayDlg::CollectFieldTexts() {

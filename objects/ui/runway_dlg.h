@@ -7,8 +7,6 @@ class wxChoice;
 
 namespace pf {
 
-class MyBitmapButton;
-
 class AddRunwayDlg : public AddObjectAbstract {
   public:
     explicit AddRunwayDlg(wxWindow* parent = nullptr);
@@ -25,11 +23,7 @@ class AddRunwayDlg : public AddObjectAbstract {
 
   private:
     AddRunwayLogic& RunwayLogic() { return static_cast<AddRunwayLogic&>(Logic()); }
-    void OnInitDialog(wxInitDialogEvent& event) override;
-    void UpdateTypeButtons();
 
-    MyBitmapButton* runway1_ = nullptr;
-    MyBitmapButton* runway2_ = nullptr;
     wxChoice* mode_ = nullptr;
 };
 

@@ -5,22 +5,9 @@
 
 namespace pf {
 
-class MyBitmapButton;
-
 class AddTrainDlg : public AddObjectAbstract {
   public:
     explicit AddTrainDlg(wxWindow* parent = nullptr);
-
-    void RefreshControls() override;
-
-  private:
-    AddTrainLogic& TrainLogic() { return static_cast<AddTrainLogic&>(Logic()); }
-    void OnInitDialog(wxInitDialogEvent& event) override;
-    void ShowKind();
-    void OnKind(wxCommandEvent& event);
-
-    MyBitmapButton* train1_ = nullptr;
-    MyBitmapButton* train2_ = nullptr;
 };
 
 } // namespace pf

@@ -145,7 +145,7 @@ TEST_F(BaseFileReader, MissingRenderingFlagFailsAfterEverythingWasRead) {
     EXPECT_TRUE(document.GetNeedsRendering()) << "set by the tile insertions";
 }
 
-TEST_F(BaseFileReader, OriginalPathBeforeOriginAnswersForTheOrigin) {
+TEST_F(BaseFileReader, OriginalPathBeforeOriginIsAnotherKey) {
     std::string text =
         std::string(kPfgKeys) + "PFG_NEEDS_LOADING TRUE\r\nPFG_NEEDS_RENDERING TRUE\r\n" + kBody;
     const std::string origin = "PFG_ORIGIN User Created\r\n";
@@ -153,7 +153,7 @@ TEST_F(BaseFileReader, OriginalPathBeforeOriginAnswersForTheOrigin) {
     text.insert(text.find("PFG_CONTEXT"), origin);
     BaseDocument document;
     ASSERT_TRUE(LoadPfg(document, text));
-    EXPECT_EQ(document.GetOrigin(), "L_PATH C:\\Sim\\Config\\Earth\\Base\\Cape.cfg");
+    EXPECT_EQ(document.GetOrigin(), "User Created");
 }
 
 TEST_F(BaseFileReader, NameAndLocationFailWithoutMessage) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 namespace pf {
 namespace {
@@ -198,6 +199,21 @@ TEST(TrimRightChars, CutsTheFinalRunOfSetBytes) {
     }
 }
 
+TEST(ReplaceAllText, LeftToRightWithoutRescanning) {
+    // text, find, replacement, result, count.
+    const std::tuple<const char*, const char*, const char*, const char*, int> rows[] = {
+        {"aaaa", "aa", "a", "aa", 2},
+        {"Port Alpha One", " ", "_", "Port_Alpha_One", 2},
+        {"a", "a", "aa", "aa", 1},
+        {"abc", "", "x", "abc", 0},
+    };
+    for (auto [text, find, replacement, result, count] : rows) {
+        std::string s = text;
+        EXPECT_EQ(ReplaceAllText(s, find, replacement), count) << text;
+        EXPECT_EQ(s, result);
+    }
+}
+
 TEST(NumbersUnderACommaLocale, KeepTheDecimalPoint) {
     test::CommaLocale comma;
     PF_SKIP_WITHOUT(comma);
@@ -218,6 +234,7 @@ TEST(NumbersUnderACommaLocale, KeepTheDecimalPoint) {
     EXPECT_TRUE(ParseDoubleText("0.5", d));
     EXPECT_EQ(d, 0.5);
     EXPECT_FALSE(ParseDoubleText("0,5", d));
+    EXPECT_EQ(ReadLeadingDouble("  51000.5,7x"), 51000.5);
 
     // The thread's locale is back as it was: plain printf still uses the comma.
     char buffer[16];

@@ -3,19 +3,19 @@
 #include "imagery/bitmap_data.h"
 #include "imagery/dxt5_encoder.h"
 #include "imagery/texture_codec.h"
+#include "support/file_size_limit.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 #include <vector>
 
 namespace pf {
 namespace {
 
+using test::ScopedFileSizeLimit;
 using test::ScriptedUi;
 using test::TempDir;
 
@@ -379,16 +379,13 @@ TEST(DdsFileTest, FailedWriteLeavesOldFileWhole) {
     TempDir dir;
     dir.WriteFile("keep.dds", "old texture");
     DDSRendererUse use;
-    rlimit old_limit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
-    auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old_limit;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok =
-        DDSRenderer::RenderDDS(dir.InternalPath("keep.dds"), OpaqueTile(64, 64), kFourCcDxt5, true);
-    setrlimit(RLIMIT_FSIZE, &old_limit);
-    std::signal(SIGXFSZ, old_handler);
+    bool ok = true;
+    {
+        ScopedFileSizeLimit limit(1000);
+        ASSERT_TRUE(limit.IsSet());
+        ok = DDSRenderer::RenderDDS(dir.InternalPath("keep.dds"), OpaqueTile(64, 64), kFourCcDxt5,
+                                    true);
+    }
     EXPECT_FALSE(ok);
     EXPECT_EQ(ui.Failures(), std::vector<std::string>{"Failed to save texture\r\n"});
     EXPECT_EQ(dir.ReadFile("keep.dds"), "old texture");

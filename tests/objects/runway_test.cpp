@@ -97,45 +97,7 @@ TEST(Runway, IlsLinesKeepTheirQuirks) {
     }
 }
 
-TEST(Runway, LightsWithEveryField) {
-    struct Case {
-        const char* name;
-        const char* body;
-        const char* written;
-    };
-    const Case cases[] = {
-        {"every field",
-         "END1 -10 2 100\nEND2 10 3 -100\nWIDTH 45\nCOUNT1 30\nPAPI 3 1.5 60 2\n"
-         "VASI 2.5 200 40\nTD_DISP 100\nTD_LENGTH 600.5\nDECISION_DIST 250\n"
-         "APPROACH_START 900\nSINGLEENDED extra words\n",
-         "\tEND1 -10 2 100\r\n\tEND2 10 3 -100\r\n\tWIDTH 45\r\n\tCOUNT1 30\r\n"
-         "\tPAPI 3 1.5 60 2\r\n\tVASI 2.5 200 40\r\n\tTD_DISP 100\r\n\tTD_LENGTH 600.5\r\n"
-         "\tDECISION_DIST 250\r\n\tAPPROACH_START 900\r\n\tSINGLEENDED\r\n"},
-        {"nothing but the ends", "END1 0 0 0\nEND2 0 0 10\n",
-         "\tEND1 0 0 0\r\n\tEND2 0 0 10\r\n\tWIDTH 0\r\n"},
-        {"papi without mode", "PAPI 3 1.5 60\n",
-         "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tWIDTH 0\r\n\tPAPI 3 1.5 60\r\n"},
-        {"papi with a word for its mode", "PAPI 3 1.5 60 left\n",
-         "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tWIDTH 0\r\n\tPAPI 3 1.5 60\r\n"},
-        {"papi short, vasi short", "PAPI 3 1.5\nVASI 1 2\n",
-         "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tWIDTH 0\r\n"},
-        {"order is the writer's", "APPROACH_START 1\nTD_DISP 2\nDECISION_DIST 3\nTD_LENGTH 4\n",
-         "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tWIDTH 0\r\n\tTD_DISP 2\r\n\tTD_LENGTH 4\r\n"
-         "\tDECISION_DIST 3\r\n\tAPPROACH_START 1\r\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        AstrelObject holder;
-        ASSERT_TRUE(ParseRunwayLights(holder, Group(std::string("RunwayLights\n") + c.body)));
-        EXPECT_EQ(holder.GetType(), kTypeRunwayLights);
-        EXPECT_EQ(holder.GetParameterText(), c.written);
-        // Written text reads back to itself.
-        AstrelObject again;
-        ASSERT_TRUE(
-            ParseRunwayLights(again, Group("RUNWAYLIGHTS\r\n" + holder.GetParameterText())));
-        EXPECT_EQ(again.GetParameterText(), c.written);
-    }
-
+TEST(Runway, LightsHoldTheirFieldsInTheirOwnOrder) {
     AstrelObject holder;
     ASSERT_TRUE(ParseRunwayLights(holder, Group("RUNWAYLIGHTS\nVASI 2.5 200 40\nPAPI 3 1.5 60 x")));
     const auto& lights = dynamic_cast<const RunwayLights&>(*holder.Get());

@@ -20,36 +20,6 @@ TEST(SolarPlantTest, WritesTheDialogDefaults) {
               "\tPOS 0 0 0\r\n\tGRID 4 4\r\n\tROT 0\r\n\tTEX Solpanel\r\n");
 }
 
-struct TextCase {
-    const char* name;
-    std::string input;
-    std::string written;
-};
-
-class SolarPlantTextTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(SolarPlantTextTest, ParsesAndWrites) {
-    const TextCase& c = GetParam();
-    const std::string first = ParsedText(ParseSolarPlant, "SOLARPLANT", c.input);
-    EXPECT_EQ(first, c.written);
-    EXPECT_EQ(ParsedText(ParseSolarPlant, "SOLARPLANT", first), first);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SolarPlantTextTest,
-    ::testing::Values(
-        TextCase{"Full",
-                 "\tPOS 1 0 2\r\n\tSPACING 1.5 2\r\n\tGRID 3 5\r\n\tROT 90\r\n\tTEX Other\r\n",
-                 "\tPOS 1 0 2\r\n\tSPACING 1.5 2\r\n\tGRID 3 5\r\n\tROT 90\r\n"
-                 "\tTEX Solpanel\r\n"},
-        TextCase{"NoRotReadsZero", "\tGRID 2 3\r\n",
-                 "\tPOS 0 0 0\r\n\tGRID 2 3\r\n\tROT 0\r\n\tTEX Solpanel\r\n"},
-        TextCase{"OneNumberSpacingSetsNothing", "\tSPACING 5\r\n",
-                 "\tPOS 0 0 0\r\n\tROT 0\r\n\tTEX Solpanel\r\n"},
-        TextCase{"KeywordCase", "\tgrid 7 8\r\n\tRot 45\r\n",
-                 "\tPOS 0 0 0\r\n\tGRID 7 8\r\n\tROT 45\r\n\tTEX Solpanel\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST(SolarPlantTest, ExtentFollowsTheGrid) {
     AstrelObject parsed;
     ParsedText(ParseSolarPlant, "SOLARPLANT", "\tSCALE 100\r\n\tGRID 2 3\r\n", &parsed);

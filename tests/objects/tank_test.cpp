@@ -29,44 +29,6 @@ TEST(TankTest, WritesTheDialogDefaults) {
     EXPECT_FALSE(tank.tex1.u.given);
 }
 
-struct TextCase {
-    const char* name;
-    std::string input;
-    std::string written;
-};
-
-class TankTextTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(TankTextTest, ParsesAndWrites) {
-    const TextCase& c = GetParam();
-    const std::string first = ParsedText(ParseTank, "TANK", c.input);
-    EXPECT_EQ(first, c.written);
-    EXPECT_EQ(ParsedText(ParseTank, "TANK", first), first);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TankTextTest,
-    ::testing::Values(
-        TextCase{"RadiiRoundTrip", "\tSCALE 15 10 20\r\n",
-                 "\tPOS 0 0 0\r\n\tSCALE 15 10 20\r\n\tROT 0\r\n"},
-        TextCase{"Full",
-                 "\tPOS 3 1 -4\r\n\tSCALE 12.5 8 20.125\r\n\tROT 270\r\n\tNSTEP 24\r\n"
-                 "\tTEX1 Fcd01 2 3\r\n\tTEX2 Roof01 4 5\r\n",
-                 "\tPOS 3 1 -4\r\n\tSCALE 12.5 8 20.125\r\n\tROT 270\r\n\tNSTEP 24\r\n"
-                 "\tTEX1 Fcd01 2 3\r\n\tTEX2 Roof01 4 5\r\n"},
-        TextCase{"RoofNeverRecomputed",
-                 "\tSCALE 30 40 30\r\n\tTEX1 Fcd01\r\n\tTEX2 Roof01 4 5\r\n\tPFG_SCALEUV\r\n",
-                 "\tPOS 0 0 0\r\n\tSCALE 30 40 30\r\n\tROT 0\r\n\tTEX1 Fcd01 12.5 1\r\n"
-                 "\tTEX2 Roof01 4 5\r\n\tPFG_SCALEUV\r\n"},
-        // Without a SCALE line the constructor's 1 is a full extent: radius 0.5.
-        TextCase{"IncompleteSideNotWritten", "\tTEX1 Fcd01\r\n",
-                 "\tPOS 0 0 0\r\n\tSCALE 0.5 1 0.5\r\n\tROT 0\r\n"},
-        TextCase{"BadCountIgnored", "\tNSTEP 1,5\r\n",
-                 "\tPOS 0 0 0\r\n\tSCALE 0.5 1 0.5\r\n\tROT 0\r\n"},
-        TextCase{"ShortScaleStillDoubles", "\tSCALE 4\r\n",
-                 "\tPOS 0 0 0\r\n\tSCALE 1 1 1\r\n\tROT 0\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST(TankTest, ReadSizesAreFullExtents) {
     AstrelObject parsed;
     ParsedText(ParseTank, "TANK", "\tSCALE 15 10 20\r\n", &parsed);

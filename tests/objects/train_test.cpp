@@ -28,38 +28,7 @@ TEST(Train, NewTrainsWriteTheirDefaults) {
     EXPECT_EQ(Train2().GetTypeName(), "TRAIN2");
 }
 
-TEST(Train, TextBothWays) {
-    struct Case {
-        const char* name;
-        bool second;
-        const char* body;
-        const char* written;
-    };
-    const Case cases[] = {
-        {"train1 full", false, "END1 -5 1 10\nEND2 5 2 -10\nMAXSPEED 12.5\nSLOWZONE 50\nTEX Rail\n",
-         "\tEND1 -5 1 10\r\n\tEND2 5 2 -10\r\n\tMAXSPEED 12.5\r\n\tSLOWZONE 50\r\n"
-         "\tTEX Rail\r\n"},
-        {"train1 ignores height", false, "HEIGHT 20\n",
-         "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 30\r\n\tSLOWZONE 100\r\n\tTEX Monorail\r\n"},
-        {"train2 height between speed and slow zone", true,
-         "SLOWZONE 50\nHEIGHT 20.25\nTEX Own\nMAXSPEED 40\n",
-         "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 40\r\n\tHEIGHT 20.25\r\n"
-         "\tSLOWZONE 50\r\n\tTEX Own\r\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        AstrelObject holder;
-        const std::string word = c.second ? "TRAIN2\n" : "train1\n";
-        ASSERT_TRUE(c.second ? ParseTrain2(holder, Group(word + c.body))
-                             : ParseTrain1(holder, Group(word + c.body)));
-        EXPECT_EQ(holder.GetParameterText(), c.written);
-        AstrelObject again;
-        const StringArray back = Group(word + holder.GetParameterText());
-        ASSERT_TRUE(c.second ? ParseTrain2(again, back) : ParseTrain1(again, back));
-        EXPECT_EQ(again.GetParameterText(), c.written);
-        const AstrelObject clone(holder);
-        EXPECT_EQ(clone.GetParameterText(), c.written);
-    }
+TEST(Train, EachKindHasItsParser) {
     AstrelObject holder;
     EXPECT_FALSE(ParseTrain1(holder, Group("TRAIN2\nTEX A")));
     EXPECT_FALSE(ParseTrain2(holder, Group("TRAIN1\nTEX A")));

@@ -162,7 +162,7 @@ TEST(ValueReaders, AngleUniformScaleAndFrequency) {
 bool ParseFakeBlock(AstrelObject& holder, const StringArray& group) {
     test::FakeBlock local;
     local.rot.Set(0.0);
-    return ParseObjectGroup(
+    return ReadObjectParameters(
         holder, group, "BLOCK", local,
         {{"POS", [&](const StringArray& t) { return ReadPositionParam(local.pos, t); }},
          {"SCALE", [&](const StringArray& t) { return ReadVectorParam(local.scale, t); }},

@@ -18,10 +18,17 @@ inline StringArray Group(const std::string& text) {
 // The texts the dialog would show.
 inline ControlTexts Shown(ObjectDialogLogic& logic) { return logic.ShowFields(); }
 
+// A kind button's state: 1 checked (not the current kind), 0 the current kind, -1 no kind
+// button.
+inline int KindState(const ObjectDialogLogic& logic, int button) {
+    bool checked = false;
+    return logic.GetKindButtonState(button, checked) ? int(checked) : -1;
+}
+
 // OK on the logic: true and the edited object in `result`, or false and the refusal.
 inline bool Accept(ObjectDialogLogic& logic, const ControlTexts& texts, AstrelObject& result,
                    FieldRefusal& refusal) {
-    if (std::optional<FieldRefusal> refused = logic.Accept(texts)) {
+    if (std::optional<FieldRefusal> refused = logic.Accept(texts).refusal) {
         refusal = *refused;
         return false;
     }

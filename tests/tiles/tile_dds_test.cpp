@@ -82,7 +82,8 @@ class TileRendering : public ::testing::Test {
 };
 
 TEST_F(TileRendering, ThreeTilesReportProgressAndWriteFullChains) {
-    BaseDocument document;
+    BaseDocument document("Port Alpha", "Earth", LatLon(0.0, 0.0));
+    document.SetNeedsLoading(false);
     for (int i = 0; i < 3; ++i) {
         document.AddTileSorted(CachedTile(12, i, 4));
     }
@@ -97,13 +98,21 @@ TEST_F(TileRendering, ThreeTilesReportProgressAndWriteFullChains) {
     EXPECT_TRUE(document.GetNeedsLoading());
     EXPECT_FALSE(document.GetNeedsRendering());
     EXPECT_TRUE(sim_.Ui().Calls().empty());
+    // The finished run saved the base with its new flags.
+    const std::string saved =
+        test::ReadNativeFile(sim_.Dir().Native() + "/Documents/Padforge/Port Alpha.txt");
+    EXPECT_NE(saved.find("PFG_NEEDS_LOADING TRUE\r\nPFG_NEEDS_RENDERING FALSE\r\n"),
+              std::string::npos);
 }
 
 TEST_F(TileRendering, CancelStopsBeforeTheNextTile) {
-    BaseDocument document;
+    BaseDocument document("Port Alpha", "Earth", LatLon(0.0, 0.0));
     for (int i = 0; i < 5; ++i) {
         document.AddTileSorted(CachedTile(12, i, 4));
     }
+    ASSERT_TRUE(document.SaveToDocuments());
+    const std::string file = sim_.Dir().Native() + "/Documents/Padforge/Port Alpha.txt";
+    const std::string before = test::ReadNativeFile(file);
     FakeProgress progress(2);
     DDSRendererUse use;
     EXPECT_FALSE(document.RenderTiles(use, folder_));
@@ -115,23 +124,28 @@ TEST_F(TileRendering, CancelStopsBeforeTheNextTile) {
     EXPECT_TRUE(document.GetNeedsRendering());
     EXPECT_TRUE(document.GetNeedsLoading());
     EXPECT_TRUE(sim_.Ui().Calls().empty()) << "a cancel is no failure";
+    EXPECT_EQ(test::ReadNativeFile(file), before) << "a cancelled run saves nothing";
 }
 
 TEST_F(TileRendering, MissingTextureIsReportedAndTheLoopGoesOn) {
-    BaseDocument document;
+    BaseDocument document("Port Alpha", "Earth", LatLon(0.0, 0.0));
     document.AddTileSorted(CachedTile(12, 1, 1));
     document.AddTileSorted(TileAttributes("Earth", 12, 2, 2)); // nothing cached
     document.AddTileSorted(CachedTile(12, 3, 3));
+    // A body name that would lead the texture's file out of the folder.
+    document.AddTileSorted(TileAttributes("..\\x", 12, 4, 4));
     DDSRendererUse use;
     ASSERT_TRUE(document.RenderTiles(use, folder_));
-    EXPECT_EQ(sim_.Ui().Failures(), std::vector<std::string>{"Couldn't render texture\r\n"});
+    EXPECT_EQ(sim_.Ui().Failures(), std::vector<std::string>(2, "Couldn't render texture\r\n"));
     EXPECT_TRUE(std::filesystem::exists(Native(document.GetTileArray()[2])));
+    for (const std::string& name : test::NativeNames(sim_.Dir().Native())) {
+        EXPECT_NE(name.rfind("x_", 0), 0u) << "written outside the folder: " << name;
+    }
     EXPECT_FALSE(document.GetNeedsRendering());
 }
 
 TEST_F(TileRendering, EmptyBaseTouchesNoProgress) {
-    BaseDocument document;
-    document.SetNeedsRendering(true);
+    BaseDocument document("Port Alpha", "Earth", LatLon(0.0, 0.0));
     FakeProgress progress;
     DDSRendererUse use;
     EXPECT_TRUE(document.RenderTiles(use, folder_));

@@ -96,8 +96,9 @@ TEST(ConfigReaderKeys, FindKeyedLineTable) {
         // A key with an empty value still counts.
         {"PFG_CONTEXT\nPFG_CONTEXT later", "PFG_CONTEXT ", true, ""},
         {"PFG_CONTEXT=", "PFG_CONTEXT ", true, ""},
-        // Prefix match: the first line that begins with the key answers.
-        {"PFG_ORIGINAL_PATH x\nPFG_ORIGIN y", "PFG_ORIGIN ", true, "L_PATH x"},
+        // A longer key is another key, however the lines are ordered.
+        {"PFG_ORIGINAL_PATH x\nPFG_ORIGIN y", "PFG_ORIGIN ", true, "y"},
+        {"PFG_ORIGINAL_PATH x", "PFG_ORIGIN ", false, ""},
         {"PFG_ORIGIN y\nPFG_ORIGINAL_PATH x", "PFG_ORIGIN ", true, "y"},
         {"OTHER 1", "PFG_ORIGIN ", false, ""},
         {"PFG_ORIGI", "PFG_ORIGIN ", false, ""},

@@ -2,15 +2,13 @@
 
 #include "platform/fs.h"
 #include "support/file_manager_bytes.h"
+#include "support/file_size_limit.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 #include "workspace/folders.h"
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace pf {
 namespace {
@@ -77,15 +75,12 @@ TEST_F(RecordFileTest, FailedSaveLeavesTheOldFileWhole) {
                               "Earth\\Base\\P.cfg");
 
     // Files may not grow beyond 64 bytes while the save runs: its writes fail.
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved_ok = manager.Save();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    bool saved_ok = true;
+    {
+        test::ScopedFileSizeLimit limit(64);
+        ASSERT_TRUE(limit.IsSet());
+        saved_ok = manager.Save();
+    }
 
     EXPECT_FALSE(saved_ok);
     EXPECT_EQ(test::ReadNativeFile(path_), old);

@@ -13,6 +13,7 @@ namespace {
 TEST(TileProgressLogic, RunsOnceAndNeverAfterACancel) {
     test::SimulatorSandbox sim;
     BaseDocument document;
+    document.SetName("Port Alpha");
     const int usesBefore = DDSRenderer::UseCount();
     {
         TileProgressLogic logic(&document, sim.Dir().Internal());

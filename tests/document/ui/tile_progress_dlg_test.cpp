@@ -60,6 +60,7 @@ class TileProgressDlgTest : public ::testing::Test {
         ASSERT_TRUE(fs::CreateDirectories(folder_));
         BitmapData texture(512, 512, 32);
         texture.FillColor(0x336699);
+        document_.SetName("Port Alpha"); // a finished run saves the base
         for (int i = 0; i < 3; ++i) {
             const TileAttributes tile("Earth", 12, i, 1);
             TileTextureFile file(tile, false);

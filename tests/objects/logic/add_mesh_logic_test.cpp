@@ -169,7 +169,7 @@ TEST_F(AddMeshLogicTest, ChoosingAModelGivesItsNaturalSize) {
     EXPECT_GT(ui_.WaitCursorShown(), 0);
 
     EXPECT_EQ(logic_.meshFile, "Sub\\Painted");
-    const auto* mesh = dynamic_cast<const Mesh*>(logic_.Holder().Get());
+    const auto* mesh = dynamic_cast<const Mesh*>(logic_.Held().Get());
     ASSERT_NE(mesh, nullptr);
     EXPECT_EQ(mesh->file, "Sub\\Painted");
     EXPECT_DOUBLE_EQ(logic_.length, 4.0);
@@ -181,8 +181,8 @@ TEST_F(AddMeshLogicTest, ChoosingAModelGivesItsNaturalSize) {
     EXPECT_EQ(mesh->pos[0].value, 0.0);
     EXPECT_EQ(mesh->pos[1].value, 0.0);
     EXPECT_TRUE(logic_.ownMaterial);
-    EXPECT_FALSE(logic_.IsTextureFieldEnabled());
-    EXPECT_FALSE(logic_.IsTextureButtonShown());
+    EXPECT_FALSE(logic_.IsEnabled(L::kTexture));
+    EXPECT_FALSE(logic_.IsShown(L::kChooseTexture));
     EXPECT_TRUE(logic_.shadow);
     EXPECT_FALSE(logic_.underShadows);
     EXPECT_FALSE(logic_.lpad);
@@ -193,7 +193,7 @@ TEST_F(AddMeshLogicTest, ChoosingAModelGivesItsNaturalSize) {
     EXPECT_FALSE(logic_.shadow);
     EXPECT_TRUE(logic_.underShadows);
     EXPECT_FALSE(logic_.ownMaterial);
-    EXPECT_TRUE(logic_.IsTextureButtonShown());
+    EXPECT_TRUE(logic_.IsShown(L::kChooseTexture));
     ASSERT_TRUE(logic_.ApplyMeshFile(Model("Box.msh")));
     EXPECT_TRUE(logic_.shadow);
     EXPECT_TRUE(ui_.Failures().empty());
@@ -207,13 +207,13 @@ TEST_F(AddMeshLogicTest, FailedChoiceKeepsTheHeldMeshAndItsName) {
               (std::vector<std::string>{"Couldn't parse mesh file", "Couldn't parse mesh file"}));
     EXPECT_EQ(logic_.meshFile, "Box");
     EXPECT_EQ(logic_.ShowFields().Get(L::kFile), "Box");
-    EXPECT_EQ(dynamic_cast<const Mesh*>(logic_.Holder().Get())->file, "Box");
+    EXPECT_EQ(dynamic_cast<const Mesh*>(logic_.Held().Get())->file, "Box");
 
     // A new mesh goes back to no name.
     AddMeshLogic fresh;
     EXPECT_FALSE(fresh.ApplyMeshFile(Model("Missing.msh")));
     EXPECT_EQ(fresh.meshFile, "");
-    EXPECT_TRUE(fresh.Holder().IsEmpty());
+    EXPECT_TRUE(fresh.Held().IsEmpty());
     // A name without the model extension is kept whole, and fails.
     tree_.WriteModel("Odd.txt", test::kMshBox);
     EXPECT_FALSE(fresh.ApplyMeshFile(Model("Odd.txt")));
@@ -239,7 +239,7 @@ TEST_F(AddMeshLogicTest, FilesOutsideTheirFoldersAndNoInstallationAreRefused) {
               "Error! File is not located in \"[Astrel Root]\\Textures\\\" directory\r\n"
               "or \"[Astrel Root]\\Textures2\\ directory.");
     EXPECT_EQ(ui_.Calls()[1].caption, "Error");
-    EXPECT_TRUE(logic_.Holder().IsEmpty());
+    EXPECT_TRUE(logic_.Held().IsEmpty());
     EXPECT_EQ(logic_.meshFile, "");
 
     // Without an installation: the simulator folder cannot be found, then our box.
@@ -291,7 +291,7 @@ TEST_F(AddMeshLogicTest, FileFieldIsReadOnly) {
 
 TEST_F(AddMeshLogicTest, OkNeedsAMeshFileAndNormalisesTheRotation) {
     ui_.AnswerNextMessage(MessageAnswer::Ok);
-    AddMeshLogic::AcceptOutcome outcome = logic_.Accept(logic_.ShowFields());
+    AcceptOutcome outcome = logic_.Accept(logic_.ShowFields());
     EXPECT_FALSE(outcome.accepted);
     EXPECT_FALSE(outcome.refusal.has_value());
     EXPECT_EQ(ui_.Messages(), std::vector<std::string>{"Please enter a mesh file name."});
@@ -312,7 +312,7 @@ TEST_F(AddMeshLogicTest, OkNeedsAMeshFileAndNormalisesTheRotation) {
         texts.Set(L::kLpad, "1");
         outcome = logic_.Accept(texts);
         ASSERT_TRUE(outcome.accepted) << r.typed;
-        const auto* mesh = dynamic_cast<const Mesh*>(logic_.Holder().Get());
+        const auto* mesh = dynamic_cast<const Mesh*>(logic_.Held().Get());
         EXPECT_EQ(mesh->rot.value, r.stored) << r.typed;
         EXPECT_EQ(mesh->pos[0].value, 100.0);
         EXPECT_EQ(mesh->pos[1].value, 200.0);
@@ -344,18 +344,18 @@ TEST_F(AddMeshLogicTest, PropertiesShowTheNaturalExtents) {
               "Mesh Properties:\r\nOriginal Width: 1.25\r\nOriginal Length: 12.5\r\n"
               "Original Height: 0.333333\r\n");
     logic_.ToggleOwnMaterial();
-    EXPECT_FALSE(logic_.IsTextureFieldEnabled());
+    EXPECT_FALSE(logic_.IsEnabled(L::kTexture));
     logic_.ToggleOwnMaterial();
-    EXPECT_TRUE(logic_.IsTextureFieldEnabled());
+    EXPECT_TRUE(logic_.IsEnabled(L::kTexture));
 }
 
 TEST_F(AddMeshLogicTest, OtherTypesAreRefused) {
     const test::FakeBlock block = test::MakeBlock(1, 2, 3, 4, 5, 6);
     EXPECT_FALSE(logic_.SetObject(block));
-    EXPECT_TRUE(logic_.Holder().IsEmpty());
+    EXPECT_TRUE(logic_.Held().IsEmpty());
     ASSERT_TRUE(logic_.SetObject(Natural("Box")));
     EXPECT_FALSE(logic_.SetObject(block));
-    EXPECT_EQ(logic_.Holder().GetType(), kTypeMesh);
+    EXPECT_EQ(logic_.Held().GetType(), kTypeMesh);
 }
 
 } // namespace

@@ -14,7 +14,7 @@ using test::ParsedText;
 TEST(AddBeaconArrayLogicTest, NewArrayIsFiveHundredMetresLong) {
     AddBeaconArrayLogic logic;
     ASSERT_FALSE(logic.Held().IsEmpty());
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetParameterText(), "\tEND1 0 0 500\r\n\tEND2 0 0 0\r\n\tCOUNT 10\r\n"
                                                "\tSIZE 1\r\n\tCOL 1 1 1\r\n");
 }
@@ -31,7 +31,7 @@ TEST(AddBeaconArrayLogicTest, UnchangedOkGivesTheSameText) {
     EXPECT_EQ(shown.Get(AddBeaconArrayLogic::kGreen), "0.4");
     EXPECT_EQ(shown.Get(AddBeaconArrayLogic::kBlue), "1");
     EXPECT_EQ(shown.Get(AddBeaconArrayLogic::kEnd1Altitude), "3");
-    ASSERT_FALSE(logic.Accept(shown));
+    ASSERT_TRUE(logic.Accept(shown).accepted);
     EXPECT_EQ(logic.Held().GetParameterText(), text);
 }
 
@@ -50,7 +50,7 @@ TEST(AddBeaconArrayLogicTest, Refusals) {
         AddBeaconArrayLogic logic;
         ControlTexts texts = logic.ShowFields();
         texts.Set(c.id, c.text);
-        const std::optional<FieldRefusal> refusal = logic.Accept(texts);
+        const std::optional<FieldRefusal> refusal = logic.Accept(texts).refusal;
         ASSERT_TRUE(refusal) << c.text;
         EXPECT_EQ(refusal->control, c.id);
         EXPECT_EQ(refusal->message, c.message);

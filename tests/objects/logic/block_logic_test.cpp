@@ -24,7 +24,7 @@ AstrelObject Parsed(const std::string& text) {
 std::optional<FieldRefusal> AcceptWith(ObjectDialogLogic& logic, int id, const std::string& text) {
     ControlTexts texts = logic.ShowFields();
     texts.Set(id, text);
-    return logic.Accept(texts);
+    return logic.Accept(texts).refusal;
 }
 
 TEST(AddBlockLogicTest, NewBlockGetsTheDefaults) {
@@ -38,7 +38,7 @@ TEST(AddBlockLogicTest, NewBlockGetsTheDefaults) {
     EXPECT_EQ(shown.Get(AddBlockLogic::kTex2Name), "Fcd06");
     EXPECT_EQ(shown.Get(AddBlockLogic::kTex3Name), "Wall01");
     EXPECT_EQ(shown.Get(AddBlockLogic::kScaleTextures), "1");
-    ASSERT_FALSE(logic.Accept(shown));
+    ASSERT_TRUE(logic.Accept(shown).accepted);
     EXPECT_EQ(logic.Held().GetType(), kTypeBlock);
     EXPECT_EQ(logic.Held().GetParameterText(),
               "\tPOS 0 0 0\r\n\tSCALE 80 40 80\r\n\tROT 0\r\n\tTEX1 Fcd06 2.5 1\r\n"
@@ -50,7 +50,7 @@ TEST(AddBlockLogicTest, UnchangedOkGivesTheSameText) {
     AddBlockLogic logic;
     ASSERT_TRUE(logic.SetObject(*block.Get()));
     EXPECT_EQ(logic.ShowFields().Get(AddBlockLogic::kScaleTextures), "0");
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetParameterText(), kFullBlock);
     AstrelObject out;
     logic.GetObject(out);

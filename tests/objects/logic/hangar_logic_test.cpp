@@ -20,7 +20,7 @@ AstrelObject Parsed(Parser parse, const char* word, const std::string& text) {
 TEST(AddHangerLogicTest, NewHangarGetsTheDefaults) {
     AddHangerLogic logic;
     EXPECT_EQ(logic.ShowFields().Get(AddHangerLogic::kRoofHeight), "15");
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetType(), kTypeHangar);
     EXPECT_EQ(logic.Held().GetParameterText(),
               "\tPOS 0 0 0\r\n\tSCALE 80 40 120\r\n\tROT 0\r\n\tTEX1 Wall01 4 1\r\n"
@@ -75,7 +75,7 @@ TEST(AddHangerLogicTest, LoadingLeavesTheRoofTextureAndSetsRoofHeight) {
     EXPECT_EQ(logic.kind, kTypeHangar2);
     EXPECT_EQ(logic.names[2], "MyRoof");
     EXPECT_EQ(logic.roofHeight, 0.0f);
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_NE(logic.Held().GetParameterText().find("\tROOFH 0\r\n"), std::string::npos);
 
     AddHangerLogic other;
@@ -90,7 +90,7 @@ TEST(AddHangerLogicTest, UnchangedOkGivesTheSameText) {
                              "\tROOFH 12.5\r\n";
     AddHangerLogic logic;
     ASSERT_TRUE(logic.SetObject(*Parsed(ParseHangar2, "HANGAR2", text).Get()));
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetParameterText(), text);
 }
 
@@ -98,7 +98,7 @@ TEST(AddHangerLogicTest, RotationIsStoredAsEntered) {
     AddHangerLogic logic;
     ControlTexts texts = logic.ShowFields();
     texts.Set(AddBlockLogic::kRotate, "-90");
-    ASSERT_FALSE(logic.Accept(texts));
+    ASSERT_TRUE(logic.Accept(texts).accepted);
     EXPECT_NE(logic.Held().GetParameterText().find("\tROT -90\r\n"), std::string::npos);
 }
 
@@ -107,7 +107,7 @@ TEST(AddHangerLogicTest, KindSwitchKeepsTheAltitude) {
     ASSERT_TRUE(
         logic.SetObject(*Parsed(ParseHangar2, "HANGAR2", "\tPOS 5 10 7\r\n\tROOFH 3\r\n").Get()));
     ASSERT_TRUE(logic.ClickKind(AddHangerLogic::kHangar3Button));
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetType(), kTypeHangar3);
     const std::string text = logic.Held().GetParameterText();
     EXPECT_EQ(text.substr(0, 14), "\tPOS 5 10 7\r\n\t");
@@ -119,7 +119,7 @@ TEST(AddHangerLogicTest, HiddenRoofHeightIsStillChecked) {
     AddHangerLogic logic;
     ControlTexts texts = logic.ShowFields();
     texts.Set(AddHangerLogic::kRoofHeight, "-1");
-    const std::optional<FieldRefusal> refusal = logic.Accept(texts);
+    const std::optional<FieldRefusal> refusal = logic.Accept(texts).refusal;
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->control, AddHangerLogic::kRoofHeight);
     EXPECT_EQ(refusal->message, "Enter a number between 0 and 4000.");

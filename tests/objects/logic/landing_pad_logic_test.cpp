@@ -112,12 +112,12 @@ TEST(AddLpadLogic, KindClicks) {
     EXPECT_TRUE(logic.IsShown(L::kChooseTexture));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
-        logic.OnKindClicked(c.button);
+        logic.ClickKind(c.button);
         EXPECT_EQ(logic.padType, c.type);
         EXPECT_EQ(logic.texture, c.texture);
-        EXPECT_EQ(logic.ButtonState(L::kLpad1), c.states[0]);
-        EXPECT_EQ(logic.ButtonState(L::kLpad2), c.states[1]);
-        EXPECT_EQ(logic.ButtonState(L::kLpad2A), c.states[2]);
+        EXPECT_EQ(test::KindState(logic, L::kLpad1), c.states[0]);
+        EXPECT_EQ(test::KindState(logic, L::kLpad2), c.states[1]);
+        EXPECT_EQ(test::KindState(logic, L::kLpad2A), c.states[2]);
         EXPECT_EQ(logic.IsShown(L::kChooseTexture), c.chooserShown);
         EXPECT_EQ(logic.ChooserKind(), c.type);
         AstrelObject result;
@@ -130,7 +130,7 @@ TEST(AddLpadLogic, KindClicks) {
     EXPECT_TRUE(opened.SetObject(*Read("LPAD2A\nTEX Mine").Get()));
     opened.InitDialog();
     EXPECT_FALSE(opened.IsShown(L::kChooseTexture));
-    EXPECT_EQ(opened.ButtonState(L::kLpad2A), 0);
+    EXPECT_EQ(test::KindState(opened, L::kLpad2A), 0);
     EXPECT_EQ(opened.texture, "Mine");
 }
 

@@ -11,7 +11,7 @@ TEST(ObjectDialogLogicTest, TheFrameEditsNoType) {
     ObjectDialogLogic logic;
     EXPECT_FALSE(logic.SetObject(Block()));
     EXPECT_TRUE(logic.Held().IsEmpty());
-    EXPECT_FALSE(logic.Accept(ControlTexts()));
+    EXPECT_TRUE(logic.Accept(ControlTexts()).accepted);
     AstrelObject out(Block{});
     logic.GetObject(out);
     EXPECT_TRUE(out.IsEmpty());

@@ -38,7 +38,7 @@ TEST(AddRunwayLogic, NewRunwayFromTheDefaults) {
     // Preset frequencies of the structure editor, the narrow layout, D3D9 settings.
     AddRunwayLogic other;
     other.SetIlsFrequencies(111.1f, 112.2f);
-    other.OnRunwayTypeClicked(AddRunwayLogic::kRunway1);
+    other.ClickKind(AddRunwayLogic::kRunway1);
     other.OnUseD3D9Clicked();
     other.singleEnded = true;
     ASSERT_TRUE(Accept(other, Shown(other), result, refusal));
@@ -202,11 +202,11 @@ TEST(AddRunwayLogic, LightControlsFollowTheCheckBoxes) {
     EXPECT_FALSE(logic.useLights);
     logic.OnUseD3D9Clicked();
     EXPECT_TRUE(logic.useD3D9);
-    EXPECT_EQ(logic.ButtonState(L::kRunway1), 1);
-    EXPECT_EQ(logic.ButtonState(L::kRunway2), 0);
-    logic.OnRunwayTypeClicked(L::kRunway1);
-    EXPECT_EQ(logic.ButtonState(L::kRunway1), 0);
-    EXPECT_EQ(logic.ButtonState(L::kRunway2), 1);
+    EXPECT_EQ(test::KindState(logic, L::kRunway1), 1);
+    EXPECT_EQ(test::KindState(logic, L::kRunway2), 0);
+    logic.ClickKind(L::kRunway1);
+    EXPECT_EQ(test::KindState(logic, L::kRunway1), 0);
+    EXPECT_EQ(test::KindState(logic, L::kRunway2), 1);
     logic.runwayType = 5;
     logic.InitDialog();
     EXPECT_EQ(logic.runwayType, 1);
@@ -259,7 +259,7 @@ TEST(AddRunwayLogic, HeldSegmentLayoutSurvivesOk) {
         // Picking a type lays the built layout over it, even the same type.
         AddRunwayLogic logic;
         EXPECT_TRUE(logic.SetObject(*held.Get()));
-        logic.OnRunwayTypeClicked(AddRunwayLogic::kRunway1);
+        logic.ClickKind(AddRunwayLogic::kRunway1);
         ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
         EXPECT_EQ(RunwayOf(result).segments, BuildRunwaySegments(0));
     }

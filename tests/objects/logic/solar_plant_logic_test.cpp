@@ -18,7 +18,7 @@ AstrelObject Parsed(const std::string& text) {
 
 TEST(AddSolarArrayLogicTest, NewPlantGetsTheDefaults) {
     AddSolarArrayLogic logic;
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetParameterText(),
               "\tPOS 0 0 0\r\n\tGRID 4 4\r\n\tROT 0\r\n\tTEX Solpanel\r\n");
     const auto* plant = dynamic_cast<const SolarPlant*>(logic.Held().Get());
@@ -33,7 +33,7 @@ TEST(AddSolarArrayLogicTest, UnchangedOkKeepsWhatTheDialogDoesNotShow) {
         "\tPOS 1 0 2\r\n\tSPACING 1.5 2\r\n\tGRID 3 5\r\n\tROT 90\r\n\tTEX Solpanel\r\n";
     AddSolarArrayLogic logic;
     ASSERT_TRUE(logic.SetObject(*Parsed(text + "\tSCALE 7\r\n").Get()));
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetParameterText(), text);
 }
 
@@ -42,17 +42,17 @@ TEST(AddSolarArrayLogicTest, RefusesAGridOfZero) {
     ASSERT_TRUE(logic.SetObject(*Parsed("\tROT -90\r\n").Get()));
     ControlTexts texts = logic.ShowFields();
     EXPECT_EQ(texts.Get(AddSolarArrayLogic::kGridX), "0");
-    std::optional<FieldRefusal> refusal = logic.Accept(texts);
+    std::optional<FieldRefusal> refusal = logic.Accept(texts).refusal;
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->control, AddSolarArrayLogic::kGridX);
     EXPECT_EQ(refusal->message, "Enter an integer between 1 and 1000.");
     texts.Set(AddSolarArrayLogic::kGridX, "2");
-    refusal = logic.Accept(texts);
+    refusal = logic.Accept(texts).refusal;
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->control, AddSolarArrayLogic::kGridY);
     texts.Set(AddSolarArrayLogic::kGridY, "1000");
     texts.Set(AddSolarArrayLogic::kRotate, "-360");
-    ASSERT_FALSE(logic.Accept(texts));
+    ASSERT_TRUE(logic.Accept(texts).accepted);
     EXPECT_EQ(logic.Held().GetParameterText(),
               "\tPOS 0 0 0\r\n\tGRID 2 1000\r\n\tROT 0\r\n\tTEX Solpanel\r\n");
 }

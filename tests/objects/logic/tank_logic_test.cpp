@@ -18,7 +18,7 @@ AstrelObject Parsed(const std::string& text) {
 
 TEST(AddTankLogicTest, NewTankGetsTheDefaults) {
     AddTankLogic logic;
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetType(), kTypeTank);
     EXPECT_EQ(logic.Held().GetParameterText(),
               "\tPOS 0 0 0\r\n\tSCALE 30 40 30\r\n\tROT 0\r\n\tNSTEP 12\r\n\tPFG_SCALEUV\r\n");
@@ -29,14 +29,14 @@ TEST(AddTankLogicTest, UnchangedOkKeepsTextAndStepCount) {
                              "\tNSTEP 24\r\n\tTEX1 Fcd01 2 3\r\n\tTEX2 Roof01 4 5\r\n";
     AddTankLogic logic;
     ASSERT_TRUE(logic.SetObject(*Parsed(text).Get()));
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetParameterText(), text);
 }
 
 TEST(AddTankLogicTest, TankWithoutStepsGetsTwelve) {
     AddTankLogic logic;
     ASSERT_TRUE(logic.SetObject(*Parsed("\tSCALE 15 10 20\r\n").Get()));
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetParameterText(),
               "\tPOS 0 0 0\r\n\tSCALE 15 10 20\r\n\tROT 0\r\n\tNSTEP 12\r\n");
 }
@@ -48,7 +48,7 @@ TEST(AddTankLogicTest, IncompleteSideTextureGetsDefaultScales) {
     EXPECT_EQ(logic.u[1], 1.0f);
     EXPECT_EQ(logic.v[0], 1.0f);
     EXPECT_EQ(logic.v[1], 1.0f);
-    ASSERT_FALSE(logic.Accept(logic.ShowFields()));
+    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetParameterText(),
               "\tPOS 0 0 0\r\n\tSCALE 15 10 20\r\n\tROT 0\r\n\tNSTEP 12\r\n\tTEX1 Fcd01 3 1\r\n");
 }
@@ -60,7 +60,7 @@ TEST(AddTankLogicTest, ClearingTheRoofNameRemovesItsLine) {
     EXPECT_EQ(texts.Get(AddBlockLogic::kTex3Name), "Roof01");
     texts.Set(AddBlockLogic::kTex3Name, "");
     texts.Set(AddBlockLogic::kRotate, "-90");
-    ASSERT_FALSE(logic.Accept(texts));
+    ASSERT_TRUE(logic.Accept(texts).accepted);
     const std::string text = logic.Held().GetParameterText();
     EXPECT_EQ(text.find("TEX2"), std::string::npos);
     EXPECT_NE(text.find("\tROT 270\r\n"), std::string::npos);
@@ -71,7 +71,7 @@ TEST(AddTankLogicTest, RefusalsAndButtons) {
     AddTankLogic logic;
     ControlTexts texts = logic.ShowFields();
     texts.Set(AddBlockLogic::kHeight, "0.1");
-    const std::optional<FieldRefusal> refusal = logic.Accept(texts);
+    const std::optional<FieldRefusal> refusal = logic.Accept(texts).refusal;
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->control, AddBlockLogic::kHeight);
     EXPECT_EQ(refusal->message, "Enter a number between 0.1 and 4000.");

@@ -32,7 +32,7 @@ TEST(AddTrainLogic, NewTrainsFromTheDefaults) {
     EXPECT_NEAR(t.end2[0].value, -500.0, 1e-9);
     EXPECT_NEAR(t.end1[1].value, 0.0, 1e-9);
 
-    logic.OnKindClicked(AddTrainLogic::kTrain2);
+    logic.ClickKind(AddTrainLogic::kTrain2);
     ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
     EXPECT_EQ(result.GetParameterText(), "\tEND1 0 0 500\r\n\tEND2 0 0 -500\r\n"
                                          "\tMAXSPEED 30\r\n\tHEIGHT 11\r\n\tSLOWZONE 100\r\n"
@@ -46,17 +46,17 @@ TEST(AddTrainLogic, KindSwitchShowsAndHidesTheHeightRow) {
     logic.InitDialog();
     EXPECT_TRUE(logic.IsShown(L::kHeight));
     EXPECT_TRUE(logic.IsShown(L::kHeightLabel));
-    EXPECT_EQ(logic.ButtonState(L::kTrain1), 1);
-    EXPECT_EQ(logic.ButtonState(L::kTrain2), 0);
+    EXPECT_EQ(test::KindState(logic, L::kTrain1), 1);
+    EXPECT_EQ(test::KindState(logic, L::kTrain2), 0);
     logic.height = 42.0f;
-    logic.OnKindClicked(L::kTrain1);
+    logic.ClickKind(L::kTrain1);
     EXPECT_EQ(logic.trainType, kTypeTrain1);
     EXPECT_FALSE(logic.IsShown(L::kHeight));
     EXPECT_FALSE(logic.IsShown(L::kHeightLabel));
     EXPECT_TRUE(logic.IsShown(L::kMaxSpeed));
-    EXPECT_EQ(logic.ButtonState(L::kTrain1), 0);
+    EXPECT_EQ(test::KindState(logic, L::kTrain1), 0);
     EXPECT_EQ(logic.height, 42.0f); // kept, not used
-    logic.OnKindClicked(L::kTrain2);
+    logic.ClickKind(L::kTrain2);
     EXPECT_EQ(logic.height, 42.0f);
     L other;
     other.trainType = 3;
@@ -107,7 +107,7 @@ TEST(AddTrainLogic, UnchangedOkKeepsWhatTheDialogDoesNotShow) {
     ASSERT_TRUE(logic.SetObject(*held.Get()));
     EXPECT_EQ(logic.height, 20.0f);
     EXPECT_EQ(logic.maxSpeed, 12.0f);
-    logic.OnKindClicked(AddTrainLogic::kTrain1);
+    logic.ClickKind(AddTrainLogic::kTrain1);
     AstrelObject result;
     FieldRefusal refusal;
     ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));

@@ -1,4 +1,5 @@
 #include "objects/ui/add_mesh_dlg.h"
+#include "objects/ui/object_dialogs.h"
 
 #include "foundation/failure.h"
 #include "foundation/ui/wx_ui_hooks.h"
@@ -106,7 +107,7 @@ class AddMeshDlgTest : public ::testing::Test {
         previous_ = SetUiHooks(&hooks_);
         previousFlag_ = GetShowFailures();
         SetShowFailures(true);
-        RegisterMeshDialog();
+        RegisterObjectDialogs();
         tree_.WriteModel("Box.msh", test::kMshBox);
     }
     void TearDown() override {
@@ -155,6 +156,18 @@ TEST_F(AddMeshDlgTest, ChosenModelAndOkGiveAMeshAtItsNaturalSize) {
     EXPECT_TRUE(mesh->shadow);
     EXPECT_EQ(holder.GetParameterText(),
               "\tFILE Box\r\n\tPOS -2 2 -5\r\n\tSCALE 1 1 1\r\n\tROT 0\r\n\tSHADOW\r\n");
+}
+
+TEST_F(AddMeshDlgTest, OkWithoutAModelStaysOpenAfterItsMessage) {
+    AstrelObject holder{Mesh()};
+    bool ok = true;
+    wxTEST_DIALOG(ok = holder.EditInDialog(), ExpectMeshDialog([](AddMeshDlg* dlg) {
+                      Press(dlg, wxID_OK);
+                      EXPECT_EQ(dlg->GetReturnCode(), 0);
+                      Press(dlg, wxID_CANCEL);
+                  }),
+                  ExpectMessageBox("Please enter a mesh file name.", "Error"));
+    EXPECT_FALSE(ok);
 }
 
 TEST_F(AddMeshDlgTest, WidthLeftWithKeepAspectScalesLengthAndHeight) {

@@ -1,7 +1,7 @@
 #include "objects/ui/runway_dlg.h"
 
 #include "controls/ui/my_bitmap_button.h"
-#include "objects/ui/runway_pad_train_registration.h"
+#include "objects/ui/object_dialogs.h"
 #include "platform/settings_store.h"
 #include "support/bmp_fixture.h"
 #include "support/sandbox_home.h"
@@ -50,7 +50,7 @@ std::string SolidBmp(uint8_t value) {
 class RunwayDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        RegisterRunwayPadTrainDialogs();
+        RegisterObjectDialogs();
         // Runway2's picture is missing: its button shows its caption.
         install_.WriteFile("Buttons/runway0.bmp", SolidBmp(40));
         ASSERT_TRUE(settings_store::Write("Install Path", install_.Internal()));

@@ -1,7 +1,7 @@
 #include "objects/ui/train_dlg.h"
 
 #include "controls/ui/my_bitmap_button.h"
-#include "objects/ui/runway_pad_train_registration.h"
+#include "objects/ui/object_dialogs.h"
 #include "platform/settings_store.h"
 #include "support/bmp_fixture.h"
 #include "support/sandbox_home.h"
@@ -13,7 +13,6 @@ namespace pf {
 namespace {
 
 using test::EditText;
-using test::ExpectMessageBox;
 using test::ExpectScript;
 using test::PressButton;
 using test::PressEscape;
@@ -28,7 +27,7 @@ bool Shown(wxWindow* dlg, int id) {
 class TrainDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        RegisterRunwayPadTrainDialogs();
+        RegisterObjectDialogs();
         test::BmpFixture f;
         f.width = 4;
         f.height = 4;

@@ -1,0 +1,104 @@
+// Writing and reading back a large own base file through memory, as saving and loading a
+// base do: 3,000 objects (blocks, runways, landing pads), 1,000 tiles and 20 beacons,
+// just under the reader's limit of 1,000,000 bytes; and writing its simulator text.
+#include "bench_sandbox.h"
+#include "document/base_document.h"
+#include "document/base_file_reader.h"
+#include "foundation/stream.h"
+#include "objects/astrel_object.h"
+#include "workspace/astrel_body.h"
+#include "workspace/config_reader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+pf::AstrelObject Parsed(const std::string& text) {
+    pf::StringArray group;
+    pf::SplitTextIntoLines(group, text);
+    pf::AstrelObject holder;
+    pf::ParseObjectGroup(holder, group);
+    return holder;
+}
+
+pf::BaseDocument LargeBase() {
+    // Reading asks the cache for the body, never the simulator's files.
+    pf::AstrelBody::AddToCache(pf::AstrelBody("Earth", 6371010.0, 5.973698968e24));
+    pf::BaseDocument document;
+    document.SetName("Bench Port");
+    document.SetBody(pf::AstrelBody("Earth", 6371010.0, 5.973698968e24));
+    document.SetPosition(pf::LatLon(-80.6, 28.5));
+    // Mostly blocks with three long texture names, one runway and one landing pad in ten;
+    // the names' length keeps the file just under the limit.
+    for (int i = 0; i < 3000; ++i) {
+        const std::string n = std::to_string(i);
+        const std::string x = std::to_string(i % 97 * 13.25);
+        const std::string tex = " Padforge\\Bench_Port\\Textures\\Apron_North\\Section7\\weathered_"
+                                "concrete_slab_jointed_edge_" +
+                                n;
+        switch (i % 10) {
+        case 0:
+            document.GetObjects().Add(Parsed("RUNWAY\n\tEND1 " + x + " 0 " + n + "\n\tEND2 " + x +
+                                             " 0 " + std::to_string(i + 2500) + "\n\tWIDTH 45\n"));
+            break;
+        case 1:
+            document.GetObjects().Add(
+                Parsed("LPAD2\n\tPOS " + x + " 0 " + n + "\n\tROT 45\n\tTEX" + tex + "\n"));
+            break;
+        default:
+            document.GetObjects().Add(Parsed("BLOCK\n\tPOS " + x + " 0 " + n + "\n\tSCALE 12.5 8 " +
+                                             n + "\n\tROT 15.5\n\tTEX1" + tex + "_a 1.5 2\n\tTEX2" +
+                                             tex + "_b 1 1\n\tTEX3" + tex + "_c 0.25 4\n"));
+            break;
+        }
+    }
+    document.SortObjects();
+    for (int i = 0; i < 1000; ++i) {
+        document.AddTileSorted(pf::TileAttributes("Earth", 14 + i % 3, 3000 - i, -40 + i % 80));
+    }
+    for (int i = 0; i < 20; ++i) {
+        pf::NavBeacon beacon;
+        beacon.identifier = "B" + std::to_string(i);
+        beacon.longitude.Set(-80.6f + static_cast<float>(i) * 0.01f);
+        beacon.latitude.Set(28.5f);
+        beacon.frequency.Set(110.5f);
+        document.GetBeacons().Add(beacon);
+    }
+    return document;
+}
+
+void WriteAndReadOwnFile(benchmark::State& state) {
+    pf::bench::Sandbox sandbox;
+    const pf::BaseDocument document = LargeBase();
+    pf::MemStream stream;
+    pf::BaseDocument check;
+    if (!document.WriteBaseFile(stream) || stream.GetLength() >= 1000000 ||
+        !check.ReadBaseFile(stream) || check.GetObjects().GetCount() != 3000) {
+        state.SkipWithError("the base file does not read back whole under 1,000,000 bytes");
+        return;
+    }
+    for (auto _ : state) {
+        document.WriteBaseFile(stream);
+        pf::BaseDocument read;
+        benchmark::DoNotOptimize(read.ReadBaseFile(stream));
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(stream.GetLength()));
+    state.counters["bytes"] = static_cast<double>(stream.GetLength());
+}
+
+void WriteSimulatorText(benchmark::State& state) {
+    pf::bench::Sandbox sandbox;
+    const pf::BaseDocument document = LargeBase();
+    pf::MemStream stream;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(document.WriteSimulatorConfig(stream));
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(stream.GetLength()));
+}
+
+BENCHMARK(WriteAndReadOwnFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteSimulatorText)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,203 @@
+#include "document/base_document.h"
+
+#include "document/base_file_reader.h"
+#include "foundation/failure.h"
+#include "foundation/file_helpers.h"
+#include "foundation/name_safety.h"
+#include "foundation/stream.h"
+#include "foundation/text.h"
+#include "foundation/ui_hooks.h"
+#include "platform/fs.h"
+#include "workspace/file_utils.h"
+#include "workspace/folders.h"
+#include "workspace/simulator_config.h"
+
+#include <cstring>
+#include <utility>
+
+namespace pf {
+
+namespace {
+
+constexpr char kHeader[] = "BASE-V2.0\r\n";
+constexpr uint32_t kHeaderLength = sizeof(kHeader) - 1;
+
+void ShowErrorBox(const std::string& text) {
+    ShowMessageBox(text, "Error", MessageButtons::Ok, MessageIcon::None);
+}
+
+// Writes texts until one fails; the writer then stops at the first failure.
+class CheckedWriter {
+  public:
+    explicit CheckedWriter(MyStream& stream) : stream_(stream) {}
+    bool Put(const std::string& text) {
+        ok_ = ok_ && stream_.Write(text.data(), static_cast<uint32_t>(text.size()));
+        return ok_;
+    }
+    bool Ok() const { return ok_; }
+
+  private:
+    MyStream& stream_;
+    bool ok_ = true;
+};
+
+} // namespace
+
+// The own file and the simulator's text come from this one writer so that they cannot
+// drift apart: the simulator's text is the own file without the "PFG_" block.
+bool BaseDocument::WriteText(MyStream& stream, bool withPfgKeys) const {
+    stream.SetLength(0);
+    CheckedWriter out(stream);
+    const std::string header = FormatString(
+        "BASE-V2.0\r\nName = %s\r\nLocation = %s %s\r\nSize = 1000\r\nObjectSize = 100\r\n"
+        "MAPOBJECTSTOSPHERE = TRUE\r\n\r\n",
+        name_.c_str(), FormatNumber(static_cast<float>(position_.GetLongitude()), 6).c_str(),
+        FormatNumber(static_cast<float>(position_.GetLatitude()), 6).c_str());
+    if (!out.Put(header)) {
+        return false;
+    }
+    if (withPfgKeys) {
+        const std::pair<const char*, std::string> keys[] = {
+            {"PFG_BODY_NAME ", body_.name},
+            {"PFG_FILE_NAME ", fileName_},
+            {"PFG_CONFIG_SUFFIX ", configSuffix_},
+            {"PFG_ORIGIN ", origin_},
+            {"PFG_ORIGINAL_PATH ", originalPath_},
+            {"PFG_CONTEXT ", context_},
+            {"PFG_PERIOD_BEGIN ", periodBegin_},
+            {"PFG_PERIOD_END ", periodEnd_},
+            {"PFG_NEEDS_LOADING ", needsLoading_ ? "TRUE" : "FALSE"},
+            {"PFG_NEEDS_RENDERING ", needsRendering_ ? "TRUE" : "FALSE"},
+        };
+        for (const auto& [key, value] : keys) {
+            out.Put(key);
+            out.Put(value);
+            out.Put("\r\n");
+        }
+        out.Put("\r\n");
+    }
+    out.Put("BEGIN_NAVBEACON\r\n");
+    for (const NavBeacon& beacon : beacons_) {
+        out.Put(beacon.FormatLine());
+    }
+    out.Put("END_NAVBEACON\r\n\r\n");
+    out.Put("BEGIN_OBJECTLIST\r\n\r\n");
+    for (const AstrelObject& object : objects_) {
+        if (!out.Ok() || !object.WriteBlock(stream)) {
+            return false;
+        }
+    }
+    out.Put("END_OBJECTLIST\r\n\r\n");
+    out.Put("BEGIN_SURFTILELIST\r\n");
+    for (const TileAttributes& tile : tiles_) {
+        out.Put(FormatString("%d %d %d 1\r\n", tile.GetLevel(), tile.GetX(), tile.GetY()));
+    }
+    return out.Put("END_SURFTILELIST\r\n\r\n");
+}
+
+bool BaseDocument::WriteBaseFile(MyStream& stream) const { return WriteText(stream, true); }
+
+bool BaseDocument::WriteSimulatorConfig(MyStream& stream) const { return WriteText(stream, false); }
+
+bool BaseDocument::SaveToDocuments() const {
+    if (!IsValidBaseName(name_)) {
+        ShowErrorBox("Base name not valid");
+        return false;
+    }
+    std::string documents;
+    if (!GetDocumentsPath(documents)) {
+        ShowErrorBox("Couldn't find documents path");
+        return false;
+    }
+    // The safe writer only: writing in place would leave half a base behind a failure.
+    const std::string path = documents + GetSaveFileName();
+    PfgFileStream file;
+    if (!file.Open(path, kOpenWrite | kOpenCreate) || !WriteBaseFile(file) || !file.Commit()) {
+        ShowErrorBox("Couldn't save base to file. Check Permissions.\r\nFile: " +
+                     fs::ToNative(path));
+        return false;
+    }
+    return true;
+}
+
+bool BaseDocument::ReadBaseFile(MyStream& stream) {
+    if (stream.GetLength() < kHeaderLength) {
+        return ShowFailureMessage("Error with base file");
+    }
+    stream.SeekToBegin();
+    char head[kHeaderLength];
+    if (!stream.Read(head, kHeaderLength) || std::memcmp(head, kHeader, kHeaderLength) != 0) {
+        return false;
+    }
+    return LoadPfgBaseFile(*this, stream);
+}
+
+BaseDocument::BaseDocument(const std::string& fileName) : BaseDocument() {
+    body_.name = "XYZ";
+    std::string documents;
+    // A bare or climbing name would be opened outside the documents folder.
+    if (!IsSafePathComponent(fileName) || !GetDocumentsPath(documents)) {
+        return;
+    }
+    PfgFileStream file;
+    if (!file.Open(documents + fileName, kOpenRead)) {
+        return;
+    }
+    file.SeekToBegin();
+    loaded_ = ReadBaseFile(file);
+}
+
+bool BaseDocument::BaseFileExists(std::string fileName) {
+    std::string documents;
+    if (!GetDocumentsPath(documents)) {
+        ShowErrorBox("Couldn't find documents path");
+        return false;
+    }
+    if (!IsSafePathComponent(fileName) || !PathExists(documents + fileName)) {
+        return false;
+    }
+    // A file that does not load still exists: a new base must not overwrite it.
+    const BaseDocument loaded(fileName);
+    return true;
+}
+
+bool BaseDocument::LoadBodyName(std::string& bodyName, std::string& name,
+                                const std::string& fileName) {
+    std::string documents;
+    if (!IsSafePathComponent(fileName) || !GetDocumentsPath(documents)) {
+        return false;
+    }
+    PfgFileStream file;
+    if (!file.Open(documents + fileName, kOpenRead)) {
+        return false;
+    }
+    return ReadBodyAndName(bodyName, name, file);
+}
+
+bool BaseDocument::DeleteBase(const std::string& fileName) {
+    std::string documents;
+    if (!GetDocumentsPath(documents)) {
+        return ShowFailureMessage("Couldn't delete file");
+    }
+    if (IsSafePathComponent(fileName)) {
+        // Without a loaded, valid name the work folder would be the documents folder
+        // itself or lie outside it: then only the file goes.
+        const BaseDocument document(fileName);
+        if (document.IsLoaded() && IsValidBaseName(document.GetName())) {
+            std::string work;
+            if (!document.GetWorkFolder(work)) {
+                return ShowFailureMessage("Couldn't delete file");
+            }
+            if (PathExists(work)) {
+                DeleteFolderTree(work);
+            }
+        }
+        if (SafeDeleteFile(documents + fileName)) {
+            return true;
+        }
+    }
+    ShowErrorBox("Couldn't delete file");
+    return false;
+}
+
+} // namespace pf
