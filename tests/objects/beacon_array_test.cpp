@@ -1,7 +1,7 @@
 #include "objects/beacon_array.h"
 
 #include "imagery/bitmap_data.h"
-#include "object_text_helpers.h"
+#include "support/object_fixtures.h"
 
 #include <gtest/gtest.h>
 

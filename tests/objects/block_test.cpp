@@ -1,6 +1,6 @@
 #include "objects/block.h"
 
-#include "object_text_helpers.h"
+#include "support/object_fixtures.h"
 #include "objects/placement_families.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "objects/solar_plant.h"
 
-#include "object_text_helpers.h"
+#include "support/object_fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -212,36 +212,6 @@ TEST(AddRunwayLogic, LightControlsFollowTheCheckBoxes) {
     EXPECT_EQ(logic.runwayType, 1);
 }
 
-TEST(AddRunwayLogic, FieldChecks) {
-    using L = AddRunwayLogic;
-    struct Case {
-        int id;
-        const char* text;
-        bool ok;
-    };
-    const Case cases[] = {
-        {L::kWidth, "0.1", false},          {L::kWidth, "0.10001", true},
-        {L::kWidth, "20000", true},         {L::kWidth, "20000.1", false},
-        {L::kLength, "0.5", false},         {L::kDirection, "360", true},
-        {L::kDirection, "-1", false},       {L::kNumberOfLights, "1", false},
-        {L::kNumberOfLights, "1000", true}, {L::kPapiApproach, "abc", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.id) + " " + c.text);
-        L logic;
-        ControlTexts texts = Shown(logic);
-        texts.Set(c.id, c.text);
-        AstrelObject result;
-        FieldRefusal refusal;
-        EXPECT_EQ(Accept(logic, texts, result, refusal), c.ok);
-        EXPECT_EQ(result.IsEmpty(), !c.ok);
-        if (!c.ok) {
-            EXPECT_EQ(refusal.control, c.id);
-            EXPECT_FALSE(refusal.message.empty());
-        }
-    }
-}
-
 TEST(AddRunwayLogic, HeldSegmentLayoutSurvivesOk) {
     AstrelObject held;
     ASSERT_TRUE(ParseRunway(held, Group("RUNWAY\nEND1 0 0 0\nEND2 0 0 1000\nWIDTH 30\nNRWSEG 2\n"

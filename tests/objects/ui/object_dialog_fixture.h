@@ -1,7 +1,7 @@
 #pragma once
 // What the object dialog tests share: the built install folder as "Install Path" in a
 // sandboxed home, objects read from their text, and the ways out of a dialog.
-#include "../object_text_helpers.h"
+#include "support/object_fixtures.h"
 #include "support/sandbox_home.h"
 #include "support/test_paths.h"
 #include "support/ui/expect_script.h"
