@@ -5,7 +5,7 @@
 #include "foundation/ui/wx_ui_hooks.h"
 #include "objects/mesh.h"
 #include "support/mesh_files.h"
-#include "support/ui/wx_test_hook.h"
+#include "support/ui/expect_script.h"
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
@@ -59,23 +59,6 @@ class ExpectChosenFile : public wxExpectModalBase<wxFileDialog, ExpectChosenFile
     wxString path_;
 };
 
-class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
-  public:
-    ExpectMessageBox(const wxString& text, const wxString& caption)
-        : text_(text), caption_(caption) {}
-
-  protected:
-    int OnInvoked(wxMessageDialog* dlg) const override {
-        EXPECT_EQ(dlg->GetMessage(), text_);
-        EXPECT_EQ(dlg->GetTitle(), caption_);
-        return wxID_OK;
-    }
-
-  private:
-    wxString text_;
-    wxString caption_;
-};
-
 void Press(pf::AddMeshDlg* dlg, int id) {
     wxCommandEvent click(wxEVT_BUTTON, id);
     click.SetEventObject(dlg->FindWindow(id));
@@ -100,6 +83,7 @@ namespace pf {
 namespace {
 
 using L = AddMeshLogic;
+using test::ExpectMessageBox;
 
 class AddMeshDlgTest : public ::testing::Test {
   protected:
@@ -136,7 +120,6 @@ TEST_F(AddMeshDlgTest, ChosenModelAndOkGiveAMeshAtItsNaturalSize) {
     AstrelObject holder{Mesh()};
     bool ok = false;
     wxTEST_DIALOG(ok = holder.EditInDialog(), ExpectMeshDialog([](AddMeshDlg* dlg) {
-                      EXPECT_EQ(dlg->GetTitle(), "Add Mesh");
                       Press(dlg, L::kChooseFile);
                       EXPECT_EQ(Edit(dlg, L::kFile)->GetValue(), "Box");
                       EXPECT_EQ(Edit(dlg, L::kLength)->GetValue(), "10");
