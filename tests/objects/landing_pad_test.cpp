@@ -23,22 +23,6 @@ const LandingPad& PadOf(const AstrelObject& holder) {
     return dynamic_cast<const LandingPad&>(*holder.Get());
 }
 
-TEST(LandingPad, NewPadDefaults) {
-    Lpad1 pad;
-    EXPECT_EQ(pad.GetType(), kTypeLpad1);
-    EXPECT_EQ(Lpad2().GetType(), kTypeLpad2);
-    EXPECT_EQ(Lpad2A().GetTypeName(), "LPAD2A");
-    EXPECT_TRUE(pad.scale[0].given && pad.scale[1].given);
-    EXPECT_EQ(pad.scale[0].value, 80.0);
-    EXPECT_FALSE(pad.scale[2].given);
-    EXPECT_EQ(pad.scale[2].value, 1.0);
-    EXPECT_FALSE(pad.rot.given);
-    EXPECT_EQ(pad.nav.value, 110.0f);
-    EXPECT_FALSE(pad.nav.present || pad.nav.valid);
-    EXPECT_EQ(pad.tex, "");
-    EXPECT_EQ(pad.GetParameterText(), "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n");
-}
-
 TEST(LandingPad, RotationIsHeldBehindTheText) {
     struct Case {
         const char* name;

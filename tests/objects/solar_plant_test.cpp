@@ -10,16 +10,6 @@ namespace {
 using test::GroupOf;
 using test::ParsedText;
 
-TEST(SolarPlantTest, WritesTheDialogDefaults) {
-    SolarPlant plant;
-    plant.grid[0].Set(4);
-    plant.grid[1].Set(4);
-    plant.scale.Set(160.0, 160.0, 0.0);
-    plant.rot.Set(0.0);
-    EXPECT_EQ(plant.GetParameterText(),
-              "\tPOS 0 0 0\r\n\tGRID 4 4\r\n\tROT 0\r\n\tTEX Solpanel\r\n");
-}
-
 TEST(SolarPlantTest, ExtentFollowsTheGrid) {
     AstrelObject parsed;
     ParsedText(ParseSolarPlant, "SOLARPLANT", "\tSCALE 100\r\n\tGRID 2 3\r\n", &parsed);
