@@ -186,28 +186,6 @@ TEST_F(AddMeshDlgTest, SizeTypedJustBeforeOkKeepsTheAspect) {
     EXPECT_EQ(mesh->scale[2].value, 2.5);
 }
 
-TEST_F(AddMeshDlgTest, EscapeAndCloseBoxLeaveTheObject) {
-    AstrelObject holder = NaturalBox();
-    const std::string before = holder.GetParameterText();
-    for (bool escape : {true, false}) {
-        bool ok = true;
-        wxTEST_DIALOG(ok = holder.EditInDialog(), ExpectMeshDialog([escape](AddMeshDlg* dlg) {
-                          Edit(dlg, L::kRotate)->ChangeValue("45");
-                          if (escape) {
-                              wxKeyEvent key(wxEVT_CHAR_HOOK);
-                              key.m_keyCode = WXK_ESCAPE;
-                              key.SetEventObject(dlg);
-                              dlg->ProcessWindowEvent(key);
-                          } else {
-                              dlg->Close();
-                          }
-                          EXPECT_EQ(dlg->GetReturnCode(), wxID_CANCEL);
-                      }));
-        EXPECT_FALSE(ok);
-        EXPECT_EQ(holder.GetParameterText(), before);
-    }
-}
-
 TEST_F(AddMeshDlgTest, TypingIntoTheFileFieldIsUndoneWithAMessage) {
     AstrelObject holder = NaturalBox();
     wxTEST_DIALOG(holder.EditInDialog(), ExpectMeshDialog([](AddMeshDlg* dlg) {

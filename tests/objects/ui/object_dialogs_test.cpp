@@ -2,6 +2,7 @@
 
 #include "objects/logic/landing_pad_logic.h"
 #include "objects/logic/train_logic.h"
+#include "support/mesh_files.h"
 #include "support/ui/object_dialog_fixture.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,9 @@ namespace {
 
 // Esc and the close box never edit: not even a typed change reaches the object.
 TEST_F(ObjectDialogTest, EscapeAndCloseBoxLeaveEveryObject) {
+    MeshSandbox tree; // a simulator tree with a model, in a home of its own
+    tree.WriteModel("Box.msh", kMshBox);
+    SetUp();
     const std::pair<const char*, const char*> objects[] = {
         {"BLOCK", "\tPOS 1 2 3\r\n"},
         {"HANGAR2", "\tPOS 1 2 3\r\n"},
@@ -20,6 +24,7 @@ TEST_F(ObjectDialogTest, EscapeAndCloseBoxLeaveEveryObject) {
         {"LPAD2", "\tPOS 10 2 -30\r\n\tROT 0\r\n\tSCALE 1\r\n\tTEX Own\r\n"},
         {"TRAIN2", "\tEND1 0 3 0\r\n\tEND2 0 3 1000\r\n\tHEIGHT 20\r\n\tTEX Own\r\n"},
         {"RUNWAY", "\tEND1 0 0 0\r\n\tEND2 0 0 1000\r\n\tWIDTH 40\r\n"},
+        {"MESH", "\tFILE Box\r\n\tPOS 1 2 3\r\n"},
     };
     for (const auto& [word, text] : objects) {
         for (Leave leave : {Leave::Escape, Leave::CloseBox}) {
