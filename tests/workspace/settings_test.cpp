@@ -117,33 +117,6 @@ TEST_F(SettingsTest, WriteBacksOnAFreshStore) {
     EXPECT_EQ(all.size(), 2u);
 }
 
-TEST_F(SettingsTest, BooleanSettings) {
-    WriteRegistryValue("Map Source", "GOOGLE"); // ignores case
-    EXPECT_TRUE(UseStaticMapService());
-    SetMapSource(false);
-    EXPECT_EQ(ReadRegistryValue("Map Source"), "nasaworldwind");
-    EXPECT_FALSE(UseStaticMapService());
-    SetMapSource(true);
-    EXPECT_EQ(ReadRegistryValue("Map Source"), "google");
-
-    EXPECT_TRUE(GetShowObjectParameters());
-    WriteRegistryValue("Show Object Parameters", "False");
-    EXPECT_FALSE(GetShowObjectParameters());
-    WriteRegistryValue("Show Object Parameters", "");
-    EXPECT_TRUE(GetShowObjectParameters());
-    SetShowObjectParameters(false);
-    EXPECT_EQ(ReadRegistryValue("Show Object Parameters"), "False");
-    SetShowObjectParameters(true);
-    EXPECT_EQ(ReadRegistryValue("Show Object Parameters"), "True");
-
-    SetMaximizeObjectEdit(true);
-    EXPECT_EQ(ReadRegistryValue("Maximize Object Edit"), "True");
-    EXPECT_TRUE(GetMaximizeObjectEdit());
-    SetDetectSmallBodies(true);
-    EXPECT_EQ(ReadRegistryValue("Detect Small Bodies"), "True");
-    EXPECT_TRUE(GetDetectSmallBodies());
-}
-
 TEST_F(SettingsTest, StoreOperations) {
     std::string out = "old";
     EXPECT_FALSE(ReadRegistryString("Nothing", out));
