@@ -96,21 +96,13 @@ TEST(LandingPad, SizeSlotsKeepThePadRound) {
     EXPECT_EQ(pad.scale[1].value, 25.0);
 }
 
-std::string SolidBmp(uint8_t value) {
-    test::BmpFixture f;
-    f.width = 2;
-    f.height = 2;
-    f.rows = {std::vector<uint8_t>(6, value), std::vector<uint8_t>(6, value)};
-    return test::MakeBmp(f);
-}
-
 TEST(LandingPad, IconPerKind) {
     test::SandboxHome home;
     test::TempDir install;
     test::ScriptedUi ui;
-    install.WriteFile("lpad1.bmp", SolidBmp(1));
-    install.WriteFile("lpad2.bmp", SolidBmp(2));
-    install.WriteFile("lpad2a.bmp", SolidBmp(3));
+    install.WriteFile("lpad1.bmp", test::SolidBmp(1));
+    install.WriteFile("lpad2.bmp", test::SolidBmp(2));
+    install.WriteFile("lpad2a.bmp", test::SolidBmp(3));
     ASSERT_TRUE(settings_store::Write("Install Path", install.Internal()));
     ClearIconBitmapCache();
     const Lpad1 a;

@@ -304,20 +304,12 @@ TEST(RunwayLightsPairing, AttachedLightsAreWrittenWithTheRunway) {
 
 // ---- icons ----
 
-std::string SolidBmp(uint8_t value) {
-    test::BmpFixture f;
-    f.width = 2;
-    f.height = 2;
-    f.rows = {std::vector<uint8_t>(6, value), std::vector<uint8_t>(6, value)};
-    return test::MakeBmp(f);
-}
-
 TEST(Runway, IconsFollowTheSegmentCount) {
     test::SandboxHome home;
     test::TempDir install;
     test::ScriptedUi ui;
-    install.WriteFile("Buttons/runway0.bmp", SolidBmp(10));
-    install.WriteFile("Buttons/runway1.bmp", SolidBmp(20));
+    install.WriteFile("Buttons/runway0.bmp", test::SolidBmp(10));
+    install.WriteFile("Buttons/runway1.bmp", test::SolidBmp(20));
     ASSERT_TRUE(settings_store::Write("Install Path", install.Internal()));
     ClearIconBitmapCache();
     for (const auto& [count, blue] : {std::pair{0, 10}, {9, 10}, {10, 10}, {11, 20}, {15, 20}}) {

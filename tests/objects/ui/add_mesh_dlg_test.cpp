@@ -5,6 +5,7 @@
 #include "foundation/ui/wx_ui_hooks.h"
 #include "objects/mesh.h"
 #include "support/mesh_files.h"
+#include "support/ui/expect_choosers.h"
 #include "support/ui/expect_script.h"
 
 #include <wx/app.h>
@@ -37,28 +38,6 @@ class ExpectMeshDialog : public wxExpectModalBase<pf::AddMeshDlg, ExpectMeshDial
     Action act_;
 };
 
-// The GTK chooser takes a set file only after it has read the folder.
-class ExpectChosenFile : public wxExpectModalBase<wxFileDialog, ExpectChosenFile> {
-  public:
-    explicit ExpectChosenFile(const wxString& path) : path_(path) {}
-
-  protected:
-    int OnInvoked(wxFileDialog* dlg) const override {
-        dlg->SetPath(path_);
-        wxEventLoop loop;
-        wxEventLoopActivator active(&loop);
-        for (int i = 0; i < 100000 && dlg->GetPath() != path_; ++i) {
-            while (loop.Pending()) {
-                loop.Dispatch();
-            }
-        }
-        return wxID_OK;
-    }
-
-  private:
-    wxString path_;
-};
-
 void Press(pf::AddMeshDlg* dlg, int id) {
     wxCommandEvent click(wxEVT_BUTTON, id);
     click.SetEventObject(dlg->FindWindow(id));
@@ -83,6 +62,7 @@ namespace pf {
 namespace {
 
 using L = AddMeshLogic;
+using test::ExpectChosenFile;
 using test::ExpectMessageBox;
 
 class AddMeshDlgTest : public ::testing::Test {

@@ -4,7 +4,7 @@
 #include "platform/fs.h"
 #include "support/astrel_folder.h"
 #include "support/sandbox_home.h"
-#include "support/ui/expect_dir_dialog.h"
+#include "support/ui/expect_choosers.h"
 #include "support/ui/wx_test_hook.h"
 #include "workspace/folders.h"
 #include "workspace/settings.h"
