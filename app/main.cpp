@@ -1,7 +1,10 @@
 // Padforge: the program. Starts wx, pins the numeric locale so that no number is ever
-// written with a decimal comma, installs the wx ui hooks and runs the application.
+// written with a decimal comma, installs the wx ui hooks and the key filter, and runs the
+// main dialog; the program ends when it closes.
+#include "app/ui/key_filter.h"
+#include "app/ui/program_dialogs.h"
+#include "app/ui/terrafix_dlg.h"
 #include "foundation/ui/wx_ui_hooks.h"
-#include "objects/ui/object_dialogs.h"
 #include "platform/known_folders.h"
 #include "workspace/file_manager.h"
 #include "workspace/folders.h"
@@ -19,15 +22,21 @@ class PadforgeApp : public wxApp {
         // GTK switches the process locale to the desktop's; numbers must stay "C".
         std::setlocale(LC_NUMERIC, "C");
         previous_hooks_ = pf::SetUiHooks(&hooks_);
-        pf::RegisterObjectDialogs();
-        pf::InstallSetAstrelPathDlgRunner();
         // Stands in for the installer: the install folder lies beside the executable.
         pf::SetDefaultInstallPath(pf::known_folders::ExecutablePath());
+        pf::RegisterProgramDialogs();
+        pf::InstallSetAstrelPathDlgRunner();
+        wxEvtHandler::AddFilter(&key_filter_);
         return true;
     }
-    // Until the main dialog exists the program has nothing to show and ends at once.
-    int OnRun() override { return 0; }
+    // The main dialog runs its own modal loop; the program ends with it, status 0
+    // whatever the dialog's result.
+    int OnRun() override {
+        pf::RunMainDialog();
+        return 0;
+    }
     int OnExit() override {
+        wxEvtHandler::RemoveFilter(&key_filter_);
         // Failures reported while wx shuts down go to stderr, not to a dead dialog.
         pf::SetUiHooks(previous_hooks_);
         return wxApp::OnExit();
@@ -36,6 +45,7 @@ class PadforgeApp : public wxApp {
   private:
     pf::WxUiHooks hooks_;
     pf::UiHooks* previous_hooks_ = nullptr;
+    pf::EditorKeyFilter key_filter_;
 };
 
 } // namespace

@@ -52,6 +52,10 @@ const std::string& ControlTexts::Get(int id) const {
 
 std::string FieldTextFloat(float value) { return FormatString("%.6g", static_cast<double>(value)); }
 
+std::string FieldTextPreciseFloat(float value) {
+    return FormatString("%.9g", static_cast<double>(value));
+}
+
 std::string FieldTextDouble(double value) { return FormatString("%.15g", value); }
 
 std::string FieldTextInt(int32_t value) { return FormatString("%d", value); }
@@ -211,8 +215,17 @@ void FieldExchange::Float(int id, float& member) {
 }
 
 void FieldExchange::Float(int id, float& member, float low, float high) {
+    FloatShown(id, member, low, high, &FieldTextFloat);
+}
+
+void FieldExchange::PreciseFloat(int id, float& member, float low, float high) {
+    FloatShown(id, member, low, high, &FieldTextPreciseFloat);
+}
+
+void FieldExchange::FloatShown(int id, float& member, float low, float high,
+                               std::string (*show)(float)) {
     if (!reading_) {
-        out_->Set(id, FieldTextFloat(member));
+        out_->Set(id, show(member));
         return;
     }
     const std::string* text = Source(id);

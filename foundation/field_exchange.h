@@ -6,9 +6,11 @@
 // values, the refused one and those after it stay as they were.
 //
 // Numbers are shown and read with '.' whatever the process locale: a float as "%.6g",
-// a double as "%.15g", an int as "%d".
+// a double as "%.15g", an int as "%d". A precise float ("%.9g") reads back as the same
+// float, for values that must survive being shown and read again (positions).
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -55,6 +57,7 @@ class FieldExchange {
     // Rounded to float, then compared with the float bounds.
     void Float(int id, float& member);
     void Float(int id, float& member, float low, float high);
+    void PreciseFloat(int id, float& member, float low, float high);
     void Double(int id, double& member);
     void Double(int id, double& member, double low, double high);
 
@@ -64,6 +67,7 @@ class FieldExchange {
     // The text to read for the control, or null when there is nothing to read.
     const std::string* Source(int id) const;
     void Refuse(int id, const std::string& message);
+    void FloatShown(int id, float& member, float low, float high, std::string (*show)(float));
 
     bool reading_;
     ControlTexts* out_;
@@ -72,8 +76,21 @@ class FieldExchange {
     FieldRefusal refusal_;
 };
 
+// Reads the texts through a dialog's exchange routine (a callable taking FieldExchange&);
+// the refusal when a field is refused.
+template <class Exchange>
+std::optional<FieldRefusal> ReadFieldTexts(const ControlTexts& texts, Exchange&& exchange) {
+    FieldExchange dx = FieldExchange::Read(texts);
+    exchange(dx);
+    if (dx.Failed()) {
+        return dx.Refusal();
+    }
+    return std::nullopt;
+}
+
 // The texts a field shows.
 std::string FieldTextFloat(float value);
+std::string FieldTextPreciseFloat(float value);
 std::string FieldTextDouble(double value);
 std::string FieldTextInt(int32_t value);
 

@@ -330,6 +330,10 @@ std::string FileStream::GetFileName() const {
 
 std::string FileStream::GetFilePath() const { return path_; }
 
+bool OpenStreamByPath(FileStream& stream, std::string path, uint32_t flags) {
+    return stream.Open(path, flags);
+}
+
 bool OpenStreamCreatingFolders(FileStream& stream, std::string base, std::string relative,
                                uint32_t flags) {
     return stream.OpenCreatingFolders(base + relative, flags);

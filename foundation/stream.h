@@ -117,6 +117,8 @@ class AstrelFileStream : public FileStream {};
 // The user's documents and caches.
 class PfgFileStream : public FileStream {};
 
+// stream.Open(path, flags).
+bool OpenStreamByPath(FileStream& stream, std::string path, uint32_t flags);
 // stream.OpenCreatingFolders(base + relative, flags).
 bool OpenStreamCreatingFolders(FileStream& stream, std::string base, std::string relative,
                                uint32_t flags);

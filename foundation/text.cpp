@@ -210,6 +210,22 @@ std::string& TrimRightChars(std::string& s, const std::string& set) {
     return s;
 }
 
+std::string UpperCaseCp1252(std::string text) {
+    for (char& c : text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        unsigned char upper = byte;
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7)) {
+            upper = static_cast<unsigned char>(byte - 0x20);
+        } else if (byte == 0x9A || byte == 0x9C || byte == 0x9E) {
+            upper = static_cast<unsigned char>(byte - 0x10);
+        } else if (byte == 0xFF) {
+            upper = 0x9F;
+        }
+        c = static_cast<char>(upper);
+    }
+    return text;
+}
+
 std::string ConcatStrings(const std::string& a, const std::string& b) { return a + b; }
 
 int ReplaceAllText(std::string& text, std::string find, std::string replacement) {

@@ -37,6 +37,10 @@ bool StrEquals(const char* a, const char* b);
 bool CStringEqualsNoCase(const std::string& a, const std::string& b);
 bool CStringEqualsText(const std::string& a, const char* b);
 
+// Upper case in code page 1252: a-z, the accented small letters 0xE0-0xFE (not the
+// division sign 0xF7), and the small s, oe and z with caron and y with diaeresis.
+std::string UpperCaseCp1252(std::string text);
+
 // Cuts s at the start of its final run of bytes that all belong to the set.
 std::string& TrimRightChars(std::string& s, const std::string& set);
 

@@ -23,8 +23,12 @@ std::optional<std::string> UiHooks::PickFile(const std::string&, const std::stri
 
 std::optional<std::string> UiHooks::PickFolder(const std::string&) { return std::nullopt; }
 
+int UiHooks::ChooseFromMenu(UiOwner, int, int, const std::string&, const StringArray&) { return 0; }
+
 void UiHooks::BeginWaitCursor() {}
 void UiHooks::EndWaitCursor() {}
+
+bool UiHooks::OpenDocument(const std::string&) { return false; }
 
 WaitCursor::WaitCursor() : hooks_(g_hooks) {
     if (hooks_ != nullptr) {
@@ -71,6 +75,17 @@ std::optional<std::string> ChooseFolder(const std::string& title) {
     if (g_hooks == nullptr)
         return std::nullopt;
     return g_hooks->PickFolder(title);
+}
+
+int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
+                   const StringArray& options) {
+    if (g_hooks == nullptr)
+        return 0;
+    return g_hooks->ChooseFromMenu(owner, x, y, title, options);
+}
+
+bool OpenDocument(const std::string& path) {
+    return g_hooks != nullptr && g_hooks->OpenDocument(path);
 }
 
 } // namespace pf

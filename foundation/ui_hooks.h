@@ -2,10 +2,20 @@
 // What core code must ask of the person at the screen. padforge_ui installs a wx
 // implementation at start-up; tests install a scripted one. Later features add members
 // here (choosers, popup menu, opening files, the wait cursor).
+#include "foundation/string_array.h"
+
 #include <optional>
 #include <string>
 
 namespace pf {
+
+// The window a question belongs to, opaque to core code: only the wx hooks turn it back
+// into a window. Null means the active top-level window.
+class UiOwnerWindow;
+using UiOwner = UiOwnerWindow*;
+
+// The command number of a popup menu's first option.
+inline constexpr int kFirstMenuCommand = 10001;
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Information, Warning, Error, Question };
@@ -25,10 +35,18 @@ class UiHooks {
                                                 const std::string& initial_folder);
     // An existing folder; no button to make a new one.
     virtual std::optional<std::string> PickFolder(const std::string& title);
+    // A popup menu at (x, y) in the owner's client coordinates: an optional title, then
+    // option i with the command number kFirstMenuCommand + i. The command chosen, 0 when
+    // nothing was chosen; hooks without a menu answer 0.
+    virtual int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
+                               const StringArray& options);
     // The wait cursor while a long operation runs; calls nest. Hooks without a cursor
     // show nothing.
     virtual void BeginWaitCursor();
     virtual void EndWaitCursor();
+    // Opens a file (internal path) with the desktop's program for it; false when none
+    // could be started. Hooks without a desktop open nothing.
+    virtual bool OpenDocument(const std::string& path);
 };
 
 // The installed hooks, or nullptr before wx starts, after it ends and in tools.
@@ -48,6 +66,11 @@ MessageAnswer ShowMessageBox(const std::string& text, const std::string& caption
 std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
                                       const std::string& initial_folder);
 std::optional<std::string> ChooseFolder(const std::string& title);
+// The popup menu of the installed hooks; 0 without hooks.
+int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
+                   const StringArray& options);
+// Opens a file with the desktop's program through the installed hooks; false without.
+bool OpenDocument(const std::string& path);
 
 // Shows the wait cursor of the installed hooks for its lifetime.
 class WaitCursor {

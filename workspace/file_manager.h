@@ -65,6 +65,13 @@ class Astrel2010 {
     void AddBase(const BaseFileList& base);
     // Appends path to the first base with that key, or records a new base; always true.
     bool AddFile(const std::string& path, const std::string& name);
+    // Deletes, in installation order, each file of the first base with that key that no
+    // other entry of this installation records, then drops the base's record. Only
+    // absolute paths inside the root or one of the simulator's folders are deleted, and
+    // only through the guarded delete; others are skipped. False when no such base.
+    bool UninstallBase(std::string name);
+    // Drops the first base with that key from the record; no file is deleted.
+    bool ForgetBase(std::string name);
 
     // root + "Astrel.cfg".
     std::string GetMainConfigPath() const;
@@ -112,6 +119,21 @@ class FileManager {
     bool GetInstallations(std::vector<Astrel2010>& out) const;
     void AddInstallation(const Astrel2010& installation);
 
+    // Copies source + relative to destination + relative (making its folders), records
+    // destination + relative under the base key in root's installation and saves the
+    // record. A relative file that is empty, a folder, absolute or climbing out is
+    // refused like a failed copy: "Error copying file: %s", nothing recorded.
+    bool InstallFile(std::string root, std::string destination, std::string source,
+                     std::string relative, std::string name);
+    // The simulator folder's base is uninstalled or forgotten; false without a known
+    // simulator folder (never asks).
+    bool UninstallBaseFromAstrel(std::string name);
+    bool ForgetBaseInAstrel(std::string name);
+    // The base of root's existing installation; false, nothing saved, when root has no
+    // installation. Otherwise the record is saved, whether the base was found or not.
+    bool UninstallBase(std::string root, std::string name);
+    bool ForgetBase(std::string root, std::string name);
+
     // Installations keep their addresses while others are added.
     std::list<Astrel2010>& Installations() { return installations_; }
     const std::list<Astrel2010>& Installations() const { return installations_; }
@@ -134,6 +156,9 @@ class FileManager {
     // that could not be read): keep a copy before the first save overwrites it.
     bool keepOldFile_ = false;
 };
+
+// Copies source root + relative to destination root + relative, making its folders.
+bool CopyFileIntoTree(std::string destination, std::string source, std::string relative);
 
 // Loads the process-wide record when made and saves it when it ends.
 class FileManagerSession {

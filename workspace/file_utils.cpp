@@ -13,21 +13,6 @@ namespace {
 
 char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Case-insensitive ASCII order, ties in byte order, so listings come out the same on
-// every file system.
-bool NameBefore(const std::string& a, const std::string& b) {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        unsigned char ca = static_cast<unsigned char>(FoldAscii(a[i]));
-        unsigned char cb = static_cast<unsigned char>(FoldAscii(b[i]));
-        if (ca != cb)
-            return ca < cb;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size();
-    return a < b;
-}
-
 bool IsFolderKind(fs::EntryKind kind) {
     return kind == fs::EntryKind::Folder || kind == fs::EntryKind::LinkToFolder;
 }
@@ -112,6 +97,19 @@ void DeleteTreeInside(const std::string& folder, const std::vector<std::string>&
 }
 
 } // namespace
+
+bool NameBefore(const std::string& a, const std::string& b) {
+    size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        unsigned char ca = static_cast<unsigned char>(FoldAscii(a[i]));
+        unsigned char cb = static_cast<unsigned char>(FoldAscii(b[i]));
+        if (ca != cb)
+            return ca < cb;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return a < b;
+}
 
 bool PathExists(const std::string& path) { return fs::Exists(path); }
 

@@ -26,6 +26,10 @@ bool PathExists(const std::string& path);
 // True and the time when the file can be queried; otherwise false, time untouched.
 bool GetFileWriteTime(const std::string& path, FileTime& time);
 
+// The listers' name order: ASCII case ignored, ties in byte order, so lists come out the
+// same on every file system.
+bool NameBefore(const std::string& a, const std::string& b);
+
 // Windows wildcard match of a whole name: '*' any run, '?' one character, "*.*" every
 // name; ASCII case ignored.
 bool MatchesWildcard(const std::string& name, const std::string& pattern);

@@ -2,8 +2,10 @@
 
 #include "foundation/ui/wx_text.h"
 
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/msgdlg.h>
+#include <wx/sizer.h>
 #include <wx/textctrl.h>
 
 namespace pf {
@@ -15,6 +17,7 @@ ModalDialog::ModalDialog(wxWindow* parent, const wxString& title)
     SetEscapeId(wxID_CANCEL);
     Bind(wxEVT_BUTTON, &ModalDialog::OnCancelButton, this, wxID_CANCEL);
     Bind(wxEVT_CLOSE_WINDOW, &ModalDialog::OnClose, this);
+    Bind(wxEVT_CHAR_HOOK, &ModalDialog::OnCharHook, this);
 }
 
 void ModalDialog::EndWith(int code) {
@@ -29,6 +32,17 @@ void ModalDialog::OnCancelPressed() { EndWith(wxID_CANCEL); }
 void ModalDialog::OnCancelButton(wxCommandEvent&) { OnCancelPressed(); }
 
 void ModalDialog::OnClose(wxCloseEvent&) { OnCancelPressed(); }
+
+void ModalDialog::OnCharHook(wxKeyEvent& event) {
+    // wx presses the escape id's button only where one exists; a dialog with only OK
+    // would otherwise ignore Esc.
+    if (event.GetKeyCode() == WXK_ESCAPE && GetEscapeId() != wxID_NONE &&
+        FindWindow(wxID_CANCEL) == nullptr) {
+        OnCancelPressed();
+        return;
+    }
+    event.Skip();
+}
 
 ControlTexts ModalDialog::CollectTexts(const std::vector<int>& ids) const {
     ControlTexts texts;
@@ -56,6 +70,16 @@ void ModalDialog::ApplyTexts(const ControlTexts& texts) {
             box->SetValue(text == "1");
         }
     }
+}
+
+void ModalDialog::FinishWithOkCancel(wxSizer* top) {
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    auto* ok = new wxButton(this, wxID_OK, "OK");
+    buttons->Add(ok, 0, wxRIGHT, 8);
+    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"));
+    top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
+    ok->SetDefault();
+    SetSizerAndFit(top);
 }
 
 void ModalDialog::ShowRefusal(const FieldRefusal& refusal) {

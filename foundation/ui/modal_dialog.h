@@ -2,7 +2,9 @@
 // The base of the program's dialogs. A dialog ends through EndWith, which records the
 // code and ends the modal loop only while the dialog runs modally, so that a dialog
 // driven by wx's modal-dialog hook in tests ends the same way. Esc and the close box
-// press Cancel. Also the moving of control texts between a dialog and its logic.
+// press Cancel, also in a dialog without a Cancel button (unless its escape id is
+// wxID_NONE: then Esc does nothing). Also the moving of control texts between a dialog and its
+// logic.
 #include "foundation/field_exchange.h"
 
 #include <string>
@@ -22,6 +24,9 @@ class ModalDialog : public wxDialog {
     ControlTexts CollectTexts(const std::vector<int>& ids) const;
     // Puts the texts into their controls without sending change events.
     void ApplyTexts(const ControlTexts& texts);
+    // Ends a layout: OK (the default button) and Cancel at the bottom right of top; the
+    // dialog then takes top as its sizer and fits to it.
+    void FinishWithOkCancel(wxSizer* top);
     // Shows a refused field's message and puts the focus into the field, its text
     // selected. The dialog stays open.
     void ShowRefusal(const FieldRefusal& refusal);
@@ -33,6 +38,7 @@ class ModalDialog : public wxDialog {
   private:
     void OnCancelButton(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnCharHook(wxKeyEvent& event);
 };
 
 // The caption of the program's own message boxes.

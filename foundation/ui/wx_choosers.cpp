@@ -1,8 +1,9 @@
-// The file and folder choosers of WxUiHooks. Paths cross here in the file-name
-// encoding and enter the program in internal form.
+// The file and folder choosers of WxUiHooks, and opening a file with the desktop's program.
+// Paths cross here in the file-name encoding and enter the program in internal form.
 #include "foundation/ui/wx_text.h"
 #include "foundation/ui/wx_ui_hooks.h"
 #include "platform/fs.h"
+#include "platform/process.h"
 
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
@@ -11,10 +12,6 @@
 namespace pf {
 
 namespace {
-
-wxString NativeText(const std::string& internal) {
-    return wxString(fs::ToNative(internal).c_str(), *wxConvFileName);
-}
 
 std::string InternalPath(const wxString& native) {
     return fs::ToInternal(std::string(native.fn_str()));
@@ -25,7 +22,7 @@ std::string InternalPath(const wxString& native) {
 std::optional<std::string> WxUiHooks::PickFile(const std::string& title, const std::string& filter,
                                                const std::string& initial_folder) {
     wxFileDialog dlg(nullptr, title.empty() ? wxString(wxFileSelectorPromptStr) : ToWx(title),
-                     NativeText(initial_folder), wxEmptyString, ToWx(filter),
+                     ToWxPath(initial_folder), wxEmptyString, ToWx(filter),
                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dlg.ShowModal() != wxID_OK || dlg.GetPath().empty()) {
         return std::nullopt;
@@ -45,5 +42,9 @@ std::optional<std::string> WxUiHooks::PickFolder(const std::string& title) {
 void WxUiHooks::BeginWaitCursor() { wxBeginBusyCursor(); }
 
 void WxUiHooks::EndWaitCursor() { wxEndBusyCursor(); }
+
+bool WxUiHooks::OpenDocument(const std::string& path) {
+    return static_cast<bool>(process::OpenWithDefaultApplication(path));
+}
 
 } // namespace pf

@@ -1,5 +1,7 @@
 #include "foundation/ui/wx_text.h"
 
+#include "platform/fs.h"
+
 #include <wx/strconv.h>
 
 namespace pf {
@@ -44,6 +46,10 @@ bool FromWxExact(const wxString& text, std::string& out) {
         }
     }
     return exact;
+}
+
+wxString ToWxPath(const std::string& internal) {
+    return wxString(fs::ToNative(internal).c_str(), *wxConvFileName);
 }
 
 } // namespace pf

@@ -11,5 +11,7 @@ wxString ToWx(const std::string& bytes);
 std::string FromWx(const wxString& text);
 // As FromWx; false when a character had no CP1252 byte (it became '?').
 bool FromWxExact(const wxString& text, std::string& out);
+// An internal path as the OS names it, in the file-name encoding, for display.
+wxString ToWxPath(const std::string& internal);
 
 } // namespace pf

@@ -3,7 +3,10 @@
 #include "foundation/ui/message_opt_out_dlg.h"
 #include "foundation/ui/wx_text.h"
 
+#include <wx/app.h>
+#include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/window.h>
 
 namespace pf {
 
@@ -47,7 +50,45 @@ bool HasYesNo(MessageButtons buttons) {
     return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel;
 }
 
+wxString MenuLabel(const std::string& text) {
+    wxString label = ToWx(text);
+    label.Replace("&", "&&");
+    return label;
+}
+
 } // namespace
+
+std::unique_ptr<wxMenu> BuildChoiceMenu(const std::string& title, const StringArray& options) {
+    auto menu = std::make_unique<wxMenu>();
+    if (!title.empty()) {
+        // GTK has no bold single items: the title is a plain disabled one.
+        wxMenuItem* heading = menu->Append(wxID_ANY, MenuLabel(title));
+        heading->Enable(false);
+        menu->AppendSeparator();
+    }
+    for (size_t i = 0; i < options.size(); ++i) {
+        menu->Append(kFirstMenuCommand + static_cast<int>(i), MenuLabel(options[i]));
+    }
+    return menu;
+}
+
+UiOwner ToUiOwner(wxWindow* window) { return reinterpret_cast<UiOwner>(window); }
+
+wxWindow* FromUiOwner(UiOwner owner) { return reinterpret_cast<wxWindow*>(owner); }
+
+int WxUiHooks::ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
+                              const StringArray& options) {
+    wxWindow* window = FromUiOwner(owner);
+    if (window == nullptr)
+        window = wxGetActiveWindow();
+    if (window == nullptr && wxTheApp != nullptr)
+        window = wxTheApp->GetTopWindow();
+    if (window == nullptr || options.empty())
+        return 0;
+    std::unique_ptr<wxMenu> menu = BuildChoiceMenu(title, options);
+    const int id = window->GetPopupMenuSelectionFromUser(*menu, x, y);
+    return id == wxID_NONE ? 0 : id;
+}
 
 MessageAnswer AnswerFromDialogResult(int result, MessageButtons buttons) {
     switch (result) {

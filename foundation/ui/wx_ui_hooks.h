@@ -2,6 +2,11 @@
 // The wx answers to what core code asks of the person at the screen.
 #include "foundation/ui_hooks.h"
 
+#include <memory>
+
+class wxMenu;
+class wxWindow;
+
 namespace pf {
 
 class WxUiHooks : public UiHooks {
@@ -15,10 +20,24 @@ class WxUiHooks : public UiHooks {
     std::optional<std::string> PickFile(const std::string& title, const std::string& filter,
                                         const std::string& initial_folder) override;
     std::optional<std::string> PickFolder(const std::string& title) override;
+    // The menu of BuildChoiceMenu, popped up on the owner (or the active top-level
+    // window); nothing chosen gives 0.
+    int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
+                       const StringArray& options) override;
     // wxBeginBusyCursor / wxEndBusyCursor.
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    // process::OpenWithDefaultApplication: the desktop's opener, never through a shell.
+    bool OpenDocument(const std::string& path) override;
 };
+
+// The popup's menu: a non-empty title as a disabled first item and a separator, then
+// option i with the id kFirstMenuCommand + i. '&' is shown as itself, never a mnemonic.
+std::unique_ptr<wxMenu> BuildChoiceMenu(const std::string& title, const StringArray& options);
+
+// A window handed to core code as a question's owner, and back.
+UiOwner ToUiOwner(wxWindow* window);
+wxWindow* FromUiOwner(UiOwner owner);
 
 // What a message dialog's result means for a box with these buttons: a box closed
 // without a choice answers as ClosedBoxAnswer says.

@@ -196,15 +196,7 @@ void AddObjectAbstract::AddKindButtons(wxSizer* top, const wxString& title,
     top->Add(box, 0, wxEXPAND | wxALL, 8);
 }
 
-void AddObjectAbstract::FinishLayout(wxBoxSizer* top) {
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    buttons->Add(ok, 0, wxRIGHT, 8);
-    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"));
-    top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
-    ok->SetDefault();
-    SetSizerAndFit(top);
-}
+void AddObjectAbstract::FinishLayout(wxBoxSizer* top) { FinishWithOkCancel(top); }
 
 AddObjectDlg::AddObjectDlg(wxWindow* parent) : ModalDialog(parent, "Add Object") {
     auto* top = new wxBoxSizer(wxVERTICAL);

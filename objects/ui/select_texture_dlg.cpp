@@ -34,13 +34,7 @@ SelectTextureDlg::SelectTextureDlg(int32_t kind, wxWindow* parent)
     right->Add(scaling, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
     body->Add(right, 1, wxEXPAND);
     top->Add(body, 1, wxEXPAND);
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    buttons->Add(ok, 0, wxRIGHT, 8);
-    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"));
-    top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
-    ok->SetDefault();
-    SetSizerAndFit(top);
+    FinishWithOkCancel(top);
 
     Bind(wxEVT_INIT_DIALOG, &SelectTextureDlg::OnInitDialog, this);
     Bind(wxEVT_LISTBOX, &SelectTextureDlg::OnSelChange, this, SelectTextureLogic::kList);

@@ -44,8 +44,9 @@ inline std::string WrittenText(const BaseDocument& base, bool own = true) {
     return bytes;
 }
 
-class DocumentTest : public ::testing::Test {
-  protected:
+// A sandbox with a fake simulator tree that records what the person was shown.
+class DocumentSandbox {
+  public:
     // Native path in the documents folder.
     std::string Docs(const std::string& name = "") const {
         return sim_.Dir().Native() + "/Documents/Padforge/" + name;
@@ -75,6 +76,11 @@ class DocumentTest : public ::testing::Test {
     }
 
     SimulatorSandbox sim_;
+};
+
+class DocumentTest : public ::testing::Test, public DocumentSandbox {
+  protected:
+    using DocumentSandbox::Run; // not the test's own Run
 };
 
 } // namespace pf::test

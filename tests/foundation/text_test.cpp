@@ -214,6 +214,14 @@ TEST(ReplaceAllText, LeftToRightWithoutRescanning) {
     }
 }
 
+TEST(UpperCaseCp1252, WesternLettersTakeTheirCapitals) {
+    // a-z and 0xE0-0xFE take -0x20 (not the division sign 0xF7); s, oe and z with caron
+    // take -0x10; y with diaeresis becomes 0x9F. Everything else stays.
+    EXPECT_EQ(UpperCaseCp1252("az AZ 09_"), "AZ AZ 09_");
+    EXPECT_EQ(UpperCaseCp1252("\xE0\xE9\xF6\xF7\xF8\xFE\xFF"), "\xC0\xC9\xD6\xF7\xD8\xDE\x9F");
+    EXPECT_EQ(UpperCaseCp1252("\x9A\x9C\x9E\x8A\xB5\xDF"), "\x8A\x8C\x8E\x8A\xB5\xDF");
+}
+
 TEST(NumbersUnderACommaLocale, KeepTheDecimalPoint) {
     test::CommaLocale comma;
     PF_SKIP_WITHOUT(comma);

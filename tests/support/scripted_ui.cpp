@@ -16,6 +16,7 @@ ScriptedUi::~ScriptedUi() {
     EXPECT_TRUE(message_answers_.empty()) << "scripted message answers left unused";
     EXPECT_TRUE(pick_file_answers_.empty()) << "scripted file choices left unused";
     EXPECT_TRUE(pick_folder_answers_.empty()) << "scripted folder choices left unused";
+    EXPECT_TRUE(menu_answers_.empty()) << "scripted menu choices left unused";
 }
 
 std::vector<std::string> ScriptedUi::Failures() const {
@@ -80,6 +81,22 @@ std::optional<std::string> ScriptedUi::PickFolder(const std::string& title) {
     std::optional<std::string> answer = pick_folder_answers_.front();
     pick_folder_answers_.pop_front();
     return answer;
+}
+
+int ScriptedUi::ChooseFromMenu(UiOwner, int x, int y, const std::string& title,
+                               const StringArray& options) {
+    calls_.push_back({"menu", title, "", MessageButtons::Ok, MessageIcon::None});
+    menu_requests_.push_back({title, options, x, y});
+    if (menu_answers_.empty())
+        return 0;
+    const int answer = menu_answers_.front();
+    menu_answers_.pop_front();
+    return answer;
+}
+
+bool ScriptedUi::OpenDocument(const std::string& path) {
+    calls_.push_back({"open document", path, "", MessageButtons::Ok, MessageIcon::None});
+    return true;
 }
 
 } // namespace pf::test

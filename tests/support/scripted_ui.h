@@ -14,7 +14,8 @@ namespace pf::test {
 class ScriptedUi : public UiHooks {
   public:
     struct Call {
-        std::string kind; // "failure", "message", "pick file" or "pick folder"
+        std::string kind; // "failure", "message", "pick file", "pick folder", "menu",
+                          // "open document"
         std::string text;
         std::string caption;
         MessageButtons buttons = MessageButtons::Ok;
@@ -25,6 +26,14 @@ class ScriptedUi : public UiHooks {
         std::string title;
         std::string filter;
         std::string initial_folder;
+    };
+
+    // What a popup menu was asked with (its title is the call's text).
+    struct MenuRequest {
+        std::string title;
+        StringArray options;
+        int x = 0;
+        int y = 0;
     };
 
     ScriptedUi();
@@ -44,14 +53,22 @@ class ScriptedUi : public UiHooks {
         pick_folder_answers_.push_back(std::move(path));
     }
 
+    // Script: the next popup menu answers this command number (0: nothing chosen).
+    // Without a script a menu answers 0.
+    void AnswerNextMenu(int command) { menu_answers_.push_back(command); }
+
     const std::vector<Call>& Calls() const { return calls_; }
     std::vector<std::string> Failures() const;
     std::vector<std::string> Messages() const;
     const std::vector<FileChoice>& FileChoices() const { return file_choices_; }
+    const std::vector<MenuRequest>& MenuRequests() const { return menu_requests_; }
     // How deep the wait cursor is nested now, and how often it was shown.
     int WaitCursorDepth() const { return wait_depth_; }
     int WaitCursorShown() const { return wait_shown_; }
-    void Clear() { calls_.clear(); }
+    void Clear() {
+        calls_.clear();
+        menu_requests_.clear();
+    }
 
     bool ShowFailure(const std::string& text) override;
     MessageAnswer MessageBox(const std::string& text, const std::string& caption,
@@ -59,11 +76,15 @@ class ScriptedUi : public UiHooks {
     std::optional<std::string> PickFile(const std::string& title, const std::string& filter,
                                         const std::string& initial_folder) override;
     std::optional<std::string> PickFolder(const std::string& title) override;
+    int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
+                       const StringArray& options) override;
     void BeginWaitCursor() override {
         ++wait_depth_;
         ++wait_shown_;
     }
     void EndWaitCursor() override { --wait_depth_; }
+    // Recorded with the path as its text; answers true.
+    bool OpenDocument(const std::string& path) override;
 
   private:
     int wait_depth_ = 0;
@@ -76,6 +97,8 @@ class ScriptedUi : public UiHooks {
     std::vector<FileChoice> file_choices_;
     std::deque<std::optional<std::string>> pick_file_answers_;
     std::deque<std::optional<std::string>> pick_folder_answers_;
+    std::vector<MenuRequest> menu_requests_;
+    std::deque<int> menu_answers_;
 };
 
 } // namespace pf::test

@@ -1,6 +1,6 @@
 #include "workspace/ui/set_astrel_path_dlg.h"
 
-#include "platform/fs.h"
+#include "foundation/ui/wx_text.h"
 #include "workspace/folders.h"
 #include "workspace/logic/set_astrel_path_logic.h"
 
@@ -10,15 +10,6 @@
 #include <wx/textctrl.h>
 
 namespace pf {
-
-namespace {
-
-// Paths are shown as the OS names them, in the file-name encoding.
-wxString NativePathText(const std::string& internal) {
-    return wxString(fs::ToNative(internal).c_str(), *wxConvFileName);
-}
-
-} // namespace
 
 SetAstrelPathDlg::SetAstrelPathDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Configuration") {
     auto* top = new wxBoxSizer(wxVERTICAL);
@@ -51,13 +42,13 @@ SetAstrelPathDlg::SetAstrelPathDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY
 }
 
 void SetAstrelPathDlg::OnInitDialog(wxInitDialogEvent& event) {
-    edit_->ChangeValue(NativePathText(InitAstrelPathDlg()));
+    edit_->ChangeValue(ToWxPath(InitAstrelPathDlg()));
     event.Skip();
 }
 
 void SetAstrelPathDlg::OnBrowse(wxCommandEvent&) {
     if (std::optional<std::string> path = BrowseForAstrelFolder()) {
-        edit_->ChangeValue(NativePathText(*path));
+        edit_->ChangeValue(ToWxPath(*path));
     }
 }
 

@@ -7,8 +7,12 @@
 
 #include <functional>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
 #include <wx/dialog.h>
+#include <wx/listbox.h>
 #include <wx/msgdlg.h>
+#include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
 namespace pf::test {
@@ -35,22 +39,24 @@ template <class T> class ExpectScript : public wxExpectModalBase<T, ExpectScript
     Script script_;
 };
 
-// A message box with exactly this text and caption, answered with OK.
+// A message box with exactly this text, caption and icon, answered with OK.
 class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
   public:
-    ExpectMessageBox(const wxString& text, const wxString& caption)
-        : text_(text), caption_(caption) {}
+    ExpectMessageBox(const wxString& text, const wxString& caption, long icon = wxICON_EXCLAMATION)
+        : text_(text), caption_(caption), icon_(icon) {}
 
   protected:
     int OnInvoked(wxMessageDialog* dlg) const override {
         EXPECT_EQ(dlg->GetMessage(), text_);
         EXPECT_EQ(dlg->GetCaption(), caption_);
+        EXPECT_TRUE((dlg->GetMessageDialogStyle() & icon_) != 0);
         return wxID_OK;
     }
 
   private:
     wxString text_;
     wxString caption_;
+    long icon_;
 };
 
 // The box a refused field value brings up (its wording is the field exchange's), answered
@@ -99,6 +105,64 @@ inline void SetCheck(wxWindow* dlg, int id, bool value) {
     auto* box = dynamic_cast<wxCheckBox*>(dlg->FindWindow(id));
     ASSERT_NE(box, nullptr);
     box->SetValue(value);
+}
+
+// Selects a list entry as a click does and sends the selection event; a double click
+// sends the double-click event after it.
+inline void SelectListEntry(wxWindow* dlg, int id, int index, bool double_click = false) {
+    auto* list = dynamic_cast<wxListBox*>(dlg->FindWindow(id));
+    ASSERT_NE(list, nullptr) << "no list " << id;
+    list->SetSelection(index);
+    for (wxEventType type : {wxEVT_LISTBOX, wxEVT_LISTBOX_DCLICK}) {
+        if (type == wxEVT_LISTBOX_DCLICK && !double_click)
+            break;
+        wxCommandEvent event(type, id);
+        event.SetEventObject(list);
+        event.SetInt(index);
+        event.SetString(list->GetString(static_cast<unsigned>(index)));
+        dlg->ProcessWindowEvent(event);
+    }
+}
+
+// Selects an entry of a combo box or choice and sends its selection event.
+inline void SelectChoice(wxWindow* dlg, int id, int index) {
+    wxWindow* window = dlg->FindWindow(id);
+    wxEventType type = wxEVT_CHOICE;
+    wxItemContainer* items = dynamic_cast<wxChoice*>(window);
+    if (auto* combo = dynamic_cast<wxComboBox*>(window)) {
+        items = combo;
+        type = wxEVT_COMBOBOX;
+    }
+    ASSERT_NE(items, nullptr) << "no combo box or choice " << id;
+    items->SetSelection(index);
+    wxCommandEvent event(type, id);
+    event.SetEventObject(window);
+    event.SetInt(index);
+    dlg->ProcessWindowEvent(event);
+}
+
+// Sets a radio button as a click does and sends its event.
+inline void SetRadio(wxWindow* dlg, int id) {
+    auto* radio = dynamic_cast<wxRadioButton*>(dlg->FindWindow(id));
+    ASSERT_NE(radio, nullptr) << "no radio button " << id;
+    radio->SetValue(true);
+    wxCommandEvent event(wxEVT_RADIOBUTTON, id);
+    event.SetEventObject(radio);
+    event.SetInt(1);
+    dlg->ProcessWindowEvent(event);
+}
+
+// A mouse event of the type (wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_RIGHT_DOWN,
+// wxEVT_RIGHT_UP, wxEVT_MOTION) at a client pixel of the window.
+inline void SendMouse(wxWindow* window, wxEventType type, int x, int y) {
+    wxMouseEvent mouse(type);
+    mouse.m_x = x;
+    mouse.m_y = y;
+    mouse.m_leftDown = type == wxEVT_LEFT_DOWN;
+    mouse.m_rightDown = type == wxEVT_RIGHT_DOWN;
+    mouse.SetEventObject(window);
+    mouse.SetId(window->GetId());
+    window->ProcessWindowEvent(mouse);
 }
 
 } // namespace pf::test

@@ -2,7 +2,7 @@
 // locale as the program does, runs the tests and shuts wx down.
 #include "support/ui/wx_test_hook.h"
 
-#include "objects/ui/object_dialogs.h"
+#include "app/ui/program_dialogs.h"
 
 #include <wx/app.h>
 #include <wx/init.h>
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     wxTheApp->CallOnInit();
-    pf::RegisterObjectDialogs();
+    pf::RegisterProgramDialogs();
     std::setlocale(LC_NUMERIC, "C");
     wxSetAssertHandler(AssertToFailure);
     wxLog::EnableLogging(false);

@@ -1,0 +1,321 @@
+#include "app/logic/terrafix_logic.h"
+
+#include "document/base_document.h"
+#include "document/base_file_reader.h"
+#include "foundation/choice_menu.h"
+#include "foundation/failure.h"
+#include "foundation/geometry.h"
+#include "foundation/text.h"
+#include "workspace/file_manager.h"
+#include "workspace/file_utils.h"
+#include "workspace/folders.h"
+#include "workspace/simulator_config.h"
+
+#include <algorithm>
+
+namespace pf {
+
+namespace {
+
+void ShowError(const std::string& text) {
+    ShowMessageBox(text, "Error", MessageButtons::Ok, MessageIcon::None);
+}
+
+// The base's place in the simulator's configuration tree.
+void SetPlace(BaseDocument& document, const BodyBaseDirectory& directory) {
+    document.SetConfigSuffix(directory.directory);
+    document.SetContext(directory.context);
+    document.SetPeriodBegin(directory.periodBegin);
+    document.SetPeriodEnd(directory.periodEnd);
+}
+
+} // namespace
+
+bool SplitBodyAndName(const std::string& text, std::string& name, std::string& body) {
+    std::vector<std::string> pieces;
+    std::string piece;
+    for (char c : text + "\\") {
+        if (c != '\\') {
+            piece += c;
+        } else if (!piece.empty()) {
+            pieces.push_back(piece);
+            piece.clear();
+        }
+    }
+    body = pieces.size() > 0 ? pieces[0] : "";
+    name = pieces.size() > 1 ? pieces[1] : "";
+    return !name.empty();
+}
+
+MainDialogLogic::MainDialogLogic(const DialogRunners& runners) : runners_(runners) {}
+
+void MainDialogLogic::InitDialog() {
+    statistics_ = "Base Statistics:";
+    RefreshBaseList();
+}
+
+void MainDialogLogic::FreeItemData() {
+    entries_.clear();
+    ++listRevision_;
+}
+
+bool MainDialogLogic::RefreshBaseList() {
+    FreeItemData();
+    std::string folder;
+    if (!GetDocumentsPath(folder)) {
+        return ShowFailureMessage("Couldn't load documents path\r\n");
+    }
+    StringArray files;
+    if (!ListDirectoryFiles(folder, "*.txt", files)) {
+        files.clear();
+    }
+    for (const std::string& file : files) {
+        std::string body;
+        std::string name;
+        if (BaseDocument::LoadBodyName(body, name, file)) {
+            entries_.push_back({body + "\\" + name, file});
+        }
+    }
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const Entry& a, const Entry& b) { return NameBefore(a.text, b.text); });
+    return true;
+}
+
+bool MainDialogLogic::GetItemFileName(int index, std::string& fileName) const {
+    fileName.clear();
+    if (index < 0 || index >= GetCount()) {
+        return false;
+    }
+    fileName = entries_[static_cast<size_t>(index)].fileName;
+    return true;
+}
+
+bool MainDialogLogic::GetItemBodyAndName(int index, std::string& name, std::string& body) const {
+    if (index < 0 || index >= GetCount()) {
+        return false;
+    }
+    return SplitBodyAndName(entries_[static_cast<size_t>(index)].text, name, body);
+}
+
+bool MainDialogLogic::CreateNewBase(std::string name, std::string body, LatLon position,
+                                    BodyBaseDirectory directory) {
+    if (name.empty()) {
+        ShowError("Blank name given");
+        return false;
+    }
+    // The name becomes a file and a folder and must read back unchanged.
+    if (!IsValidBaseName(name)) {
+        ShowError("Invalid name given");
+        return false;
+    }
+    if (BaseDocument::BaseFileExists(
+            BaseDocument::BuildSaveFileName(name, body, directory.directory))) {
+        ShowError("Base already exists");
+        return false;
+    }
+    LatLon checked(0.0, 0.0);
+    if (!checked.SetLongitude(position.GetLongitude()) ||
+        !checked.SetLatitude(position.GetLatitude())) {
+        ShowError("Invalid position given");
+        return false;
+    }
+    BaseDocument document(name, body, checked);
+    SetPlace(document, directory);
+    document.SetName(name);
+    document.SetPosition(checked);
+    AstrelBody astrelBody;
+    astrelBody.Load(body);
+    document.SetBody(astrelBody);
+    document.SetFileNameFromName(name);
+    document.SaveToDocuments();
+    return RefreshBaseList();
+}
+
+void MainDialogLogic::OnSelChangeBaseList(int selection) {
+    std::string fileName;
+    if (selection < 0 || !GetItemFileName(selection, fileName)) {
+        return;
+    }
+    const BaseDocument document(fileName);
+    statistics_ = "Base Statistics\r\n" + document.GetStatisticsText();
+}
+
+bool MainDialogLogic::GetSelectedItem(int selection, std::string& name, std::string& body,
+                                      std::string& fileName) const {
+    return selection >= 0 && GetItemBodyAndName(selection, name, body) &&
+           GetItemFileName(selection, fileName);
+}
+
+void MainDialogLogic::OnEditBase(int selection) {
+    std::string name, body, fileName;
+    if (!GetSelectedItem(selection, name, body, fileName)) {
+        return;
+    }
+    const BaseDocument document(fileName);
+    if (!CStringEqualsNoCase(document.GetBody().name, body)) {
+        ShowFailureMessage("Bodies don't match");
+        return;
+    }
+    if (!CStringEqualsNoCase(document.GetName(), name)) {
+        ShowFailureMessage("Names don't match");
+        return;
+    }
+    if (!runners_.editBase) {
+        return;
+    }
+    runners_.editBase(document);
+    RefreshBaseList();
+}
+
+void MainDialogLogic::OnMakeNewBase() {
+    if (!runners_.makeNewBase) {
+        return;
+    }
+    const std::optional<NewBaseRequest> request = runners_.makeNewBase();
+    if (!request) {
+        return;
+    }
+    // Each setter reports a value it cannot take; CreateNewBase refuses it then.
+    LatLon position(0.0, 0.0);
+    position.SetLongitude(WrapAngle360(request->longitude));
+    position.SetLatitude(WrapAngle360(request->latitude));
+    CreateNewBase(request->name, request->body, position, request->directory);
+}
+
+void MainDialogLogic::OnDeleteBase(int selection) {
+    std::string name, body, fileName;
+    if (!GetSelectedItem(selection, name, body, fileName)) {
+        return;
+    }
+    if (ShowMessageBox(FormatString("Are you sure you want to delete the %s base?", name.c_str()),
+                       "Question", MessageButtons::YesNo,
+                       MessageIcon::None) != MessageAnswer::Yes) {
+        return;
+    }
+    const BaseDocument document(fileName);
+    // Files installed into the simulator stay there; only their record goes.
+    FileManager::Instance().ForgetBaseInAstrel(document.GetConfigRelativePath());
+    BaseDocument::DeleteBase(fileName);
+    RefreshBaseList();
+}
+
+void MainDialogLogic::OnConfiguration() {
+    if (!runners_.configuration) {
+        return;
+    }
+    runners_.configuration();
+    RefreshBaseList();
+}
+
+void MainDialogLogic::OnLoadBaseFromAstrel(UiOwner owner, int x, int y) {
+    StringArray bodies;
+    if (!FileManager::GetBodyList(bodies)) {
+        return;
+    }
+    StringArray withBases;
+    for (const std::string& body : bodies) {
+        if (FileManager::ListBaseFiles(body)) {
+            withBases.push_back(body);
+        }
+    }
+    if (withBases.empty()) {
+        ShowError("No bases detected in Astrel");
+        return;
+    }
+    StringArray options = withBases;
+    options.push_back("Cancel");
+    ChoiceMenu bodyMenu(options, x, y, owner);
+    if (!bodyMenu.Show("Bodies with bases")) {
+        return;
+    }
+    const std::string body = bodyMenu.GetChoice();
+    if (body.empty() || body == "Cancel") {
+        return;
+    }
+    std::string root;
+    if (!EnsureAstrelPath(root)) {
+        return;
+    }
+    std::vector<BodyBaseDirectory> records;
+    if (!FileManager::GetBaseDirectories(records, body) || records.empty()) {
+        ShowError("Couldn't parse body config file");
+        return;
+    }
+    BodyBaseDirectory record = records[0];
+    if (records.size() > 1) {
+        StringArray directories;
+        for (const BodyBaseDirectory& r : records) {
+            directories.push_back(r.directory);
+        }
+        ChoiceMenu directoryMenu(directories, x, y, owner);
+        if (!directoryMenu.Show("Select directory:")) {
+            return;
+        }
+        const std::string chosen = directoryMenu.GetChoice();
+        auto match = std::find_if(records.begin(), records.end(), [&](const BodyBaseDirectory& r) {
+            return r.directory == chosen;
+        });
+        if (match != records.end()) {
+            record = *match;
+        }
+    }
+    // Without the configuration folder the listing and the path would be taken relative
+    // to the current folder; its getter has said why it failed.
+    std::string configFolder;
+    if (!FileManager::GetConfigDir(configFolder)) {
+        return;
+    }
+    StringArray files;
+    if (!ListDirectoryFiles(configFolder + record.directory, "*.cfg", files)) {
+        files.clear();
+    }
+    if (!runners_.astrelBaseList) {
+        return;
+    }
+    const std::optional<std::string> file = runners_.astrelBaseList(body, record, files);
+    if (!file) {
+        return;
+    }
+    const std::string path = configFolder + record.directory + *file;
+    WaitCursor wait;
+    std::string name;
+    ReadCfgName(name, path);
+    // The name comes from a file that others write; it becomes a file and a folder here.
+    if (!IsValidBaseName(name)) {
+        ShowFailureMessage("Error loading base from Astrel\r\n");
+        return;
+    }
+    if (BaseDocument::BaseFileExists(
+            BaseDocument::BuildSaveFileName(name, body, record.directory)) &&
+        ShowMessageBox("Base already loaded. Reload?", "Notification", MessageButtons::YesNo,
+                       MessageIcon::None) != MessageAnswer::Yes) {
+        return;
+    }
+    BaseDocument document;
+    if (!LoadSimulatorBaseCfg(document, path)) {
+        ShowFailureMessage("Error loading base from Astrel\r\n");
+        return;
+    }
+    SetPlace(document, record);
+    document.SetOriginalPath(path);
+    document.SetOrigin("Astrel");
+    document.SaveToDocuments();
+    RefreshBaseList();
+}
+
+void MainDialogLogic::OnHelpButton() {
+    std::string folder;
+    if (!GetInstallPath(folder)) {
+        ShowError("Error - couldn't find installation path");
+        folder.clear();
+    }
+    OpenDocument(folder + kManualFileName);
+}
+
+void MainDialogLogic::OnAbout() {
+    if (runners_.about) {
+        runners_.about();
+    }
+}
+
+} // namespace pf
