@@ -25,67 +25,10 @@
 
 namespace {
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-void Put32(std::string& bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[at + static_cast<size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
-
-// One flat DXT1 tile of the archive layout.
-std::string ArchiveTile(int level, int64_t tile) {
-    const int side = level == 0 ? 64 : level == 1 ? 128 : 256;
-    std::string bytes(128, '\0');
-    bytes.replace(0, 4, "DDS ");
-    Put32(bytes, 4, 124);
-    Put32(bytes, 8, 0x1007);
-    Put32(bytes, 12, static_cast<uint32_t>(side));
-    Put32(bytes, 16, static_cast<uint32_t>(side));
-    Put32(bytes, 76, 32);
-    Put32(bytes, 80, 0x4);
-    bytes.replace(84, 4, "DXT1");
-    const uint16_t key = static_cast<uint16_t>(level * 2467 + tile * 97);
-    for (int i = 0; i < (side / 4) * (side / 4); ++i) {
-        const char block[8] = {static_cast<char>(key & 0xFF),
-                               static_cast<char>(key >> 8),
-                               static_cast<char>(~key & 0xFF),
-                               static_cast<char>(~key >> 8),
-                               static_cast<char>(0x1B),
-                               static_cast<char>(0xE4),
-                               0,
-                               0};
-        bytes.append(block, 8);
-    }
-    return bytes;
-}
-
-// The private home, with a simulator tree whose Earth has a planet archive.
-struct Sandbox : pf::bench::Sandbox {
-    Sandbox() {
-        const std::string sim = native + "/Sim/";
-        WriteFile(sim + "astrel.exe", "");
-        WriteFile(sim + "Astrel.cfg", "ConfigDir = .\\Config\\\r\nTextureDir = .\\Textures\\\r\n");
-        WriteFile(sim + "Config/Earth.cfg",
-                  "Name = Earth\r\nSize = 6371010\r\nMass = 5.973698968e24\r\n");
-        std::string archive;
-        for (int level = 0; level <= 5; ++level) {
-            for (int64_t t = 0; t < pf::ArchiveTilesInLevel(level); ++t) {
-                archive += ArchiveTile(level, t);
-            }
-        }
-        WriteFile(sim + "Textures/Earth.tex", archive);
-        pf::SetAstrelPath(pf::fs::ToInternal(sim));
-        // Object icons come from the build's install folder.
-        pf::SetDefaultInstallPath(pf::known_folders::ExecutablePath());
-    }
-};
-
 void ComposeMap(benchmark::State& state) {
-    Sandbox sandbox;
+    pf::bench::SimulatorSandbox sandbox;
+    // Object icons come from the build's install folder.
+    pf::SetDefaultInstallPath(pf::known_folders::ExecutablePath());
     pf::RegisterObjectTypes();
     pf::BaseDocument document;
     document.SetBody(pf::AstrelBody("Earth", 6371010.0, 5.973698968e24));

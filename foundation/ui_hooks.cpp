@@ -23,6 +23,17 @@ std::optional<std::string> UiHooks::PickFile(const std::string&, const std::stri
 
 std::optional<std::string> UiHooks::PickFolder(const std::string&) { return std::nullopt; }
 
+std::optional<std::string> UiHooks::PickSaveFile(const std::string&, const std::string&,
+                                                 const std::string&, const std::string&) {
+    return std::nullopt;
+}
+
+void UiHooks::Beep() {}
+
+bool UiHooks::RunProgram(const std::string&, const std::vector<std::string>&, const std::string&) {
+    return false;
+}
+
 int UiHooks::ChooseFromMenu(UiOwner, int, int, const std::string&, const StringArray&) { return 0; }
 
 void UiHooks::BeginWaitCursor() {}
@@ -75,6 +86,26 @@ std::optional<std::string> ChooseFolder(const std::string& title) {
     if (g_hooks == nullptr)
         return std::nullopt;
     return g_hooks->PickFolder(title);
+}
+
+std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
+                                          const std::string& default_extension,
+                                          const std::string& initial_folder) {
+    if (g_hooks == nullptr)
+        return std::nullopt;
+    return g_hooks->PickSaveFile(title, filter, default_extension, initial_folder);
+}
+
+void Beep() {
+    if (g_hooks != nullptr)
+        g_hooks->Beep();
+}
+
+bool RunProgram(const std::string& program, const std::vector<std::string>& args,
+                const std::string& working_folder) {
+    if (g_hooks == nullptr)
+        return false;
+    return g_hooks->RunProgram(program, args, working_folder);
 }
 
 int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,

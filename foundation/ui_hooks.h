@@ -6,8 +6,12 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pf {
+
+// The caption of the program's own message boxes.
+inline constexpr const char* kProgramCaption = "Padforge";
 
 // The window a question belongs to, opaque to core code: only the wx hooks turn it back
 // into a window. Null means the active top-level window.
@@ -35,6 +39,12 @@ class UiHooks {
                                                 const std::string& initial_folder);
     // An existing folder; no button to make a new one.
     virtual std::optional<std::string> PickFolder(const std::string& title);
+    // A file to write: default_extension (without the dot) is appended to a name that has
+    // none, and an existing file is replaced only after the person agreed.
+    virtual std::optional<std::string> PickSaveFile(const std::string& title,
+                                                    const std::string& filter,
+                                                    const std::string& default_extension,
+                                                    const std::string& initial_folder);
     // A popup menu at (x, y) in the owner's client coordinates: an optional title, then
     // option i with the command number kFirstMenuCommand + i. The command chosen, 0 when
     // nothing was chosen; hooks without a menu answer 0.
@@ -44,6 +54,13 @@ class UiHooks {
     // show nothing.
     virtual void BeginWaitCursor();
     virtual void EndWaitCursor();
+    // The desktop's warning sound. Hooks without a speaker stay silent.
+    virtual void Beep();
+    // Starts a program (internal path) with an argument vector in a working folder
+    // (internal path; empty: the current one), without a shell and without waiting for
+    // it; false when it could not be started. Hooks without processes start nothing.
+    virtual bool RunProgram(const std::string& program, const std::vector<std::string>& args,
+                            const std::string& working_folder);
     // Opens a file (internal path) with the desktop's program for it; false when none
     // could be started. Hooks without a desktop open nothing.
     virtual bool OpenDocument(const std::string& path);
@@ -66,6 +83,14 @@ MessageAnswer ShowMessageBox(const std::string& text, const std::string& caption
 std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
                                       const std::string& initial_folder);
 std::optional<std::string> ChooseFolder(const std::string& title);
+std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
+                                          const std::string& default_extension,
+                                          const std::string& initial_folder);
+
+// The beep and the program start of the installed hooks; nothing without hooks.
+void Beep();
+bool RunProgram(const std::string& program, const std::vector<std::string>& args,
+                const std::string& working_folder);
 // The popup menu of the installed hooks; 0 without hooks.
 int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
                    const StringArray& options);

@@ -314,6 +314,16 @@ bool WriteTime(const std::string& path, uint64_t& time) {
     return true;
 }
 
+bool FileSize(const std::string& path, uint64_t& size) {
+    std::string native;
+    struct stat st;
+    if (!Resolved(path, native) || native.empty() || ::stat(native.c_str(), &st) != 0) {
+        return false;
+    }
+    size = static_cast<uint64_t>(st.st_size);
+    return true;
+}
+
 TempFileWriter::~TempFileWriter() { Discard(); }
 
 bool TempFileWriter::Open(const std::string& target) {

@@ -52,6 +52,8 @@ bool ReadFile(const std::string& path, std::string& bytes);
 
 // st_mtim as the platform file time: (sec + 11644473600) * 10^7 + nsec / 100.
 bool WriteTime(const std::string& path, uint64_t& time);
+// The size in bytes of a file (links followed).
+bool FileSize(const std::string& path, uint64_t& size);
 
 // Writing a file safely: the content goes to a temporary file beside the target
 // ("<target name>.pf-tmp-XXXXXX"), which Commit() renames over the target. A writer

@@ -2,6 +2,7 @@
 
 #include "app/logic/dialog_runners.h"
 #include "app/ui/about_dlg.h"
+#include "app/ui/add_tiles_dlg.h"
 #include "app/ui/base_name_position_dlg.h"
 #include "app/ui/basic_map_dlg.h"
 #include "app/ui/body_map_dlg.h"
@@ -51,6 +52,7 @@ void RegisterProgramDialogs() {
     runners.basicMap = &RunBasicMapDlg;
     runners.bodyMap = &RunBodyMapDlg;
     runners.tileProgress = &RunTileProgressDlg;
+    runners.editTiles = &RunAddTilesDlg;
     runners.about = &RunAboutDlg;
     runners.imageYesNo = &RunImageYesNoMessageBox;
 }

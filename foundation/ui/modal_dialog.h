@@ -6,6 +6,7 @@
 // wxID_NONE: then Esc does nothing). Also the moving of control texts between a dialog and its
 // logic.
 #include "foundation/field_exchange.h"
+#include "foundation/ui_hooks.h" // kProgramCaption
 
 #include <string>
 #include <vector>
@@ -40,8 +41,5 @@ class ModalDialog : public wxDialog {
     void OnClose(wxCloseEvent& event);
     void OnCharHook(wxKeyEvent& event);
 };
-
-// The caption of the program's own message boxes.
-inline constexpr const char* kProgramCaption = "Padforge";
 
 } // namespace pf

@@ -30,6 +30,26 @@ std::optional<std::string> WxUiHooks::PickFile(const std::string& title, const s
     return InternalPath(dlg.GetPath());
 }
 
+std::optional<std::string> WxUiHooks::PickSaveFile(const std::string& title,
+                                                   const std::string& filter,
+                                                   const std::string& default_extension,
+                                                   const std::string& initial_folder) {
+    wxFileDialog dlg(nullptr, title.empty() ? wxString(wxFileSelectorPromptStr) : ToWx(title),
+                     ToWxPath(initial_folder), wxEmptyString, ToWx(filter),
+                     wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dlg.ShowModal() != wxID_OK || dlg.GetPath().empty()) {
+        return std::nullopt;
+    }
+    std::string path = InternalPath(dlg.GetPath());
+    const size_t name = path.find_last_of('\\');
+    const size_t dot = path.find_last_of('.');
+    if (!default_extension.empty() &&
+        (dot == std::string::npos || (name != std::string::npos && dot < name))) {
+        path += "." + default_extension;
+    }
+    return path;
+}
+
 std::optional<std::string> WxUiHooks::PickFolder(const std::string& title) {
     // Without wxDD_NEW_DIR_BUTTON and with wxDD_DIR_MUST_EXIST no folder can be made here.
     wxDirDialog dlg(nullptr, ToWx(title), wxEmptyString, wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
@@ -42,6 +62,13 @@ std::optional<std::string> WxUiHooks::PickFolder(const std::string& title) {
 void WxUiHooks::BeginWaitCursor() { wxBeginBusyCursor(); }
 
 void WxUiHooks::EndWaitCursor() { wxEndBusyCursor(); }
+
+void WxUiHooks::Beep() { wxBell(); }
+
+bool WxUiHooks::RunProgram(const std::string& program, const std::vector<std::string>& args,
+                           const std::string& working_folder) {
+    return static_cast<bool>(process::Spawn(program, args, working_folder));
+}
 
 bool WxUiHooks::OpenDocument(const std::string& path) {
     return static_cast<bool>(process::OpenWithDefaultApplication(path));

@@ -20,6 +20,10 @@ class WxUiHooks : public UiHooks {
     std::optional<std::string> PickFile(const std::string& title, const std::string& filter,
                                         const std::string& initial_folder) override;
     std::optional<std::string> PickFolder(const std::string& title) override;
+    // wxFileDialog (save, asking before it replaces a file).
+    std::optional<std::string> PickSaveFile(const std::string& title, const std::string& filter,
+                                            const std::string& default_extension,
+                                            const std::string& initial_folder) override;
     // The menu of BuildChoiceMenu, popped up on the owner (or the active top-level
     // window); nothing chosen gives 0.
     int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
@@ -27,6 +31,11 @@ class WxUiHooks : public UiHooks {
     // wxBeginBusyCursor / wxEndBusyCursor.
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    // wxBell.
+    void Beep() override;
+    // process::Spawn.
+    bool RunProgram(const std::string& program, const std::vector<std::string>& args,
+                    const std::string& working_folder) override;
     // process::OpenWithDefaultApplication: the desktop's opener, never through a shell.
     bool OpenDocument(const std::string& path) override;
 };

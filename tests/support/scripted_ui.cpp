@@ -16,6 +16,7 @@ ScriptedUi::~ScriptedUi() {
     EXPECT_TRUE(message_answers_.empty()) << "scripted message answers left unused";
     EXPECT_TRUE(pick_file_answers_.empty()) << "scripted file choices left unused";
     EXPECT_TRUE(pick_folder_answers_.empty()) << "scripted folder choices left unused";
+    EXPECT_TRUE(save_file_answers_.empty()) << "scripted save choices left unused";
     EXPECT_TRUE(menu_answers_.empty()) << "scripted menu choices left unused";
 }
 
@@ -62,7 +63,7 @@ MessageAnswer ScriptedUi::MessageBox(const std::string& text, const std::string&
 std::optional<std::string> ScriptedUi::PickFile(const std::string& title, const std::string& filter,
                                                 const std::string& initial_folder) {
     calls_.push_back({"pick file", title, "", MessageButtons::Ok, MessageIcon::None});
-    file_choices_.push_back({title, filter, initial_folder});
+    file_choices_.push_back({title, filter, initial_folder, ""});
     if (pick_file_answers_.empty()) {
         ADD_FAILURE() << "unexpected file chooser \"" << title << "\"";
         return std::nullopt;
@@ -81,6 +82,40 @@ std::optional<std::string> ScriptedUi::PickFolder(const std::string& title) {
     std::optional<std::string> answer = pick_folder_answers_.front();
     pick_folder_answers_.pop_front();
     return answer;
+}
+
+int ScriptedUi::CountOf(const std::string& kind) const {
+    int count = 0;
+    for (const Call& c : calls_) {
+        count += c.kind == kind;
+    }
+    return count;
+}
+
+std::optional<std::string> ScriptedUi::PickSaveFile(const std::string& title,
+                                                    const std::string& filter,
+                                                    const std::string& default_extension,
+                                                    const std::string& initial_folder) {
+    calls_.push_back({"pick save file", title, "", MessageButtons::Ok, MessageIcon::None});
+    file_choices_.push_back({title, filter, initial_folder, default_extension});
+    if (save_file_answers_.empty()) {
+        ADD_FAILURE() << "unexpected save chooser \"" << title << "\"";
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = save_file_answers_.front();
+    save_file_answers_.pop_front();
+    return answer;
+}
+
+void ScriptedUi::Beep() {
+    calls_.push_back({"beep", "", "", MessageButtons::Ok, MessageIcon::None});
+}
+
+bool ScriptedUi::RunProgram(const std::string& program, const std::vector<std::string>& args,
+                            const std::string& working_folder) {
+    calls_.push_back({"run program", program, "", MessageButtons::Ok, MessageIcon::None});
+    runs_.push_back({program, args, working_folder});
+    return true;
 }
 
 int ScriptedUi::ChooseFromMenu(UiOwner, int x, int y, const std::string& title,

@@ -14,8 +14,9 @@ namespace pf::test {
 class ScriptedUi : public UiHooks {
   public:
     struct Call {
-        std::string kind; // "failure", "message", "pick file", "pick folder", "menu",
-                          // "open document"
+        // "failure", "message", "pick file", "pick folder", "pick save file", "menu",
+        // "open document", "beep" or "run program" (its text the program)
+        std::string kind;
         std::string text;
         std::string caption;
         MessageButtons buttons = MessageButtons::Ok;
@@ -26,6 +27,13 @@ class ScriptedUi : public UiHooks {
         std::string title;
         std::string filter;
         std::string initial_folder;
+        std::string default_extension; // save choosers only
+    };
+    // A program started through RunProgram.
+    struct ProgramRun {
+        std::string program;
+        std::vector<std::string> args;
+        std::string working_folder;
     };
 
     // What a popup menu was asked with (its title is the call's text).
@@ -52,6 +60,9 @@ class ScriptedUi : public UiHooks {
     void AnswerNextPickFolder(std::optional<std::string> path) {
         pick_folder_answers_.push_back(std::move(path));
     }
+    void AnswerNextSaveFile(std::optional<std::string> path) {
+        save_file_answers_.push_back(std::move(path));
+    }
 
     // Script: the next popup menu answers this command number (0: nothing chosen).
     // Without a script a menu answers 0.
@@ -60,7 +71,11 @@ class ScriptedUi : public UiHooks {
     const std::vector<Call>& Calls() const { return calls_; }
     std::vector<std::string> Failures() const;
     std::vector<std::string> Messages() const;
+    // Open and save choosers, in order.
     const std::vector<FileChoice>& FileChoices() const { return file_choices_; }
+    const std::vector<ProgramRun>& Runs() const { return runs_; }
+    // How many calls of this kind were made.
+    int CountOf(const std::string& kind) const;
     const std::vector<MenuRequest>& MenuRequests() const { return menu_requests_; }
     // How deep the wait cursor is nested now, and how often it was shown.
     int WaitCursorDepth() const { return wait_depth_; }
@@ -68,6 +83,7 @@ class ScriptedUi : public UiHooks {
     void Clear() {
         calls_.clear();
         menu_requests_.clear();
+        runs_.clear();
     }
 
     bool ShowFailure(const std::string& text) override;
@@ -76,6 +92,13 @@ class ScriptedUi : public UiHooks {
     std::optional<std::string> PickFile(const std::string& title, const std::string& filter,
                                         const std::string& initial_folder) override;
     std::optional<std::string> PickFolder(const std::string& title) override;
+    std::optional<std::string> PickSaveFile(const std::string& title, const std::string& filter,
+                                            const std::string& default_extension,
+                                            const std::string& initial_folder) override;
+    void Beep() override;
+    // Recorded; answers true.
+    bool RunProgram(const std::string& program, const std::vector<std::string>& args,
+                    const std::string& working_folder) override;
     int ChooseFromMenu(UiOwner owner, int x, int y, const std::string& title,
                        const StringArray& options) override;
     void BeginWaitCursor() override {
@@ -97,6 +120,8 @@ class ScriptedUi : public UiHooks {
     std::vector<FileChoice> file_choices_;
     std::deque<std::optional<std::string>> pick_file_answers_;
     std::deque<std::optional<std::string>> pick_folder_answers_;
+    std::deque<std::optional<std::string>> save_file_answers_;
+    std::vector<ProgramRun> runs_;
     std::vector<MenuRequest> menu_requests_;
     std::deque<int> menu_answers_;
 };

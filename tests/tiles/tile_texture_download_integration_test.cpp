@@ -2,7 +2,7 @@
 #include "support/loopback_server.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
-#include "tile_test_images.h"
+#include "support/tile_test_images.h"
 #include "tiles/map_service.h"
 #include "tiles/tile_texture_file.h"
 #include "workspace/settings.h"

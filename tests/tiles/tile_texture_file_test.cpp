@@ -4,7 +4,7 @@
 #include "platform/fs.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
-#include "tile_test_images.h"
+#include "support/tile_test_images.h"
 
 #include <gtest/gtest.h>
 

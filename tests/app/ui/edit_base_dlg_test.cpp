@@ -1,5 +1,8 @@
 #include "app/ui/edit_base_dlg.h"
 
+#include "app/ui/add_tiles_dlg.h"
+#include "foundation/text.h"
+
 #include "app/edit_base_fixture.h"
 #include "app/ui/nav_beacon_dlg.h"
 #include "foundation/ui/wx_ui_hooks.h"
@@ -45,6 +48,23 @@ TEST_F(EditBaseDlgTest, BeaconThenLoadThenEsc) {
     EXPECT_EQ(result, wxID_CANCEL);
     EXPECT_EQ(OwnFile(), beforeEsc) << "Esc saves nothing";
     EXPECT_TRUE(SimHas("Config/Earth/Base/Port.cfg"));
+}
+
+TEST_F(EditBaseDlgTest, EditTilesOpensTheTileListEditor) {
+    const TileAttributes tile = TileAttributes::FromPosition("Earth", 1, base_.GetPosition());
+    ASSERT_TRUE(TileTextureFile(tile, false).SetImage(BitmapData(512, 512, 24)));
+    EditBaseDlg dlg(base_, nullptr);
+    wxTEST_DIALOG(dlg.ShowModal(), ExpectScript<EditBaseDlg>([](EditBaseDlg* d) {
+                      PressButton(d, EditBaseLogic::kEditTiles);
+                      PressEscape(d);
+                  }),
+                  ExpectScript<AddTilesDlg>([&](AddTilesDlg* tiles) {
+                      EXPECT_EQ(tiles->GetTitle(), "Tile List Editor: Port");
+                      tiles->GetLogic().AddTileToBase(tile);
+                      PressButton(tiles, wxID_OK);
+                  }));
+    EXPECT_NE(OwnFile().find(FormatString("\r\n1 %d %d 1\r\n", tile.GetX(), tile.GetY())),
+              std::string::npos);
 }
 
 } // namespace

@@ -39,24 +39,27 @@ template <class T> class ExpectScript : public wxExpectModalBase<T, ExpectScript
     Script script_;
 };
 
-// A message box with exactly this text, caption and icon, answered with OK.
+// A message box with exactly this text, caption and icon (0: any icon), answered with the
+// given button's id.
 class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
   public:
-    ExpectMessageBox(const wxString& text, const wxString& caption, long icon = wxICON_EXCLAMATION)
-        : text_(text), caption_(caption), icon_(icon) {}
+    ExpectMessageBox(const wxString& text, const wxString& caption, long icon = wxICON_EXCLAMATION,
+                     int answer = wxID_OK)
+        : text_(text), caption_(caption), icon_(icon), answer_(answer) {}
 
   protected:
     int OnInvoked(wxMessageDialog* dlg) const override {
         EXPECT_EQ(dlg->GetMessage(), text_);
         EXPECT_EQ(dlg->GetCaption(), caption_);
-        EXPECT_TRUE((dlg->GetMessageDialogStyle() & icon_) != 0);
-        return wxID_OK;
+        EXPECT_TRUE(icon_ == 0 || (dlg->GetMessageDialogStyle() & icon_) != 0);
+        return answer_;
     }
 
   private:
     wxString text_;
     wxString caption_;
     long icon_;
+    int answer_;
 };
 
 // The box a refused field value brings up (its wording is the field exchange's), answered

@@ -22,12 +22,14 @@ class ScriptedMenuHooks : public WxUiHooks {
 
     // Script: the next menu chooses the option with this text; "" chooses nothing.
     void ChooseNext(const std::string& option) { answers_.push_back(option); }
-    // The titles of the menus shown, in order.
+    // The titles and the options of the menus shown, in order.
     const std::vector<std::string>& Titles() const { return titles_; }
+    const std::vector<StringArray>& Options() const { return options_; }
 
     int ChooseFromMenu(UiOwner, int, int, const std::string& title,
                        const StringArray& options) override {
         titles_.push_back(title);
+        options_.push_back(options);
         const std::string answer = answers_.empty() ? "" : answers_.front();
         if (!answers_.empty())
             answers_.pop_front();
@@ -39,6 +41,7 @@ class ScriptedMenuHooks : public WxUiHooks {
     UiHooks* previous_;
     std::deque<std::string> answers_;
     std::vector<std::string> titles_;
+    std::vector<StringArray> options_;
 };
 
 } // namespace pf::test
