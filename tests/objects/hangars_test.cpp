@@ -1,6 +1,6 @@
 #include "objects/hangars.h"
 
-#include "object_text_helpers.h"
+#include "support/object_fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -24,22 +24,6 @@ const LandingPad& PadOf(const AstrelObject& holder) {
     return dynamic_cast<const LandingPad&>(*holder.Get());
 }
 
-TEST(LandingPad, NewPadDefaults) {
-    Lpad1 pad;
-    EXPECT_EQ(pad.GetType(), kTypeLpad1);
-    EXPECT_EQ(Lpad2().GetType(), kTypeLpad2);
-    EXPECT_EQ(Lpad2A().GetTypeName(), "LPAD2A");
-    EXPECT_TRUE(pad.scale[0].given && pad.scale[1].given);
-    EXPECT_EQ(pad.scale[0].value, 80.0);
-    EXPECT_FALSE(pad.scale[2].given);
-    EXPECT_EQ(pad.scale[2].value, 1.0);
-    EXPECT_FALSE(pad.rot.given);
-    EXPECT_EQ(pad.nav.value, 110.0f);
-    EXPECT_FALSE(pad.nav.present || pad.nav.valid);
-    EXPECT_EQ(pad.tex, "");
-    EXPECT_EQ(pad.GetParameterText(), "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n");
-}
-
 TEST(LandingPad, RotationIsHeldBehindTheText) {
     struct Case {
         const char* name;
@@ -136,21 +120,13 @@ TEST(LandingPad, SizeSlotsKeepThePadRound) {
     EXPECT_EQ(pad.scale[1].value, 25.0);
 }
 
-std::string SolidBmp(uint8_t value) {
-    test::BmpFixture f;
-    f.width = 2;
-    f.height = 2;
-    f.rows = {std::vector<uint8_t>(6, value), std::vector<uint8_t>(6, value)};
-    return test::MakeBmp(f);
-}
-
 TEST(LandingPad, IconPerKind) {
     test::SandboxHome home;
     test::TempDir install;
     test::ScriptedUi ui;
-    install.WriteFile("lpad1.bmp", SolidBmp(1));
-    install.WriteFile("lpad2.bmp", SolidBmp(2));
-    install.WriteFile("lpad2a.bmp", SolidBmp(3));
+    install.WriteFile("lpad1.bmp", test::SolidBmp(1));
+    install.WriteFile("lpad2.bmp", test::SolidBmp(2));
+    install.WriteFile("lpad2a.bmp", test::SolidBmp(3));
     ASSERT_TRUE(settings_store::Write("Install Path", install.Internal()));
     ClearIconBitmapCache();
     const Lpad1 a;

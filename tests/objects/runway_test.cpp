@@ -52,22 +52,6 @@ const Runway& RunwayOf(const AstrelObject& holder) {
     return dynamic_cast<const Runway&>(*holder.Get());
 }
 
-TEST(Runway, NewRunwayDefaults) {
-    Runway runway;
-    EXPECT_EQ(runway.GetType(), kTypeRunway);
-    EXPECT_EQ(runway.GetTypeName(), "RUNWAY");
-    EXPECT_TRUE(runway.lightsOn.given);
-    EXPECT_EQ(runway.lightsOn.value, 0);
-    for (const NavFrequency* f : {&runway.ils1, &runway.ils2}) {
-        EXPECT_FALSE(f->present);
-        EXPECT_FALSE(f->valid);
-        EXPECT_EQ(f->value, 110.0f);
-    }
-    EXPECT_FALSE(runway.segments.count.given);
-    EXPECT_EQ(runway.lights.GetType(), kTypeRunwayLights);
-    EXPECT_EQ(runway.GetParameterText(), "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n");
-}
-
 TEST(Runway, UnlitRunwayWritesNoLightsBlock) {
     AstrelObject holder;
     ASSERT_TRUE(ParseRunway(holder, Group("runway\nEND1 -10 5 -500\nEND2 10 5 500\n"
@@ -322,20 +306,12 @@ TEST(RunwayLightsPairing, AttachedLightsAreWrittenWithTheRunway) {
 
 // ---- icons ----
 
-std::string SolidBmp(uint8_t value) {
-    test::BmpFixture f;
-    f.width = 2;
-    f.height = 2;
-    f.rows = {std::vector<uint8_t>(6, value), std::vector<uint8_t>(6, value)};
-    return test::MakeBmp(f);
-}
-
 TEST(Runway, IconsFollowTheSegmentCount) {
     test::SandboxHome home;
     test::TempDir install;
     test::ScriptedUi ui;
-    install.WriteFile("Buttons/runway0.bmp", SolidBmp(10));
-    install.WriteFile("Buttons/runway1.bmp", SolidBmp(20));
+    install.WriteFile("Buttons/runway0.bmp", test::SolidBmp(10));
+    install.WriteFile("Buttons/runway1.bmp", test::SolidBmp(20));
     ASSERT_TRUE(settings_store::Write("Install Path", install.Internal()));
     ClearIconBitmapCache();
     for (const auto& [count, blue] : {std::pair{0, 10}, {9, 10}, {10, 10}, {11, 20}, {15, 20}}) {
