@@ -43,31 +43,6 @@ TEST(AddLpadLogic, LoadShowsTheHeldValues) {
     EXPECT_EQ(texts.Get(AddLpadLogic::kTexture), "Own");
 }
 
-TEST(AddLpadLogic, UnchangedOkKeepsThePad) {
-    struct Case {
-        const char* text;
-        const char* written;
-    };
-    const Case cases[] = {
-        // No NAV line: none after OK either.
-        {"LPAD1\nPOS 10 2 -30\nROT 0\nSCALE 1\nTEX Own",
-         "\tPOS 10 2 -30\r\n\tSCALE 1\r\n\tROT 0.000\r\n\tTEX Own\r\n"},
-        // A valid NAV stays.
-        {"LPAD2\nPOS 1 0 1\nROT 45\nSCALE 0.5\nTEX Lpad02\nNAV 112.3",
-         "\tPOS 1 0 1\r\n\tSCALE 0.5\r\n\tROT 45.000\r\n\tTEX Lpad02\r\n\tNAV 112.3\r\n"},
-        // NAV out of the band: not valid, still no line. Without ROT the text's 0 stays.
-        {"LPAD2A\nNAV 140\nTEX Lpad02a",
-         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 0.000\r\n\tTEX Lpad02a\r\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        const AstrelObject held = Read(c.text);
-        AddLpadLogic logic;
-        EXPECT_EQ(Unchanged(held, logic), c.written);
-        EXPECT_EQ(logic.padType, held.GetType());
-    }
-}
-
 TEST(AddLpadLogic, KindClicks) {
     using L = AddLpadLogic;
     struct Case {

@@ -89,13 +89,14 @@ TEST(ObjectDialogLogicTest, UnchangedOkKeepsTheText) {
         {MakeLogic<AddBeaconArrayLogic>, "BEACONARRAY",
          "\tEND1 10 3 -20\r\n\tEND2 10 4.5 20\r\n\tCOUNT 7\r\n\tSIZE 2.25\r\n"
          "\tCOL 0.2 0.4 1\r\n"},
-        // A pad without a NAV line gets none; one out of the band is not written.
+        // A pad without a NAV line gets none; one out of the band is not written. Without ROT
+        // the text's 0 stays.
         {MakeLogic<AddLpadLogic>, "LPAD1",
          "\tPOS 10 2 -30\r\n\tSCALE 1\r\n\tROT 0.000\r\n\tTEX Own\r\n"},
         {MakeLogic<AddLpadLogic>, "LPAD2",
          "\tPOS 1 0 1\r\n\tSCALE 0.5\r\n\tROT 45.000\r\n\tTEX Lpad02\r\n\tNAV 112.3\r\n"},
         {MakeLogic<AddLpadLogic>, "LPAD2A",
-         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n\tTEX Lpad02a\r\n", "\tNAV 140\r\n"},
+         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 0.000\r\n\tTEX Lpad02a\r\n", "\tNAV 140\r\n"},
         {MakeLogic<AddRunwayLogic>, "RUNWAY",
          "\tEND1 0 0 0\r\n\tEND2 0 0 1000\r\n\tWIDTH 60\r\n\tILS2 112.3\r\n\tNRWSEG 2\r\n"
          "\t\tRWSEG1 1 \t0.018 \t0.25 \t0.5 \t1 \t0.875\r\n"

@@ -129,7 +129,7 @@ TEST_F(AddMeshDlgTest, OkWithoutAModelStaysOpenAfterItsMessage) {
                       EXPECT_EQ(dlg->GetReturnCode(), 0);
                       Press(dlg, wxID_CANCEL);
                   }),
-                  ExpectMessageBox("Please enter a mesh file name.", "Error"));
+                  ExpectMessageBox("Please enter a mesh file name.", "Error", 0));
     EXPECT_FALSE(ok);
 }
 
@@ -176,7 +176,7 @@ TEST_F(AddMeshDlgTest, TypingIntoTheFileFieldIsUndoneWithAMessage) {
                   }),
                   ExpectMessageBox("Sorry, you have to select the mesh file from the \"...\" "
                                    "button to the right",
-                                   "Read Only"));
+                                   "Read Only", 0));
 }
 
 } // namespace
