@@ -1,7 +1,9 @@
 #include "document/base_document.h"
 #include "objects/object_types.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace pf {
@@ -17,26 +19,49 @@ int GroupOfType(int32_t code) {
 } // namespace
 
 void BaseDocument::GroupObjectsByType() {
-    std::array<std::vector<const AstrelObject*>, kObjectOrderGroups> groups;
-    for (const AstrelObject& object : objects_) {
-        groups[static_cast<size_t>(GroupOfType(object.GetType()))].push_back(&object);
+    std::array<std::vector<ObjectArray::iterator>, kObjectOrderGroups> groups;
+    for (auto it = objects_.begin(); it != objects_.end(); ++it) {
+        groups[static_cast<size_t>(GroupOfType(it->GetType()))].push_back(it);
     }
-    ObjectArray grouped;
+    std::vector<ObjectArray::iterator> order;
     for (const auto& group : groups) {
-        for (const AstrelObject* object : group) {
-            grouped.Add(*object);
-        }
+        order.insert(order.end(), group.begin(), group.end());
     }
-    objects_.Copy(grouped);
+    objects_.Rearrange(order);
 }
 
 void BaseDocument::SortObjects() {
     GroupObjectsByType();
-    ObjectArray sorted;
-    for (const AstrelObject& object : objects_) {
-        sorted.InsertSorted(object);
+    // Inserting each object before the first strictly higher one is a stable sort by top
+    // height, done here in n log n. A height that is not a number compares with nothing;
+    // the insertion rule alone says where such objects go.
+    struct Entry {
+        double height;
+        ObjectArray::iterator object;
+    };
+    std::vector<Entry> entries;
+    bool ordered = true;
+    for (auto it = objects_.begin(); it != objects_.end(); ++it) {
+        const double height = it->GetTopHeight().value;
+        ordered = ordered && !std::isnan(height);
+        entries.push_back({height, it});
     }
-    objects_.Copy(sorted);
+    if (!ordered) {
+        ObjectArray sorted;
+        for (const AstrelObject& object : objects_) {
+            sorted.InsertSorted(object);
+        }
+        objects_.Copy(sorted);
+        return;
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.height < b.height; });
+    std::vector<ObjectArray::iterator> order;
+    order.reserve(entries.size());
+    for (const Entry& entry : entries) {
+        order.push_back(entry.object);
+    }
+    objects_.Rearrange(order);
 }
 
 } // namespace pf

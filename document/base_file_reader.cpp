@@ -15,8 +15,11 @@
 #include "workspace/astrel_body.h"
 #include "workspace/config_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -40,12 +43,14 @@ void ReadObjects(BaseDocument& document, const StringArray& lines) {
     document.SortObjects();
 }
 
-// The tiles of the section that are in range, gathered sorted and without duplicates.
+// The tiles of the section that are in range, gathered sorted and without duplicates (the
+// first of equal tiles stays).
 void GatherTiles(TileArray& gathered, const std::string& bodyName, const StringArray& lines) {
     StringArray section;
     if (!ExtractSection(section, lines, "BEGIN_SURFTILELIST", "END_SURFTILELIST")) {
         return;
     }
+    std::vector<TileAttributes> found;
     StringArray tokens;
     for (const std::string& line : section) {
         tokens.clear();
@@ -60,6 +65,15 @@ void GatherTiles(TileArray& gathered, const std::string& bodyName, const StringA
         if (tile.GetLevel() < 0 || tile.GetLevel() > 21 || !tile.IsInRange()) {
             continue;
         }
+        found.push_back(tile);
+    }
+    const auto before = [](const TileAttributes& a, const TileAttributes& b) {
+        return a.ComesBefore(b);
+    };
+    if (!std::is_sorted(found.begin(), found.end(), before)) {
+        std::stable_sort(found.begin(), found.end(), before);
+    }
+    for (const TileAttributes& tile : found) {
         gathered.AddSorted(tile);
     }
 }
@@ -137,7 +151,7 @@ void LoadObjectList(ObjectArray& objects, const StringArray& lines) {
     for (const ObjectGroup& group : groups) {
         AstrelObject holder;
         if (ParseObjectGroup(holder, group)) {
-            objects.Add(holder);
+            objects.Add(std::move(holder));
         } else {
             const std::string first = group.empty() ? std::string() : group[0];
             ShowMessageBox(FormatString("Problem loading: %s", first.c_str()), "Error",
@@ -177,8 +191,9 @@ bool ParseNavBeaconLine(NavBeacon& beacon, const StringArray& tokens) {
         numbers[i]->Set(value);
     }
     if (tokens.size() >= 6) {
+        // Written back through a float: a value beyond the float range could not be.
         double range = 0.0;
-        if (!ParseDoubleCString(tokens[5], range)) {
+        if (!ParseDoubleCString(tokens[5], range) || std::fabs(range) > FLT_MAX) {
             return false;
         }
         beacon.sixth.Set(range);
@@ -217,8 +232,18 @@ void ReadSurfTileListWithTextures(TileArray& tiles, const std::string& bodyName,
     TileArray gathered;
     GatherTiles(gathered, bodyName, lines);
     tiles.RemoveAll();
+    SimulatorTileSources sources;
+    if (gathered.IsEmpty() || !sources.Find()) {
+        return;
+    }
     for (const TileAttributes& tile : gathered) {
-        LoadTileTextureFromSimulator(tile, tiles);
+        TileArray made;
+        LoadTileTextureFromSimulator(tile, made, sources);
+        // What one tile wrote into the cache answers for the tiles after it.
+        for (const TileAttributes& m : made) {
+            sources.AddToCache(m.GetPngFileName());
+            tiles.AddSorted(m);
+        }
     }
 }
 

@@ -43,8 +43,8 @@ void LoadObjectList(ObjectArray& objects, const StringArray& lines);
 bool ReadLocation(LatLon& position, const StringArray& lines);
 // The BEGIN_NAVBEACON section; bad lines are dropped silently.
 void ReadNavBeacons(NavBeaconArray& beacons, const StringArray& lines);
-// type, identifier, longitude, latitude, frequency[, range]; fewer than 5 tokens or a
-// non-number gives false.
+// type, identifier, longitude, latitude, frequency[, range]; fewer than 5 tokens, a
+// non-number or a number beyond the float range gives false.
 bool ParseNavBeaconLine(NavBeacon& beacon, const StringArray& tokens);
 // The BEGIN_SURFTILELIST section: lines of 3 or 4 tokens, tiles in range, sorted, no
 // duplicates.

@@ -5,6 +5,8 @@
 // stored blue, green, red (, alpha). A record is either empty (all fields zero, no buffer) or
 // complete (a zero-filled buffer, width >= 1, height >= 1). Operations return false instead
 // of throwing; in-place operations build their result aside and swap it in.
+#include "imagery/image_limits.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -90,7 +92,7 @@ class BitmapData {
     static constexpr std::int32_t kModelGrey = 2;       // 8 bits, treated as plain
     static constexpr std::int32_t kModelFloat = 3;      // 96 bits of float triples
     // No buffer may exceed this many bytes.
-    static constexpr std::uint64_t kMaxBufferBytes = std::uint64_t{1} << 30;
+    static constexpr std::uint64_t kMaxBufferBytes = kMaxImageBytes;
 
     BitmapData() = default;
     BitmapData(int width, int height, int bits);

@@ -16,8 +16,6 @@ namespace {
 
 constexpr uint32_t kBiRgb = 0;
 constexpr uint32_t kBiBitfields = 3;
-constexpr int kMaxSide = 32768;
-constexpr uint64_t kMaxImageBytes = uint64_t(1) << 30;
 constexpr size_t kFileHeaderBytes = 14;
 constexpr uint32_t kMinInfoHeader = 40;
 constexpr uint32_t kMaxInfoHeader = 124;
@@ -104,13 +102,12 @@ bool Decode(ByteSource& src, BitmapData& image, bool convert) {
     const uint16_t bits = Le16(info + 14);
     const uint32_t compression = Le32(info + 16);
     const uint32_t colours_used = Le32(info + 32);
-    if (width < 1 || width > kMaxSide || raw_height == 0 || raw_height < -kMaxSide ||
-        raw_height > kMaxSide) {
+    if (width < 1 || raw_height == 0 || raw_height == INT32_MIN) {
         return false;
     }
     const bool top_down = raw_height < 0;
     const int height = top_down ? -raw_height : raw_height;
-    if (uint64_t(width) * uint64_t(height) * 4 > kMaxImageBytes) {
+    if (!FitsImageCaps(uint64_t(width), uint64_t(height))) {
         return false;
     }
 

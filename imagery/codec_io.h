@@ -1,5 +1,7 @@
 #pragma once
 // Whole-file input and output of the image codecs.
+#include "imagery/image_limits.h"
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -9,9 +11,6 @@
 namespace pf {
 
 class MyStream;
-
-// The longest image file or stream the codecs read whole.
-constexpr uint64_t kMaxImageFileBytes = uint64_t(1) << 30;
 
 // Reads a whole stream from its beginning; false when it is longer than limit or a read
 // falls short.

@@ -47,9 +47,6 @@ constexpr uint32_t kCaps2CubeMap = 0x200;
 constexpr uint32_t kCaps2Volume = 0x200000;
 constexpr uint32_t kFourCcDx10 = 0x30315844; // "DX10"
 
-constexpr int kMaxSide = 32768;
-constexpr uint64_t kMaxImageBytes = uint64_t(1) << 30;
-
 uint32_t Le32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
@@ -99,11 +96,6 @@ void DecodeColourBlock(const uint8_t* in, bool four_colour, uint8_t* bgra64) {
     for (int i = 0; i < 16; ++i) {
         std::memcpy(bgra64 + i * 4, palette[(indices >> (2 * i)) & 3], 4);
     }
-}
-
-bool FitsCap(int width, int height) {
-    return width >= 1 && height >= 1 && width <= kMaxSide && height <= kMaxSide &&
-           uint64_t(width) * uint64_t(height) * 4 <= kMaxImageBytes;
 }
 
 // Decodes the blocks of a compressed top level; block_bytes 8 (DXT1) or 16.
@@ -237,8 +229,7 @@ bool DecodeDds(const uint8_t* data, size_t size, BitmapData& image) {
     }
     const uint32_t width = Le32(data + kOffWidth);
     const uint32_t height = Le32(data + kOffHeight);
-    if (width == 0 || height == 0 || width > uint32_t(kMaxSide) || height > uint32_t(kMaxSide) ||
-        !FitsCap(int(width), int(height))) {
+    if (!FitsImageCaps(width, height)) {
         return false;
     }
     const uint32_t pf_flags = Le32(data + kOffPfFlags);

@@ -3,13 +3,16 @@
 #include "foundation/ui_hooks.h"
 #include "imagery/bitmap_data.h"
 #include "imagery/color_convert.h"
+#include "imagery/image_limits.h"
 #include "platform/fs.h"
 
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <new>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <jpeglib.h>
@@ -18,7 +21,6 @@ namespace pf {
 
 namespace {
 
-constexpr uint64_t kMaxImageBytes = uint64_t(1) << 30; // the image record's cap
 constexpr const char* kErrorCaption = "Error";
 
 struct ErrorManager {
@@ -55,66 +57,148 @@ void InstallErrorManager(ErrorManager& err, j_common_ptr info, bool quiet) {
     err.quiet = quiet;
 }
 
-// Decompresses from a stdio file or from memory. No object with a destructor lives in
-// this frame, so the error exit's long jump back here skips nothing.
-uint8_t* Decompress(std::FILE* file, const uint8_t* data, size_t size, bool quiet, int& width,
-                    int& height) {
+// libjpeg's working memory (coefficient buffers of multi-scan files) may grow with what the
+// file holds: every stored 8 x 8 block costs at least one bit of it, and a block's
+// coefficients 128 bytes of memory. So a header alone cannot make it allocate much.
+constexpr long kWorkingMemoryFloor = 64L << 20;
+constexpr long kWorkingMemoryPerFileByte = 1024;
+
+long WorkingMemoryFor(uint64_t fileBytes) {
+    const uint64_t bound = std::max<uint64_t>(uint64_t(kWorkingMemoryFloor),
+                                              std::min<uint64_t>(fileBytes, uint64_t{1} << 30) *
+                                                  uint64_t(kWorkingMemoryPerFileByte));
+    return long(bound);
+}
+
+// Damaged data is an error: libjpeg would otherwise go on and make up the missing rows.
+void WarningIsError(j_common_ptr info, int level) {
+    if (level < 0) {
+        (*info->err->error_exit)(info);
+    }
+}
+
+// Where decoded rows go: a packed RGB buffer (red first), or the rows of a 24-bit or
+// 32-bit image record (blue first, alpha 255).
+struct JpegTarget {
+    BitmapData* image = nullptr; // null: packed RGB
+    int bits = 24;
+    uint8_t* packed = nullptr; // the packed buffer, made when the first row arrives
+
+    J_COLOR_SPACE Space() const {
+        return image == nullptr ? JCS_RGB : bits == 32 ? JCS_EXT_BGRA : JCS_EXT_BGR;
+    }
+    int PixelBytes() const { return image != nullptr && bits == 32 ? 4 : 3; }
+    bool Make(int width, int height) {
+        if (image != nullptr) {
+            return image->Create(width, height, bits);
+        }
+        packed = new (std::nothrow) uint8_t[uint64_t(width) * uint64_t(height) * 3];
+        return packed != nullptr;
+    }
+    uint8_t* Row(int width, int y) const {
+        return image != nullptr ? image->PixelAddress(0, y)
+                                : packed + uint64_t(y) * uint64_t(width) * 3;
+    }
+};
+
+// Decompresses from a stdio file or from memory straight into the target. No object with
+// a destructor lives in this frame, so the error exit's long jump back here skips nothing.
+// The target is made only once the first row has arrived: a file cut short costs nothing
+// but its refusal.
+bool Decompress(std::FILE* file, const uint8_t* data, size_t size, bool quiet, JpegTarget& target,
+                int& width, int& height) {
     jpeg_decompress_struct cinfo;
     std::memset(&cinfo, 0, sizeof cinfo);
     ErrorManager err;
     InstallErrorManager(err, reinterpret_cast<j_common_ptr>(&cinfo), quiet);
-    uint8_t* volatile buffer = nullptr;
+    err.pub.emit_message = WarningIsError;
+    uint8_t* volatile first_row = nullptr;
     if (setjmp(err.jump)) {
         jpeg_destroy_decompress(&cinfo);
-        delete[] buffer;
-        return nullptr;
+        std::free(first_row);
+        return false;
     }
     jpeg_create_decompress(&cinfo);
+    uint64_t file_bytes = size;
     if (file != nullptr) {
+        struct stat info;
+        file_bytes = fstat(fileno(file), &info) == 0 ? uint64_t(info.st_size) : 0;
         jpeg_stdio_src(&cinfo, file);
     } else {
         jpeg_mem_src(&cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
     }
+    cinfo.mem->max_memory_to_use = WorkingMemoryFor(file_bytes);
     jpeg_read_header(&cinfo, TRUE);
+    // Only grey and colour pictures have pixels we can place; CMYK and YCCK would be garbage.
+    if (cinfo.out_color_space != JCS_GRAYSCALE && cinfo.out_color_space != JCS_RGB) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    if (!FitsImageCaps(cinfo.image_width, cinfo.image_height)) {
+        jpeg_destroy_decompress(&cinfo);
+        ShowError("JpegFile :\nOut of memory", kErrorCaption, quiet);
+        return false;
+    }
+    cinfo.out_color_space = target.Space();
     jpeg_start_decompress(&cinfo);
-    const int components = cinfo.output_components;
-    const uint64_t w = cinfo.output_width;
-    const uint64_t h = cinfo.output_height;
-    // Only grey and RGB output have pixels we can place; CMYK and YCCK would be garbage.
-    if (components != 1 && components != 3) {
-        jpeg_destroy_decompress(&cinfo);
-        return nullptr;
-    }
-    if (w == 0 || h == 0 || w * h * 4 > kMaxImageBytes) {
+    const int w = int(cinfo.output_width);
+    const int h = int(cinfo.output_height);
+    const size_t row_bytes = size_t(w) * size_t(target.PixelBytes());
+    first_row = static_cast<uint8_t*>(std::malloc(row_bytes));
+    if (first_row == nullptr) {
         jpeg_destroy_decompress(&cinfo);
         ShowError("JpegFile :\nOut of memory", kErrorCaption, quiet);
-        return nullptr;
+        return false;
     }
-    buffer = new (std::nothrow) uint8_t[w * h * 3];
-    if (buffer == nullptr) {
+    JSAMPROW rows[1] = {first_row};
+    jpeg_read_scanlines(&cinfo, rows, 1);
+    if (!target.Make(w, h)) {
         jpeg_destroy_decompress(&cinfo);
+        std::free(first_row);
         ShowError("JpegFile :\nOut of memory", kErrorCaption, quiet);
-        return nullptr;
+        return false;
     }
+    std::memcpy(target.Row(w, 0), first_row, row_bytes);
+    std::free(first_row);
+    first_row = nullptr;
     while (cinfo.output_scanline < cinfo.output_height) {
-        uint8_t* row = buffer + uint64_t(cinfo.output_scanline) * w * 3;
-        JSAMPROW rows[1] = {row};
-        if (jpeg_read_scanlines(&cinfo, rows, 1) != 1) {
-            break;
-        }
-        if (components == 1) {
-            // The grey bytes sit at the start of the row; spread them from the end.
-            for (uint64_t x = w; x-- > 0;) {
-                const uint8_t v = row[x];
-                row[x * 3] = row[x * 3 + 1] = row[x * 3 + 2] = v;
-            }
-        }
+        rows[0] = target.Row(w, int(cinfo.output_scanline));
+        jpeg_read_scanlines(&cinfo, rows, 1);
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
-    width = int(w);
-    height = int(h);
+    width = w;
+    height = h;
+    return true;
+}
+
+// A packed RGB buffer, and its size only when it decoded.
+std::unique_ptr<uint8_t[]> DecodePacked(std::FILE* file, const uint8_t* data, size_t size,
+                                        bool quiet, int& width, int& height) {
+    JpegTarget target;
+    int w = 0;
+    int h = 0;
+    const bool ok = Decompress(file, data, size, quiet, target, w, h);
+    std::unique_ptr<uint8_t[]> buffer(target.packed);
+    if (!ok) {
+        return nullptr;
+    }
+    width = w;
+    height = h;
     return buffer;
+}
+
+// Opens the file for decoding; shows "Can't open" when it cannot.
+std::FILE* OpenForDecoding(const std::string& path) {
+    std::string native;
+    std::FILE* file = nullptr;
+    if (fs::Resolve(path, native)) {
+        file = std::fopen(native.c_str(), "rb");
+    }
+    if (file == nullptr) {
+        ShowError(Formatted("JPEG :\nCan't open %s\n", path), kErrorCaption, false);
+    }
+    return file;
 }
 
 bool Compress(std::FILE* file, const uint8_t* pixels, int width, int height, int components,
@@ -161,24 +245,13 @@ void JpegErrorExit(jpeg_common_struct* info) {
 std::unique_ptr<uint8_t[]> JpegFileToRGB(const std::string& path, int& width, int& height) {
     width = 0;
     height = 0;
-    std::string native;
-    std::FILE* file = nullptr;
-    if (fs::Resolve(path, native)) {
-        file = std::fopen(native.c_str(), "rb");
-    }
+    std::FILE* file = OpenForDecoding(path);
     if (file == nullptr) {
-        ShowError(Formatted("JPEG :\nCan't open %s\n", path), kErrorCaption, false);
         return nullptr;
     }
-    int w = 0;
-    int h = 0;
-    uint8_t* buffer = Decompress(file, nullptr, 0, false, w, h);
+    std::unique_ptr<uint8_t[]> buffer = DecodePacked(file, nullptr, 0, false, width, height);
     std::fclose(file);
-    if (buffer != nullptr) {
-        width = w;
-        height = h;
-    }
-    return std::unique_ptr<uint8_t[]>(buffer);
+    return buffer;
 }
 
 std::unique_ptr<uint8_t[]> DecodeJpegToRGB(const uint8_t* data, size_t size, int& width,
@@ -188,14 +261,23 @@ std::unique_ptr<uint8_t[]> DecodeJpegToRGB(const uint8_t* data, size_t size, int
     if (data == nullptr || size == 0) {
         return nullptr;
     }
+    return DecodePacked(nullptr, data, size, true, width, height);
+}
+
+bool DecodeJpegToBitmap(const uint8_t* data, size_t size, int bits, BitmapData& image) {
+    image.Free();
+    if (data == nullptr || size == 0 || (bits != 24 && bits != 32)) {
+        return false;
+    }
+    BitmapData result;
+    JpegTarget target{&result, bits};
     int w = 0;
     int h = 0;
-    uint8_t* buffer = Decompress(nullptr, data, size, true, w, h);
-    if (buffer != nullptr) {
-        width = w;
-        height = h;
+    if (!Decompress(nullptr, data, size, true, target, w, h)) {
+        return false;
     }
-    return std::unique_ptr<uint8_t[]>(buffer);
+    image.Swap(result);
+    return true;
 }
 
 bool RGBToJpegFile(const std::string& path, const uint8_t* buffer, int width, int height,
@@ -279,19 +361,19 @@ bool LoadJpegToBitmap(const std::string& path, BitmapData& image) {
         return false;
     }
     image.Free();
-    int width = 0;
-    int height = 0;
-    std::unique_ptr<uint8_t[]> rgb = JpegFileToRGB(path, width, height);
-    if (!rgb) {
+    std::FILE* file = OpenForDecoding(path);
+    if (file == nullptr) {
         return false;
     }
     BitmapData result;
-    if (!result.Create(width, height, 24)) {
-        ShowError("JpegFile :\nOut of memory", kErrorCaption, false);
+    JpegTarget target{&result, 24};
+    int w = 0;
+    int h = 0;
+    const bool ok = Decompress(file, nullptr, 0, false, target, w, h);
+    std::fclose(file);
+    if (!ok) {
         return false;
     }
-    std::memcpy(result.PixelAddress(0, 0), rgb.get(), size_t(width) * size_t(height) * 3);
-    JpegSwapRedBlue(result.PixelAddress(0, 0), width, height);
     image.Swap(result);
     return true;
 }

@@ -13,12 +13,19 @@ namespace pf {
 class BitmapData;
 
 // Decodes a JPEG file into a new packed RGB buffer (grey files come out with equal
-// channels). Width and height are set to 0 first. Failures show their box and give null.
+// channels). Width and height are set to 0 first. Failures show their box and give null:
+// damaged data (libjpeg's first warning counts as an error) and pictures beyond the image
+// caps are refused before anything of their size is allocated.
 std::unique_ptr<uint8_t[]> JpegFileToRGB(const std::string& path, int& width, int& height);
 
 // The same from bytes in memory, without any message: the codec's decoder.
 std::unique_ptr<uint8_t[]> DecodeJpegToRGB(const uint8_t* data, size_t size, int& width,
                                            int& height);
+
+// The same straight into a 24-bit or 32-bit image record (blue first, alpha 255), silent.
+// False, image empty, for damaged data, a picture beyond the image caps, or bits other
+// than 24 and 32.
+bool DecodeJpegToBitmap(const uint8_t* data, size_t size, int bits, BitmapData& image);
 
 // Writes a packed RGB buffer as a JPEG file (colour, or grey from the RGB pixels), through a
 // temporary file that replaces the target only when everything was written.

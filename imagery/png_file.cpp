@@ -1,7 +1,9 @@
 #include "imagery/png_file.h"
 
 #include "imagery/bitmap_data.h"
+#include "imagery/image_limits.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 
@@ -11,8 +13,7 @@ namespace pf {
 
 namespace {
 
-constexpr uint32_t kMaxSide = 32768;
-constexpr uint64_t kMaxImageBytes = uint64_t(1) << 30;
+constexpr uint64_t kMinChunkAllowance = uint64_t{16} << 20;
 
 struct MemoryReader {
     const uint8_t* data;
@@ -56,12 +57,17 @@ bool ReadImage(png_structp png, png_infop info, MemoryReader& reader, BitmapData
         return false;
     }
     png_set_read_fn(png, &reader, ReadFromMemory);
-    png_set_user_limits(png, kMaxSide, kMaxSide);
+    // Every damage is an error, and no chunk may make libpng allocate more than the file
+    // could hold (a floor leaves room for compressed text and profiles to expand).
+    png_set_benign_errors(png, 0);
+    png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
+    png_set_chunk_malloc_max(
+        png, png_alloc_size_t(std::min(kMaxImageFileBytes,
+                                       std::max<uint64_t>(reader.size, kMinChunkAllowance))));
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info);
     const png_uint_32 height = png_get_image_height(png, info);
-    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide ||
-        uint64_t(width) * height * 4 > kMaxImageBytes) {
+    if (!FitsImageCaps(width, height)) {
         return false;
     }
     const int colour_type = png_get_color_type(png, info);

@@ -23,31 +23,6 @@ namespace {
 int g_use_count = 0;
 DdsRenderMonitor* g_monitor = nullptr;
 
-bool DecodeJpeg(const uint8_t* data, size_t size, BitmapData& image) {
-    int width = 0;
-    int height = 0;
-    std::unique_ptr<uint8_t[]> rgb = DecodeJpegToRGB(data, size, width, height);
-    if (!rgb) {
-        return false;
-    }
-    BitmapData result;
-    if (!result.Create(width, height, 32)) {
-        return false;
-    }
-    const uint8_t* src = rgb.get();
-    for (int y = 0; y < height; ++y) {
-        uint8_t* dst = result.PixelAddress(0, y);
-        for (int x = 0; x < width; ++x, src += 3, dst += 4) {
-            dst[0] = src[2];
-            dst[1] = src[1];
-            dst[2] = src[0];
-            dst[3] = 255;
-        }
-    }
-    image.Swap(result);
-    return true;
-}
-
 // Halves the side that is still longer than one pixel, averaging pairs.
 bool HalveOneSide(BitmapData& image) {
     const int width = image.Width();
@@ -103,7 +78,7 @@ bool DecodeImageData(const uint8_t* data, size_t size, BitmapData& image) {
         return DecodePng(data, size, image);
     }
     if (IsJpegData(data, size)) {
-        return DecodeJpeg(data, size, image);
+        return DecodeJpegToBitmap(data, size, 32, image);
     }
     if (IsDdsData(data, size)) {
         return DecodeDds(data, size, image);

@@ -101,6 +101,23 @@ Point3 AstrelObjectHandle::GetEnd2() const { return GetPosition(); }
 std::unique_ptr<ObjectEditDialog> AstrelObjectHandle::CreateDialog() const { return nullptr; }
 void AstrelObjectHandle::CopyFrom(const AstrelObjectHandle&) {}
 
+void AstrelObjectHandle::KeepLine(const std::string& line) {
+    const bool oneWord = line.find(' ') == std::string::npos;
+    if (oneWord && (CStringEqualsNoCase(line, "END") || CStringStartsWith(line, "BEGIN_") ||
+                    CStringStartsWith(line, "END_"))) {
+        return;
+    }
+    keptLines_.push_back(line);
+}
+
+std::string AstrelObjectHandle::KeptLinesText() const {
+    std::string text;
+    for (const std::string& line : keptLines_) {
+        text += "\t" + line + "\r\n";
+    }
+    return text;
+}
+
 bool AstrelObjectHandle::HasSameParameters(const AstrelObjectHandle& other) const {
     return GetParameterText() == other.GetParameterText();
 }
@@ -163,6 +180,7 @@ std::unique_ptr<AstrelObjectHandle> CloneObject(const AstrelObjectHandle& source
     std::unique_ptr<AstrelObjectHandle> copy = AstrelObjectFactory::Create(source.GetType());
     if (copy) {
         copy->CopyFrom(source);
+        copy->SetKeptLines(source.GetKeptLines());
     }
     return copy;
 }
@@ -209,6 +227,7 @@ void AstrelObject::CloneFrom(const AstrelObject& other) {
 bool AstrelObject::CopyInto(AstrelObjectHandle& target) const {
     if (object_) {
         target.CopyFrom(*object_);
+        target.SetKeptLines(object_->GetKeptLines());
     }
     return true;
 }
@@ -382,6 +401,20 @@ const AstrelObject* ObjectArray::GetAt(int index) const {
 AstrelObject& ObjectArray::Add(const AstrelObject& object) {
     items_.push_back(object);
     return items_.back();
+}
+
+AstrelObject& ObjectArray::Add(AstrelObject&& object) {
+    items_.push_back(std::move(object));
+    return items_.back();
+}
+
+void ObjectArray::Rearrange(const std::vector<iterator>& order) {
+    std::list<AstrelObject> arranged;
+    for (iterator it : order) {
+        arranged.splice(arranged.end(), items_, it);
+    }
+    arranged.splice(arranged.end(), items_); // what the order left out follows, in order
+    items_.swap(arranged);
 }
 
 AstrelObject& ObjectArray::InsertSorted(const AstrelObject& object) {

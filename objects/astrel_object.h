@@ -102,13 +102,29 @@ class AstrelObjectHandle {
     // Runs the type's dialog over a clone; on OK the edited object goes into result.
     bool EditInDialog(AstrelObject& result) const;
 
+    // The lines of the object's group that no keyword took, in file order: kept as text
+    // and written back after the known lines, so that a base read and written again loses
+    // nothing the simulator reads. Objects made in the program have none. A line that the
+    // text's readers take as structure (END, or one word beginning with BEGIN_ or END_)
+    // is no parameter: written inside the object it would end it or open a section, so it
+    // is not kept.
+    const StringArray& GetKeptLines() const { return keptLines_; }
+    void SetKeptLines(const StringArray& lines) { keptLines_ = lines; }
+    void KeepLine(const std::string& line);
+
   protected:
     AstrelObjectHandle() = default;
     explicit AstrelObjectHandle(int32_t type) : type_(type) {}
     AstrelObjectHandle(const AstrelObjectHandle&) = default;
     AstrelObjectHandle& operator=(const AstrelObjectHandle&) = default;
 
+    // The kept lines as parameter lines; every type's text ends with them.
+    std::string KeptLinesText() const;
+
     int32_t type_ = kTypeUndefined;
+
+  private:
+    StringArray keptLines_;
 };
 
 using ObjectCreator = std::unique_ptr<AstrelObjectHandle> (*)();
@@ -127,8 +143,8 @@ class AstrelObjectFactory {
 // Runs once on the factory's first use; calling it again changes nothing.
 void RegisterObjectTypes();
 
-// A clone of any object: factory plus CopyFrom; a composite becomes a new ComplexObject
-// over the same parts. Null when the type cannot be made.
+// A clone of any object: factory plus CopyFrom, and the kept lines; a composite becomes a
+// new ComplexObject over the same parts. Null when the type cannot be made.
 std::unique_ptr<AstrelObjectHandle> CloneObject(const AstrelObjectHandle& source);
 
 // Owns one object (or none) and copies it by cloning. The tag is the owner's to use.
@@ -136,8 +152,11 @@ class AstrelObject {
   public:
     AstrelObject();
     AstrelObject(const AstrelObject& other);
+    // Takes the other's object over without cloning; the other is left empty.
+    AstrelObject(AstrelObject&& other) noexcept = default;
     explicit AstrelObject(const AstrelObjectHandle& object);
     AstrelObject& operator=(const AstrelObject& other);
+    AstrelObject& operator=(AstrelObject&& other) noexcept = default;
     ~AstrelObject();
 
     AstrelObjectHandle* Get() { return object_.get(); }
@@ -155,7 +174,7 @@ class AstrelObject {
     void AssignFrom(const AstrelObjectHandle& object);
     // Holds a clone of the other holder's object and copies its footprint.
     void CloneFrom(const AstrelObject& other);
-    // The target copies the held object's parameters; true.
+    // The target copies the held object's parameters and kept lines; true.
     bool CopyInto(AstrelObjectHandle& target) const;
 
     int32_t GetType() const;
@@ -217,6 +236,8 @@ class ObjectArray {
 
     // Appends a copy and returns the stored element.
     AstrelObject& Add(const AstrelObject& object);
+    // Appends the object itself, without a copy.
+    AstrelObject& Add(AstrelObject&& object);
     // A copy goes before the first element with a strictly greater top height.
     AstrelObject& InsertSorted(const AstrelObject& object);
     // In place and stable, as InsertSorted would place each element in turn; the
@@ -226,6 +247,11 @@ class ObjectArray {
     void Copy(const ObjectArray& other);
     void RemoveAll() { items_.clear(); }
     iterator Erase(iterator position) { return items_.erase(position); }
+    // Moves one element to the end; no element is copied and none changes its address.
+    void MoveToEnd(iterator position) { items_.splice(items_.end(), items_, position); }
+    // Puts the elements in the order given, which names each element once; no element is
+    // copied and none changes its address.
+    void Rearrange(const std::vector<iterator>& order);
 
     bool operator==(const ObjectArray& other) const;
 

@@ -37,7 +37,7 @@ std::string BeaconArray::GetParameterText() const {
     if (col.IsSet()) {
         text += "\tCOL " + FormatVector3Float(col) + "\r\n";
     }
-    return text;
+    return text + KeptLinesText();
 }
 
 void BeaconArray::GetIcon(BitmapData& image) const {

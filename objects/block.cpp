@@ -66,7 +66,7 @@ std::string Block::GetParameterText() const {
     if (scaleUV) {
         text += "\tPFG_SCALEUV\r\n";
     }
-    return text;
+    return text + KeptLinesText();
 }
 
 std::unique_ptr<ObjectEditDialog> Block::CreateDialog() const {

@@ -25,7 +25,7 @@ Hangar::Hangar() : NewPosScaleRotTex123(kTypeHangar) { scaleUV = false; }
 std::string Hangar::GetParameterText() const {
     // The door wall runs along the length, the side wall along the width.
     return PosScaleRotLines(*this) + Tex123Lines(*this, scale[0].value, scale[1].value) +
-           FlagLine(*this);
+           FlagLine(*this) + KeptLinesText();
 }
 
 std::unique_ptr<ObjectEditDialog> Hangar::CreateDialog() const {
@@ -41,7 +41,7 @@ std::string Hangar2::GetParameterText() const {
     if (roofh.given) {
         text += "\tROOFH " + FormatFloat4(roofh) + "\r\n";
     }
-    return text + FlagLine(*this);
+    return text + FlagLine(*this) + KeptLinesText();
 }
 
 std::unique_ptr<ObjectEditDialog> Hangar2::CreateDialog() const {
@@ -59,7 +59,7 @@ Hangar3::Hangar3() : NewPosScaleRotTex123(kTypeHangar3) { scaleUV = false; }
 
 std::string Hangar3::GetParameterText() const {
     // The flag is written, but this kind keeps the scales it was given.
-    return PosScaleRotLines(*this) + Tex123Lines(*this) + FlagLine(*this);
+    return PosScaleRotLines(*this) + Tex123Lines(*this) + FlagLine(*this) + KeptLinesText();
 }
 
 std::unique_ptr<ObjectEditDialog> Hangar3::CreateDialog() const {

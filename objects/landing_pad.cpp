@@ -29,9 +29,9 @@ std::string LandingPad::GetParameterText() const {
         text += "\tTEX " + tex + "\r\n";
     }
     if (nav.valid) {
-        text += FormatString("\tNAV %.1f\r\n", static_cast<double>(nav.value));
+        text += "\tNAV " + FormatFrequency(nav) + "\r\n";
     }
-    return text;
+    return text + KeptLinesText();
 }
 
 const char* LandingPad::DefaultTexture(int32_t type) {
@@ -77,7 +77,8 @@ void LandingPad::CopyFrom(const AstrelObjectHandle& other) {
 namespace {
 
 bool ParsePad(AstrelObject& holder, const StringArray& group, const char* word, LandingPad& pad) {
-    pad.rot.Set(0.0);
+    // The simulator reads a pad without ROT as text ROT 0, which is held as 270.
+    pad.rot.Set(270.0);
     pad.nav.present = false;
     const std::vector<ParameterReader> readers = {
         {"POS", [&](const StringArray& t) { return ReadPositionParam(pad.pos, t); }},

@@ -75,7 +75,7 @@ std::string Mesh::GetParameterText() const {
         text += "\tOWNMATERIAL\r\n";
     if (lpad)
         text += "\tLPAD\r\n";
-    return text;
+    return text + KeptLinesText();
 }
 
 std::unique_ptr<ObjectEditDialog> Mesh::CreateDialog() const {

@@ -8,16 +8,31 @@
 #include "objects/value_readers.h"
 #include "workspace/config_reader.h"
 
-#include <set>
+#include <cmath>
+#include <functional>
+#include <unordered_map>
 #include <vector>
 
 namespace pf {
 
 namespace {
 
-// Frequencies go to the simulator with one decimal.
 std::string FrequencyLine(const char* keyword, const NavFrequency& f) {
-    return FormatString("\t%s %.1f\r\n", keyword, static_cast<double>(f.value));
+    return FormatString("\t%s %s\r\n", keyword, FormatFrequency(f).c_str());
+}
+
+// A line as the reader handed it: its tokens, one blank apart.
+std::string JoinTokens(const StringArray& tokens) {
+    std::string line;
+    for (const std::string& token : tokens) {
+        line += (line.empty() ? "" : " ") + token;
+    }
+    return line;
+}
+
+bool IsTextureLine(const std::string& line) {
+    StringArray tokens;
+    return SplitBySpace(tokens, line) && CStringEqualsNoCase(tokens[0], "RWTEX");
 }
 
 void CopyEnds(NewEnd12Width& to, const NewEnd12Width& from) {
@@ -51,7 +66,7 @@ std::string RunwayLights::GetParameterText() const {
     if (IsSingleEnded()) {
         text += "\tSINGLEENDED\r\n";
     }
-    return text;
+    return text + KeptLinesText();
 }
 
 void RunwayLights::GetIcon(BitmapData& image) const {
@@ -77,6 +92,8 @@ void RunwayLights::CopyFrom(const AstrelObjectHandle& other) {
     decisionDist = o->decisionDist;
     approachStart = o->approachStart;
     singleEnded = o->singleEnded;
+    // Lights read on their own keep their lines when they are folded into a runway.
+    SetKeptLines(o->GetKeptLines());
 }
 
 // ---- runway ----
@@ -94,7 +111,15 @@ std::string Runway::GetParameterText() const {
     if (ils2.present) {
         text += FrequencyLine("ILS2", ils2);
     }
-    text += segments.GetText();
+    const std::string segmentText = segments.GetText();
+    text += segmentText;
+    // A kept RWTEX line stands for a texture the segment rules did not write; once they
+    // write segments with their own RWTEX, it would only contradict it.
+    for (const std::string& line : GetKeptLines()) {
+        if (segmentText.empty() || !IsTextureLine(line)) {
+            text += "\t" + line + "\r\n";
+        }
+    }
     if (lightsOn.value == 1) {
         // The lights lie on the runway; only their heights are their own.
         for (int i = 0; i < 2; ++i) {
@@ -201,7 +226,15 @@ bool ParseRunway(AstrelObject& holder, const StringArray& group) {
              runway.ils2.present = true;
              return ok;
          }},
-        {"RWTEX", [&](const StringArray& t) { return ParseSecond(t, runway.segments.texture); }},
+        {"RWTEX",
+         [&](const StringArray& t) {
+             // Without segments the simulator's line is not written by the segment rules:
+             // it is kept as it stands.
+             if (runway.segments.count.value == 0) {
+                 runway.KeepLine(JoinTokens(t));
+             }
+             return ParseSecond(t, runway.segments.texture);
+         }},
     };
     return ReadObjectParameters(holder, rest, kWord, runway, readers);
 }
@@ -237,60 +270,93 @@ bool ParseRunwayLights(AstrelObject& holder, const StringArray& group) {
 
 namespace {
 
-bool SameXY(const OptionalVector3Double& a, const OptionalVector3Double& b) {
-    return a[0].value == b[0].value && a[1].value == b[1].value;
+// The horizontal ends of a runway as one key. Minus zero is zero, as == has it; an end that
+// is not a number matches nothing.
+struct EndsKey {
+    double v[4];
+    bool operator==(const EndsKey& o) const {
+        return v[0] == o.v[0] && v[1] == o.v[1] && v[2] == o.v[2] && v[3] == o.v[3];
+    }
+};
+
+struct EndsKeyHash {
+    size_t operator()(const EndsKey& k) const {
+        size_t h = 0;
+        for (double d : k.v) {
+            h = h * 1000003u ^ std::hash<double>()(d);
+        }
+        return h;
+    }
+};
+
+bool MakeKey(const OptionalVector3Double& a, const OptionalVector3Double& b, EndsKey& key) {
+    key = EndsKey{{a[0].value + 0.0, a[1].value + 0.0, b[0].value + 0.0, b[1].value + 0.0}};
+    return !std::isnan(key.v[0]) && !std::isnan(key.v[1]) && !std::isnan(key.v[2]) &&
+           !std::isnan(key.v[3]);
 }
+
+// The runways with one pair of ends, in list order; those before `next` are lit.
+struct RunwayBucket {
+    std::vector<Runway*> runways;
+    size_t next = 0;
+};
 
 } // namespace
 
 void AttachRunwayLights(ObjectArray& objects) {
-    std::vector<const AstrelObject*> lightsObjects;
-    ObjectArray others;
-    for (const AstrelObject& object : objects) {
-        if (object.GetType() == kTypeRunwayLights) {
-            lightsObjects.push_back(&object);
-        } else {
-            others.Add(object);
+    // Each lights object takes the first runway, in list order, that is not lit yet and
+    // has the same ends or (unless the lights are single ended) the swapped ends. The
+    // runways are found by their ends, so pairing stays linear in the number of objects;
+    // the list is changed in place, without copies.
+    std::vector<ObjectArray::iterator> lightsObjects;
+    std::unordered_map<EndsKey, RunwayBucket, EndsKeyHash> byEnds;
+    std::unordered_map<const Runway*, size_t> order;
+    for (auto it = objects.begin(); it != objects.end(); ++it) {
+        if (it->GetType() == kTypeRunwayLights) {
+            lightsObjects.push_back(it);
+            continue;
         }
+        auto* runway = dynamic_cast<Runway*>(it->Get());
+        EndsKey key;
+        if (runway == nullptr || it->GetType() != kTypeRunway ||
+            !MakeKey(runway->end1, runway->end2, key)) {
+            continue;
+        }
+        order.emplace(runway, order.size());
+        byEnds[key].runways.push_back(runway);
     }
-    if (lightsObjects.empty()) {
-        return;
-    }
+    const auto firstUnlit = [&](const EndsKey& key) -> RunwayBucket* {
+        auto it = byEnds.find(key);
+        if (it == byEnds.end() || it->second.next >= it->second.runways.size()) {
+            return nullptr;
+        }
+        return &it->second;
+    };
 
-    std::set<const AstrelObject*> lit;
-    std::vector<const AstrelObject*> unmatched;
-    for (const AstrelObject* holder : lightsObjects) {
+    for (ObjectArray::iterator holder : lightsObjects) {
         const auto* lights = dynamic_cast<const RunwayLights*>(holder->Get());
-        bool attached = false;
-        if (lights != nullptr) {
-            for (AstrelObject& candidate : others) {
-                auto* runway = dynamic_cast<Runway*>(candidate.Get());
-                if (runway == nullptr || candidate.GetType() != kTypeRunway ||
-                    lit.count(&candidate) != 0) {
-                    continue;
-                }
-                const bool same =
-                    SameXY(runway->end1, lights->end1) && SameXY(runway->end2, lights->end2);
-                const bool swapped =
-                    SameXY(runway->end1, lights->end2) && SameXY(runway->end2, lights->end1);
-                if (!same && !(swapped && !lights->IsSingleEnded())) {
-                    continue;
-                }
-                runway->lights.CopyFrom(*lights);
-                runway->lightsOn.Set(1);
-                lit.insert(&candidate);
-                attached = true;
-                break;
+        EndsKey same;
+        EndsKey swapped;
+        RunwayBucket* bucket = nullptr;
+        if (lights != nullptr && MakeKey(lights->end1, lights->end2, same) &&
+            MakeKey(lights->end2, lights->end1, swapped)) {
+            bucket = firstUnlit(same);
+            RunwayBucket* other = lights->IsSingleEnded() ? nullptr : firstUnlit(swapped);
+            if (other != nullptr &&
+                (bucket == nullptr ||
+                 order[other->runways[other->next]] < order[bucket->runways[bucket->next]])) {
+                bucket = other;
             }
         }
-        if (!attached) {
-            unmatched.push_back(holder);
+        if (bucket == nullptr) {
+            objects.MoveToEnd(holder); // unmatched lights follow the other objects
+            continue;
         }
+        Runway* runway = bucket->runways[bucket->next++];
+        runway->lights.CopyFrom(*lights);
+        runway->lightsOn.Set(1);
+        objects.Erase(holder);
     }
-    for (const AstrelObject* holder : unmatched) {
-        others.Add(*holder);
-    }
-    objects.Copy(others);
 }
 
 } // namespace pf

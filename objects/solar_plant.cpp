@@ -21,7 +21,7 @@ std::string SolarPlant::GetParameterText() const {
     }
     // The simulator's plants always use the panel texture.
     text += "\tTEX Solpanel\r\n";
-    return text;
+    return text + KeptLinesText();
 }
 
 std::unique_ptr<ObjectEditDialog> SolarPlant::CreateDialog() const {

@@ -34,7 +34,7 @@ std::string Tank::GetParameterText() const {
     if (scaleUV) {
         text += "\tPFG_SCALEUV\r\n";
     }
-    return text;
+    return text + KeptLinesText();
 }
 
 std::unique_ptr<ObjectEditDialog> Tank::CreateDialog() const {

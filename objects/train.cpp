@@ -37,7 +37,7 @@ std::string Train1::GetParameterText() const {
     text += FloatLine("MAXSPEED", maxSpeed);
     text += FloatLine("SLOWZONE", slowZone);
     text += "\tTEX " + tex + "\r\n";
-    return text;
+    return text + KeptLinesText();
 }
 
 std::unique_ptr<ObjectEditDialog> Train1::CreateDialog() const {
@@ -58,7 +58,7 @@ std::string Train2::GetParameterText() const {
     text += FloatLine("HEIGHT", height);
     text += FloatLine("SLOWZONE", slowZone);
     text += "\tTEX " + tex + "\r\n";
-    return text;
+    return text + KeptLinesText();
 }
 
 std::unique_ptr<ObjectEditDialog> Train2::CreateDialog() const {

@@ -224,6 +224,7 @@ bool ReadObjectParameters(AstrelObject& holder, const StringArray& group,
         }
         if (match == nullptr) {
             TraceDiagnostic(FormatString("Type of parameter unknown: %s", tokens[0].c_str()));
+            local.KeepLine(group[line]);
             continue;
         }
         // A malformed value keeps what was read before it; the type decides what it means.

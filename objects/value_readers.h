@@ -50,8 +50,9 @@ struct ParameterReader {
 // The parser every object type runs. Line 0 of the group must be the type word (whole
 // line, case ignored), else false and the holder is untouched. Every further line's
 // first token is matched against the keywords (whole word, case ignored) and the first
-// match reads the line into `local`; an unknown keyword is skipped. A keyword given twice
-// is read twice, the later line winning. Then the holder takes a clone of `local`; true.
+// match reads the line into `local`; a line with an unknown keyword is kept in `local`. A
+// keyword given twice is read twice, the later line winning. Then the holder takes a clone
+// of `local`; true.
 bool ReadObjectParameters(AstrelObject& holder, const StringArray& group,
                           const std::string& typeWord, AstrelObjectHandle& local,
                           const std::vector<ParameterReader>& readers);

@@ -233,19 +233,32 @@ std::string Canonical(const std::string& path) {
     return result;
 }
 
-bool List(const std::string& folder, std::vector<DirEntry>& entries) {
-    entries.clear();
+bool ListNames(const std::string& folder, std::vector<std::string>& names) {
+    names.clear();
     std::string native;
     if (!Resolved(folder, native) || native.empty())
         return false;
     DIR* dir = ::opendir(native.c_str());
     if (dir == nullptr)
         return false;
-    std::string base = native.back() == '/' ? native : native + "/";
     while (struct dirent* e = ::readdir(dir)) {
-        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0)
-            continue;
-        std::string full = base + e->d_name;
+        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+            names.emplace_back(e->d_name);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+bool List(const std::string& folder, std::vector<DirEntry>& entries) {
+    entries.clear();
+    std::vector<std::string> names;
+    if (!ListNames(folder, names))
+        return false;
+    std::string native;
+    Resolved(folder, native);
+    const std::string base = native.back() == '/' ? native : native + "/";
+    for (std::string& name : names) {
+        const std::string full = base + name;
         EntryKind kind = EntryKind::Other;
         struct stat st;
         if (::lstat(full.c_str(), &st) == 0) {
@@ -264,9 +277,8 @@ bool List(const std::string& folder, std::vector<DirEntry>& entries) {
                 kind = EntryKind::File;
             }
         }
-        entries.push_back({e->d_name, kind});
+        entries.push_back({std::move(name), kind});
     }
-    ::closedir(dir);
     std::sort(entries.begin(), entries.end(),
               [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
     return true;

@@ -46,6 +46,9 @@ struct DirEntry {
 };
 // The entries of a folder without "." and "..", in byte order of their names.
 bool List(const std::string& folder, std::vector<DirEntry>& entries);
+// Only the names of the entries, in directory order: no entry is looked at, so a large
+// folder costs one pass.
+bool ListNames(const std::string& folder, std::vector<std::string>& names);
 
 // Reads a whole regular file; false when it cannot be read (bytes then empty).
 bool ReadFile(const std::string& path, std::string& bytes);

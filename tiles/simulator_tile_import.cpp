@@ -10,6 +10,8 @@
 #include "workspace/file_manager.h"
 #include "workspace/folders.h"
 
+#include <vector>
+
 namespace pf {
 
 namespace {
@@ -86,24 +88,88 @@ bool ImportTileImage(const TileAttributes& tile, TileArray& tiles, BitmapData& i
     return true;
 }
 
-bool LoadTileTextureFromSimulator(const TileAttributes& tile, TileArray& tiles) {
-    std::string cache;
-    std::string textures;
-    std::string hightex;
-    if (!GetCachePath(cache) || !FileManager::GetTexturesDir(textures) ||
-        !FileManager::GetTextures2Dir(hightex)) {
+namespace {
+
+std::string Folded(const std::string& name) {
+    std::string out = name;
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = char(c - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
+bool IsFileKind(fs::EntryKind kind) {
+    return kind == fs::EntryKind::File || kind == fs::EntryKind::LinkToFile;
+}
+
+} // namespace
+
+void SimulatorTileSources::Listing::Read(const std::string& folder) {
+    std::vector<fs::DirEntry> entries;
+    fs::List(folder, entries);
+    for (const fs::DirEntry& entry : entries) {
+        exact.emplace(entry.name, entry.kind);
+        folded.emplace(Folded(entry.name), entry.name); // byte order: the first stays
+    }
+}
+
+bool SimulatorTileSources::Listing::HoldsFile(const std::string& name) const {
+    auto it = exact.find(name);
+    if (it == exact.end()) {
+        const auto match = folded.find(Folded(name));
+        if (match == folded.end()) {
+            return false;
+        }
+        it = exact.find(match->second);
+    }
+    return it != exact.end() && IsFileKind(it->second);
+}
+
+bool SimulatorTileSources::Find() {
+    if (!GetCachePath(cache_) || !FileManager::GetTexturesDir(textures_) ||
+        !FileManager::GetTextures2Dir(hightex_)) {
         return false;
     }
-    if (fs::Exists(cache + tile.GetJpgFileName()) || fs::Exists(cache + tile.GetPngFileName())) {
+    std::vector<std::string> names;
+    fs::ListNames(cache_, names);
+    cached_.reserve(names.size());
+    for (const std::string& name : names) {
+        cached_.insert(Folded(name));
+    }
+    hightexFiles_.Read(hightex_);
+    textureFiles_.Read(textures_);
+    return true;
+}
+
+bool SimulatorTileSources::InCache(const std::string& name) const {
+    return cached_.count(Folded(name)) != 0;
+}
+
+void SimulatorTileSources::AddToCache(const std::string& name) { cached_.insert(Folded(name)); }
+
+std::string SimulatorTileSources::FolderHolding(const std::string& name) const {
+    if (hightexFiles_.HoldsFile(name)) {
+        return hightex_;
+    }
+    return textureFiles_.HoldsFile(name) ? textures_ : std::string();
+}
+
+bool LoadTileTextureFromSimulator(const TileAttributes& tile, TileArray& tiles) {
+    SimulatorTileSources sources;
+    return sources.Find() && LoadTileTextureFromSimulator(tile, tiles, sources);
+}
+
+bool LoadTileTextureFromSimulator(const TileAttributes& tile, TileArray& tiles,
+                                  const SimulatorTileSources& sources) {
+    const std::string name = tile.GetName();
+    if (sources.InCache(name + ".jpg") || sources.InCache(name + ".png")) {
         tiles.AddSorted(tile);
         return true;
     }
-    std::string folder;
-    if (fs::IsRegularFile(hightex + tile.GetDdsFileName())) {
-        folder = hightex;
-    } else if (fs::IsRegularFile(textures + tile.GetDdsFileName())) {
-        folder = textures;
-    } else {
+    const std::string folder = sources.FolderHolding(tile.GetDdsFileName());
+    if (folder.empty()) {
         return ShowFailureMessage("Couldn't load tile texture file from Astrel\r\n");
     }
     BitmapData image;

@@ -114,6 +114,10 @@ void TileArray::RemoveAt(std::size_t index, std::size_t count) {
 }
 
 std::size_t TileArray::SortedIndex(const TileAttributes& tile) const {
+    // Tiles mostly come in order: the common case costs no walk.
+    if (tiles_.empty() || tiles_.back().ComesBefore(tile)) {
+        return tiles_.size();
+    }
     std::size_t i = 0;
     const std::size_t n = tiles_.size();
     while (i < n && tiles_[i].GetLevel() < tile.GetLevel()) {

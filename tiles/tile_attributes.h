@@ -52,6 +52,13 @@ class TileAttributes {
     bool SamePlace(const TileAttributes& other) const {
         return level_ == other.level_ && x_ == other.x_ && y_ == other.y_;
     }
+    // Before the other in the order of tile arrays: ascending level, then x, then y.
+    bool ComesBefore(const TileAttributes& other) const {
+        if (level_ != other.level_) {
+            return level_ < other.level_;
+        }
+        return x_ != other.x_ ? x_ < other.x_ : y_ < other.y_;
+    }
 
   private:
     std::string body_ = "XYZ";

@@ -48,7 +48,12 @@ AcceptOutcome ObjectDialogLogic::Accept(const ControlTexts& texts) {
     if (outcome.refusal || !ReadyToStore()) {
         return outcome;
     }
+    // The dialog rebuilds the object from its fields; the lines it never knew stay.
+    const StringArray kept = holder_.IsEmpty() ? StringArray() : holder_.Get()->GetKeptLines();
     StoreObject();
+    if (!holder_.IsEmpty()) {
+        holder_.Get()->SetKeptLines(kept);
+    }
     outcome.accepted = true;
     return outcome;
 }

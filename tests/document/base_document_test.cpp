@@ -1,4 +1,4 @@
-// The base document's fields, names, copies, tile list, degree offsets, statistics and
+// The base document's names, copies, tile list, degree offsets, statistics and
 // the navigation beacon line.
 #include "base_document_fixture.h"
 
@@ -17,70 +17,6 @@
 
 namespace pf {
 namespace {
-
-TEST(BaseDocument, Defaults) {
-    BaseDocument d;
-    EXPECT_FALSE(d.IsLoaded());
-    EXPECT_EQ(d.GetConfigSuffix(), "");
-    EXPECT_EQ(d.GetContext(), "");
-    EXPECT_EQ(d.GetPeriodBegin(), "");
-    EXPECT_EQ(d.GetPeriodEnd(), "");
-    EXPECT_EQ(d.GetOrigin(), "");
-    EXPECT_EQ(d.GetOriginalPath(), "");
-    EXPECT_EQ(d.GetBody().name, "");
-    EXPECT_EQ(d.GetBody().radius, 0.0);
-    EXPECT_EQ(d.GetBody().mass, 0.0);
-    EXPECT_EQ(d.GetPosition().GetLongitude(), 0.0);
-    EXPECT_EQ(d.GetPosition().GetLatitude(), 0.0);
-    EXPECT_TRUE(d.GetObjects().IsEmpty());
-    EXPECT_TRUE(d.GetTileArray().IsEmpty());
-    EXPECT_TRUE(d.GetBeacons().empty());
-    EXPECT_FALSE(d.GetNeedsRendering());
-    EXPECT_FALSE(d.GetNeedsLoading());
-    EXPECT_EQ(d.GetName(), "");
-    EXPECT_EQ(d.GetFileName(), "");
-}
-
-TEST(BaseDocument, Setters) {
-    BaseDocument d;
-    EXPECT_TRUE(d.SetName("Port Alpha"));
-    EXPECT_TRUE(d.SetFileName("Port_Alpha"));
-    EXPECT_EQ(d.GetName(), "Port Alpha");
-    EXPECT_EQ(d.GetFileName(), "Port_Alpha");
-    EXPECT_TRUE(d.SetName("")); // no checks
-    EXPECT_EQ(d.GetName(), "");
-
-    d.SetConfigSuffix("Earth\\Base\\");
-    d.SetContext("ctx");
-    d.SetPeriodBegin("2000");
-    d.SetPeriodEnd("2010");
-    d.SetOrigin("User Created");
-    d.SetOriginalPath("C:\\x.cfg");
-    d.SetLoaded(true);
-    d.SetNeedsLoading(true);
-    d.SetNeedsRendering(true);
-    d.SetBody(AstrelBody("Mars", 3389500.0, 6.4e23));
-    d.GetPosition().SetLongitude(-80.6);
-    d.GetPosition().SetLatitude(28.5);
-    EXPECT_EQ(d.GetConfigSuffix(), "Earth\\Base\\");
-    EXPECT_EQ(d.GetContext(), "ctx");
-    EXPECT_EQ(d.GetPeriodBegin(), "2000");
-    EXPECT_EQ(d.GetPeriodEnd(), "2010");
-    EXPECT_EQ(d.GetOrigin(), "User Created");
-    EXPECT_EQ(d.GetOriginalPath(), "C:\\x.cfg");
-    EXPECT_TRUE(d.IsLoaded());
-    EXPECT_TRUE(d.GetNeedsLoading());
-    EXPECT_TRUE(d.GetNeedsRendering());
-    EXPECT_EQ(d.GetBody().name, "Mars");
-    EXPECT_EQ(d.GetBody().radius, 3389500.0);
-    EXPECT_EQ(d.GetPosition().GetLongitude(), -80.6);
-
-    NavBeacon beacon;
-    beacon.identifier = "ABCD";
-    d.GetBeacons().Add(beacon);
-    EXPECT_EQ(d.GetBeacons().GetCount(), 1);
-    EXPECT_EQ(d.GetBeacons()[0].identifier, "ABCD");
-}
 
 std::vector<std::vector<int>> Places(const BaseDocument& d) {
     std::vector<std::vector<int>> out;
@@ -117,25 +53,6 @@ TEST(BaseDocument, AddTileSorted) {
     n.AddTileSorted(TileAttributes("Earth", -1, 0, 0));
     EXPECT_EQ(Places(n),
               (std::vector<std::vector<int>>{{-1, 0, 0}, {4, -3, 2}, {4, 1, -9}, {4, 1, -8}}));
-}
-
-TEST(NavBeacon, DefaultsAndCopies) {
-    NavBeacon b;
-    EXPECT_EQ(b.type, "VOR");
-    EXPECT_FALSE(b.longitude.given);
-    EXPECT_FALSE(b.latitude.given);
-    EXPECT_EQ(b.identifier, "");
-    EXPECT_FALSE(b.frequency.given);
-    EXPECT_FALSE(b.sixth.given);
-    EXPECT_EQ(b.sixth.value, 0.0);
-
-    b.identifier = "XY";
-    b.sixth.Set(2.5);
-    NavBeaconArray list;
-    list.Add(b);
-    b.identifier = "ZZ";
-    EXPECT_EQ(list[0].identifier, "XY");
-    EXPECT_TRUE(list[0].sixth.given);
 }
 
 TEST(NavBeacon, FormatLine) {

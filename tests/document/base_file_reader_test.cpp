@@ -1,9 +1,11 @@
 #include "document/base_file_reader.h"
 
 #include "document/base_document.h"
+#include "document/nav_beacon.h"
 #include "foundation/stream.h"
 #include "objects/astrel_object.h"
 #include "objects/object_fakes.h"
+#include "objects/runway.h"
 #include "objects/value_readers.h"
 #include "support/simulator_sandbox.h"
 #include "workspace/config_reader.h"
@@ -15,59 +17,6 @@
 
 namespace pf {
 namespace {
-
-// Parsers over the test-only types, so that the reader is tested whatever real types exist.
-bool ParseFakeBlockLike(AstrelObject& holder, const StringArray& group, const char* word,
-                        NewPosScaleRot& local) {
-    local.rot.Set(0.0);
-    return ReadObjectParameters(
-        holder, group, word, local,
-        {{"POS", [&](const StringArray& t) { return ReadPositionParam(local.pos, t); }},
-         {"SCALE", [&](const StringArray& t) { return ReadVectorParam(local.scale, t); }},
-         {"ROT", [&](const StringArray& t) { return ReadAngleParam(local.rot, t); }}});
-}
-bool ParseFakeBlock(AstrelObject& holder, const StringArray& group) {
-    test::FakeBlock local;
-    return ParseFakeBlockLike(holder, group, "BLOCK", local);
-}
-bool ParseFakeTank(AstrelObject& holder, const StringArray& group) {
-    test::FakeTank local;
-    return ParseFakeBlockLike(holder, group, "TANK", local);
-}
-bool ParseFakeRunway(AstrelObject& holder, const StringArray& group) {
-    test::FakeRunway local;
-    return ReadObjectParameters(
-        holder, group, "RUNWAY", local,
-        {{"END1", [&](const StringArray& t) { return ReadPositionParam(local.end1, t); }},
-         {"END2", [&](const StringArray& t) { return ReadPositionParam(local.end2, t); }},
-         {"WIDTH", [&](const StringArray& t) { return ReadDoubleParam(local.width, t); }}});
-}
-
-class ScopedFakeParsers {
-  public:
-    ScopedFakeParsers() {
-        RegisterObjectGroupParsers(); // first, so that it cannot overwrite the fakes later
-        Put(kTypeBlock, &ParseFakeBlock);
-        Put(kTypeTank, &ParseFakeTank);
-        Put(kTypeRunway, &ParseFakeRunway);
-        for (int32_t code : {kTypeHangar, kTypeHangar2, kTypeHangar3, kTypeLpad1, kTypeLpad2,
-                             kTypeLpad2A, kTypeTrain1, kTypeTrain2, kTypeSolarPlant,
-                             kTypeBeaconArray, kTypeMesh, kTypeRunwayLights}) {
-            Put(code, nullptr);
-        }
-    }
-    ~ScopedFakeParsers() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            RegisterObjectGroupParser(it->first, it->second);
-        }
-    }
-
-  private:
-    void Put(int32_t code, ObjectGroupParser parser) {
-        saved_.emplace_back(code, RegisterObjectGroupParser(code, parser));
-    }
-    std::vector<std::pair<int32_t, ObjectGroupParser>> saved_;
-};
 
 StringArray Lines(const std::string& text) {
     StringArray lines;
@@ -85,6 +34,8 @@ const char* const kPfgKeys = "BASE-V2.0\r\n"
                              "PFG_PERIOD_BEGIN 40000\r\n"
                              "PFG_PERIOD_END 41000\r\n";
 
+// Every kind of section, and groups of the program's own types (a type word in small
+// letters too; the lights go onto their runway).
 const char* const kBody =
     "\r\n"
     "NAME Cape Base\r\n"
@@ -92,8 +43,9 @@ const char* const kBody =
     "BEGIN_OBJECTLIST\r\n"
     "BLOCK\r\n\tPOS 0 20 0\r\n\tSCALE 1 5 1\r\nEND\r\n"
     "TANK\r\n\tPOS 0 1 0\r\n\tSCALE 1 1 1\r\nEND\r\n"
-    "runway\r\n\tEND1 0 0 0\r\n\tEND2 0 3 100\r\n\tWIDTH 30\r\nEND\r\n"
-    "BLOCK\r\n\tPOS 0 0 0\r\n\tSCALE 1 2 1\r\nEND\r\n"
+    "RUNWAYLIGHTS\r\n\tEND1 0 0 0\r\n\tEND2 0 0 900\r\n\tWIDTH 30\r\nEND\r\n"
+    "runway\r\n\tEND1 0 0 0\r\n\tEND2 0 0 900\r\n\tWIDTH 30\r\nEND\r\n"
+    "block\r\n\tPOS 0 0 0\r\n\tSCALE 1 2 1\r\nEND\r\n"
     "END_OBJECTLIST\r\n"
     "BEGIN_SURFTILELIST\r\n9 12 7 1\r\n9 12 7\r\n8 3 -2\r\nEND_SURFTILELIST\r\n"
     "BEGIN_NAVBEACON\r\nVOR CAP -80.6 28.5 112.5\r\nILS CPI -80.5 28.4 110.1 25.5\r\n"
@@ -108,9 +60,11 @@ class BaseFileReader : public ::testing::Test {
         return LoadPfgBaseFile(document, stream);
     }
 
+    void SetUp() override {
+        RegisterObjectTypes();
+        RegisterObjectGroupParsers();
+    }
     test::SimulatorSandbox sim_;
-    test::ScopedFakeTypes types_;
-    ScopedFakeParsers parsers_;
 };
 
 TEST_F(BaseFileReader, FullOwnBaseFileFillsEveryField) {
@@ -135,15 +89,13 @@ TEST_F(BaseFileReader, FullOwnBaseFileFillsEveryField) {
     EXPECT_TRUE(document.GetNeedsLoading());
     EXPECT_FALSE(document.GetNeedsRendering());
 
-    // Sorted by top height: block (2), tank (2), runway (3), block (25); equal heights keep
-    // the type order (blocks before tanks).
-    ASSERT_EQ(document.GetObjects().GetCount(), 4);
-    const int32_t types[] = {kTypeBlock, kTypeTank, kTypeRunway, kTypeBlock};
-    const double tops[] = {2, 2, 3, 25};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(document.GetObjects().GetAt(i)->GetType(), types[i]) << i;
-        EXPECT_DOUBLE_EQ(document.GetObjects().GetAt(i)->GetTopHeight().value, tops[i]) << i;
+    // Sorted by top height; equal heights keep the type order (blocks before tanks).
+    std::vector<std::pair<int32_t, double>> objects;
+    for (const AstrelObject& object : document.GetObjects()) {
+        objects.emplace_back(object.GetType(), object.GetTopHeight().value);
     }
+    EXPECT_EQ(objects, (std::vector<std::pair<int32_t, double>>{
+                           {kTypeRunway, 0}, {kTypeBlock, 2}, {kTypeTank, 2}, {kTypeBlock, 25}}));
 
     ASSERT_EQ(document.GetTileCount(), 2);
     const TileArray& tiles = document.GetTileArray();
@@ -224,19 +176,15 @@ TEST_F(BaseFileReader, UnknownTypeShowsTwoBoxesAndTheBaseLoadsWithoutIt) {
                              "PFG_NEEDS_LOADING TRUE\r\nPFG_NEEDS_RENDERING TRUE\r\n"
                              "NAME X\r\nLocation 1 2\r\nBEGIN_OBJECTLIST\r\n"
                              "RUNWAY 2\r\n\tWIDTH 3\r\nEND\r\n"
-                             "HANGAR\r\nEND\r\n"
                              "BLOCK\r\n\tPOS 0 1 0\r\nEND\r\nEND_OBJECTLIST\r\n";
-    for (int i = 0; i < 4; ++i) {
-        sim_.Ui().AnswerNextMessage(MessageAnswer::Ok);
-    }
+    sim_.Ui().AnswerNextMessage(MessageAnswer::Ok);
+    sim_.Ui().AnswerNextMessage(MessageAnswer::Ok);
     BaseDocument document;
     ASSERT_TRUE(LoadPfg(document, text));
     ASSERT_EQ(document.GetObjects().GetCount(), 1);
     EXPECT_EQ(document.GetObjects().GetAt(0)->GetType(), kTypeBlock);
-    // A type without a parser in this program reads as unknown too.
-    const std::vector<std::string> expected = {
-        "Type of object unknown: RUNWAY 2", "Problem loading: RUNWAY 2",
-        "Type of object unknown: HANGAR", "Problem loading: HANGAR"};
+    const std::vector<std::string> expected = {"Type of object unknown: RUNWAY 2",
+                                               "Problem loading: RUNWAY 2"};
     EXPECT_EQ(sim_.Ui().Messages(), expected);
     for (const auto& call : sim_.Ui().Calls()) {
         EXPECT_EQ(call.caption, "Error");
@@ -247,6 +195,10 @@ TEST_F(BaseFileReader, DispatcherComparesWholeLines) {
     for (int i = 0; i < 3; ++i) {
         sim_.Ui().AnswerNextMessage(MessageAnswer::Ok);
     }
+    // No parser can be put in for the codes outside the factory's range.
+    const ObjectGroupParser any = [](AstrelObject&, const StringArray&) { return true; };
+    EXPECT_EQ(RegisterObjectGroupParser(kTypeComplex, any), nullptr);
+    EXPECT_EQ(RegisterObjectGroupParser(0, any), nullptr);
     AstrelObject holder;
     EXPECT_TRUE(ParseObjectGroup(holder, StringArray{"runway", "WIDTH 5"}));
     EXPECT_EQ(holder.GetType(), kTypeRunway);
@@ -254,8 +206,6 @@ TEST_F(BaseFileReader, DispatcherComparesWholeLines) {
     EXPECT_FALSE(ParseObjectGroup(holder, StringArray{"UNDEFINED"}));
     EXPECT_FALSE(ParseObjectGroup(holder, StringArray{}));
     EXPECT_EQ(sim_.Ui().Messages().size(), 3u);
-    EXPECT_EQ(RegisterObjectGroupParser(kTypeComplex, &ParseFakeBlock), nullptr);
-    EXPECT_EQ(RegisterObjectGroupParser(0, &ParseFakeBlock), nullptr);
 }
 
 TEST(BaseFileLines, Location) {
@@ -302,8 +252,12 @@ TEST(BaseFileLines, NavBeacons) {
     beacons.Add(NavBeacon());
     ReadNavBeacons(beacons,
                    Lines("BEGIN_NAVBEACON\r\nVOR AB 1 2 110.5\r\nNDB CD 3 4 111 9.25 extra\r\n"
-                         "VOR EF 1 2\r\nVOR GH x 2 110\r\nVOR IJ 1 2 110 y\r\nEND_NAVBEACON\r\n"));
-    ASSERT_EQ(beacons.GetCount(), 2);
+                         "VOR EF 1 2\r\nVOR GH x 2 110\r\nVOR IJ 1 2 110 y\r\n"
+                         "VOR KL 1 2 110 1e39\r\nVOR MN 1 2 110 -3.5e38\r\n"
+                         "VOR OP 1 2 110 3.4e38\r\nEND_NAVBEACON\r\n"));
+    // A sixth value beyond the float range could not be written back: the line is dropped.
+    ASSERT_EQ(beacons.GetCount(), 3);
+    EXPECT_EQ(beacons[2].FormatLine(), "VOR OP 1 2 110 " + FormatDouble3(3.4e38) + "\r\n");
     EXPECT_EQ(beacons[0].identifier, "AB");
     EXPECT_FLOAT_EQ(beacons[0].longitude.value, 1.0f);
     EXPECT_TRUE(beacons[0].latitude.given);
@@ -422,6 +376,53 @@ TEST(BaseFileReaderRealTypes, MeshGroupIsReadByItsType) {
     EXPECT_NE(objects.GetAt(0)->GetParameterText().find("FILE Tower"), std::string::npos);
     // No box of the dispatcher (the mesh itself reports its missing model file).
     EXPECT_TRUE(sim.Ui().Messages().empty());
+}
+
+// Lines that no keyword takes stay with their object, in order, before its END; a RWTEX
+// line without segments is one of them.
+TEST(BaseFileReaderRealTypes, UnknownLinesComeBackInOrder) {
+    test::SimulatorSandbox sim;
+    RegisterObjectTypes();
+    RegisterObjectGroupParsers();
+    const auto readWrite = [](const std::string& groups) {
+        ObjectArray objects;
+        LoadObjectList(objects, Lines("BEGIN_OBJECTLIST\r\n" + groups + "END_OBJECTLIST\r\n"));
+        AttachRunwayLights(objects);
+        std::string text;
+        for (const AstrelObject& object : objects) {
+            text += object.GetTypeName() + "\r\n" + object.GetParameterText() + "END\r\n";
+        }
+        return text;
+    };
+    struct Case {
+        const char* groups;
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"MESH\nFILE Tower\nWRAPTOSURFACE\nPOS 1 2 3\nEND\n", "\tWRAPTOSURFACE\r\nEND\r\n"},
+        {"RUNWAY\nEND1 0 0 0\nEND2 0 0 900\nNRWSEG 0\nRWTEX Runway2\nEND\n",
+         "\tEND2 0 0 900\r\n\tRWTEX Runway2\r\nEND\r\n"},
+        {"HANGAR\nFOO 1\nPOS 0 0 0\nBAR a  b\nROT 10\nBAZ\nEND\n",
+         "\tFOO 1\r\n\tBAR a b\r\n\tBAZ\r\nEND\r\n"},
+        {"RUNWAY\nEND1 0 0 0\nWRAP 1\nEND2 0 0 900\nEND\n"
+         "RUNWAYLIGHTS\nGLOW 2\nEND1 0 0 0\nEND2 0 0 900\nEND\n",
+         "\tWRAP 1\r\nEND\r\nRUNWAYLIGHTS\r\n"},
+        {"RUNWAYLIGHTS\nGLOW 2\nEND1 0 0 0\nEND2 0 0 900\nEND\n"
+         "RUNWAY\nEND1 0 0 0\nEND2 0 0 900\nEND\n",
+         "\tGLOW 2\r\nEND\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.groups);
+        const std::string first = readWrite(c.groups);
+        EXPECT_EQ(readWrite(first), first);
+        EXPECT_NE(first.find(c.kept), std::string::npos) << first;
+    }
+
+    // Typed text may hold lines that end an object or open a section: they are not kept.
+    AstrelObject typed;
+    ASSERT_TRUE(ParseObjectGroup(typed, Lines("HANGAR\nFOO 1\nend\nBEGIN_SURFTILELIST\n"
+                                              "END_OBJECTLIST\nEND_X 2\n")));
+    EXPECT_EQ(typed.Get()->GetKeptLines(), (StringArray{"FOO 1", "END_X 2"}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <tuple>
 
 namespace pf {
 namespace {
@@ -13,60 +14,18 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(ScalarValue, ArithmeticGivesNewValues) {
-    ScalarValue a(6.0), b(1.5);
-    EXPECT_EQ((a + b).Value(), 7.5);
-    EXPECT_EQ((a - b).Value(), 4.5);
-    EXPECT_EQ((a * b).Value(), 9.0);
-    EXPECT_EQ((a / b).Value(), 4.0);
-    EXPECT_EQ((-a).Value(), -6.0);
-    EXPECT_EQ(a.Value(), 6.0);
-    EXPECT_EQ(Abs(ScalarValue(-2.5)).Value(), 2.5);
-    EXPECT_EQ(Abs(ScalarValue(2.5)).Value(), 2.5);
-}
-
-TEST(ScalarValue, ComparisonsArePlainDoubleComparisons) {
-    struct Row {
-        double a, b;
-        bool ge, gt, lt, eq;
-    };
-    const Row rows[] = {
-        {1.0, 2.0, false, false, true, false},   {2.0, 1.0, true, true, false, false},
-        {2.0, 2.0, true, false, false, true},    {kNaN, 1.0, false, false, false, false},
-        {1.0, kNaN, false, false, false, false}, {kNaN, kNaN, false, false, false, false},
-    };
-    for (const Row& r : rows) {
-        ScalarValue a(r.a), b(r.b);
-        SCOPED_TRACE(testing::Message() << r.a << " vs " << r.b);
-        EXPECT_EQ(a >= b, r.ge);
-        EXPECT_EQ(a > b, r.gt);
-        EXPECT_EQ(a < b, r.lt);
-        EXPECT_EQ(a == b, r.eq);
+TEST(ScalarValue, SnapToRoundsToTheStep) {
+    for (auto [in, step, out] :
+         {std::tuple{7.5, 5.0, 10.0}, {-7.5, 5.0, -10.0}, {7.4, 1e-6, 7.4}}) {
+        ScalarValue v(in);
+        v.SnapTo(step);
+        EXPECT_EQ(v.Value(), out) << in;
     }
 }
 
-TEST(ScalarValue, SnapToRoundsToTheStep) {
-    ScalarValue v(7.5);
-    v.SnapTo(5.0);
-    EXPECT_EQ(v.Value(), 10.0);
-    ScalarValue w(-7.5);
-    w.SnapTo(5.0);
-    EXPECT_EQ(w.Value(), -10.0);
-    ScalarValue u(7.4);
-    u.SnapTo(1e-6);
-    EXPECT_EQ(u.Value(), 7.4);
-}
-
-TEST(Angles, ConversionsAndFunctions) {
-    EXPECT_DOUBLE_EQ(RadiansToDegrees(kPi), 180.0);
-    EXPECT_DOUBLE_EQ(DegreesToRadians(90.0), kPi / 2.0);
-    EXPECT_DOUBLE_EQ(Cos(0.0), 1.0);
-    EXPECT_DOUBLE_EQ(Sin(kPi / 2.0), 1.0);
-    EXPECT_DOUBLE_EQ(Atan(1.0).Value(), kPi / 4.0);
-    EXPECT_DOUBLE_EQ(Sqrt(2.25).Value(), 1.5);
-}
-
 TEST(Angles, WrapAngle360) {
+    EXPECT_DOUBLE_EQ(RadiansToDegrees(kPi / 2.0), 90.0);
+    EXPECT_DOUBLE_EQ(DegreesToRadians(90.0), kPi / 2.0);
     const std::pair<double, double> rows[] = {
         {360.0, 360.0}, {-360.0, 0.0},    {720.0, 0.0}, {400.0, 40.0},   {-400.0, -40.0},
         {360.5, 0.5},   {-359.5, -359.5}, {0.0, 0.0},   {1080.25, 0.25}, {-720.0, 0.0},
@@ -94,56 +53,38 @@ TEST(Angles, VectorAngleByQuadrant) {
     EXPECT_NEAR(DirectionAngle(Point3{2, 2, 9}, Point3{2, 5, -9}), 90.0, 1e-12);
 }
 
-TEST(Angles, RotatePointXY) {
-    double x = 1, y = 0;
-    RotatePointXY(x, y, kPi / 2.0);
-    EXPECT_NEAR(x, 0.0, 1e-12);
-    EXPECT_NEAR(y, 1.0, 1e-12);
-    x = 3, y = 4;
-    RotatePointXY(x, y, kPi);
-    EXPECT_NEAR(x, -3.0, 1e-12);
-    EXPECT_NEAR(y, -4.0, 1e-12);
-    x = 0, y = 0;
-    RotatePointXY(x, y, 1.0);
-    EXPECT_EQ(x, 0.0);
-    EXPECT_EQ(y, 0.0);
+TEST(Angles, RotatePointXYAndDistance) {
+    const struct {
+        double x, y, angle, rx, ry;
+    } rows[] = {{1, 0, kPi / 2.0, 0, 1}, {3, 4, kPi, -3, -4}, {0, 0, 1.0, 0, 0}};
+    for (const auto& r : rows) {
+        double x = r.x, y = r.y;
+        RotatePointXY(x, y, r.angle);
+        EXPECT_NEAR(x, r.rx, 1e-12);
+        EXPECT_NEAR(y, r.ry, 1e-12);
+    }
     EXPECT_DOUBLE_EQ(Distance3({1, 2, 3}, {4, 6, 15}), 13.0);
-}
-
-TEST(Point2, BuiltFromDoublesOrSetFromInts) {
-    Point2 p(1.5, -2.5);
-    EXPECT_EQ(p.x, 1.5);
-    EXPECT_EQ(p.y, -2.5);
-    p.Set(3, -4);
-    EXPECT_EQ(p.x, 3.0);
-    EXPECT_EQ(p.y, -4.0);
 }
 
 TEST(GeoRect, SizesContainsAndCorners) {
     GeoRect r{-2, 4, 3, -1}; // left, right, top, bottom
-    EXPECT_EQ(r.Width(), 6.0);
-    EXPECT_EQ(r.Height(), 4.0);
-    EXPECT_EQ(r.WidthValue().Value(), 6.0);
-    EXPECT_EQ(r.HeightValue().Value(), 4.0);
     // every edge and corner belongs to it
-    EXPECT_TRUE(r.Contains(-2, 0));
-    EXPECT_TRUE(r.Contains(4, 0));
-    EXPECT_TRUE(r.Contains(0, 3));
-    EXPECT_TRUE(r.Contains(0, -1));
-    EXPECT_TRUE(r.Contains(4, 3));
-    EXPECT_FALSE(r.Contains(4.0001, 0));
-    EXPECT_FALSE(r.Contains(0, -1.0001));
-    EXPECT_FALSE(r.Contains(kNaN, 0));
+    for (auto [x, y] : {std::pair{-2.0, 0.0}, {4.0, 0.0}, {0.0, 3.0}, {0.0, -1.0}, {4.0, 3.0}}) {
+        EXPECT_TRUE(r.Contains(x, y)) << x << "," << y;
+    }
+    for (auto [x, y] :
+         {std::pair{4.0001, 0.0}, {0.0, -1.0001}, {-2.0001, 0.0}, {0.0, 3.0001}, {kNaN, 0.0}}) {
+        EXPECT_FALSE(r.Contains(x, y)) << x << "," << y;
+    }
 
     Quad q = r.ToQuad();
     QuadXY qxy = QuadXY::FromRect(r);
     const double expected[4][2] = {{-2, 3}, {4, 3}, {-2, -1}, {4, -1}};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(q.corners[i].x, expected[i][0]) << i;
-        EXPECT_EQ(q.corners[i].y, expected[i][1]) << i;
-        EXPECT_EQ(q.corners[i].z, 0.0) << i;
-        EXPECT_EQ(qxy.corners[i].x, expected[i][0]) << i;
-        EXPECT_EQ(qxy.corners[i].y, expected[i][1]) << i;
+        EXPECT_EQ(std::pair(q.corners[i].x, q.corners[i].y),
+                  std::pair(expected[i][0], expected[i][1]));
+        EXPECT_EQ(std::pair(qxy.corners[i].x, qxy.corners[i].y),
+                  std::pair(expected[i][0], expected[i][1]));
     }
 }
 
@@ -297,6 +238,13 @@ Quad Square(double l, double r, double t, double b, double z = 0.0) {
     return q;
 }
 
+void ExpectBounds(const GeoRect& b, double l, double r, double t, double bottom) {
+    EXPECT_NEAR(b.left, l, 1e-12);
+    EXPECT_NEAR(b.right, r, 1e-12);
+    EXPECT_NEAR(b.top, t, 1e-12);
+    EXPECT_NEAR(b.bottom, bottom, 1e-12);
+}
+
 TEST(Quad, MoveScaleTurnKeepZ) {
     Quad q = Square(0, 2, 1, 0, 5.0);
     q.Translate(1, -1);
@@ -307,14 +255,10 @@ TEST(Quad, MoveScaleTurnKeepZ) {
     EXPECT_EQ(t.corners[0].y, 1.0);
     EXPECT_EQ(t.corners[0].z, 5.0);
     Quad rel = q.RelativeTo({1, -1, 100});
-    EXPECT_EQ(rel.corners[1].x, 2.0);
-    EXPECT_EQ(rel.corners[1].y, 1.0);
-    EXPECT_EQ(rel.corners[1].z, 5.0);
     rel.Scale(2, 3);
     EXPECT_EQ(rel.corners[1].x, 4.0);
     EXPECT_EQ(rel.corners[1].y, 3.0);
     EXPECT_EQ(rel.corners[1].z, 5.0);
-
     Quad turned = rel.Rotated(kPi / 2.0);
     EXPECT_EQ(rel.corners[1].x, 4.0); // the original is untouched
     EXPECT_NEAR(turned.corners[1].x, -3.0, 1e-12);
@@ -322,33 +266,20 @@ TEST(Quad, MoveScaleTurnKeepZ) {
     EXPECT_EQ(turned.corners[1].z, 5.0);
     rel.Rotate(kPi / 2.0);
     EXPECT_NEAR(rel.corners[1].x, -3.0, 1e-12);
-
-    GeoRect b = turned.BoundingRect();
-    EXPECT_NEAR(b.left, -3.0, 1e-12);
-    EXPECT_NEAR(b.right, 0.0, 1e-12);
-    EXPECT_NEAR(b.top, 4.0, 1e-12);
-    EXPECT_NEAR(b.bottom, 0.0, 1e-12);
+    ExpectBounds(turned.BoundingRect(), -3, 0, 4, 0);
     GeoRect b2;
     turned.GetBoundingRect(b2);
-    EXPECT_EQ(b2.left, b.left);
-    EXPECT_EQ(b2.bottom, b.bottom);
+    ExpectBounds(b2, -3, 0, 4, 0);
 }
 
 TEST(QuadXY, MoveTurnAndBounds) {
     QuadXY q = QuadXY::FromRect({0, 2, 1, 0});
     q.Translate(-1, 1);
-    GeoRect b = q.BoundingRect();
-    EXPECT_EQ(b.left, -1.0);
-    EXPECT_EQ(b.right, 1.0);
-    EXPECT_EQ(b.top, 2.0);
-    EXPECT_EQ(b.bottom, 1.0);
+    ExpectBounds(q.BoundingRect(), -1, 1, 2, 1);
     q.Rotate(kPi);
     GeoRect b2;
     q.GetBoundingRect(b2);
-    EXPECT_NEAR(b2.left, -1.0, 1e-12);
-    EXPECT_NEAR(b2.right, 1.0, 1e-12);
-    EXPECT_NEAR(b2.top, -1.0, 1e-12);
-    EXPECT_NEAR(b2.bottom, -2.0, 1e-12);
+    ExpectBounds(b2, -1, 1, -1, -2);
 }
 
 TEST(Quad, ContainsPointIsStrictlyInside) {

@@ -1,15 +1,33 @@
 #include "foundation/stream.h"
 
+#include "support/temp_dir.h"
+
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace pf {
 namespace {
 
-MemStream& Fill(MemStream& stream, const std::string& bytes) {
+std::string Pattern(size_t size) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 131 + i / 251) & 0xFF);
+    }
+    return bytes;
+}
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string out;
+    for (int v : values) {
+        out.push_back(static_cast<char>(v));
+    }
+    return out;
+}
+
+MyStream& Fill(MyStream& stream, const std::string& bytes) {
     stream.SetLength(0);
     stream.SeekToBegin();
     EXPECT_TRUE(stream.Write(bytes.data(), static_cast<uint32_t>(bytes.size())));
@@ -26,64 +44,26 @@ std::string Content(MyStream& stream) {
     return bytes;
 }
 
-std::string Pattern(size_t size) {
-    std::string bytes(size, '\0');
-    for (size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<char>((i * 131 + i / 251) & 0xFF);
+// The contract every stream keeps, run over memory and over a file opened to create.
+template <typename S> class StreamContract : public ::testing::Test {
+  protected:
+    StreamContract() { Open(stream, "s.bin"); }
+    void Open(S& s, const std::string& name) {
+        if constexpr (std::is_same_v<S, FileStream>) {
+            EXPECT_TRUE(s.Open(dir.InternalPath(name), kOpenCreate | kOpenReadWrite));
+        }
     }
-    return bytes;
-}
-
-// Records the size of every Write; can be told to fail writes or reads after a number
-// of successful ones.
-class ProbeStream : public MemStream {
-  public:
-    bool Write(const void* bytes, uint32_t count) override {
-        writes.push_back(count);
-        if (writes_left == 0) {
-            return false;
-        }
-        if (writes_left > 0) {
-            --writes_left;
-        }
-        return MemStream::Write(bytes, count);
-    }
-    bool Read(void* bytes, uint32_t count) override {
-        if (reads_left == 0) {
-            return false;
-        }
-        if (reads_left > 0) {
-            --reads_left;
-        }
-        return MemStream::Read(bytes, count);
-    }
-    std::vector<uint32_t> writes;
-    int writes_left = -1; // -1: never fail
-    int reads_left = -1;
+    test::TempDir dir;
+    S stream;
 };
+using StreamTypes = ::testing::Types<MemStream, FileStream>;
+TYPED_TEST_SUITE(StreamContract, StreamTypes);
 
-TEST(MyStream, TheRootDoesNothing) {
-    MyStream root;
-    char byte = 'x';
-    root.Seek(5, SeekOrigin::Begin);
-    root.SetLength(10);
-    root.Close();
-    EXPECT_FALSE(root.Write(&byte, 1));
-    EXPECT_FALSE(root.Read(&byte, 1));
-    EXPECT_EQ(root.GetLength(), 0u);
-    EXPECT_EQ(root.GetPosition(), 0u);
-    EXPECT_EQ(root.GetFileName(), "");
-    EXPECT_EQ(root.GetFilePath(), "");
-}
-
-TEST(MemStream, WritesReadsAndSeeks) {
-    MemStream m;
-    EXPECT_EQ(m.GetFileName(), "MEM");
-    EXPECT_EQ(m.GetFilePath(), "MEM");
+TYPED_TEST(StreamContract, WritesReadsSeeksAndResizes) {
+    MyStream& m = this->stream;
     ASSERT_TRUE(m.Write("hello world", 11));
     EXPECT_EQ(m.GetLength(), 11u);
     EXPECT_EQ(m.GetPosition(), 11u);
-
     char buf[8] = {};
     m.Seek(-5, SeekOrigin::End);
     ASSERT_TRUE(m.Read(buf, 5));
@@ -91,29 +71,25 @@ TEST(MemStream, WritesReadsAndSeeks) {
     m.Seek(-11, SeekOrigin::Current);
     EXPECT_EQ(m.GetPosition(), 0u);
     m.Seek(-1, SeekOrigin::Begin); // before the start: ignored
+    m.Seek(-1, SeekOrigin::Current);
     EXPECT_EQ(m.GetPosition(), 0u);
     m.Seek(6, SeekOrigin::Begin);
-    EXPECT_FALSE(m.Read(buf, 8)); // only 5 bytes left
+    EXPECT_FALSE(m.Read(buf, 8)); // only 5 bytes left, and they came
+    EXPECT_EQ(std::string(buf, 5), "world");
     EXPECT_EQ(m.GetPosition(), 11u);
     EXPECT_TRUE(m.Read(buf, 0));
 
-    // Writing past the end leaves zeros in the gap.
-    m.Seek(2, SeekOrigin::End);
+    m.Seek(2, SeekOrigin::End); // writing past the end leaves zeros in the gap
     ASSERT_TRUE(m.Write("!", 1));
     EXPECT_EQ(Content(m), std::string("hello world\0\0!", 14));
-
     m.SetLength(5);
-    EXPECT_EQ(m.GetPosition(), 5u);
+    EXPECT_EQ(m.GetLength(), 5u);
     EXPECT_EQ(Content(m), "hello");
     m.SetLength(7);
     EXPECT_EQ(Content(m), std::string("hello\0\0", 7));
-
-    m.Close();
-    EXPECT_EQ(m.GetLength(), 0u);
-    EXPECT_EQ(m.GetPosition(), 0u);
 }
 
-TEST(ReadLine, LinesKeepTheirEndings) {
+TYPED_TEST(StreamContract, ReadLineKeepsLineEndings) {
     const struct {
         std::string content;
         std::vector<std::string> lines;
@@ -122,14 +98,12 @@ TEST(ReadLine, LinesKeepTheirEndings) {
         {"a\r\nlast", {"a\r\n", "last"}},
         {"", {}},
         {"\n\n", {"\n", "\n"}},
-        {"x", {"x"}},
-        {"\r\n", {"\r\n"}},
         {std::string("a\0b\n", 4), {std::string("a\0b\n", 4)}},
+        {std::string(70000, 'x') + "\n" + "y", {std::string(70000, 'x') + "\n", "y"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.content);
-        MemStream m;
-        Fill(m, c.content);
+        SCOPED_TRACE(c.content.substr(0, 10));
+        MyStream& m = Fill(this->stream, c.content);
         std::string line;
         uint64_t consumed = 0;
         for (const std::string& expected : c.lines) {
@@ -144,15 +118,7 @@ TEST(ReadLine, LinesKeepTheirEndings) {
     }
 }
 
-std::string Bytes(std::initializer_list<int> values) {
-    std::string out;
-    for (int v : values) {
-        out.push_back(static_cast<char>(v));
-    }
-    return out;
-}
-
-TEST(WriteString, CountThenBytes) {
+TYPED_TEST(StreamContract, StringsAreCountThenBytes) {
     const struct {
         std::string text;
         std::string bytes;
@@ -161,38 +127,72 @@ TEST(WriteString, CountThenBytes) {
         {"AB", Bytes({2, 0, 0, 0, 'A', 'B'})},
         {"\xB0", Bytes({1, 0, 0, 0, 0xB0})},
         {std::string(300, 'z'), Bytes({0x2C, 0x01, 0, 0}) + std::string(300, 'z')},
+        {std::string(70000, '\xB0'), Bytes({0x70, 0x11, 1, 0}) + std::string(70000, '\xB0')},
     };
+    MyStream& m = this->stream;
+    std::string all;
     for (const auto& c : cases) {
-        MemStream m;
         ASSERT_TRUE(WriteString(c.text, m));
-        EXPECT_EQ(Content(m), c.bytes);
+        all += c.bytes;
     }
-}
-
-TEST(WriteString, FailsWhenTheStreamRefuses) {
-    ProbeStream p;
-    p.writes_left = 1;
-    EXPECT_FALSE(WriteString("abc", p));
-    p.writes_left = 0;
-    EXPECT_FALSE(WriteString("", p));
-}
-
-TEST(ReadString, RoundTrip) {
-    MemStream m;
-    const std::vector<std::string> texts = {"", "Earth", "a b\r\nc", std::string(5000, '\xB0')};
-    for (const std::string& t : texts) {
-        ASSERT_TRUE(WriteString(t, m));
-    }
+    EXPECT_TRUE(Content(m) == all);
     m.SeekToBegin();
-    for (const std::string& t : texts) {
-        std::string read;
+    for (const auto& c : cases) {
+        std::string read = "x";
         ASSERT_TRUE(ReadString(read, m));
-        EXPECT_EQ(read, t);
+        EXPECT_TRUE(read == c.text);
     }
     std::string text = "kept";
     EXPECT_FALSE(ReadString(text, m)); // at the end
     EXPECT_EQ(text, "kept");
 }
+
+TYPED_TEST(StreamContract, CopyFromAndIsSameContent) {
+    for (size_t size : {size_t{0}, size_t{1}, size_t{4096}, size_t{4097}, size_t{100000}}) {
+        SCOPED_TRACE(size);
+        TypeParam source;
+        this->Open(source, "src.bin");
+        Fill(source, Pattern(size));
+        source.Seek(3, SeekOrigin::Begin);
+        MyStream& target = Fill(this->stream, std::string(200000, 'o'));
+        EXPECT_FALSE(target.IsSameContent(source));
+        ASSERT_TRUE(target.CopyFrom(source)); // longer content is replaced whole
+        EXPECT_EQ(target.GetPosition(), 0u);
+        EXPECT_TRUE(Content(target) == Pattern(size));
+        target.Seek(1, SeekOrigin::End); // both are rewound first
+        EXPECT_TRUE(target.IsSameContent(source));
+        MemStream other;
+        Fill(other, Pattern(size) + "\x01");
+        EXPECT_FALSE(source.IsSameContent(other));
+        other.SetLength(size);
+        if (size > 0) {
+            other.Seek(-1, SeekOrigin::End);
+            other.Write("\x7F", 1); // only the last byte differs
+            EXPECT_FALSE(other.IsSameContent(source));
+        }
+    }
+    MyStream& self = Fill(this->stream, Pattern(9000));
+    self.Seek(100, SeekOrigin::Begin);
+    EXPECT_TRUE(self.CopyFrom(self));
+    EXPECT_EQ(self.GetPosition(), 0u);
+    EXPECT_TRUE(Content(self) == Pattern(9000));
+    EXPECT_TRUE(self.IsSameContent(self));
+}
+
+// A memory stream that fails writes or reads after a number of successful ones.
+class ProbeStream : public MemStream {
+  public:
+    bool Write(const void* bytes, uint32_t count) override {
+        ++writes;
+        return writes_left-- != 0 && MemStream::Write(bytes, count);
+    }
+    bool Read(void* bytes, uint32_t count) override {
+        return reads_left-- != 0 && MemStream::Read(bytes, count);
+    }
+    int writes = 0;
+    int writes_left = -1; // negative: never fail
+    int reads_left = -1;
+};
 
 TEST(ReadString, RefusesCountsBeyondTheLimitOrTheData) {
     const struct {
@@ -208,7 +208,8 @@ TEST(ReadString, RefusesCountsBeyondTheLimitOrTheData) {
         {"count -5", Bytes({0xFB, 0xFF, 0xFF, 0xFF}) + "abcde", false, "", 4},
         {"short prefix", Bytes({1, 0}), false, "", 2},
         {"text up to the NUL", Bytes({5, 0, 0, 0, 'a', 'b', 0, 'c', 'd', 'E'}), true, "ab", 9},
-        {"empty", Bytes({0, 0, 0, 0}), true, "", 4},
+        {"exactly ten million", Bytes({0x80, 0x96, 0x98, 0x00}) + std::string(10'000'000, 'q'),
+         true, std::string(10'000'000, 'q'), 10'000'004},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -216,127 +217,30 @@ TEST(ReadString, RefusesCountsBeyondTheLimitOrTheData) {
         Fill(m, c.bytes);
         std::string text = "unchanged";
         EXPECT_EQ(ReadString(text, m), c.ok);
-        EXPECT_EQ(text, c.ok ? c.text : "unchanged");
+        EXPECT_TRUE(text == (c.ok ? c.text : "unchanged"));
         EXPECT_EQ(m.GetPosition(), c.position_after);
     }
 }
 
-TEST(ReadString, AcceptsExactlyTenMillionBytes) {
-    MemStream m;
-    const uint32_t count = 10'000'000;
-    ASSERT_TRUE(m.Write(Bytes({0x80, 0x96, 0x98, 0x00}).data(), 4));
-    const std::string body(count, 'q');
-    ASSERT_TRUE(m.Write(body.data(), count));
-    m.SeekToBegin();
-    std::string text;
-    ASSERT_TRUE(ReadString(text, m));
-    EXPECT_EQ(text.size(), count);
-    EXPECT_TRUE(text == body);
-}
+TEST(Streams, FailedReadsAndWritesAreReported) {
+    ProbeStream p;
+    p.writes_left = 1; // the prefix goes, the text does not
+    EXPECT_FALSE(WriteString("abc", p));
+    p.writes_left = 0;
+    EXPECT_FALSE(WriteString("", p));
 
-TEST(CopyFrom, CopiesInFourKilobyteChunks) {
-    const struct {
-        size_t size;
-        std::vector<uint32_t> writes;
-    } cases[] = {
-        {0, {}}, {1, {1}}, {4096, {4096}}, {4097, {4096, 1}}, {10000, {4096, 4096, 1808}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.size);
-        MemStream source;
-        Fill(source, Pattern(c.size));
-        source.Seek(3, SeekOrigin::Begin);
-        ProbeStream target;
-        Fill(target, std::string(20000, 'o')); // longer content is replaced whole
-        target.writes.clear();
-        ASSERT_TRUE(target.CopyFrom(source));
-        EXPECT_EQ(target.writes, c.writes);
-        EXPECT_EQ(target.GetPosition(), 0u);
-        EXPECT_TRUE(Content(target) == Pattern(c.size));
-    }
-}
-
-TEST(CopyFrom, ReportsFailedWritesAndReads) {
     MemStream source;
     Fill(source, Pattern(10000));
-
     ProbeStream refusing_target;
     refusing_target.writes_left = 1;
     EXPECT_FALSE(refusing_target.CopyFrom(source));
-
     ProbeStream failing_source;
     Fill(failing_source, Pattern(10000));
     failing_source.reads_left = 1; // the second chunk cannot be read
     MemStream target;
     EXPECT_FALSE(target.CopyFrom(failing_source));
-}
 
-TEST(CopyFrom, OntoItselfKeepsTheContent) {
-    MemStream m;
-    Fill(m, Pattern(9000));
-    m.Seek(100, SeekOrigin::Begin);
-    EXPECT_TRUE(m.CopyFrom(m));
-    EXPECT_EQ(m.GetPosition(), 0u);
-    EXPECT_TRUE(Content(m) == Pattern(9000));
-}
-
-TEST(CopyBytes, CopiesFromTheSourcePosition) {
-    MemStream source;
-    Fill(source, "0123456789");
-    source.Seek(2, SeekOrigin::Begin);
-    MemStream target;
-    ASSERT_TRUE(target.CopyBytes(source, 5));
-    EXPECT_EQ(Content(target), "23456");
-    EXPECT_EQ(source.GetPosition(), 7u);
-    EXPECT_TRUE(target.CopyBytes(source, 0));
-    ASSERT_TRUE(target.CopyBytes(source, 3)); // exactly what is left
-    EXPECT_EQ(Content(target), "23456789");
-}
-
-TEST(CopyBytes, RefusesACountBeyondTheSourceData) {
-    MemStream source;
-    Fill(source, "0123456789");
-    source.Seek(8, SeekOrigin::Begin);
-    ProbeStream target;
-    EXPECT_FALSE(target.CopyBytes(source, 3));
-    EXPECT_FALSE(target.CopyBytes(source, 0xFFFFFFFFu));
-    EXPECT_EQ(source.GetPosition(), 8u); // nothing read
-    EXPECT_TRUE(target.writes.empty());
-
-    target.writes_left = 0;
-    EXPECT_FALSE(target.CopyBytes(source, 2)); // the write fails
-}
-
-TEST(IsSameContent, ComparesWholeStreams) {
-    const struct {
-        std::string a;
-        std::string b;
-        bool same;
-    } cases[] = {
-        {"", "", true},
-        {"abc", "abc", true},
-        {"abc", "abd", false}, // only the last byte differs
-        {"abc", "abcd", false},
-        {"", "x", false},
-        {Pattern(9000), Pattern(9000), true},
-        {Pattern(9000), Pattern(8999) + "\x01", false},
-    };
-    for (const auto& c : cases) {
-        MemStream a;
-        MemStream b;
-        Fill(a, c.a);
-        Fill(b, c.b);
-        a.Seek(1, SeekOrigin::End); // both are rewound first
-        EXPECT_EQ(a.IsSameContent(b), c.same);
-        EXPECT_EQ(b.IsSameContent(a), c.same);
-    }
-    MemStream self;
-    Fill(self, "abc");
-    EXPECT_TRUE(self.IsSameContent(self));
-}
-
-TEST(IsSameContent, AFailedReadOfEitherStreamIsADifference) {
-    for (int failing = 0; failing < 2; ++failing) {
+    for (int failing = 0; failing < 2; ++failing) { // either side of a comparison
         ProbeStream broken;
         MemStream good;
         Fill(broken, "same");
@@ -344,6 +248,26 @@ TEST(IsSameContent, AFailedReadOfEitherStreamIsADifference) {
         broken.reads_left = 0;
         EXPECT_FALSE(failing == 0 ? broken.IsSameContent(good) : good.IsSameContent(broken));
     }
+}
+
+TEST(CopyBytes, CopiesFromTheSourcePositionOnlyWhatIsThere) {
+    MemStream source;
+    Fill(source, "0123456789");
+    source.Seek(2, SeekOrigin::Begin);
+    ProbeStream target;
+    ASSERT_TRUE(target.CopyBytes(source, 5));
+    EXPECT_EQ(Content(target), "23456");
+    EXPECT_EQ(source.GetPosition(), 7u);
+    EXPECT_TRUE(target.CopyBytes(source, 0));
+    EXPECT_FALSE(target.CopyBytes(source, 4));
+    EXPECT_FALSE(target.CopyBytes(source, 0xFFFFFFFFu));
+    EXPECT_EQ(source.GetPosition(), 7u); // nothing read
+    EXPECT_EQ(target.writes, 2);
+    ASSERT_TRUE(target.CopyBytes(source, 3)); // exactly what is left
+    EXPECT_EQ(Content(target), "23456789");
+    source.Seek(8, SeekOrigin::Begin);
+    target.writes_left = 0;
+    EXPECT_FALSE(target.CopyBytes(source, 2)); // the write fails
 }
 
 } // namespace

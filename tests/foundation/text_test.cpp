@@ -1,4 +1,5 @@
 #include "foundation/text.h"
+#include "support/comma_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -58,11 +59,6 @@ TEST(FormatString, FollowsPrintfRulesAtAnyLength) {
     ASSERT_EQ(out.size(), long_text.size() + 3);
     EXPECT_EQ(out.substr(0, 2), "[x");
     EXPECT_EQ(out.substr(out.size() - 2), "]\xB0");
-}
-
-TEST(FormatLine, AppendsCrLf) {
-    EXPECT_EQ(FormatLine("END"), "END\r\n");
-    EXPECT_EQ(FormatLine(""), "\r\n");
 }
 
 struct ParseCase {
@@ -203,11 +199,6 @@ TEST(TrimRightChars, CutsTheFinalRunOfSetBytes) {
     }
 }
 
-TEST(ConcatStrings, JoinsWithoutASeparator) {
-    EXPECT_EQ(ConcatStrings("\\sim\\Config\\", "Earth.cfg"), "\\sim\\Config\\Earth.cfg");
-    EXPECT_EQ(ConcatStrings("a", ""), "a");
-}
-
 TEST(ReplaceAllText, LeftToRightWithoutRescanning) {
     // text, find, replacement, result, count.
     const std::tuple<const char*, const char*, const char*, const char*, int> rows[] = {
@@ -231,21 +222,9 @@ TEST(UpperCaseCp1252, WesternLettersTakeTheirCapitals) {
     EXPECT_EQ(UpperCaseCp1252("\x9A\x9C\x9E\x8A\xB5\xDF"), "\x8A\x8C\x8E\x8A\xB5\xDF");
 }
 
-// Restores the process locale when the test ends.
-class ScopedProcessLocale {
-  public:
-    ScopedProcessLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {}
-    ~ScopedProcessLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
-
-  private:
-    std::string previous_;
-};
-
 TEST(NumbersUnderACommaLocale, KeepTheDecimalPoint) {
-    ScopedProcessLocale restore;
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
-        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/bootstrap makes it)";
-    }
+    test::CommaLocale comma;
+    PF_SKIP_WITHOUT(comma);
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
 
     EXPECT_EQ(FormatNumber(2.5f, 3), "2.5");

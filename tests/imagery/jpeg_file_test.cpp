@@ -143,10 +143,9 @@ TEST(JpegFileTest, UnwritableTargetShowsCantOpen) {
     EXPECT_EQ(ui.Calls()[0].icon, MessageIcon::Error);
 }
 
-TEST(JpegFileTest, CmykFileGivesFalse) {
-    ScriptedUi ui;
-    TempDir dir;
-    // Written with libjpeg directly: four components, CMYK.
+// A picture encoded by libjpeg itself: RGB or CMYK, baseline or progressive.
+std::string EncodeInMemory(int width, int height, bool progressive, int components = 3,
+                           J_COLOR_SPACE space = JCS_RGB) {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr err;
     cinfo.err = jpeg_std_error(&err);
@@ -154,21 +153,34 @@ TEST(JpegFileTest, CmykFileGivesFalse) {
     unsigned char* out = nullptr;
     unsigned long out_size = 0;
     jpeg_mem_dest(&cinfo, &out, &out_size);
-    cinfo.image_width = 8;
-    cinfo.image_height = 8;
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = components;
+    cinfo.in_color_space = space;
     jpeg_set_defaults(&cinfo);
+    if (progressive) {
+        jpeg_simple_progression(&cinfo);
+    }
     jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row(8 * 4, 100);
-    while (cinfo.next_scanline < 8) {
+    std::vector<unsigned char> row(size_t(width) * size_t(components));
+    while (cinfo.next_scanline < cinfo.image_height) {
+        for (size_t i = 0; i < row.size(); ++i) {
+            row[i] = uint8_t(i * 7 + cinfo.next_scanline * 3);
+        }
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&cinfo, rows, 1);
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
-    dir.WriteFile("cmyk.jpg", std::string(reinterpret_cast<char*>(out), out_size));
+    std::string bytes(reinterpret_cast<char*>(out), out_size);
     std::free(out);
+    return bytes;
+}
+
+TEST(JpegFileTest, CmykFileGivesFalse) {
+    ScriptedUi ui;
+    TempDir dir;
+    dir.WriteFile("cmyk.jpg", EncodeInMemory(8, 8, false, 4, JCS_CMYK));
 
     BitmapData image;
     EXPECT_FALSE(LoadJpegToBitmap(dir.InternalPath("cmyk.jpg"), image));
@@ -215,6 +227,62 @@ TEST(JpegFileTest, PackingAndSwappingHelpers) {
     EXPECT_FALSE(JpegSwapRedBlue(nullptr, 2, 2));
     EXPECT_EQ(JpegMakePacked(nullptr, 2, 8, 2), nullptr);
     EXPECT_FALSE(RGBToJpegFile("x.jpg", nullptr, 2, 2, true, 75));
+}
+
+// The same bytes with the frame header declaring another size.
+std::string Declaring(std::string bytes, uint16_t width, uint16_t height) {
+    for (size_t i = 0; i + 9 < bytes.size(); ++i) {
+        if (uint8_t(bytes[i]) == 0xFF && uint8_t(bytes[i + 1]) >= 0xC0 &&
+            uint8_t(bytes[i + 1]) <= 0xC2) {
+            bytes[i + 5] = char(height >> 8);
+            bytes[i + 6] = char(height);
+            bytes[i + 7] = char(width >> 8);
+            bytes[i + 8] = char(width);
+            break;
+        }
+    }
+    return bytes;
+}
+
+// Damaged data is refused at its first sign, before rows are made up for it, and no size
+// beyond the caps or beyond what the file can hold gets its memory.
+TEST(JpegFileTest, DamageAndHugeDeclarationsAreRefused) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool decodes;
+    };
+    const std::string baseline = EncodeInMemory(64, 48, false);
+    const std::string progressive = EncodeInMemory(64, 48, true);
+    const Case cases[] = {
+        {"baseline", baseline, true},
+        {"progressive", progressive, true},
+        {"cut in the middle", baseline.substr(0, baseline.size() / 2), false},
+        {"16384 x 16384 declared", Declaring(baseline, 16384, 16384), false},
+        {"progressive 8192 x 8192 declared", Declaring(progressive, 8192, 8192), false},
+        {"wider than the caps", Declaring(baseline, 40000, 48), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int w = -1;
+        int h = -1;
+        const auto* data = reinterpret_cast<const uint8_t*>(c.bytes.data());
+        EXPECT_EQ(DecodeJpegToRGB(data, c.bytes.size(), w, h) != nullptr, c.decodes);
+        EXPECT_EQ(w, c.decodes ? 64 : 0);
+        BitmapData image;
+        EXPECT_EQ(DecodeJpegToBitmap(data, c.bytes.size(), 32, image), c.decodes);
+        EXPECT_EQ(image.HasPixels(), c.decodes);
+    }
+
+    // The file reader says so in its own box.
+    ScriptedUi ui;
+    ui.AnswerNextMessage(MessageAnswer::Ok);
+    TempDir dir;
+    dir.WriteFile("wide.jpg", Declaring(baseline, 40000, 48));
+    BitmapData image;
+    EXPECT_FALSE(LoadJpegToBitmap(dir.InternalPath("wide.jpg"), image));
+    ASSERT_EQ(ui.Calls().size(), 1u);
+    EXPECT_EQ(ui.Calls()[0].text, "JpegFile :\nOut of memory");
 }
 
 } // namespace

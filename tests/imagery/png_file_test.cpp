@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <png.h>
+#include <zlib.h>
 
 namespace pf {
 namespace {
@@ -221,6 +222,66 @@ TEST(PngFileTest, BrokenPngGivesFalse) {
         SCOPED_TRACE(cut);
         EXPECT_FALSE(Decode(good.substr(0, cut), image));
         EXPECT_FALSE(image.HasPixels());
+    }
+}
+
+// A PNG put together chunk by chunk; `declared` replaces the length field of the last chunk.
+std::string Chunk(const std::string& type, const std::string& data, uint32_t declared = 0) {
+    const uint32_t length = declared != 0 ? declared : uint32_t(data.size());
+    std::string out = {char(length >> 24), char(length >> 16), char(length >> 8), char(length)};
+    const std::string body = type + data;
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(body.data()), uInt(body.size()));
+    out += body;
+    out += {char(crc >> 24), char(crc >> 16), char(crc >> 8), char(crc)};
+    return out;
+}
+
+std::string Header(uint32_t width, uint32_t height) {
+    const std::string ihdr = {char(width >> 24),
+                              char(width >> 16),
+                              char(width >> 8),
+                              char(width),
+                              char(height >> 24),
+                              char(height >> 16),
+                              char(height >> 8),
+                              char(height),
+                              8,
+                              0,
+                              0,
+                              0,
+                              0};
+    return std::string("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", ihdr);
+}
+
+// One grey row of `width` zero pixels per row, compressed.
+std::string Rows(uint32_t width, uint32_t height) {
+    const std::string raw(size_t(width + 1) * height, '\0');
+    uLongf size = compressBound(uLong(raw.size()));
+    std::string packed(size, '\0');
+    compress(reinterpret_cast<Bytef*>(packed.data()), &size,
+             reinterpret_cast<const Bytef*>(raw.data()), uLong(raw.size()));
+    packed.resize(size);
+    return Chunk("IDAT", packed) + Chunk("IEND", "");
+}
+
+// Damage and sizes beyond the caps are refused before libpng allocates for them.
+TEST(PngFileTest, HugeDeclarationsAreRefused) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool decodes;
+    };
+    const Case cases[] = {
+        {"sound", Header(3, 2) + Rows(3, 2), true},
+        {"text chunk of 2 GiB", Header(1, 1) + Chunk("tEXt", "", 0x7ffffffe), false},
+        {"wider than the caps", Header(32769, 1) + Rows(1, 1), false},
+        {"more pixels than the caps", Header(32768, 32768) + Rows(1, 1), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BitmapData image;
+        EXPECT_EQ(Decode(c.bytes, image), c.decodes);
+        EXPECT_EQ(image.HasPixels(), c.decodes);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "objects/beacon_array.h"
 
 #include "imagery/bitmap_data.h"
-#include "object_text_helpers.h"
+#include "support/object_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +12,6 @@ namespace {
 
 using test::GroupOf;
 using test::ParsedText;
-
-TEST(BeaconArrayTest, WritesTheDialogDefaults) {
-    BeaconArray beacons;
-    beacons.end1.Set(500.0, 0.0, 0.0);
-    beacons.end2[2].Set(0.0);
-    EXPECT_EQ(beacons.GetParameterText(), "\tEND1 0 0 500\r\n\tEND2 0 0 0\r\n\tCOUNT 10\r\n"
-                                          "\tSIZE 1\r\n\tCOL 1 1 1\r\n");
-}
 
 TEST(BeaconArrayTest, IconIsPaintedInTheColour) {
     AstrelObject parsed;

@@ -1,7 +1,7 @@
 #include "objects/block.h"
 
-#include "object_text_helpers.h"
 #include "objects/placement_families.h"
+#include "support/object_fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "objects/hangars.h"
 
-#include "object_text_helpers.h"
+#include "support/object_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -32,11 +32,11 @@ TEST(HangarsTest, RoofHeightStandsBetweenRoofTextureAndFlag) {
         "\tPOS 1 2 3\r\n\tSCALE 30 10 90\r\n\tROT -90\r\n\tTEX1 Wall01 1 0.5\r\n"
         "\tTEX2 Fcd04 3 0.5\r\n\tTEX3 Roof02 2 1\r\n\tROOFH 12.5\r\n\tPFG_SCALEUV\r\n";
     EXPECT_EQ(ParsedText(ParseHangar2, "HANGAR2", text), text);
-    // Without ROOFH no line; in a HANGAR group ROOFH is an unknown keyword.
+    // Without ROOFH no line; in a HANGAR group ROOFH is an unknown keyword, kept as it is.
     EXPECT_EQ(ParsedText(ParseHangar2, "HANGAR2", "\tROT 5\r\n"),
               "\tPOS 0 0 0\r\n\tSCALE 1 1 1\r\n\tROT 5\r\n");
     EXPECT_EQ(ParsedText(ParseHangar, "HANGAR", "\tROOFH 3\r\n"),
-              "\tPOS 0 0 0\r\n\tSCALE 1 1 1\r\n\tROT 0\r\n");
+              "\tPOS 0 0 0\r\n\tSCALE 1 1 1\r\n\tROT 0\r\n\tROOFH 3\r\n");
 }
 
 TEST(HangarsTest, EachParserTakesOnlyItsOwnWord) {

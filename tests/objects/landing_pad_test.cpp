@@ -3,6 +3,7 @@
 
 #include "imagery/bitmap_data.h"
 #include "imagery/object_icons.h"
+#include "objects/runway.h"
 #include "platform/settings_store.h"
 #include "support/bmp_fixture.h"
 #include "support/sandbox_home.h"
@@ -23,22 +24,6 @@ const LandingPad& PadOf(const AstrelObject& holder) {
     return dynamic_cast<const LandingPad&>(*holder.Get());
 }
 
-TEST(LandingPad, NewPadDefaults) {
-    Lpad1 pad;
-    EXPECT_EQ(pad.GetType(), kTypeLpad1);
-    EXPECT_EQ(Lpad2().GetType(), kTypeLpad2);
-    EXPECT_EQ(Lpad2A().GetTypeName(), "LPAD2A");
-    EXPECT_TRUE(pad.scale[0].given && pad.scale[1].given);
-    EXPECT_EQ(pad.scale[0].value, 80.0);
-    EXPECT_FALSE(pad.scale[2].given);
-    EXPECT_EQ(pad.scale[2].value, 1.0);
-    EXPECT_FALSE(pad.rot.given);
-    EXPECT_EQ(pad.nav.value, 110.0f);
-    EXPECT_FALSE(pad.nav.present || pad.nav.valid);
-    EXPECT_EQ(pad.tex, "");
-    EXPECT_EQ(pad.GetParameterText(), "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n");
-}
-
 TEST(LandingPad, RotationIsHeldBehindTheText) {
     struct Case {
         const char* name;
@@ -53,14 +38,14 @@ TEST(LandingPad, RotationIsHeldBehindTheText) {
         {"rot 90", "ROT 90\n", 0.0, 80.0, "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n"},
         {"rot 360", "ROT 360\n", 270.0, 80.0, "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 0.000\r\n"},
         {"rot -45.5", "ROT -45.5\n", 224.5, 80.0, "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 314.500\r\n"},
-        {"no rot line", "POS 10 2 -30\n", 0.0, 80.0,
-         "\tPOS 10 2 -30\r\n\tSCALE 1\r\n\tROT 90.000\r\n"},
+        {"no rot line reads as rot 0", "POS 10 2 -30\n", 270.0, 80.0,
+         "\tPOS 10 2 -30\r\n\tSCALE 1\r\n\tROT 0.000\r\n"},
         {"scale 0.5, texture, nav", "SCALE 0.5\nTEX MyPad\nNAV 112.25\nROT 12.3456\n", 282.3456,
-         40.0, "\tPOS 0 0 0\r\n\tSCALE 0.5\r\n\tROT 12.346\r\n\tTEX MyPad\r\n\tNAV 112.2\r\n"},
-        {"nav out of band", "NAV 140.0\n", 0.0, 80.0,
+         40.0, "\tPOS 0 0 0\r\n\tSCALE 0.5\r\n\tROT 12.346\r\n\tTEX MyPad\r\n\tNAV 112.25\r\n"},
+        {"nav out of band", "NAV 140.0\nROT 90\n", 0.0, 80.0,
          "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n"},
-        {"nav without a number", "NAV\nUNKNOWN 1\n", 0.0, 80.0,
-         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n"},
+        {"nav without a number", "NAV\nUNKNOWN 1\n", 270.0, 80.0,
+         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 0.000\r\n\tUNKNOWN 1\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -81,6 +66,29 @@ TEST(LandingPad, RotationIsHeldBehindTheText) {
     ASSERT_TRUE(ParseLpad1(holder, Group("LPAD1\nSCALE 2")));
     EXPECT_EQ(PadOf(holder).scale.Get().z, 2.0);
     EXPECT_TRUE(PadOf(holder).scale[2].given);
+}
+
+// Channels lie 0.05 MHz apart: a frequency off the 0.1 grid keeps its second decimal, one
+// on it keeps the one-decimal text.
+TEST(LandingPad, FrequenciesComeBackAsTheyWereRead) {
+    const char* const kFrequencies[] = {"109.15", "109.35", "127.85", "132.05", "110.0", "108.1"};
+    for (const char* f : kFrequencies) {
+        SCOPED_TRACE(f);
+        const std::string pad = std::string("LPAD1\nROT 0\nNAV ") + f;
+        const std::string runway = std::string("RUNWAY\nILS1 ") + f + "\nILS2 " + f;
+        AstrelObject first;
+        AstrelObject second;
+        ASSERT_TRUE(ParseLpad1(first, Group(pad)));
+        ASSERT_TRUE(ParseLpad1(second, Group("LPAD1\r\n" + first.GetParameterText())));
+        EXPECT_EQ(first.GetParameterText(),
+                  std::string("\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 0.000\r\n\tNAV ") + f + "\r\n");
+        EXPECT_EQ(second.GetParameterText(), first.GetParameterText());
+        ASSERT_TRUE(ParseRunway(first, Group(runway)));
+        ASSERT_TRUE(ParseRunway(second, Group("RUNWAY\r\n" + first.GetParameterText())));
+        EXPECT_EQ(first.GetParameterText(), std::string("\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tILS1 ") +
+                                                f + "\r\n\tILS2 " + f + "\r\n");
+        EXPECT_EQ(second.GetParameterText(), first.GetParameterText());
+    }
 }
 
 TEST(LandingPad, EachKindHasItsParser) {
@@ -112,21 +120,13 @@ TEST(LandingPad, SizeSlotsKeepThePadRound) {
     EXPECT_EQ(pad.scale[1].value, 25.0);
 }
 
-std::string SolidBmp(uint8_t value) {
-    test::BmpFixture f;
-    f.width = 2;
-    f.height = 2;
-    f.rows = {std::vector<uint8_t>(6, value), std::vector<uint8_t>(6, value)};
-    return test::MakeBmp(f);
-}
-
 TEST(LandingPad, IconPerKind) {
     test::SandboxHome home;
     test::TempDir install;
     test::ScriptedUi ui;
-    install.WriteFile("lpad1.bmp", SolidBmp(1));
-    install.WriteFile("lpad2.bmp", SolidBmp(2));
-    install.WriteFile("lpad2a.bmp", SolidBmp(3));
+    install.WriteFile("lpad1.bmp", test::SolidBmp(1));
+    install.WriteFile("lpad2.bmp", test::SolidBmp(2));
+    install.WriteFile("lpad2a.bmp", test::SolidBmp(3));
     ASSERT_TRUE(settings_store::Write("Install Path", install.Internal()));
     ClearIconBitmapCache();
     const Lpad1 a;

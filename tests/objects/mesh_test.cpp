@@ -32,12 +32,22 @@ class MeshTest : public ::testing::Test {
         tree_.WriteModel("Tri.msh", test::kMshTriangle);
     }
 
-    // A mesh of the model at its natural size.
-    Mesh Natural(const std::string& file) {
+    // A mesh of the model with its extents loaded or computed, as the program loads one;
+    // `textured` gets the model's flag.
+    static Mesh Loaded(const std::string& file, bool loads = true, uint8_t* textured = nullptr) {
         Mesh mesh;
         mesh.file = file;
-        uint8_t textured = 0;
-        EXPECT_TRUE(mesh.LoadOrComputeMeshData(textured));
+        uint8_t flag = 9;
+        EXPECT_EQ(mesh.LoadOrComputeMeshData(flag), loads) << file;
+        if (textured != nullptr) {
+            *textured = flag;
+        }
+        return mesh;
+    }
+
+    // A mesh of the model at its natural size.
+    Mesh Natural(const std::string& file) {
+        Mesh mesh = Loaded(file);
         mesh.scale.Set(mesh.NaturalLength(), mesh.NaturalWidth(), mesh.NaturalHeight());
         mesh.pos.Set(0.0, 0.0, 0.0);
         mesh.rot.Set(0.0);
@@ -106,7 +116,8 @@ TEST_F(MeshTest, FileNamesSwitchesAndTextureLines) {
     const std::string text = mesh->GetParameterText();
     EXPECT_EQ(text.substr(0, 19), "\tFILE Bases\\Tower\r\n");
     EXPECT_EQ(text.substr(text.find("\tROT")),
-              "\tROT 0\r\n\tPRELOAD\r\n\tSHADOW\r\n\tUNDERSHADOWS\r\n\tOWNMATERIAL\r\n\tLPAD\r\n");
+              "\tROT 0\r\n\tPRELOAD\r\n\tSHADOW\r\n\tUNDERSHADOWS\r\n\tOWNMATERIAL\r\n\tLPAD\r\n"
+              "\tWHATEVER 1\r\n");
 
     Mesh plain(*mesh);
     plain.ownMaterial = false;
@@ -179,10 +190,8 @@ TEST_F(MeshTest, CopyTakesEveryParameterButNotTheTopView) {
 // ---- extent records ----
 
 TEST_F(MeshTest, ComputedExtentsAreSavedAsTheExactRecord) {
-    Mesh mesh;
-    mesh.file = "Tower";
     uint8_t textured = 9;
-    ASSERT_TRUE(mesh.LoadOrComputeMeshData(textured));
+    Loaded("Tower", true, &textured);
     EXPECT_EQ(textured, 0);
     EXPECT_EQ(test::ReadNativeFile(tree_.CacheNative("Tower.dat")),
               test::MeshRecordBytes(-2, 5, 1, -1, 4, 0, 0));
@@ -208,11 +217,8 @@ TEST_F(MeshTest, RecordsAreReadFromTheirFirst49BytesAndRebuiltWhenShortOrDamaged
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         test::WriteNativeFile(tree_.CacheNative("Tower.dat"), c.bytes);
-        Mesh mesh;
-        mesh.file = "Tower";
         uint8_t textured = 0;
-        ASSERT_TRUE(mesh.LoadOrComputeMeshData(textured));
-        EXPECT_EQ(mesh.extent.right, c.fromRecord ? 50.0 : 5.0);
+        EXPECT_EQ(Loaded("Tower", true, &textured).extent.right, c.fromRecord ? 50.0 : 5.0);
         EXPECT_EQ(textured, c.fromRecord ? 1 : 0);
         if (!c.fromRecord) {
             EXPECT_EQ(test::ReadNativeFile(tree_.CacheNative("Tower.dat")),
@@ -226,20 +232,13 @@ TEST_F(MeshTest, NewerModelReplacesTheRecordAndAMissingModelTrustsIt) {
     const std::string other = test::MeshRecordBytes(-20, 50, 10, -10, 40, 1, 0);
     test::WriteNativeFile(tree_.CacheNative("Tower.dat"), other);
     Age(tree_.CacheNative("Tower.dat"), std::chrono::hours(2));
-    Mesh mesh;
-    mesh.file = "Tower";
-    uint8_t textured = 0;
-    ASSERT_TRUE(mesh.LoadOrComputeMeshData(textured));
-    EXPECT_EQ(mesh.extent.right, 5.0);
+    EXPECT_EQ(Loaded("Tower").extent.right, 5.0);
     EXPECT_EQ(test::ReadNativeFile(tree_.CacheNative("Tower.dat")),
               test::MeshRecordBytes(-2, 5, 1, -1, 4, 0, 0));
 
     test::WriteNativeFile(tree_.CacheNative("Tower.dat"), other);
     sfs::remove(tree_.ModelNative("Tower.msh"));
-    Mesh again;
-    again.file = "Tower";
-    ASSERT_TRUE(again.LoadOrComputeMeshData(textured));
-    EXPECT_EQ(again.extent.right, 50.0);
+    EXPECT_EQ(Loaded("Tower").extent.right, 50.0);
 
     // Without an installation the record is still used; the person is told that the
     // simulator cannot be found each time its folder is asked for.
@@ -247,13 +246,8 @@ TEST_F(MeshTest, NewerModelReplacesTheRecordAndAMissingModelTrustsIt) {
     ui_.Clear();
     ui_.AnswerNextMessage(MessageAnswer::Ok);
     ui_.AnswerNextMessage(MessageAnswer::Ok);
-    Mesh third;
-    third.file = "Tower";
-    ASSERT_TRUE(third.LoadOrComputeMeshData(textured));
-    EXPECT_EQ(third.extent.right, 50.0);
-    Mesh none;
-    none.file = "Box";
-    EXPECT_FALSE(none.LoadOrComputeMeshData(textured));
+    EXPECT_EQ(Loaded("Tower").extent.right, 50.0);
+    Loaded("Box", false);
     EXPECT_TRUE(ui_.Failures().empty());
     EXPECT_EQ(ui_.Messages().size(), 2u);
 }
@@ -271,10 +265,7 @@ TEST_F(MeshTest, ModelFailuresAreReported) {
     };
     for (const auto& c : cases) {
         ui_.Clear();
-        Mesh mesh;
-        mesh.file = c.file;
-        uint8_t textured = 0;
-        EXPECT_FALSE(mesh.LoadOrComputeMeshData(textured)) << c.file;
+        Loaded(c.file, false);
         EXPECT_EQ(ui_.Failures(), c.failures) << c.file;
         EXPECT_FALSE(sfs::exists(tree_.CacheNative(std::string(c.file) + ".dat")));
     }
@@ -283,27 +274,18 @@ TEST_F(MeshTest, ModelFailuresAreReported) {
 TEST_F(MeshTest, RecordThatCannotBeCreatedLeavesTheComputedExtents) {
     // A folder where the record should be: it neither loads nor can be written.
     sfs::create_directories(tree_.CacheNative("Tower.dat"));
-    Mesh mesh;
-    mesh.file = "Tower";
-    uint8_t textured = 0;
-    ASSERT_TRUE(mesh.LoadOrComputeMeshData(textured));
-    EXPECT_EQ(mesh.extent.right, 5.0);
+    EXPECT_EQ(Loaded("Tower").extent.right, 5.0);
     EXPECT_EQ(ui_.Failures(), std::vector<std::string>{"Couldn't create mesh dat file\r\n"});
     EXPECT_TRUE(sfs::is_directory(tree_.CacheNative("Tower.dat")));
 }
 
 TEST_F(MeshTest, CacheSubfoldersFollowTheFileName) {
     tree_.WriteModel("Bases/Hangars/Big.msh", test::kMshOneGroup);
-    Mesh big;
-    big.file = "Bases\\Hangars\\Big";
-    uint8_t textured = 0;
-    ASSERT_TRUE(big.LoadOrComputeMeshData(textured));
+    Loaded("Bases\\Hangars\\Big");
     EXPECT_TRUE(sfs::is_directory(tree_.CacheNative("Bases")));
     EXPECT_TRUE(sfs::is_regular_file(tree_.CacheNative("Bases/Hangars/Big.dat")));
 
-    Mesh tower;
-    tower.file = "Tower";
-    ASSERT_TRUE(tower.LoadOrComputeMeshData(textured));
+    Loaded("Tower");
     std::vector<std::string> entries;
     for (const auto& e : sfs::directory_iterator(tree_.CacheNative(""))) {
         entries.push_back(e.path().filename().string());
@@ -320,10 +302,7 @@ TEST_F(MeshTest, NamesLeavingTheirFoldersTouchNoFile) {
     for (const char* name : {"..\\x", "\\x", "a\\\\b", "Meshes\\..\\..\\x", "c:x", "", "x\\"}) {
         SCOPED_TRACE(name);
         ui_.Clear();
-        Mesh mesh;
-        mesh.file = name;
-        uint8_t textured = 0;
-        EXPECT_FALSE(mesh.LoadOrComputeMeshData(textured));
+        Mesh mesh = Loaded(name, false);
         EXPECT_EQ(ui_.Failures(), std::vector<std::string>{"Couldn't parse mesh file"});
         EXPECT_FALSE(mesh.SaveMeshData(0));
         BitmapData icon, fixed;

@@ -1,7 +1,7 @@
 #pragma once
 // Test-only object types over the placement families: each writes a fixed text from its
-// fields, copies them in CopyFrom and shows a small solid icon. ScopedFakeTypes puts them
-// into the factory for one test and restores what was there before.
+// fields, copies them in CopyFrom and shows a small solid icon. ScopedFakeType(s) put them
+// into the factory for one test and restore what was there before.
 #include "foundation/text.h"
 #include "imagery/bitmap_data.h"
 #include "objects/astrel_object.h"
@@ -62,33 +62,36 @@ using FakeMesh = FakeObject<FilePosScaleRotTexMesh, kTypeMesh>;
 
 template <class T> std::unique_ptr<AstrelObjectHandle> MakeFake() { return std::make_unique<T>(); }
 
-class ScopedFakeTypes {
+// Puts one creator into the factory for the life of the object and restores the previous
+// one afterwards, so that a failed assertion cannot leave a fake registered for the tests
+// that follow.
+class ScopedFakeType {
   public:
-    ScopedFakeTypes() {
-        Put(kTypeBlock, &MakeFake<FakeBlock>);
-        Put(kTypeTank, &MakeFake<FakeTank>);
-        Put(kTypeRunway, &MakeFake<FakeRunway>);
-        Put(kTypeBeaconArray, &MakeFake<FakeBeaconArray>);
-        Put(kTypeSolarPlant, &MakeFake<FakeSolarPlant>);
-        Put(kTypeTrain1, &MakeFake<FakeTrain1>);
-        Put(kTypeTrain2, &MakeFake<FakeTrain2>);
-        Put(kTypeLpad1, &MakeFake<FakeLpad1>);
-        Put(kTypeLpad2, &MakeFake<FakeLpad2>);
-        Put(kTypeMesh, &MakeFake<FakeMesh>);
-    }
-    ~ScopedFakeTypes() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            AstrelObjectFactory::Register(it->first, it->second);
-        }
-    }
-    ScopedFakeTypes(const ScopedFakeTypes&) = delete;
-    ScopedFakeTypes& operator=(const ScopedFakeTypes&) = delete;
+    ScopedFakeType(int32_t code, ObjectCreator creator)
+        : code_(code), previous_(AstrelObjectFactory::Register(code, creator)) {}
+    ~ScopedFakeType() { AstrelObjectFactory::Register(code_, previous_); }
+    ScopedFakeType(const ScopedFakeType&) = delete;
+    ScopedFakeType& operator=(const ScopedFakeType&) = delete;
+    ObjectCreator Previous() const { return previous_; }
 
   private:
-    void Put(int32_t code, ObjectCreator creator) {
-        saved_.emplace_back(code, AstrelObjectFactory::Register(code, creator));
-    }
-    std::vector<std::pair<int32_t, ObjectCreator>> saved_;
+    int32_t code_;
+    ObjectCreator previous_;
+};
+
+// Every fake type at once.
+class ScopedFakeTypes {
+  private:
+    ScopedFakeType block_{kTypeBlock, &MakeFake<FakeBlock>};
+    ScopedFakeType tank_{kTypeTank, &MakeFake<FakeTank>};
+    ScopedFakeType runway_{kTypeRunway, &MakeFake<FakeRunway>};
+    ScopedFakeType beacons_{kTypeBeaconArray, &MakeFake<FakeBeaconArray>};
+    ScopedFakeType solar_{kTypeSolarPlant, &MakeFake<FakeSolarPlant>};
+    ScopedFakeType train1_{kTypeTrain1, &MakeFake<FakeTrain1>};
+    ScopedFakeType train2_{kTypeTrain2, &MakeFake<FakeTrain2>};
+    ScopedFakeType lpad1_{kTypeLpad1, &MakeFake<FakeLpad1>};
+    ScopedFakeType lpad2_{kTypeLpad2, &MakeFake<FakeLpad2>};
+    ScopedFakeType mesh_{kTypeMesh, &MakeFake<FakeMesh>};
 };
 
 // A block of the given size at (x, y, h).

@@ -74,8 +74,9 @@ TEST(ObjectFactory, CreatesOnlyRegisteredConcreteCodes) {
 }
 
 TEST(ObjectFactory, RegisterReturnsThePreviousCreator) {
-    ObjectCreator original = AstrelObjectFactory::Register(kTypeTank, &test::MakeFake<FakeTank>);
-    EXPECT_EQ(AstrelObjectFactory::Register(kTypeTank, original), &test::MakeFake<FakeTank>);
+    test::ScopedFakeType fake(kTypeTank, &test::MakeFake<FakeTank>);
+    test::ScopedFakeType again(kTypeTank, nullptr);
+    EXPECT_EQ(again.Previous(), &test::MakeFake<FakeTank>);
 }
 
 TEST(ObjectRoot, RootAnswers) {
@@ -156,10 +157,9 @@ TEST(ObjectHolder, CopiesByCloning) {
 
 TEST(ObjectHolder, UnregisteredTypeClonesToEmpty) {
     Bare bare; // type 2 has no creator here
-    ObjectCreator previous = AstrelObjectFactory::Register(kTypeHangar, nullptr);
+    test::ScopedFakeType none(kTypeHangar, nullptr);
     AstrelObject holder(bare);
     EXPECT_TRUE(holder.IsEmpty());
-    AstrelObjectFactory::Register(kTypeHangar, previous);
 }
 
 TEST(ObjectHolder, EmptyHolderAnswersDefaults) {
@@ -245,8 +245,7 @@ class TurnRecorder : public NewPosScaleRot {
 };
 
 TEST(ObjectHolder, RotateNormalisesTheAngle) {
-    ObjectCreator previous =
-        AstrelObjectFactory::Register(kTypeTank, &test::MakeFake<TurnRecorder>);
+    test::ScopedFakeType recorder_type(kTypeTank, &test::MakeFake<TurnRecorder>);
     AstrelObject holder(TurnRecorder{});
     auto* recorder = dynamic_cast<TurnRecorder*>(holder.Get());
     ASSERT_NE(recorder, nullptr);
@@ -259,7 +258,6 @@ TEST(ObjectHolder, RotateNormalisesTheAngle) {
         EXPECT_DOUBLE_EQ(recorder->lastDelta, c.passed) << c.in;
         EXPECT_DOUBLE_EQ(recorder->lastStep, 15);
     }
-    AstrelObjectFactory::Register(kTypeTank, previous);
 }
 
 // A dialog that records the object it gets and ends with OK or Cancel.
@@ -309,10 +307,13 @@ class RecordingDialog : public FakeDialog {
 };
 
 TEST(ObjectHolder, EditInDialog) {
-    ObjectCreator previous =
-        AstrelObjectFactory::Register(kTypeBlock, &test::MakeFake<EditableBlock>);
+    test::ScopedFakeType editable(kTypeBlock, &test::MakeFake<EditableBlock>);
     ObjectDialogMaker previousDialog = ObjectDialogRegistry::Register(
         kTypeBlock, [] { return std::make_unique<RecordingDialog>(); });
+    struct RestoreDialog {
+        ObjectDialogMaker maker;
+        ~RestoreDialog() { ObjectDialogRegistry::Register(kTypeBlock, maker); }
+    } restore{previousDialog};
 
     EditableBlock block;
     block.pos.Set(1, 2, 3);
@@ -338,9 +339,6 @@ TEST(ObjectHolder, EditInDialog) {
     ObjectDialogRegistry::Register(kTypeBlock, ObjectDialogMaker());
     EXPECT_FALSE(holder.EditInDialog());
     EXPECT_DOUBLE_EQ(holder.GetPosition().x, 99.0);
-
-    ObjectDialogRegistry::Register(kTypeBlock, previousDialog);
-    AstrelObjectFactory::Register(kTypeBlock, previous);
 }
 
 TEST(ObjectArray, InsertSortedKeepsEqualHeightsInOrder) {

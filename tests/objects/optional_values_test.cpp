@@ -12,16 +12,7 @@ OptionalVector3Double Held(double e0, double e1, double e2) {
     return v;
 }
 
-TEST(OptionalValues, SetAssignAndTriples) {
-    OptionalInt i;
-    EXPECT_FALSE(i.IsSet());
-    i.Set(-4);
-    EXPECT_TRUE(i.IsSet());
-    EXPECT_EQ(i.Get(), -4);
-    OptionalInt j;
-    j.Assign(i);
-    EXPECT_EQ(j, i);
-
+TEST(OptionalValues, TriplesAndTexturesAreSetOnlyWhenWhole) {
     OptionalVector3Double v;
     v[0].Set(1);
     v[1].Set(2);

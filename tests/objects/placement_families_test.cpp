@@ -41,6 +41,7 @@ TEST(EndPlaced, GeometryOfARunway) {
 
     FakeRunway back = MakeRunway(Point3{0, 100, 0}, Point3{0, 0, 0}, 30);
     EXPECT_DOUBLE_EQ(back.GetRotation().value, 270.0);
+    EXPECT_DOUBLE_EQ(MakeRunway(Point3{7, 0, 0}, Point3{3, 100, 0}, 30).GetSize0().value, 4.0);
 
     test::FakeTrain1 train;
     EXPECT_FALSE(train.HasWidth());

@@ -52,29 +52,15 @@ const Runway& RunwayOf(const AstrelObject& holder) {
     return dynamic_cast<const Runway&>(*holder.Get());
 }
 
-TEST(Runway, NewRunwayDefaults) {
-    Runway runway;
-    EXPECT_EQ(runway.GetType(), kTypeRunway);
-    EXPECT_EQ(runway.GetTypeName(), "RUNWAY");
-    EXPECT_TRUE(runway.lightsOn.given);
-    EXPECT_EQ(runway.lightsOn.value, 0);
-    for (const NavFrequency* f : {&runway.ils1, &runway.ils2}) {
-        EXPECT_FALSE(f->present);
-        EXPECT_FALSE(f->valid);
-        EXPECT_EQ(f->value, 110.0f);
-    }
-    EXPECT_FALSE(runway.segments.count.given);
-    EXPECT_EQ(runway.lights.GetType(), kTypeRunwayLights);
-    EXPECT_EQ(runway.GetParameterText(), "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n");
-}
-
 TEST(Runway, UnlitRunwayWritesNoLightsBlock) {
     AstrelObject holder;
     ASSERT_TRUE(ParseRunway(holder, Group("runway\nEND1 -10 5 -500\nEND2 10 5 500\n"
                                           "WIDTH 45.25\nILS1 110.3\nRWTEX Custom\nFOO 1\n")));
     EXPECT_EQ(RunwayOf(holder).lightsOn.value, 0);
+    // Without segments RWTEX is no segment line: it is kept with the unknown line.
     EXPECT_EQ(holder.GetParameterText(), "\tEND1 -10 5 -500\r\n\tEND2 10 5 500\r\n"
-                                         "\tWIDTH 45.25\r\n\tILS1 110.3\r\n");
+                                         "\tWIDTH 45.25\r\n\tILS1 110.3\r\n\tRWTEX Custom\r\n"
+                                         "\tFOO 1\r\n");
 }
 
 TEST(Runway, IlsLinesKeepTheirQuirks) {
@@ -83,9 +69,9 @@ TEST(Runway, IlsLinesKeepTheirQuirks) {
         const char* written;
     };
     const Case cases[] = {
-        {"ILS1", "\tILS1 110.0\r\n"},        {"ILS1 145", "\tILS1 110.0\r\n"},
-        {"ILS1 139.0", "\tILS1 139.0\r\n"},  {"ILS1 108", "\tILS1 108.0\r\n"},
-        {"ILS1 109.35", "\tILS1 109.3\r\n"}, {"ILS2 abc", "\tILS2 110.0\r\n"},
+        {"ILS1", "\tILS1 110.0\r\n"},         {"ILS1 145", "\tILS1 110.0\r\n"},
+        {"ILS1 139.0", "\tILS1 139.0\r\n"},   {"ILS1 108", "\tILS1 108.0\r\n"},
+        {"ILS1 109.35", "\tILS1 109.35\r\n"}, {"ILS2 abc", "\tILS2 110.0\r\n"},
         {"ILS2 111.1", "\tILS2 111.1\r\n"},
     };
     for (const Case& c : cases) {
@@ -320,20 +306,12 @@ TEST(RunwayLightsPairing, AttachedLightsAreWrittenWithTheRunway) {
 
 // ---- icons ----
 
-std::string SolidBmp(uint8_t value) {
-    test::BmpFixture f;
-    f.width = 2;
-    f.height = 2;
-    f.rows = {std::vector<uint8_t>(6, value), std::vector<uint8_t>(6, value)};
-    return test::MakeBmp(f);
-}
-
 TEST(Runway, IconsFollowTheSegmentCount) {
     test::SandboxHome home;
     test::TempDir install;
     test::ScriptedUi ui;
-    install.WriteFile("Buttons/runway0.bmp", SolidBmp(10));
-    install.WriteFile("Buttons/runway1.bmp", SolidBmp(20));
+    install.WriteFile("Buttons/runway0.bmp", test::SolidBmp(10));
+    install.WriteFile("Buttons/runway1.bmp", test::SolidBmp(20));
     ASSERT_TRUE(settings_store::Write("Install Path", install.Internal()));
     ClearIconBitmapCache();
     for (const auto& [count, blue] : {std::pair{0, 10}, {9, 10}, {10, 10}, {11, 20}, {15, 20}}) {

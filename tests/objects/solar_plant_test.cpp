@@ -1,6 +1,6 @@
 #include "objects/solar_plant.h"
 
-#include "object_text_helpers.h"
+#include "support/object_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +9,6 @@ namespace {
 
 using test::GroupOf;
 using test::ParsedText;
-
-TEST(SolarPlantTest, WritesTheDialogDefaults) {
-    SolarPlant plant;
-    plant.grid[0].Set(4);
-    plant.grid[1].Set(4);
-    plant.scale.Set(160.0, 160.0, 0.0);
-    plant.rot.Set(0.0);
-    EXPECT_EQ(plant.GetParameterText(),
-              "\tPOS 0 0 0\r\n\tGRID 4 4\r\n\tROT 0\r\n\tTEX Solpanel\r\n");
-}
 
 TEST(SolarPlantTest, ExtentFollowsTheGrid) {
     AstrelObject parsed;

@@ -1,6 +1,6 @@
 #include "objects/tank.h"
 
-#include "object_text_helpers.h"
+#include "support/object_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +15,6 @@ TEST(TankTest, PerimeterRule) {
     EXPECT_NEAR(TankPerimeter(100, 50), 484.4, 0.1);
     EXPECT_EQ(TextureRepeatFactor(TankPerimeter(60, 60)), 12.5f);
     EXPECT_EQ(TextureRepeatFactor(TankPerimeter(100, 50)), 16.0f);
-}
-
-TEST(TankTest, WritesTheDialogDefaults) {
-    Tank tank;
-    tank.rot.Set(0.0);
-    tank.scale.Set(60.0, 60.0, 40.0);
-    tank.nstep.Set(12);
-    tank.scaleUV = true;
-    EXPECT_EQ(tank.GetParameterText(),
-              "\tPOS 0 0 0\r\n\tSCALE 30 40 30\r\n\tROT 0\r\n\tNSTEP 12\r\n\tPFG_SCALEUV\r\n");
-    // Writing leaves the held wall scales alone.
-    EXPECT_FALSE(tank.tex1.u.given);
 }
 
 TEST(TankTest, ReadSizesAreFullExtents) {

@@ -19,15 +19,6 @@ namespace {
 
 using test::Group;
 
-TEST(Train, NewTrainsWriteTheirDefaults) {
-    EXPECT_EQ(Train1().GetParameterText(), "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 30\r\n"
-                                           "\tSLOWZONE 100\r\n\tTEX Monorail\r\n");
-    EXPECT_EQ(Train2().GetParameterText(), "\tEND1 0 0 0\r\n\tEND2 0 0 0\r\n\tMAXSPEED 30\r\n"
-                                           "\tSLOWZONE 100\r\n\tTEX Hangrail\r\n");
-    EXPECT_EQ(Train1().GetType(), kTypeTrain1);
-    EXPECT_EQ(Train2().GetTypeName(), "TRAIN2");
-}
-
 TEST(Train, EachKindHasItsParser) {
     AstrelObject holder;
     EXPECT_FALSE(ParseTrain1(holder, Group("TRAIN2\nTEX A")));

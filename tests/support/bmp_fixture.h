@@ -25,4 +25,13 @@ struct BmpFixture {
 // The bytes of the file.
 std::string MakeBmp(const BmpFixture& spec);
 
+// A 2 x 2 24-bit picture whose every byte is value.
+inline std::string SolidBmp(uint8_t value) {
+    BmpFixture f;
+    f.width = 2;
+    f.height = 2;
+    f.rows = {std::vector<uint8_t>(6, value), std::vector<uint8_t>(6, value)};
+    return MakeBmp(f);
+}
+
 } // namespace pf::test

@@ -1,6 +1,8 @@
 #pragma once
-// Shared helpers for the object and object-dialog tests.
+// The one helper header of the object and object-dialog tests: object groups as a base
+// file holds them, objects read from them, and OK on a dialog logic.
 #include "objects/logic/object_dialog_logic.h"
+#include "objects/object_types.h"
 #include "workspace/config_reader.h"
 
 #include <optional>
@@ -13,6 +15,35 @@ inline StringArray Group(const std::string& text) {
     StringArray lines;
     SplitTextIntoLines(lines, text);
     return lines;
+}
+inline StringArray GroupOf(const std::string& typeWord, const std::string& parameters) {
+    return Group(typeWord + "\r\n" + parameters);
+}
+
+// Parses the group and gives the held object's parameter text ("" when parsing failed).
+template <class Parser>
+std::string ParsedText(Parser parse, const std::string& typeWord, const std::string& parameters,
+                       AstrelObject* out = nullptr) {
+    AstrelObject holder;
+    if (!parse(holder, GroupOf(typeWord, parameters)) || holder.IsEmpty()) {
+        return std::string();
+    }
+    if (out != nullptr) {
+        *out = holder;
+    }
+    return holder.GetParameterText();
+}
+
+// The object of a type word and its parameter lines, read by the type table's parser of
+// that word; empty when it does not parse.
+inline AstrelObject Parsed(const std::string& typeWord, const std::string& parameters) {
+    AstrelObject holder;
+    for (const ObjectTypeRow& row : ObjectTypeTable()) {
+        if (row.parse != nullptr && row.keyword == typeWord) {
+            ParsedText(row.parse, typeWord, parameters, &holder);
+        }
+    }
+    return holder;
 }
 
 // The texts the dialog would show.

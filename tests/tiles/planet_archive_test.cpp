@@ -99,6 +99,12 @@ TEST(ArchiveGrid, TilePlacement) {
     ExpectRect(GetTileLatLonRect(12, 5), 90, -45, 180, -90);
     EXPECT_TRUE(ArchiveIsSouthernTile(5, 12));
     EXPECT_FALSE(ArchiveIsSouthernTile(5, 11));
+    for (int64_t t = 0; t < ArchiveTilesInLevel(5); ++t) { // the southern bands count northwards
+        if (ArchiveBandOfTile(5, t) == 3) {
+            EXPECT_EQ(GetTileLatLonRect(t, 5).North(), 0.0) << t;
+            EXPECT_EQ(GetTileLatLonRect(t, 5).South(), -45.0) << t;
+        }
+    }
     ExpectRect(GetTileLatLonRect(0, 2), -180, 90, 180, -90);
     ExpectRect(GetTileLatLonRect(0, 3), -180, 90, 0, -90);
     ExpectRect(GetTileLatLonRect(1, 3), 0, 90, 180, -90);
@@ -184,6 +190,11 @@ TEST_F(ArchiveFiles, ReadsTheDeepestLevelPresentAndTurnsSouthernTiles) {
     EXPECT_FALSE(getFromTexFile(path, none, 3));
     EXPECT_EQ(sim_.Ui().Failures(),
               std::vector<std::string>{"NULL bitmap given to getFromTexFile\r\n"});
+    // A tile that does not decode fails the level.
+    std::string bytes = test::MakeArchiveBytes(5);
+    bytes.replace(ArchiveLevelOffset(5) + 3 * ArchiveTileBytes(5), 4, "XXXX");
+    test::WriteNativeFile(sim_.SimNative("Textures/Earth.tex"), bytes);
+    EXPECT_FALSE(getFromTexFile(path, image, 7));
 }
 
 TEST_F(ArchiveFiles, BodyImageFallsBackToDdsThenToAMessagePicture) {

@@ -183,5 +183,26 @@ TEST_F(SimulatorTileImport, SimulatorBaseFileReadsTilesWithTextures) {
     EXPECT_EQ(sim_.Ui().Failures(), std::vector<std::string>{"Couldn't find body name"});
 }
 
+// The folders are looked at once per base: a cache file in other letter case counts, and
+// tiles one line made (a large texture's children) answer for the lines after it.
+TEST_F(SimulatorTileImport, OneReadSeesWhatItsEarlierLinesMade) {
+    const TileAttributes parent("Earth", 10, 3, 3);
+    WriteTileDds(parent, Quarters(1024, 1024, quarters_));
+    const TileAttributes other("Earth", 12, 5, 5);
+    std::string upper = other.GetPngFileName();
+    for (char& c : upper) {
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    }
+    test::WriteNativeFile(fs::ToNative(sim_.CacheFolder() + upper), "not read");
+    sim_.Dir().WriteFile("Sim/Config/Earth/Base/Split.cfg",
+                         "Name = Split\r\nLocation = 1 2\r\nBEGIN_SURFTILELIST\r\n10 3 3\r\n"
+                         "11 6 7\r\n12 5 5\r\nEND_SURFTILELIST\r\n");
+    BaseDocument document;
+    ASSERT_TRUE(LoadSimulatorBaseCfg(document, sim_.Root() + "Config\\Earth\\Base\\Split.cfg"));
+    EXPECT_TRUE(sim_.Ui().Failures().empty());
+    ASSERT_EQ(document.GetTileCount(), 5);
+    EXPECT_TRUE(document.GetTileArray()[4].SamePlace(other));
+}
+
 } // namespace
 } // namespace pf

@@ -181,31 +181,6 @@ TEST(ConfigReaderStreams, SizeLimitIsOneMillionBytes) {
               (std::vector<std::string>{dir.NativePath("big.cfg") + " is too big\r\n"}));
 }
 
-TEST(ConfigReaderStreams, MemoryStreamsAndNulBytes) {
-    test::ScriptedUi ui;
-    MemStream memory;
-    const char raw[] = "Name = A\r\nB\0C\r\nD\r\n";
-    const std::string text(raw, sizeof(raw) - 1);
-    ASSERT_TRUE(memory.Write(text.data(), static_cast<uint32_t>(text.size())));
-    // The reader rewinds first, wherever the stream stands.
-    StringArray lines = {"kept"};
-    EXPECT_TRUE(LoadLinesFromStream(lines, memory));
-    EXPECT_EQ(lines, (StringArray{"kept", "Name A", "B"}));
-
-    MemStream big;
-    const std::string block(1000001, 'x');
-    ASSERT_TRUE(big.Write(block.data(), static_cast<uint32_t>(block.size())));
-    lines.clear();
-    EXPECT_FALSE(LoadLinesFromStream(lines, big));
-    EXPECT_TRUE(lines.empty());
-    EXPECT_EQ(ui.Failures(), (std::vector<std::string>{"MEM is too big\r\n"}));
-
-    std::vector<char> buffer;
-    MemStream empty;
-    EXPECT_TRUE(ReadWholeStream(empty, buffer));
-    EXPECT_EQ(buffer, std::vector<char>{'\0'});
-}
-
 TEST(ConfigReaderStreams, UnopenableFileIsSilent) {
     test::ScriptedUi ui;
     test::TempDir dir;

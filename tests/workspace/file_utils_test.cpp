@@ -189,14 +189,6 @@ TEST(FileWriteTime, GivesThePlatformFileTime) {
     EXPECT_EQ(untouched.high, 9u);
 }
 
-TEST(PathExistsTest, FindsNamesOfOtherCase) {
-    TempDir dir;
-    dir.WriteFile("Sim/Astrel.exe", "");
-    EXPECT_TRUE(PathExists(dir.InternalPath("sim\\astrel.exe")));
-    EXPECT_TRUE(PathExists(dir.InternalPath("SIM\\")));
-    EXPECT_FALSE(PathExists(dir.InternalPath("Sim\\astrel.cfg")));
-}
-
 TEST(CreateDirectoryPathTest, CreatesEachMissingLevel) {
     TempDir dir;
     stdfs::create_directories(dir.NativePath("Sim/config"));

@@ -35,16 +35,12 @@ class FoldersTest : public ::testing::Test {
     ScriptedUi ui_;
 };
 
-TEST_F(FoldersTest, ShellFoldersEndInABackslash) {
+TEST_F(FoldersTest, ShellFoldersEndInABackslashAndPicturesFallBack) {
     EXPECT_EQ(GetMyDocumentsFolder(), Docs());
     EXPECT_EQ(GetLocalAppDataFolder(), Data());
-    EXPECT_EQ(GetPicturesFolder(), Internal(home_.Home()) + "\\Pictures\\");
     std::string out;
     EXPECT_TRUE(GetPicturesPath(out));
     EXPECT_EQ(out, Internal(home_.Home()) + "\\Pictures\\");
-}
-
-TEST_F(FoldersTest, PicturesFallBackToDocuments) {
     test::WriteNativeFile(home_.Home() + "/blocked", "x");
     test::WriteNativeFile(home_.ConfigHome() + "/user-dirs.dirs",
                           "XDG_PICTURES_DIR=\"$HOME/blocked/Pictures\"\n");
@@ -52,7 +48,7 @@ TEST_F(FoldersTest, PicturesFallBackToDocuments) {
     EXPECT_EQ(GetPicturesFolder(), Docs());
 }
 
-TEST_F(FoldersTest, DefaultFoldersAreMadeAndNeverStored) {
+TEST_F(FoldersTest, DefaultFoldersAreMadeAndNeverStoredStoredFoldersWin) {
     std::string out;
     EXPECT_TRUE(GetDocumentsPath(out));
     EXPECT_EQ(out, Docs() + "Padforge\\");
@@ -63,49 +59,43 @@ TEST_F(FoldersTest, DefaultFoldersAreMadeAndNeverStored) {
     EXPECT_EQ(ReadRegistryValue("Documents Path"), "");
     EXPECT_EQ(ReadRegistryValue("Application Data Path"), "");
     EXPECT_TRUE(ui_.Calls().empty());
-}
 
-TEST_F(FoldersTest, StoredFoldersWin) {
-    test::TempDir dir;
-    WriteRegistryValue("Documents Path", dir.Native() + "/docs");
-    std::string out;
+    WriteRegistryValue("Documents Path", home_.Home() + "/docs");
     EXPECT_TRUE(GetDocumentsPath(out));
-    EXPECT_EQ(out, dir.InternalPath("docs\\"));
-    EXPECT_TRUE(dir.Exists("docs"));
+    EXPECT_EQ(out, Internal(home_.Home()) + "\\docs\\");
+    EXPECT_TRUE(stdfs::is_directory(home_.Home() + "/docs"));
 }
 
-TEST_F(FoldersTest, AStoredFolderThatCannotBeMadeFallsBack) {
+TEST_F(FoldersTest, FolderSettingsThatCannotBeMade) {
     test::WriteNativeFile(home_.Home() + "/file", "x");
     WriteRegistryValue("Documents Path", Internal(home_.Home()) + "\\file\\docs\\");
     std::string out;
-    EXPECT_TRUE(GetDocumentsPath(out));
+    EXPECT_TRUE(GetDocumentsPath(out)); // falls back to the default
     EXPECT_EQ(out, Docs() + "Padforge\\");
-    EXPECT_EQ(ui_.Failures(), Names{"Path not valid.\r\n"});
-}
-
-TEST_F(FoldersTest, DefaultFolderFailures) {
-    std::string out = "old";
+    out = "old";
     EXPECT_FALSE(GetDefaultFolderSetting(out, "Documents Path", ""));
     EXPECT_EQ(out, "");
-    test::WriteNativeFile(home_.Home() + "/file", "x");
     EXPECT_FALSE(
         GetDefaultFolderSetting(out, "Documents Path", Internal(home_.Home()) + "\\file\\"));
     EXPECT_EQ(out, "");
-    EXPECT_EQ(ui_.Failures(), (Names{"default path not valid\r\n", "Can't make path\r\n"}));
+    EXPECT_EQ(ui_.Failures(),
+              (Names{"Path not valid.\r\n", "Path not valid.\r\n", "default path not valid\r\n",
+                     "Path not valid.\r\n", "Can't make path\r\n"}));
 }
 
 TEST_F(FoldersTest, CacheFoldersAreMadeOneLevelEach) {
-    std::string out;
-    EXPECT_TRUE(GetMapCachePath(out));
-    EXPECT_EQ(out, Docs() + "Padforge\\cache\\googlemaps\\");
-    EXPECT_TRUE(GetBodyCachePath(out));
-    EXPECT_EQ(out, Docs() + "Padforge\\cache\\Body\\");
-    EXPECT_TRUE(GetMeshCachePath(out));
-    EXPECT_EQ(out, Docs() + "Padforge\\cache\\Meshes\\");
-    EXPECT_TRUE(GetCachePath(out));
-    EXPECT_EQ(out, Docs() + "Padforge\\cache\\");
-    for (const char* name : {"googlemaps", "Body", "Meshes"}) {
-        EXPECT_TRUE(stdfs::is_directory(home_.Home() + "/Documents/Padforge/cache/" + name));
+    const struct {
+        bool (*get)(std::string&);
+        const char* folder;
+    } caches[] = {{GetMapCachePath, "cache\\googlemaps\\"},
+                  {GetBodyCachePath, "cache\\Body\\"},
+                  {GetMeshCachePath, "cache\\Meshes\\"},
+                  {GetCachePath, "cache\\"}};
+    for (const auto& c : caches) {
+        std::string out;
+        EXPECT_TRUE(c.get(out));
+        EXPECT_EQ(out, Docs() + "Padforge\\" + c.folder);
+        EXPECT_TRUE(stdfs::is_directory(fs::ToNative(out)));
     }
     EXPECT_TRUE(ui_.Calls().empty());
 }
@@ -115,32 +105,24 @@ TEST_F(FoldersTest, ACacheThatCannotBeMade) {
     std::string out;
     EXPECT_FALSE(GetCachePath(out));
     EXPECT_EQ(out, Docs() + "Padforge\\cache\\");
-    EXPECT_EQ(ui_.Failures(), Names{"Can't make path\r\n"});
-    ui_.Clear();
     EXPECT_FALSE(GetMapCachePath(out));
     EXPECT_EQ(out, "");
-    EXPECT_EQ(ui_.Failures(), Names{"Can't make path\r\n"});
-
     stdfs::remove(home_.Home() + "/Documents/Padforge/cache");
     test::WriteNativeFile(home_.Home() + "/Documents/Padforge/cache/Meshes", "x");
-    ui_.Clear();
     EXPECT_FALSE(GetMeshCachePath(out));
     EXPECT_EQ(out, Docs() + "Padforge\\cache\\Meshes\\");
-    EXPECT_EQ(ui_.Failures(), Names{"Can't make path\r\n"});
+    EXPECT_EQ(ui_.Failures(), Names(3, "Can't make path\r\n"));
 }
 
 TEST_F(FoldersTest, InstallPath) {
     std::string out = "old";
     EXPECT_FALSE(GetInstallPath(out));
     EXPECT_EQ(out, "");
-    EXPECT_EQ(ui_.Failures(), Names{"Install path not found\r\n"});
-
-    ui_.Clear();
     test::WriteNativeFile(home_.Home() + "/file", "x");
     WriteRegistryValue("Install Path", Internal(home_.Home()) + "\\file\\share\\");
     EXPECT_FALSE(GetInstallPath(out));
-    EXPECT_EQ(ui_.Failures(), (Names{"Path not valid.\r\n", "Install path not found\r\n"}));
-
+    EXPECT_EQ(ui_.Failures(), (Names{"Install path not found\r\n", "Path not valid.\r\n",
+                                     "Install path not found\r\n"}));
     ui_.Clear();
     WriteRegistryValue("Install Path", home_.Home() + "/share");
     EXPECT_TRUE(GetInstallPath(out));
@@ -149,19 +131,18 @@ TEST_F(FoldersTest, InstallPath) {
 }
 
 TEST_F(FoldersTest, SimulatorFolderMarkers) {
-    struct Case {
+    const struct {
         const char* name;
         std::optional<AstrelFolderKind> kind;
         bool accepted;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"exe-config", AstrelFolderKind::ExeAndConfigFolder, true},
         {"exe-cfg", AstrelFolderKind::ExeAndCfg, true},
         {"cfg-only", AstrelFolderKind::CfgOnly, false},
         {"other-case", AstrelFolderKind::OtherCase, true},
         {"missing", std::nullopt, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.kind)
             MakeAstrelFolder(home_.Home() + "/" + c.name, *c.kind);
@@ -178,76 +159,62 @@ TEST_F(FoldersTest, FindLeavesTheRefusedCandidate) {
     EXPECT_FALSE(FindAstrelPath(out));
     EXPECT_EQ(out, Docs() + "Astrel2010\\");
     EXPECT_EQ(ReadRegistryValue("Astrel 2010 Path"), "");
-
     // A stored folder is taken without looking at it.
     WriteRegistryValue("Astrel 2010 Path", home_.Home());
     EXPECT_TRUE(FindAstrelPath(out));
     EXPECT_EQ(out, Internal(home_.Home()) + "\\");
 }
 
-TEST_F(FoldersTest, EnsureTakesTheStoredFolder) {
-    int shown = 0;
-    SetAstrelPathDlgRunner([&] { ++shown; });
-    MakeAstrelFolder(home_.Home() + "/Sim", AstrelFolderKind::ExeAndCfg);
-    EXPECT_TRUE(SetAstrelPath(Internal(home_.Home()) + "\\Sim\\"));
-    std::string out;
-    EXPECT_TRUE(EnsureAstrelPath(out));
-    EXPECT_EQ(out, Internal(home_.Home()) + "\\Sim\\");
-    EXPECT_EQ(shown, 0);
-}
-
-TEST_F(FoldersTest, EnsureStoresTheFoundFolderWithoutAsking) {
-    int shown = 0;
-    SetAstrelPathDlgRunner([&] { ++shown; });
-    MakeAstrelFolder(home_.Home() + "/Documents/Astrel2010", AstrelFolderKind::OtherCase);
-    std::string out;
-    EXPECT_TRUE(EnsureAstrelPath(out));
-    EXPECT_EQ(out, Docs() + "Astrel2010\\");
-    EXPECT_EQ(ReadRegistryValue("Astrel 2010 Path"), Docs() + "Astrel2010\\");
-    EXPECT_EQ(shown, 0);
-    EXPECT_TRUE(ui_.Calls().empty());
-}
-
-TEST_F(FoldersTest, EnsureTakesWhatTheDialogStored) {
-    MakeAstrelFolder(home_.Home() + "/Sim", AstrelFolderKind::ExeAndConfigFolder);
-    int shown = 0;
-    SetAstrelPathDlgRunner([&] {
-        ++shown;
-        SetAstrelPath(Internal(home_.Home()) + "\\Sim\\");
-    });
-    std::string out;
-    EXPECT_TRUE(EnsureAstrelPath(out));
-    EXPECT_EQ(out, Internal(home_.Home()) + "\\Sim\\");
-    EXPECT_EQ(shown, 1);
-    EXPECT_TRUE(ui_.Calls().empty());
-}
-
-TEST_F(FoldersTest, EnsureFailsWhenTheDialogStoredNothing) {
-    int shown = 0;
-    SetAstrelPathDlgRunner([&] { ++shown; });
-    ui_.AnswerNextMessage(MessageAnswer::Ok);
-    std::string out = "old";
-    EXPECT_FALSE(EnsureAstrelPath(out));
-    EXPECT_EQ(out, "");
-    EXPECT_EQ(shown, 1);
-    ASSERT_EQ(ui_.Calls().size(), 1u);
-    EXPECT_EQ(ui_.Calls()[0].text, "Sorry, unable to find the path for \"Astrel 2010\"");
-    EXPECT_EQ(ui_.Calls()[0].caption, "Error");
-    EXPECT_EQ(ui_.Calls()[0].buttons, MessageButtons::Ok);
-}
-
-TEST_F(FoldersTest, ADeletedSimulatorFolderIsNotMadeAgain) {
-    WriteRegistryValue("Astrel 2010 Path", Internal(home_.Home()) + "\\gone\\");
-    std::string out = "old";
-    EXPECT_FALSE(GetAstrelPath(out));
-    EXPECT_EQ(out, "");
-    int shown = 0;
-    SetAstrelPathDlgRunner([&] { ++shown; });
-    ui_.AnswerNextMessage(MessageAnswer::Ok);
-    EXPECT_FALSE(EnsureAstrelPath(out));
-    EXPECT_EQ(shown, 1);
-    EXPECT_FALSE(stdfs::exists(home_.Home() + "/gone"));
-    EXPECT_EQ(ui_.Failures(), Names{});
+// Stored, found (then stored without asking) or asked for; a stored folder that was
+// deleted counts as missing and is not made again.
+TEST_F(FoldersTest, EnsureAstrelPath) {
+    enum Setup { Stored, Found, DialogStores, DialogStoresNothing, StoredButDeleted };
+    const struct {
+        Setup setup;
+        const char* expected; // below the home folder; nullptr: refused
+        int shown;
+    } rows[] = {
+        {Stored, "\\Sim\\", 0},         {Found, "\\Documents\\Astrel2010\\", 0},
+        {DialogStores, "\\Sim\\", 1},   {DialogStoresNothing, nullptr, 1},
+        {StoredButDeleted, nullptr, 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.setup);
+        SandboxHome home;
+        ScriptedUi ui;
+        const std::string root = Internal(home.Home());
+        int shown = 0;
+        SetAstrelPathDlgRunner([&] {
+            ++shown;
+            if (row.setup == DialogStores)
+                SetAstrelPath(root + "\\Sim\\");
+        });
+        if (row.setup == Found) {
+            MakeAstrelFolder(home.Home() + "/Documents/Astrel2010", AstrelFolderKind::OtherCase);
+        } else {
+            MakeAstrelFolder(home.Home() + "/Sim", AstrelFolderKind::ExeAndCfg);
+        }
+        if (row.setup == Stored)
+            EXPECT_TRUE(SetAstrelPath(root + "\\Sim\\"));
+        if (row.setup == StoredButDeleted)
+            WriteRegistryValue("Astrel 2010 Path", root + "\\gone\\");
+        if (!row.expected)
+            ui.AnswerNextMessage(MessageAnswer::Ok);
+        std::string out = "old";
+        EXPECT_EQ(EnsureAstrelPath(out), row.expected != nullptr);
+        EXPECT_EQ(out, row.expected ? root + row.expected : "");
+        EXPECT_EQ(shown, row.shown);
+        if (row.expected) {
+            EXPECT_EQ(ReadRegistryValue("Astrel 2010 Path"), out);
+            EXPECT_TRUE(ui.Calls().empty());
+        } else {
+            ASSERT_EQ(ui.Calls().size(), 1u);
+            EXPECT_EQ(ui.Calls()[0].text, "Sorry, unable to find the path for \"Astrel 2010\"");
+            EXPECT_EQ(ui.Calls()[0].caption, "Error");
+            EXPECT_EQ(ui.Calls()[0].buttons, MessageButtons::Ok);
+        }
+        EXPECT_FALSE(stdfs::exists(home.Home() + "/gone"));
+    }
 }
 
 TEST_F(FoldersTest, DialogInitialisationStoresOnlyAFoundFolder) {
@@ -265,8 +232,7 @@ TEST_F(FoldersTest, BrowseStoresTheTargetOfALink) {
     std::optional<std::string> chosen = BrowseForAstrelFolder();
     const std::string target =
         Internal(stdfs::canonical(home_.Home() + "/real/Sim").string()) + "\\";
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(*chosen, target);
+    EXPECT_EQ(chosen, std::optional<std::string>(target));
     EXPECT_EQ(ReadRegistryValue("Astrel 2010 Path"), target);
     ASSERT_EQ(ui_.Calls().size(), 1u);
     EXPECT_EQ(ui_.Calls()[0].kind, "pick folder");
@@ -279,7 +245,6 @@ TEST_F(FoldersTest, BrowseAsksBeforeTakingAnotherFolder) {
     const std::string text = "\"" + fs::ToNative(plain) +
                              "\"\r\nThe choosen path doesn't appear to be an \"Astrel 2010\" "
                              "location.\r\nAre you sure you want to use it?.";
-
     ui_.AnswerNextPickFolder(plain);
     ui_.AnswerNextMessage(MessageAnswer::No);
     EXPECT_FALSE(BrowseForAstrelFolder());
@@ -287,7 +252,6 @@ TEST_F(FoldersTest, BrowseAsksBeforeTakingAnotherFolder) {
     ASSERT_EQ(ui_.Messages(), Names{text});
     EXPECT_EQ(ui_.Calls()[1].caption, "Notification");
     EXPECT_EQ(ui_.Calls()[1].buttons, MessageButtons::YesNo);
-
     ui_.AnswerNextPickFolder(plain);
     ui_.AnswerNextMessage(MessageAnswer::Yes);
     EXPECT_EQ(BrowseForAstrelFolder(), std::optional<std::string>(plain));
@@ -304,47 +268,26 @@ TEST_F(FoldersTest, CancellingTheChooserChangesNothing) {
     EXPECT_EQ(ui_.Calls().size(), 2u);
 }
 
-class DefaultInstallPathTest : public FoldersTest {
-  protected:
-    std::string Exe() const { return dir_.InternalPath("prefix\\bin\\padforge"); }
-    std::string Share() const { return dir_.InternalPath("prefix\\share\\padforge\\"); }
-    void MakeShare() const { stdfs::create_directories(dir_.NativePath("prefix/share/padforge")); }
-
-    test::TempDir dir_;
-};
-
-TEST_F(DefaultInstallPathTest, WrittenWhenMissingAndTheShareFolderExists) {
-    dir_.WriteFile("prefix/bin/padforge", "");
-    MakeShare();
-    SetDefaultInstallPath(Exe());
-    EXPECT_EQ(ReadRegistryValue("Install Path"), Share());
-    std::string out;
-    EXPECT_TRUE(GetInstallPath(out));
-    EXPECT_EQ(out, Share());
-}
-
-TEST_F(DefaultInstallPathTest, NothingWrittenWithoutTheShareFolder) {
-    dir_.WriteFile("prefix/bin/padforge", "");
-    SetDefaultInstallPath(Exe());
-    EXPECT_EQ(ReadRegistryValue("Install Path"), "");
+// Written when missing or stale and the share folder beside the program exists.
+TEST_F(FoldersTest, DefaultInstallPath) {
+    test::TempDir dir;
+    const std::string exe = dir.InternalPath("prefix\\bin\\padforge");
+    const std::string share = dir.InternalPath("prefix\\share\\padforge\\");
+    dir.WriteFile("prefix/bin/padforge", "");
+    SetDefaultInstallPath(exe);
     SetDefaultInstallPath("padforge");
     SetDefaultInstallPath("");
-    EXPECT_EQ(ReadRegistryValue("Install Path"), "");
-}
-
-TEST_F(DefaultInstallPathTest, AValidValueIsKept) {
-    MakeShare();
-    WriteRegistryValue("Install Path", dir_.Native());
-    SetDefaultInstallPath(Exe());
-    EXPECT_EQ(ReadRegistryValue("Install Path"), dir_.Native());
-}
-
-TEST_F(DefaultInstallPathTest, AStaleValueIsReplaced) {
-    MakeShare();
-    WriteRegistryValue("Install Path", dir_.InternalPath("old\\share\\padforge\\"));
-    SetDefaultInstallPath(Exe());
-    EXPECT_EQ(ReadRegistryValue("Install Path"), Share());
-    EXPECT_FALSE(dir_.Exists("old"));
+    EXPECT_EQ(ReadRegistryValue("Install Path"), ""); // no share folder yet
+    stdfs::create_directories(dir.NativePath("prefix/share/padforge"));
+    SetDefaultInstallPath(exe);
+    EXPECT_EQ(ReadRegistryValue("Install Path"), share);
+    WriteRegistryValue("Install Path", dir.Native()); // valid: kept
+    SetDefaultInstallPath(exe);
+    EXPECT_EQ(ReadRegistryValue("Install Path"), dir.Native());
+    WriteRegistryValue("Install Path", dir.InternalPath("old\\share\\padforge\\"));
+    SetDefaultInstallPath(exe); // stale: replaced, not made
+    EXPECT_EQ(ReadRegistryValue("Install Path"), share);
+    EXPECT_FALSE(dir.Exists("old"));
 }
 
 } // namespace

@@ -109,68 +109,49 @@ class TreeTest : public ::testing::Test {
     test::ScriptedUi ui_;
 };
 
-TEST_F(TreeTest, FolderGetters) {
-    const std::string root = MakeTree();
-    Astrel2010 installation;
-    installation.root = root;
-    EXPECT_EQ(installation.GetMainConfigPath(), root + "Astrel.cfg");
-    std::string out;
-    EXPECT_TRUE(installation.GetConfigDir(out));
-    EXPECT_EQ(out, root + "Config\\");
-    EXPECT_TRUE(installation.GetMeshesDir(out));
-    EXPECT_EQ(out, root + "Meshes\\");
-    EXPECT_TRUE(installation.GetTexturesDir(out));
-    EXPECT_EQ(out, root + "Textures\\");
-    EXPECT_TRUE(installation.GetTextures2Dir(out));
-    EXPECT_EQ(out, root + "Textures2\\");
-    EXPECT_TRUE(installation.GetScenariosDir(out));
-    EXPECT_EQ(out, root + "Scenarios\\");
-
-    // Through the current installation, as the rest of the program asks.
-    EXPECT_TRUE(FileManager::GetMeshesDir(out));
-    EXPECT_EQ(out, root + "Meshes\\");
-    EXPECT_TRUE(FileManager::GetTexturesDir(out));
-    EXPECT_EQ(out, root + "Textures\\");
-    EXPECT_TRUE(FileManager::GetTextures2Dir(out));
-    EXPECT_EQ(out, root + "Textures2\\");
-    EXPECT_TRUE(FileManager::GetScenariosDir(out));
-    EXPECT_EQ(out, root + "Scenarios\\");
-    EXPECT_TRUE(FileManager::GetConfigDir(out));
-    EXPECT_EQ(out, root + "Config\\");
-    EXPECT_TRUE(ui_.Failures().empty());
-}
-
+// Every folder getter, on the installation and through the current one, as the rest of
+// the program asks.
 TEST_F(TreeTest, FolderGetterVariants) {
-    struct Case {
+    const struct {
         const char* astrelCfg;
-        const char* config; // relative to the root unless it starts with '\'
-        const char* textures;
-        const char* meshes;
+        // relative to the root unless they start with '\'; config, textures, meshes,
+        // high-resolution textures, scenarios
+        std::vector<std::string> folders;
+    } cases[] = {
+        {test::kAstrelCfgNoKeys,
+         {"Config\\", "Textures\\", "Meshes\\", "Textures2\\", "Scenarios\\"}},
+        {test::kAstrelCfgQuotedSlashes,
+         {"Config\\", "Textures\\", "Meshes\\hi\\", "Textures2\\", "Scenarios\\"}},
+        {"ConfigDir = \\opt\\astrel\\cfg\r\nTextureDir = ..\\Shared Tex\r\nMeshDir = .\\.\\M\r\n"
+         "HightexDir = T2\r\nScenarioDir = ..\\S",
+         {"\\opt\\astrel\\cfg\\", "..\\Shared Tex\\", "M\\", "T2\\", "..\\S\\"}},
     };
-    const Case cases[] = {
-        {test::kAstrelCfgNoKeys, "Config\\", "Textures\\", "Meshes\\"},
-        {test::kAstrelCfgQuotedSlashes, "Config\\", "Textures\\", "Meshes\\hi\\"},
-        {"ConfigDir = \\opt\\astrel\\cfg\r\nTextureDir = ..\\Shared Tex\r\nMeshDir = .\\.\\M",
-         "\\opt\\astrel\\cfg\\", "..\\Shared Tex\\", "M\\"},
-    };
-    for (const Case& c : cases) {
+    using Getter = bool (Astrel2010::*)(std::string&) const;
+    const Getter getters[] = {&Astrel2010::GetConfigDir, &Astrel2010::GetTexturesDir,
+                              &Astrel2010::GetMeshesDir, &Astrel2010::GetTextures2Dir,
+                              &Astrel2010::GetScenariosDir};
+    bool (*const current[])(std::string&) = {
+        &FileManager::GetConfigDir, &FileManager::GetTexturesDir, &FileManager::GetMeshesDir,
+        &FileManager::GetTextures2Dir, &FileManager::GetScenariosDir};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.astrelCfg);
         const std::string root = MakeTree(c.astrelCfg);
-        auto expect = [&](const std::string& relative) {
-            if (relative[0] == '\\')
-                return relative;
-            if (relative.rfind("..\\", 0) == 0)
-                return home_.Dir().Internal() + relative.substr(3);
-            return root + relative;
-        };
         Astrel2010 installation;
         installation.root = root;
-        std::string out;
-        EXPECT_TRUE(installation.GetConfigDir(out));
-        EXPECT_EQ(out, expect(c.config)) << c.astrelCfg;
-        EXPECT_TRUE(installation.GetTexturesDir(out));
-        EXPECT_EQ(out, expect(c.textures)) << c.astrelCfg;
-        EXPECT_TRUE(installation.GetMeshesDir(out));
-        EXPECT_EQ(out, expect(c.meshes)) << c.astrelCfg;
+        EXPECT_EQ(installation.GetMainConfigPath(), root + "Astrel.cfg");
+        for (size_t i = 0; i < c.folders.size(); ++i) {
+            const std::string& relative = c.folders[i];
+            const std::string expected = relative[0] == '\\' ? relative
+                                         : relative.rfind("..\\", 0) == 0
+                                             ? home_.Dir().Internal() + relative.substr(3)
+                                             : root + relative;
+            std::string out;
+            EXPECT_TRUE((installation.*getters[i])(out));
+            EXPECT_EQ(out, expected);
+            out.clear();
+            EXPECT_TRUE(current[i](out));
+            EXPECT_EQ(out, expected);
+        }
     }
     EXPECT_TRUE(ui_.Failures().empty());
 }

@@ -1,25 +1,17 @@
 #include "objects/logic/block_logic.h"
 
-#include "../object_text_helpers.h"
 #include "objects/block.h"
 #include "objects/tank.h"
+#include "support/object_fixtures.h"
 
 #include <gtest/gtest.h>
 
 namespace pf {
 namespace {
 
-using test::ParsedText;
-
 const char* const kFullBlock =
     "\tPOS 1 2 3\r\n\tSCALE 30 10 90\r\n\tROT 45\r\n"
     "\tTEX1 Fcd01 1.25 2\r\n\tTEX2 Fcd02 3 4\r\n\tTEX3 Roof01 0.5 0.75\r\n";
-
-AstrelObject Parsed(const std::string& text) {
-    AstrelObject holder;
-    ParsedText(ParseBlock, "BLOCK", text, &holder);
-    return holder;
-}
 
 std::optional<FieldRefusal> AcceptWith(ObjectDialogLogic& logic, int id, const std::string& text) {
     ControlTexts texts = logic.ShowFields();
@@ -45,19 +37,6 @@ TEST(AddBlockLogicTest, NewBlockGetsTheDefaults) {
               "\tTEX2 Fcd06 2.5 1\r\n\tTEX3 Wall01 2 2\r\n\tPFG_SCALEUV\r\n");
 }
 
-TEST(AddBlockLogicTest, UnchangedOkGivesTheSameText) {
-    const AstrelObject block = Parsed(kFullBlock);
-    AddBlockLogic logic;
-    ASSERT_TRUE(logic.SetObject(*block.Get()));
-    EXPECT_EQ(logic.ShowFields().Get(AddBlockLogic::kScaleTextures), "0");
-    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
-    EXPECT_EQ(logic.Held().GetParameterText(), kFullBlock);
-    AstrelObject out;
-    logic.GetObject(out);
-    EXPECT_EQ(out.GetParameterText(), kFullBlock);
-    EXPECT_NE(out.Get(), logic.Held().Get());
-}
-
 TEST(AddBlockLogicTest, RotationIsNormalised) {
     struct Case {
         const char* entered;
@@ -71,32 +50,6 @@ TEST(AddBlockLogicTest, RotationIsNormalised) {
                   std::string::npos)
             << c.entered;
     }
-}
-
-TEST(AddBlockLogicTest, RefusalsNameTheFieldAndKeepTheHolder) {
-    struct Case {
-        int id;
-        const char* text;
-        const char* message;
-    };
-    const char* const kSizes = "Enter a number between 0.1 and 4000.";
-    for (const Case& c :
-         {Case{AddBlockLogic::kWidth, "0.1", kSizes}, Case{AddBlockLogic::kLength, "4001", kSizes},
-          Case{AddBlockLogic::kHeight, "abc", "Enter a number."},
-          Case{AddBlockLogic::kRotate, "361", "Enter a number between -360 and 360."},
-          Case{AddBlockLogic::kTex1Name, "Fcd 06",
-               "A texture name cannot contain blanks, tabs, ';' or '='."},
-          Case{AddBlockLogic::kTex3Name, "Roof;01",
-               "A texture name cannot contain blanks, tabs, ';' or '='."}}) {
-        AddBlockLogic logic;
-        const std::optional<FieldRefusal> refusal = AcceptWith(logic, c.id, c.text);
-        ASSERT_TRUE(refusal) << c.text;
-        EXPECT_EQ(refusal->control, c.id);
-        EXPECT_EQ(refusal->message, c.message);
-        EXPECT_TRUE(logic.Held().IsEmpty());
-    }
-    AddBlockLogic logic;
-    EXPECT_FALSE(AcceptWith(logic, AddBlockLogic::kWidth, "0.10001"));
 }
 
 TEST(AddBlockLogicTest, EmptyTextureNameIsStoredAndNotWritten) {

@@ -1,20 +1,12 @@
 #include "objects/logic/tank_logic.h"
 
-#include "../object_text_helpers.h"
 #include "objects/tank.h"
+#include "support/object_fixtures.h"
 
 #include <gtest/gtest.h>
 
 namespace pf {
 namespace {
-
-using test::ParsedText;
-
-AstrelObject Parsed(const std::string& text) {
-    AstrelObject holder;
-    ParsedText(ParseTank, "TANK", text, &holder);
-    return holder;
-}
 
 TEST(AddTankLogicTest, NewTankGetsTheDefaults) {
     AddTankLogic logic;
@@ -24,18 +16,9 @@ TEST(AddTankLogicTest, NewTankGetsTheDefaults) {
               "\tPOS 0 0 0\r\n\tSCALE 30 40 30\r\n\tROT 0\r\n\tNSTEP 12\r\n\tPFG_SCALEUV\r\n");
 }
 
-TEST(AddTankLogicTest, UnchangedOkKeepsTextAndStepCount) {
-    const std::string text = "\tPOS 3 1 -4\r\n\tSCALE 12.5 8 20.125\r\n\tROT 270\r\n"
-                             "\tNSTEP 24\r\n\tTEX1 Fcd01 2 3\r\n\tTEX2 Roof01 4 5\r\n";
-    AddTankLogic logic;
-    ASSERT_TRUE(logic.SetObject(*Parsed(text).Get()));
-    ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
-    EXPECT_EQ(logic.Held().GetParameterText(), text);
-}
-
 TEST(AddTankLogicTest, TankWithoutStepsGetsTwelve) {
     AddTankLogic logic;
-    ASSERT_TRUE(logic.SetObject(*Parsed("\tSCALE 15 10 20\r\n").Get()));
+    ASSERT_TRUE(logic.SetObject(*test::Parsed("TANK", "\tSCALE 15 10 20\r\n").Get()));
     ASSERT_TRUE(logic.Accept(logic.ShowFields()).accepted);
     EXPECT_EQ(logic.Held().GetParameterText(),
               "\tPOS 0 0 0\r\n\tSCALE 15 10 20\r\n\tROT 0\r\n\tNSTEP 12\r\n");
@@ -43,7 +26,8 @@ TEST(AddTankLogicTest, TankWithoutStepsGetsTwelve) {
 
 TEST(AddTankLogicTest, IncompleteSideTextureGetsDefaultScales) {
     AddTankLogic logic;
-    ASSERT_TRUE(logic.SetObject(*Parsed("\tSCALE 15 10 20\r\n\tTEX1 Fcd01\r\n").Get()));
+    ASSERT_TRUE(
+        logic.SetObject(*test::Parsed("TANK", "\tSCALE 15 10 20\r\n\tTEX1 Fcd01\r\n").Get()));
     EXPECT_EQ(logic.u[0], 3.0f);
     EXPECT_EQ(logic.u[1], 1.0f);
     EXPECT_EQ(logic.v[0], 1.0f);
@@ -55,7 +39,8 @@ TEST(AddTankLogicTest, IncompleteSideTextureGetsDefaultScales) {
 
 TEST(AddTankLogicTest, ClearingTheRoofNameRemovesItsLine) {
     AddTankLogic logic;
-    ASSERT_TRUE(logic.SetObject(*Parsed("\tTEX1 Fcd01 2 3\r\n\tTEX2 Roof01 4 5\r\n").Get()));
+    ASSERT_TRUE(
+        logic.SetObject(*test::Parsed("TANK", "\tTEX1 Fcd01 2 3\r\n\tTEX2 Roof01 4 5\r\n").Get()));
     ControlTexts texts = logic.ShowFields();
     EXPECT_EQ(texts.Get(AddBlockLogic::kTex3Name), "Roof01");
     texts.Set(AddBlockLogic::kTex3Name, "");
@@ -67,14 +52,8 @@ TEST(AddTankLogicTest, ClearingTheRoofNameRemovesItsLine) {
     EXPECT_NE(text.find("\tTEX1 Fcd01 2 3\r\n"), std::string::npos);
 }
 
-TEST(AddTankLogicTest, RefusalsAndButtons) {
+TEST(AddTankLogicTest, TextureButtons) {
     AddTankLogic logic;
-    ControlTexts texts = logic.ShowFields();
-    texts.Set(AddBlockLogic::kHeight, "0.1");
-    const std::optional<FieldRefusal> refusal = logic.Accept(texts).refusal;
-    ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->control, AddBlockLogic::kHeight);
-    EXPECT_EQ(refusal->message, "Enter a number between 0.1 and 4000.");
     TextureChoice choice;
     EXPECT_TRUE(logic.GetTextureChoice(AddBlockLogic::kTex3Button, choice));
     EXPECT_FALSE(logic.GetTextureChoice(AddBlockLogic::kTex2Button, choice));

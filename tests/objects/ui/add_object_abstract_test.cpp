@@ -1,6 +1,6 @@
 #include "objects/ui/add_object_abstract.h"
 
-#include "object_dialog_fixture.h"
+#include "support/ui/object_dialog_fixture.h"
 
 #include <gtest/gtest.h>
 

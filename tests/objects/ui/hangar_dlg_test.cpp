@@ -1,8 +1,8 @@
 #include "objects/ui/hangar_dlg.h"
 
 #include "controls/ui/my_bitmap_button.h"
-#include "object_dialog_fixture.h"
 #include "objects/hangars.h"
+#include "support/ui/object_dialog_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,8 @@ namespace pf::test {
 namespace {
 
 TEST_F(ObjectDialogTest, HangarKindButtonsSwitchTheDialog) {
-    AstrelObject hangar = Parsed(ParseHangar2, "HANGAR2", "\tPOS 5 10 7\r\n\tROOFH 9\r\n");
+    AstrelObject hangar = Parsed("HANGAR2", "\tPOS 5 10 7\r\n\tROOFH 9\r\n");
     wxTEST_DIALOG(hangar.EditInDialog(), ExpectScript<AddHangerDlg>([](AddHangerDlg* dlg) {
-                      EXPECT_EQ(dlg->GetTitle(), "Add Hanger");
                       EXPECT_TRUE(dlg->FindWindow(1082)->IsShown());
                       EXPECT_EQ(dlg->FindWindow(1088)->GetLabel(), "Roof Side");
                       EXPECT_EQ(EditText(dlg, 1082), "9");

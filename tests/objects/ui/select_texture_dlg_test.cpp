@@ -10,7 +10,7 @@
 namespace pf {
 namespace {
 
-using test::ExpectMessageBox;
+using test::ExpectRefusal;
 using test::ExpectScript;
 using test::PressButton;
 using test::PressEscape;
@@ -71,7 +71,7 @@ TEST_F(SelectTextureDlgTest, OkWaitsForValidScales) {
                       SetEditText(d, 1094, "0.5");
                       PressButton(d, wxID_OK);
                   }),
-                  ExpectMessageBox("Enter a number between 0.1 and 400.", "Padforge"));
+                  ExpectRefusal());
     EXPECT_EQ(result, wxID_OK);
     EXPECT_EQ(dlg.Logic().name, "Fcd06");
     EXPECT_EQ(dlg.Logic().u, 2.0f);

@@ -1,8 +1,8 @@
 #pragma once
 // Drives a dialog of type T under wxTEST_DIALOG with a test's own script: the dialog is
 // initialised as showing it would, then the script sets controls and presses buttons
-// and the code the dialog recorded is ShowModal's result. Also the expectation of a
-// message box with an exact text, and the helpers the scripts use.
+// and the code the dialog recorded is ShowModal's result. Also the expectations of a
+// message box with an exact text and of a refusal's box, and the helpers the scripts use.
 #include "support/ui/wx_test_hook.h"
 
 #include <functional>
@@ -60,6 +60,18 @@ class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessage
     wxString caption_;
     long icon_;
     int answer_;
+};
+
+// The box a refused field value brings up (its wording is the field exchange's), answered
+// with OK.
+class ExpectRefusal : public wxExpectModalBase<wxMessageDialog, ExpectRefusal> {
+  protected:
+    int OnInvoked(wxMessageDialog* dlg) const override {
+        EXPECT_FALSE(dlg->GetMessage().empty());
+        EXPECT_EQ(dlg->GetCaption(), "Padforge");
+        EXPECT_TRUE((dlg->GetMessageDialogStyle() & wxICON_EXCLAMATION) != 0);
+        return wxID_OK;
+    }
 };
 
 inline void PressButton(wxWindow* dlg, int id) {

@@ -4,7 +4,7 @@
 #include "platform/fs.h"
 #include "support/astrel_folder.h"
 #include "support/sandbox_home.h"
-#include "support/ui/expect_dir_dialog.h"
+#include "support/ui/expect_choosers.h"
 #include "support/ui/wx_test_hook.h"
 #include "workspace/folders.h"
 #include "workspace/settings.h"
@@ -57,45 +57,38 @@ class SetAstrelPathDlgTest : public ::testing::Test {
     std::string plain_native_;
 };
 
-TEST_F(SetAstrelPathDlgTest, NoStoresNothing) {
+// Browse shows the chosen folder only once the person said Yes to a folder that does not
+// look like the simulator's; No stores nothing and ends with the "Error" box.
+TEST_F(SetAstrelPathDlgTest, BrowseAsksAboutAnotherFolder) {
     const std::string candidate = home_.Home() + "/Documents/Astrel2010/";
-    wxString shown_at_init, shown_after_browse;
-    bool ok = true;
-    std::string out;
-    wxTEST_DIALOG(ok = EnsureAstrelPath(out),
-                  wxExpectModal<SetAstrelPathDlg>([&](SetAstrelPathDlg* dlg) {
-                      dlg->InitDialog();
-                      shown_at_init = dlg->PathEdit()->GetValue();
-                      Click(dlg, SetAstrelPathDlg::ID_BROWSE);
-                      shown_after_browse = dlg->PathEdit()->GetValue();
-                      Click(dlg, wxID_OK);
-                      return dlg->GetReturnCode();
-                  }),
-                  wxExpectModal<wxDirDialog>(plain_native_), wxExpectModal<wxMessageDialog>(wxNO),
-                  wxExpectModal<wxMessageDialog>(wxOK).Describe("Error"));
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(shown_at_init.utf8_string(), candidate);
-    EXPECT_EQ(shown_after_browse.utf8_string(), candidate);
-    EXPECT_EQ(ReadRegistryValue("Astrel 2010 Path"), "");
-}
-
-TEST_F(SetAstrelPathDlgTest, YesStoresTheFolderAndShowsIt) {
-    wxString shown;
-    bool ok = false;
-    std::string out;
-    wxTEST_DIALOG(ok = EnsureAstrelPath(out),
-                  wxExpectModal<SetAstrelPathDlg>([&](SetAstrelPathDlg* dlg) {
-                      dlg->InitDialog();
-                      Click(dlg, SetAstrelPathDlg::ID_BROWSE);
-                      shown = dlg->PathEdit()->GetValue();
-                      Click(dlg, wxID_OK);
-                      return dlg->GetReturnCode();
-                  }),
-                  wxExpectModal<wxDirDialog>(plain_native_), wxExpectModal<wxMessageDialog>(wxYES));
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(shown.utf8_string(), plain_native_);
-    EXPECT_EQ(out, fs::ToInternal(plain_native_));
-    EXPECT_EQ(ReadRegistryValue("Astrel 2010 Path"), fs::ToInternal(plain_native_));
+    for (bool yes : {false, true}) {
+        SCOPED_TRACE(yes);
+        wxString shown_at_init, shown_after_browse;
+        bool ok = !yes;
+        std::string out;
+        auto act = [&](SetAstrelPathDlg* dlg) {
+            dlg->InitDialog();
+            shown_at_init = dlg->PathEdit()->GetValue();
+            Click(dlg, SetAstrelPathDlg::ID_BROWSE);
+            shown_after_browse = dlg->PathEdit()->GetValue();
+            Click(dlg, wxID_OK);
+            return dlg->GetReturnCode();
+        };
+        if (yes) {
+            wxTEST_DIALOG(ok = EnsureAstrelPath(out), wxExpectModal<SetAstrelPathDlg>(act),
+                          wxExpectModal<wxDirDialog>(plain_native_),
+                          wxExpectModal<wxMessageDialog>(wxYES));
+        } else {
+            wxTEST_DIALOG(ok = EnsureAstrelPath(out), wxExpectModal<SetAstrelPathDlg>(act),
+                          wxExpectModal<wxDirDialog>(plain_native_),
+                          wxExpectModal<wxMessageDialog>(wxNO),
+                          wxExpectModal<wxMessageDialog>(wxOK).Describe("Error"));
+        }
+        EXPECT_EQ(ok, yes);
+        EXPECT_EQ(shown_at_init.utf8_string(), candidate);
+        EXPECT_EQ(shown_after_browse.utf8_string(), yes ? plain_native_ : candidate);
+        EXPECT_EQ(ReadRegistryValue("Astrel 2010 Path"), yes ? fs::ToInternal(plain_native_) : "");
+    }
 }
 
 TEST_F(SetAstrelPathDlgTest, ASimulatorFolderNeedsNoQuestion) {
@@ -107,16 +100,7 @@ TEST_F(SetAstrelPathDlgTest, ASimulatorFolderNeedsNoQuestion) {
     EXPECT_EQ(ReadRegistryValue("Astrel 2010 Path"), fs::ToInternal(sim));
 }
 
-TEST_F(SetAstrelPathDlgTest, EscapeAndCloseEndWithCancel) {
-    SetAstrelPathDlg dlg(nullptr);
-    EXPECT_EQ(dlg.GetTitle(), "Configuration");
-    EXPECT_TRUE(dlg.PathEdit()->HasFlag(wxTE_READONLY));
-    wxKeyEvent escape(wxEVT_CHAR_HOOK);
-    escape.m_keyCode = WXK_ESCAPE;
-    escape.SetEventObject(&dlg);
-    dlg.ProcessWindowEvent(escape);
-    EXPECT_EQ(dlg.GetReturnCode(), wxID_CANCEL);
-
+TEST_F(SetAstrelPathDlgTest, EscapeEndsWithCancel) {
     SetAstrelPathDlg modal(nullptr);
     int result = 0;
     wxTEST_DIALOG(result = modal.ShowModal(),

@@ -1,7 +1,7 @@
 #pragma once
-// What the object dialog tests share: the built install folder as "Install Path" in a
-// sandboxed home, objects read from their text, and the ways out of a dialog.
-#include "../object_text_helpers.h"
+// What the object dialog tests share: a sandboxed home whose "Install Path" is the built
+// install folder (so the dialogs show their pictures) and the ways out of a dialog.
+#include "support/object_fixtures.h"
 #include "support/sandbox_home.h"
 #include "support/test_paths.h"
 #include "support/ui/expect_script.h"
@@ -27,6 +27,12 @@ inline void LeaveDialog(wxDialog* dlg, Leave leave) {
     }
 }
 
+inline bool Shown(wxWindow* dlg, int id) {
+    wxWindow* window = dlg->FindWindow(id);
+    EXPECT_NE(window, nullptr) << id;
+    return window != nullptr && window->IsShown();
+}
+
 class ObjectDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -35,14 +41,6 @@ class ObjectDialogTest : public ::testing::Test {
             c = c == '/' ? '\\' : c;
         }
         WriteRegistryValue("Install Path", share);
-    }
-
-    template <class Parser>
-    static AstrelObject Parsed(Parser parse, const char* word, const std::string& text) {
-        AstrelObject holder;
-        ParsedText(parse, word, text, &holder);
-        EXPECT_FALSE(holder.IsEmpty());
-        return holder;
     }
 
     SandboxHome home_;

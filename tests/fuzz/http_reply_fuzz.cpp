@@ -1,0 +1,54 @@
+// A reply of a map service over a loopback socket: byte 0 chooses how it is asked for
+// (bit 0 set: a whole WMS map download, read into a map; clear: one request, the reply
+// read into a file and decoded), the rest is what the server sends before it closes.
+#include "fuzz_support.h"
+
+#include "foundation/lat_lon.h"
+#include "imagery/bitmap_data.h"
+#include "imagery/geo_map.h"
+#include "imagery/jpeg_file.h"
+#include "support/loopback_server.h"
+#include "tiles/client_socket.h"
+#include "tiles/map_download.h"
+#include "tiles/map_service.h"
+#include "workspace/folders.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace pf;
+    fuzz::Sandbox::Get();
+    if (size == 0) {
+        return 0;
+    }
+    test::LoopbackServer server(1, 5000);
+    test::LoopbackServer::Reply reply;
+    reply.bytes = fuzz::Text(data + 1, size - 1);
+    server.AddReply(reply);
+    std::string folder;
+    if (!GetAppDataPath(folder)) {
+        return 0;
+    }
+    if ((data[0] & 1) != 0) {
+        setenv(kWmsHostVariable, server.HostText().c_str(), 1);
+        BitmapData picture;
+        LatLonRect rect;
+        rect.Set(-80.7, 28.6, -80.5, 28.4);
+        DownloadWmsMap(GeoMap(&picture, &rect));
+        unsetenv(kWmsHostVariable);
+        return 0;
+    }
+    ClientSocket socket;
+    socket.SetReceiveTimeout(2000);
+    if (socket.Connect("127.0.0.1", server.Port()) < 0) {
+        return 0;
+    }
+    const std::string request = BuildMapRequest("/", "127.0.0.1");
+    socket.Send(request.data(), static_cast<long>(request.size()));
+    const std::string path = folder + "reply.jpg";
+    if (ReadHttpResponse(socket, path)) {
+        BitmapData image;
+        LoadJpegToBitmap(path, image);
+    }
+    return 0;
+}
