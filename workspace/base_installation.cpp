@@ -147,18 +147,21 @@ bool Astrel2010::UninstallBase(std::string name) {
     }
     InstalledFolders folders(*this);
     KeptFiles kept(root);
+    // Only folders holding the installation's own files may go.
+    std::vector<std::string> inside;
     for (const std::string& file : base->files) {
         size_t& left = entries[FoldedAscii(file)];
         --left;
+        if (!folders.MayDelete(file))
+            continue;
+        inside.push_back(file);
         // A file that installing replaced comes back; one that failed to come back
         // leaves ours in place (the message says where the kept one is).
-        if (left == 0 && folders.MayDelete(file) &&
-            kept.PutBack(file) == KeptFiles::PutBackResult::NothingKept)
+        if (left == 0 && kept.PutBack(file) == KeptFiles::PutBackResult::NothingKept)
             SafeDeleteFile(file);
     }
-    const std::vector<std::string> files = base->files;
     bases.erase(base);
-    kept.RemoveEmptyMadeFolders(files);
+    kept.RemoveEmptyMadeFolders(inside);
     return true;
 }
 

@@ -47,16 +47,23 @@ bool Contains(const std::vector<std::string>& folders, const std::string& folder
 
 } // namespace
 
-KeptFiles::KeptFiles(const std::string& root) {
-    if (root.empty() || !GetAppDataPath(dataFolder_) || dataFolder_.empty()) {
-        dataFolder_.clear();
-        return;
+KeptFiles::KeptFiles(const std::string& root) : root_(root) {}
+
+bool KeptFiles::Ready() const {
+    // The data folder is asked for only when needed: an install over nothing of someone
+    // else's never touches it.
+    if (!asked_) {
+        asked_ = true;
+        if (!root_.empty() && GetAppDataPath(dataFolder_) && !dataFolder_.empty())
+            folder_ = dataFolder_ + kSideFolder + RootFolderName(root_) + "\\";
+        else
+            dataFolder_.clear();
     }
-    folder_ = dataFolder_ + kSideFolder + RootFolderName(root) + "\\";
+    return !folder_.empty();
 }
 
 std::string KeptFiles::KeptPath(const std::string& path) const {
-    if (folder_.empty() || !IsFullSafePath(path))
+    if (!IsFullSafePath(path) || !Ready())
         return std::string();
     return folder_ + kFilesFolder + path.substr(1);
 }
@@ -101,7 +108,7 @@ KeptFiles::PutBackResult KeptFiles::PutBack(const std::string& path) {
 }
 
 void KeptFiles::RecordMadeFolders(const std::vector<std::string>& folders) {
-    if (folders.empty() || folder_.empty())
+    if (folders.empty() || !Ready())
         return;
     std::vector<std::string> known = ReadMadeFolders();
     const size_t before = known.size();
@@ -114,7 +121,7 @@ void KeptFiles::RecordMadeFolders(const std::vector<std::string>& folders) {
 }
 
 void KeptFiles::RemoveEmptyMadeFolders(const std::vector<std::string>& paths) {
-    if (folder_.empty())
+    if (paths.empty() || !Ready())
         return;
     std::vector<std::string> known = ReadMadeFolders();
     std::vector<std::string> candidates;
@@ -173,12 +180,12 @@ void KeptFiles::WriteMadeFolders(const std::vector<std::string>& folders) const 
     std::string text;
     for (const std::string& folder : folders)
         text += folder + "\r\n";
+    // A list that cannot be written keeps its old content (the writer drops its temporary
+    // file): folders then stay rather than go.
     fs::TempFileWriter writer;
-    // A list that cannot be written keeps its old content: folders stay rather than go.
-    if (!fs::CreateDirectories(folder_) || !writer.Open(path) ||
-        !writer.Write(text.data(), text.size()) || !writer.Commit()) {
-        writer.Discard();
-    }
+    if (fs::CreateDirectories(folder_) && writer.Open(path) &&
+        writer.Write(text.data(), text.size()))
+        writer.Commit();
 }
 
 void KeptFiles::RemoveEmptyUpwards(std::string folder) const {

@@ -50,8 +50,13 @@ class KeptFiles {
     // Removes folder and its parents while they are empty, up to the data folder.
     void RemoveEmptyUpwards(std::string folder) const;
 
-    std::string dataFolder_; // the application-data folder, empty when unknown
-    std::string folder_;     // this root's side folder, empty when unknown
+    // Finds the side folder on first use; false when the data folder is unknown.
+    bool Ready() const;
+
+    std::string root_;
+    mutable bool asked_ = false;
+    mutable std::string dataFolder_; // the application-data folder, empty when unknown
+    mutable std::string folder_;     // this root's side folder, empty when unknown
 };
 
 } // namespace pf
