@@ -216,32 +216,25 @@ void MainDialogLogic::OnDeleteBase(int selection) {
         return;
     }
     const bool damaged = entries_[static_cast<size_t>(selection)].damaged;
-    if (damaged) {
-        if (ShowMessageBox(FormatString("Are you sure you want to delete %s? It cannot be read "
-                                        "as a base.",
-                                        fileName.c_str()),
-                           "Question", MessageButtons::YesNo,
-                           MessageIcon::None) != MessageAnswer::Yes) {
-            return;
-        }
-        // Only the file goes: the base it names may be another file's.
-        BaseDocument::DeleteBase(fileName);
-        RefreshBaseList();
+    if (!damaged && !GetSelectedItem(selection, name, body, fileName)) {
         return;
     }
-    if (!GetSelectedItem(selection, name, body, fileName)) {
+    const std::string question =
+        damaged ? FormatString("Are you sure you want to delete %s? It cannot be read as a base.",
+                               fileName.c_str())
+                : FormatString("Are you sure you want to delete the %s base?", name.c_str());
+    if (ShowMessageBox(question, "Question", MessageButtons::YesNo, MessageIcon::None) !=
+        MessageAnswer::Yes) {
         return;
     }
-    if (ShowMessageBox(FormatString("Are you sure you want to delete the %s base?", name.c_str()),
-                       "Question", MessageButtons::YesNo,
-                       MessageIcon::None) != MessageAnswer::Yes) {
-        return;
-    }
-    const BaseDocument document(fileName);
     // Files installed into the simulator stay there; only their record goes, and only
-    // when this file is the base's own (a copy under another name is not).
-    if (document.IsLoaded() && document.OwnsSaveName()) {
-        FileManager::Instance().ForgetBaseInAstrel(document.GetConfigRelativePath());
+    // for a file that reads whole and is the base's own (not a copy under another name).
+    bool hasHeader = false;
+    if (BaseDocument::FindFileProblem(fileName, hasHeader).empty()) {
+        const BaseDocument document(fileName);
+        if (document.IsLoaded() && document.OwnsSaveName()) {
+            FileManager::Instance().ForgetBaseInAstrel(document.GetConfigRelativePath());
+        }
     }
     BaseDocument::DeleteBase(fileName);
     RefreshBaseList();

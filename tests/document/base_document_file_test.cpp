@@ -168,5 +168,34 @@ TEST_F(OwnFile, SavingTestingReadingAndDeletingFailSafely) {
     Run([] { return BaseDocument::DeleteBase("Bare.txt"); }, {none, "fail Couldn't delete file"});
 }
 
+// A whole copy of a base under another file name names the same base: saving it would
+// replace the base's own file and deleting it would take the base's work folder.
+TEST_F(OwnFile, ACopyUnderAnotherNameReplacesAndDeletesOnlyItself) {
+    BaseDocument base = NewBase();
+    ASSERT_TRUE(base.SaveToDocuments());
+    ASSERT_TRUE(base.WriteWorkConfig());
+    const std::string own = test::ReadNativeFile(Docs("Port Alpha.txt"));
+    test::WriteNativeFile(Docs("Copy.txt"), own);
+    BaseDocument copy("Copy.txt");
+    ASSERT_TRUE(copy.IsLoaded());
+    copy.SetContext("CONTEXT Winter");
+    EXPECT_FALSE(
+        Run([&] { return copy.SaveToDocuments(); },
+            {"box Couldn't save base over another base's file.\r\nFile: " + Docs("Port Alpha.txt") +
+             "\r\nThis base was read from: " + Docs("Copy.txt")}));
+    EXPECT_FALSE(Run([] { return NewBase().SaveToDocuments(); },
+                     {"box Couldn't save base: another base's file stands there.\r\nFile: " +
+                      Docs("Port Alpha.txt")}));
+    EXPECT_EQ(test::ReadNativeFile(Docs("Port Alpha.txt")), own);
+    // Its own file, read again in other letter case, is the one a base saves over.
+    BaseDocument read("port alpha.TXT");
+    read.SetContext("CONTEXT Winter");
+    EXPECT_TRUE(Run([&] { return read.SaveToDocuments(); }, {}));
+    EXPECT_TRUE(Run([] { return BaseDocument::DeleteBase("Copy.txt"); }, {}));
+    EXPECT_TRUE(stdfs::is_directory(Docs("Port Alpha/Config")));
+    EXPECT_NE(test::ReadNativeFile(Docs("Port Alpha.txt")).find("CONTEXT Winter"),
+              std::string::npos);
+}
+
 } // namespace
 } // namespace pf
