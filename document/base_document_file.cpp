@@ -101,21 +101,22 @@ bool BaseDocument::WriteBaseFile(MyStream& stream) const { return WriteText(stre
 bool BaseDocument::WriteSimulatorConfig(MyStream& stream) const { return WriteText(stream, false); }
 
 bool BaseDocument::SaveToDocuments() const {
+    std::string documents;
+    if (unreadable_) {
+        GetDocumentsPath(documents);
+        ShowErrorBox("Couldn't save base: its own file could not be read.\r\nFile: " +
+                     fs::ToNative(documents + sourceFile_));
+        return false;
+    }
     if (!IsValidBaseName(name_)) {
         ShowErrorBox("Base name not valid");
         return false;
     }
-    std::string documents;
     if (!GetDocumentsPath(documents)) {
         ShowErrorBox("Couldn't find documents path");
         return false;
     }
     const std::string path = documents + GetSaveFileName();
-    if (unreadable_) {
-        ShowErrorBox("Couldn't save base: its own file could not be read.\r\nFile: " +
-                     fs::ToNative(documents + sourceFile_));
-        return false;
-    }
     // The save name comes from the name inside the file: a copy of a base under another
     // file name would otherwise overwrite the base it was copied from.
     if (PathExists(path) &&

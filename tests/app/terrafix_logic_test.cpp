@@ -258,7 +258,16 @@ TEST_F(MainDialogLogicTest, HelpOpensTheManualOfTheInstallFolder) {
 // "Load Base From Astrel": each road through the popups, the base-list dialog and the
 // boxes, and whether the simulator's "Alpha" became an own base.
 TEST(MainDialogImport, EveryRoad) {
-    enum Tree { NoSimulator, NoBases, TwoDirectories, OneDirectory, Imported, NoLocation, BadName };
+    enum Tree {
+        NoSimulator,
+        NoBases,
+        TwoDirectories,
+        OneDirectory,
+        Imported,
+        NoLocation,
+        BadName,
+        LongName
+    };
     const std::string bodies = "menu||Bodies with bases", folders = "menu||Select directory:";
     const std::string failed = "failure|Failure Message|Error loading base from Astrel\r\n";
     const std::string reload = "message|Notification|Base already loaded. Reload?";
@@ -285,6 +294,7 @@ TEST(MainDialogImport, EveryRoad) {
         {Imported, {10001}, "Alpha.cfg", {yes}, {bodies, reload}, true},
         {NoLocation, {10001}, "Alpha.cfg", {}, {bodies, failed}, false},
         {BadName, {10001}, "Alpha.cfg", {}, {bodies, failed}, false},
+        {LongName, {10001}, "Alpha.cfg", {}, {bodies, failed}, false},
     };
     for (const auto& road : roads) {
         SCOPED_TRACE(testing::Message() << "tree " << road.tree << " menus " << road.menus.size());
@@ -292,6 +302,8 @@ TEST(MainDialogImport, EveryRoad) {
         std::string alpha = kAlpha;
         if (road.tree == NoLocation)
             alpha = "Name = Alpha\r\n";
+        if (road.tree == LongName)
+            alpha.replace(alpha.find("Alpha"), 5, std::string(300, 'A'));
         if (road.tree == BadName)
             alpha.replace(alpha.find("Alpha"), 5, "..\\x");
         WriteNativeFile(sandbox.SimNative("Config/Earth/Base/Alpha.cfg"), alpha);

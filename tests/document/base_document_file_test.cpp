@@ -101,11 +101,15 @@ TEST_F(OwnFile, HandWrittenFiles) {
                 const BaseDocument read("Hand.txt");
                 EXPECT_EQ(read.IsLoaded() && read.GetNeedsLoading(), missing.empty()) << bytes;
                 EXPECT_EQ(read.GetName().empty(), !missing.empty()) << "nothing read";
+                EXPECT_EQ(read.SaveToDocuments(), missing.empty());
                 return true;
             },
-            missing.empty() ? std::vector<std::string>{}
-                            : std::vector<std::string>{"fail Couldn't read base file " +
-                                                       Docs("Hand.txt") + "\r\n" + missing});
+            missing.empty()
+                ? std::vector<std::string>{}
+                : std::vector<std::string>{
+                      "fail Couldn't read base file " + Docs("Hand.txt") + "\r\n" + missing,
+                      "box Couldn't save base: its own file could not be read.\r\nFile: " +
+                          Docs("Hand.txt")});
     }
 }
 
