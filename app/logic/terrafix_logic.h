@@ -26,7 +26,7 @@ class MainDialogLogic {
     explicit MainDialogLogic(const DialogRunners& runners = GetDialogRunners());
 
     struct Entry {
-        std::string text;     // body + "\" + name; a damaged file: kDamagedEntry's text
+        std::string text;     // body + "\" + name; a damaged file: its file name + kDamagedMark
         std::string fileName; // the own base file's name in the documents folder
         bool damaged = false; // the file looks like a base but does not read whole
     };
