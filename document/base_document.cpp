@@ -2,6 +2,7 @@
 
 #include "foundation/name_safety.h"
 #include "foundation/text.h"
+#include "platform/fs.h"
 
 namespace pf {
 
@@ -38,6 +39,8 @@ BaseDocument& BaseDocument::operator=(const BaseDocument& other) {
     origin_ = other.origin_;
     originalPath_ = other.originalPath_;
     loaded_ = other.loaded_;
+    unreadable_ = other.unreadable_;
+    sourceFile_ = other.sourceFile_;
     body_.Assign(other.body_);
     name_ = other.name_;
     fileName_ = other.fileName_.empty() ? other.name_ : other.fileName_;
@@ -75,6 +78,18 @@ std::string BaseDocument::BuildSaveFileName(std::string name, std::string bodyNa
     ReplaceAllText(fileName, "\\", "_");
     ReplaceAllText(fileName, "/", "_");
     return fileName;
+}
+
+bool BaseDocument::NamesFitFileSystem(const std::string& name, const std::string& bodyName,
+                                      const std::string& suffix, const std::string& context) {
+    const size_t written = fs::kMaxNameBytes - fs::kTempFileSuffixBytes;
+    // The longest scenario title BuildScenarios makes, and its file's extension.
+    const std::string scenario =
+        name + " on Landing Pad" + (context.empty() ? std::string() : " " + context) + ".scn";
+    // The configuration file's name is the name with blanks turned: as long as name.cfg.
+    return name.size() <= fs::kMaxNameBytes && name.size() + 4 <= written &&
+           BuildSaveFileName(name, bodyName, suffix).size() <= written &&
+           scenario.size() <= written;
 }
 
 std::string BaseDocument::GetSaveFileName() const {

@@ -29,7 +29,9 @@ class BaseDocument {
     // cannot be read), origin "User Created", suffix body + "\Base\", both needs flags set.
     BaseDocument(const std::string& name, const std::string& bodyName, const LatLon& position);
     // Loads the own base file of that name in the documents folder; IsLoaded tells
-    // whether it was read. Until then the body is a placeholder "XYZ" of radius 0.
+    // whether it was read. Until then the body is a placeholder "XYZ" of radius 0. A file
+    // that stands there but does not read whole is not read at all: one failure message
+    // names it and what is missing, and the document can never be saved.
     explicit BaseDocument(const std::string& fileName);
     BaseDocument(const BaseDocument& other);
     // Deep copy; an empty file name becomes the name.
@@ -37,6 +39,16 @@ class BaseDocument {
 
     bool IsLoaded() const { return loaded_; }
     void SetLoaded(bool loaded) { loaded_ = loaded; }
+    // The own file (in the documents folder) this document stands for: the one it was
+    // read from or last saved to; empty for a new or imported base. A save replaces no
+    // other file.
+    const std::string& GetSourceFile() const { return sourceFile_; }
+    // For a base that the person agreed may replace the file of that name.
+    void SetSourceFile(const std::string& fileName) { sourceFile_ = fileName; }
+    // True when the document has a source file and its save name is that file or free:
+    // a copy of a base under another file name does not own the base's work folder and
+    // installation record.
+    bool OwnsSaveName() const;
     const std::string& GetConfigSuffix() const { return configSuffix_; }
     void SetConfigSuffix(const std::string& suffix) { configSuffix_ = suffix; }
     const std::string& GetContext() const { return context_; }
@@ -130,17 +142,31 @@ class BaseDocument {
     // first failed write.
     bool WriteBaseFile(MyStream& stream) const;
     // Writes the own base file into the documents folder through a temporary file; a
-    // failure shows its box and leaves the old file whole.
+    // failure shows its box and leaves the old file whole. Refused, with a box naming
+    // both files, when another file stands at the save name than the source file, and
+    // for a document whose file did not read whole. A save makes its file the source.
     bool SaveToDocuments() const;
     // The "BASE-V2.0" header test, then the own base file's reader.
     bool ReadBaseFile(MyStream& stream);
     // True when something stands at the documents folder's file name; an own base file
     // there is loaded on the way, so its problems are shown.
     static bool BaseFileExists(std::string fileName);
+    // Why the own base file of that name does not read whole, found without a message
+    // and without reading its objects: "" when it does. hasHeader tells whether the file
+    // begins with the "BASE-V2.0" header line.
+    static std::string FindFileProblem(const std::string& fileName, bool& hasHeader);
+    // "Couldn't read base file <native path>" and the problem on a second line.
+    static std::string UnreadableFileMessage(const std::string& fileName,
+                                             const std::string& problem);
+    // Whether every file and folder name that a base of this name makes (its own file,
+    // work folder, configuration and scenario files, each with the safe writer's
+    // temporary suffix) stays within the file system's limit for one name.
+    static bool NamesFitFileSystem(const std::string& name, const std::string& bodyName,
+                                   const std::string& suffix, const std::string& context);
     // "PFG_BODY_NAME" and the name of an own base file, without loading the base.
     static bool LoadBodyName(std::string& bodyName, std::string& name, const std::string& fileName);
-    // Deletes the base's work folder (only for a base that loads with a valid name) and
-    // its own base file.
+    // Deletes the base's work folder (only for a base that reads whole with a valid
+    // name) and its own base file.
     static bool DeleteBase(const std::string& fileName);
 
     // The simulator's base configuration text: the own file without its "PFG_" keys.
@@ -182,6 +208,10 @@ class BaseDocument {
     static bool MakeFolderIfMissing(const std::string& folder);
 
     bool loaded_ = false;
+    // The file stood in the documents folder but did not read whole.
+    bool unreadable_ = false;
+    // Saving makes the file saved to the source: kept by the const save.
+    mutable std::string sourceFile_;
     std::string configSuffix_;
     std::string context_;
     std::string periodBegin_;

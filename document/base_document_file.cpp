@@ -8,6 +8,7 @@
 #include "foundation/text.h"
 #include "foundation/ui_hooks.h"
 #include "platform/fs.h"
+#include "workspace/config_reader.h"
 #include "workspace/file_utils.h"
 #include "workspace/folders.h"
 #include "workspace/simulator_config.h"
@@ -100,23 +101,42 @@ bool BaseDocument::WriteBaseFile(MyStream& stream) const { return WriteText(stre
 bool BaseDocument::WriteSimulatorConfig(MyStream& stream) const { return WriteText(stream, false); }
 
 bool BaseDocument::SaveToDocuments() const {
+    std::string documents;
+    if (unreadable_) {
+        GetDocumentsPath(documents);
+        ShowErrorBox("Couldn't save base: its own file could not be read.\r\nFile: " +
+                     fs::ToNative(documents + sourceFile_));
+        return false;
+    }
     if (!IsValidBaseName(name_)) {
         ShowErrorBox("Base name not valid");
         return false;
     }
-    std::string documents;
     if (!GetDocumentsPath(documents)) {
         ShowErrorBox("Couldn't find documents path");
         return false;
     }
-    // The safe writer only: writing in place would leave half a base behind a failure.
     const std::string path = documents + GetSaveFileName();
+    // The save name comes from the name inside the file: a copy of a base under another
+    // file name would otherwise overwrite the base it was copied from.
+    if (PathExists(path) &&
+        (sourceFile_.empty() || !fs::Equivalent(documents + sourceFile_, path))) {
+        ShowErrorBox(
+            sourceFile_.empty()
+                ? "Couldn't save base: another base's file stands there.\r\nFile: " +
+                      fs::ToNative(path)
+                : "Couldn't save base over another base's file.\r\nFile: " + fs::ToNative(path) +
+                      "\r\nThis base was read from: " + fs::ToNative(documents + sourceFile_));
+        return false;
+    }
+    // The safe writer only: writing in place would leave half a base behind a failure.
     PfgFileStream file;
     if (!file.Open(path, kOpenWrite | kOpenCreate) || !WriteBaseFile(file) || !file.Commit()) {
         ShowErrorBox("Couldn't save base to file. Check Permissions.\r\nFile: " +
                      fs::ToNative(path));
         return false;
     }
+    sourceFile_ = GetSaveFileName();
     return true;
 }
 
@@ -136,15 +156,66 @@ BaseDocument::BaseDocument(const std::string& fileName) : BaseDocument() {
     body_.name = "XYZ";
     std::string documents;
     // A bare or climbing name would be opened outside the documents folder.
-    if (!IsSafePathComponent(fileName) || !GetDocumentsPath(documents)) {
+    if (!IsSafePathComponent(fileName) || !GetDocumentsPath(documents) ||
+        !PathExists(documents + fileName)) {
         return;
     }
+    sourceFile_ = fileName;
+    // A damaged file is not read at all: a half-read base must never be edited or saved.
+    bool hasHeader = false;
+    const std::string problem = FindFileProblem(fileName, hasHeader);
     PfgFileStream file;
-    if (!file.Open(documents + fileName, kOpenRead)) {
-        return;
+    if (problem.empty() && file.Open(documents + fileName, kOpenRead)) {
+        file.SeekToBegin();
+        loaded_ = ReadBaseFile(file);
+    } else {
+        ShowFailureMessage(UnreadableFileMessage(fileName, problem));
     }
+    unreadable_ = !loaded_;
+}
+
+std::string BaseDocument::FindFileProblem(const std::string& fileName, bool& hasHeader) {
+    hasHeader = false;
+    std::string documents;
+    PfgFileStream file;
+    if (!IsSafePathComponent(fileName) || !GetDocumentsPath(documents) ||
+        !file.Open(documents + fileName, kOpenRead)) {
+        return "Couldn't open file";
+    }
+    if (file.GetLength() > kMaxTextStreamBytes) {
+        return "File too big";
+    }
+    char head[kHeaderLength];
     file.SeekToBegin();
-    loaded_ = ReadBaseFile(file);
+    if (file.GetLength() < kHeaderLength) {
+        return "Error with base file";
+    }
+    if (!file.Read(head, kHeaderLength) || std::memcmp(head, kHeader, kHeaderLength) != 0) {
+        return "Not a base file: it does not begin with BASE-V2.0";
+    }
+    hasHeader = true;
+    StringArray lines;
+    if (!LoadLinesFromStream(lines, file)) {
+        return "Couldn't parse file";
+    }
+    return FindPfgBaseFileProblem(lines);
+}
+
+bool BaseDocument::OwnsSaveName() const {
+    std::string documents;
+    if (sourceFile_.empty() || !GetDocumentsPath(documents)) {
+        return false;
+    }
+    const std::string path = documents + GetSaveFileName();
+    return !PathExists(path) || fs::Equivalent(documents + sourceFile_, path);
+}
+
+std::string BaseDocument::UnreadableFileMessage(const std::string& fileName,
+                                                const std::string& problem) {
+    std::string documents;
+    GetDocumentsPath(documents);
+    return "Couldn't read base file " + fs::ToNative(documents + fileName) + "\r\n" +
+           (problem.empty() ? std::string("Couldn't parse file") : problem);
 }
 
 bool BaseDocument::BaseFileExists(std::string fileName) {
@@ -181,9 +252,12 @@ bool BaseDocument::DeleteBase(const std::string& fileName) {
     }
     if (IsSafePathComponent(fileName)) {
         // Without a loaded, valid name the work folder would be the documents folder
-        // itself or lie outside it: then only the file goes.
-        const BaseDocument document(fileName);
-        if (document.IsLoaded() && IsValidBaseName(document.GetName())) {
+        // itself or lie outside it, and a damaged copy names the folder of the base it
+        // was copied from: then only the file goes.
+        bool hasHeader = false;
+        const bool whole = FindFileProblem(fileName, hasHeader).empty();
+        const BaseDocument document = whole ? BaseDocument(fileName) : BaseDocument();
+        if (document.IsLoaded() && IsValidBaseName(document.GetName()) && document.OwnsSaveName()) {
             std::string work;
             if (!document.GetWorkFolder(work)) {
                 return ShowFailureMessage("Couldn't delete file");

@@ -273,6 +273,55 @@ bool SplitBaseCfgPath(std::string& fileName, std::string& bodyName, const std::s
     return true;
 }
 
+namespace {
+
+// The own base file's keys in the order the loader reads them, each with the message
+// that names it when it is missing.
+struct PfgKey {
+    const char* key;
+    void (BaseDocument::*set)(const std::string&);
+    const char* missing;
+};
+
+constexpr const char* kNoBodyName = "Couldn't find body name";
+constexpr const char* kNoFileName = "Couldn't find file name";
+constexpr const char* kNoLoadingFlag = "Couldn't find needs loading flag";
+constexpr const char* kNoRenderingFlag = "Couldn't find needs rendering flag";
+
+const PfgKey kPlaceKeys[] = {
+    {"PFG_CONFIG_SUFFIX ", &BaseDocument::SetConfigSuffix, "Couldn't find config suffix"},
+    {"PFG_ORIGIN ", &BaseDocument::SetOrigin, "Couldn't find origin"},
+    {"PFG_ORIGINAL_PATH ", &BaseDocument::SetOriginalPath, "Couldn't find original path"},
+    {"PFG_CONTEXT ", &BaseDocument::SetContext, "Couldn't find context"},
+    {"PFG_PERIOD_BEGIN ", &BaseDocument::SetPeriodBegin, "Couldn't find period begin"},
+    {"PFG_PERIOD_END ", &BaseDocument::SetPeriodEnd, "Couldn't find period end"},
+};
+
+// The writer closes every section it opens: a section without its end line is a file
+// that was cut off, whose objects or tiles would be lost by the next save.
+const char* const kSections[][2] = {
+    {"BEGIN_NAVBEACON", "END_NAVBEACON"},
+    {"BEGIN_OBJECTLIST", "END_OBJECTLIST"},
+    {"BEGIN_SURFTILELIST", "END_SURFTILELIST"},
+};
+
+// "Couldn't find END_..." for the first section begun and never ended; "" otherwise.
+std::string FindOpenSection(const StringArray& lines) {
+    for (const auto& section : kSections) {
+        const auto begin = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+            return CStringEqualsNoCase(line, section[0]);
+        });
+        if (begin != lines.end() && std::none_of(begin, lines.end(), [&](const std::string& line) {
+                return CStringEqualsNoCase(line, section[1]);
+            })) {
+            return std::string("Couldn't find ") + section[1];
+        }
+    }
+    return std::string();
+}
+
+} // namespace
+
 bool LoadPfgBaseFile(BaseDocument& document, MyStream& stream) {
     StringArray lines;
     if (!LoadLinesFromStream(lines, stream)) {
@@ -282,25 +331,12 @@ bool LoadPfgBaseFile(BaseDocument& document, MyStream& stream) {
     std::string fileName;
     std::string value;
     if (!FindKeyedLine(bodyName, "PFG_BODY_NAME ", lines)) {
-        return ShowFailureMessage("Couldn't find body name");
+        return ShowFailureMessage(kNoBodyName);
     }
     if (!FindKeyedLine(fileName, "PFG_FILE_NAME ", lines)) {
-        return ShowFailureMessage("Couldn't find file name");
+        return ShowFailureMessage(kNoFileName);
     }
-    struct Key {
-        const char* key;
-        void (BaseDocument::*set)(const std::string&);
-        const char* missing;
-    };
-    static const Key kKeys[] = {
-        {"PFG_CONFIG_SUFFIX ", &BaseDocument::SetConfigSuffix, "Couldn't find config suffix"},
-        {"PFG_ORIGIN ", &BaseDocument::SetOrigin, "Couldn't find origin"},
-        {"PFG_ORIGINAL_PATH ", &BaseDocument::SetOriginalPath, "Couldn't find original path"},
-        {"PFG_CONTEXT ", &BaseDocument::SetContext, "Couldn't find original path"},
-        {"PFG_PERIOD_BEGIN ", &BaseDocument::SetPeriodBegin, "Couldn't find original path"},
-        {"PFG_PERIOD_END ", &BaseDocument::SetPeriodEnd, "Couldn't find original path"},
-    };
-    for (const Key& key : kKeys) {
+    for (const PfgKey& key : kPlaceKeys) {
         value.clear();
         const bool found = FindKeyedLine(value, key.key, lines);
         (document.*key.set)(found ? value : std::string());
@@ -331,14 +367,44 @@ bool LoadPfgBaseFile(BaseDocument& document, MyStream& stream) {
 
     // Read last: the stored flags override what the tile insertions set.
     if (!FindKeyedLine(value, "PFG_NEEDS_LOADING ", lines)) {
-        return ShowFailureMessage("Couldn't find origin");
+        return ShowFailureMessage(kNoLoadingFlag);
     }
     document.SetNeedsLoading(IsTrueText(value));
     if (!FindKeyedLine(value, "PFG_NEEDS_RENDERING ", lines)) {
-        return ShowFailureMessage("Couldn't find origin");
+        return ShowFailureMessage(kNoRenderingFlag);
     }
     document.SetNeedsRendering(IsTrueText(value));
-    return true;
+    const std::string open = FindOpenSection(lines);
+    return open.empty() || ShowFailureMessage(open);
+}
+
+std::string FindPfgBaseFileProblem(const StringArray& lines) {
+    std::string value;
+    if (!FindKeyedLine(value, "PFG_BODY_NAME ", lines)) {
+        return kNoBodyName;
+    }
+    if (!FindKeyedLine(value, "PFG_FILE_NAME ", lines)) {
+        return kNoFileName;
+    }
+    for (const PfgKey& key : kPlaceKeys) {
+        if (!FindKeyedLine(value, key.key, lines)) {
+            return key.missing;
+        }
+    }
+    if (!FindKeyedLine(value, "name ", lines)) {
+        return "Couldn't find name";
+    }
+    LatLon position(0.0, 0.0);
+    if (!ReadLocation(position, lines)) {
+        return "Couldn't find location";
+    }
+    if (!FindKeyedLine(value, "PFG_NEEDS_LOADING ", lines)) {
+        return kNoLoadingFlag;
+    }
+    if (!FindKeyedLine(value, "PFG_NEEDS_RENDERING ", lines)) {
+        return kNoRenderingFlag;
+    }
+    return FindOpenSection(lines);
 }
 
 bool LoadSimulatorBaseCfg(BaseDocument& document, const std::string& path) {

@@ -20,8 +20,14 @@ class ObjectArray;
 class TileArray;
 struct NavBeacon;
 
-// The own base file; the caller has already read past its "BASE-V2.0" header test.
+// The own base file; the caller has already read past its "BASE-V2.0" header test. Each
+// missing key fails with a message naming it; so does a section without its end line
+// (a file cut off).
 bool LoadPfgBaseFile(BaseDocument& document, MyStream& stream);
+// Why LoadPfgBaseFile would fail on these lines, without a message and without reading
+// a single object: the message it would show ("Couldn't find name" and "Couldn't find
+// location" for the two it fails on silently); "" when the file reads whole.
+std::string FindPfgBaseFileProblem(const StringArray& lines);
 // A simulator base configuration file ("...\<body>\<folder>\<file>.cfg").
 bool LoadSimulatorBaseCfg(BaseDocument& document, const std::string& path);
 

@@ -62,7 +62,8 @@ class UiHooks {
     virtual bool RunProgram(const std::string& program, const std::vector<std::string>& args,
                             const std::string& working_folder);
     // Opens a file (internal path) with the desktop's program for it; false when none
-    // could be started. Hooks without a desktop open nothing.
+    // could be started or it failed to open the file. Hooks without a desktop open
+    // nothing.
     virtual bool OpenDocument(const std::string& path);
 };
 

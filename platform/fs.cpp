@@ -354,7 +354,7 @@ bool TempFileWriter::Open(const std::string& target) {
     }
     if (::stat(native.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
         return false;
-    std::string pattern = native + ".pf-tmp-XXXXXX";
+    std::string pattern = native + kTempFileSuffix;
     // Close-on-exec, so programs started meanwhile do not hold the file open.
     int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)

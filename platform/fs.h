@@ -58,6 +58,12 @@ bool WriteTime(const std::string& path, uint64_t& time);
 // The size in bytes of a file (links followed).
 bool FileSize(const std::string& path, uint64_t& size);
 
+// The longest name of one file or folder that the file systems we run on take, in bytes.
+inline constexpr size_t kMaxNameBytes = 255;
+// What the safe writer appends to a target's name for its temporary file.
+inline constexpr char kTempFileSuffix[] = ".pf-tmp-XXXXXX";
+inline constexpr size_t kTempFileSuffixBytes = sizeof(kTempFileSuffix) - 1;
+
 // Writing a file safely: the content goes to a temporary file beside the target
 // ("<target name>.pf-tmp-XXXXXX"), which Commit() renames over the target. A writer
 // destroyed without Commit(), or after a failed write, removes its temporary file.

@@ -10,6 +10,7 @@
 #include <set>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -123,6 +124,49 @@ Child OpenWithDefaultApplication(const std::string& path) {
     if (path.empty() || !fs::Resolve(path, native))
         return {};
     return Spawn("xdg-open", {native});
+}
+
+std::optional<int> WaitAtMost(Child child, std::chrono::milliseconds limit) {
+    if (!child)
+        return -1;
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    Children& c = Registry();
+    for (;;) {
+        {
+            std::lock_guard<std::mutex> lock(c.mutex);
+            auto done = c.finished.find(child.pid);
+            if (done != c.finished.end()) {
+                const int status = done->second;
+                c.finished.erase(done);
+                return status;
+            }
+            if (c.running.count(child.pid) == 0)
+                return -1;
+            int raw = 0;
+            const pid_t r = ::waitpid(child.pid, &raw, WNOHANG);
+            if (r == child.pid) {
+                c.running.erase(child.pid);
+                return StatusOf(raw);
+            }
+            if (r < 0 && errno == ECHILD) {
+                c.running.erase(child.pid);
+                return -1;
+            }
+        }
+        if (std::chrono::steady_clock::now() >= deadline)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::thread([child] { Wait(child); }).detach();
+    return std::nullopt;
+}
+
+bool OpenAndCheck(const std::string& path, std::chrono::milliseconds limit) {
+    const Child child = OpenWithDefaultApplication(path);
+    if (!child)
+        return false;
+    const std::optional<int> status = WaitAtMost(child, limit);
+    return !status || *status == 0;
 }
 
 int Wait(Child child) {

@@ -1,5 +1,7 @@
 #pragma once
 // Starting other programs with an argument vector, never through a shell.
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,18 @@ Child OpenWithDefaultApplication(const std::string& path);
 // Waits for a child to end and gives its exit status; -1 when it was ended by a signal or
 // is not a child started here.
 int Wait(Child child);
+
+// Waits at most `limit` for a child to end: its exit status as Wait gives it, or nothing
+// when it still runs. A child still running is then waited for by a helper thread, so it
+// never stays a zombie.
+std::optional<int> WaitAtMost(Child child, std::chrono::milliseconds limit);
+
+// Opens a file or folder with the desktop's default application and waits for the
+// opener: false when it could not be started or ended with a failure (nothing to open
+// the file with). An opener still running after `limit` (one that waits for the viewer
+// it started) counts as a success.
+bool OpenAndCheck(const std::string& path,
+                  std::chrono::milliseconds limit = std::chrono::milliseconds(10000));
 
 // Reaps every child that has ended, without blocking. Their exit statuses stay available
 // to Wait.

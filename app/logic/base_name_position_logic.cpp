@@ -117,6 +117,10 @@ bool BaseNamePositionLogic::OnOK(const ControlTexts& texts, std::optional<FieldR
         directorySelection_ < static_cast<int>(directories_.size())) {
         directory = directories_[static_cast<size_t>(directorySelection_)].record;
     }
+    // Refused here, while the dialog still holds what was typed: the save would fail.
+    if (!BaseDocument::NamesFitFileSystem(name, body, directory.directory, directory.context)) {
+        return ShowError(kTooLongMessage);
+    }
     if (BaseDocument::BaseFileExists(
             BaseDocument::BuildSaveFileName(name, body, directory.directory))) {
         return ShowError(kExistsMessage);

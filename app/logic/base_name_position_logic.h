@@ -30,6 +30,9 @@ class BaseNamePositionLogic {
     static constexpr const char* kInvalidNameMessage =
         "Invalid name given.\r\n\r\nA base name can't hold \\ / : ; = or tabs, two blanks in a "
         "row, or blanks at its ends.";
+    static constexpr const char* kTooLongMessage =
+        "Name too long.\r\n\r\nThe base's file and folder names would be longer than the "
+        "file system allows (255 bytes).";
     static constexpr const char* kExistsMessage =
         "Base with that name already exists.\r\n\r\nTry deleting it first if you want to start "
         "from scratch.";

@@ -6,6 +6,7 @@
 #include "foundation/failure.h"
 #include "foundation/geometry.h"
 #include "foundation/text.h"
+#include "platform/fs.h"
 #include "workspace/file_manager.h"
 #include "workspace/file_utils.h"
 #include "workspace/folders.h"
@@ -70,15 +71,33 @@ bool MainDialogLogic::RefreshBaseList() {
         files.clear();
     }
     for (const std::string& file : files) {
-        std::string body;
-        std::string name;
-        if (BaseDocument::LoadBodyName(body, name, file)) {
-            entries_.push_back({body + "\\" + name, file});
+        if (std::optional<Entry> entry = ListEntry(file)) {
+            entries_.push_back(*entry);
         }
     }
     std::stable_sort(entries_.begin(), entries_.end(),
                      [](const Entry& a, const Entry& b) { return NameBefore(a.text, b.text); });
     return true;
+}
+
+std::optional<MainDialogLogic::Entry> MainDialogLogic::ListEntry(const std::string& file) const {
+    bool hasHeader = false;
+    const bool whole = BaseDocument::FindFileProblem(file, hasHeader).empty();
+    const Entry damaged{file + kDamagedMark, file, true};
+    // A damaged file is listed without a message: the list is refilled after every
+    // command, and Edit Base says what is wrong.
+    if (!whole && hasHeader) {
+        return damaged;
+    }
+    std::string body;
+    std::string name;
+    if (!BaseDocument::LoadBodyName(body, name, file)) {
+        return std::nullopt;
+    }
+    if (!whole) {
+        return damaged;
+    }
+    return Entry{body + "\\" + name, file, false};
 }
 
 bool MainDialogLogic::GetItemFileName(int index, std::string& fileName) const {
@@ -148,10 +167,19 @@ bool MainDialogLogic::GetSelectedItem(int selection, std::string& name, std::str
 
 void MainDialogLogic::OnEditBase(int selection) {
     std::string name, body, fileName;
+    if (!GetItemFileName(selection, fileName)) {
+        return;
+    }
+    // A file that does not read whole is never edited: its failure message names it and
+    // what is missing.
+    const BaseDocument document(fileName);
+    if (!document.IsLoaded()) {
+        RefreshBaseList();
+        return;
+    }
     if (!GetSelectedItem(selection, name, body, fileName)) {
         return;
     }
-    const BaseDocument document(fileName);
     if (!CStringEqualsNoCase(document.GetBody().name, body)) {
         ShowFailureMessage("Bodies don't match");
         return;
@@ -184,17 +212,30 @@ void MainDialogLogic::OnMakeNewBase() {
 
 void MainDialogLogic::OnDeleteBase(int selection) {
     std::string name, body, fileName;
-    if (!GetSelectedItem(selection, name, body, fileName)) {
+    if (!GetItemFileName(selection, fileName)) {
         return;
     }
-    if (ShowMessageBox(FormatString("Are you sure you want to delete the %s base?", name.c_str()),
-                       "Question", MessageButtons::YesNo,
-                       MessageIcon::None) != MessageAnswer::Yes) {
+    const bool damaged = entries_[static_cast<size_t>(selection)].damaged;
+    if (!damaged && !GetSelectedItem(selection, name, body, fileName)) {
         return;
     }
-    const BaseDocument document(fileName);
-    // Files installed into the simulator stay there; only their record goes.
-    FileManager::Instance().ForgetBaseInAstrel(document.GetConfigRelativePath());
+    const std::string question =
+        damaged ? FormatString("Are you sure you want to delete %s? It cannot be read as a base.",
+                               fileName.c_str())
+                : FormatString("Are you sure you want to delete the %s base?", name.c_str());
+    if (ShowMessageBox(question, "Question", MessageButtons::YesNo, MessageIcon::None) !=
+        MessageAnswer::Yes) {
+        return;
+    }
+    // Files installed into the simulator stay there; only their record goes, and only
+    // for a file that reads whole and is the base's own (not a copy under another name).
+    bool hasHeader = false;
+    if (BaseDocument::FindFileProblem(fileName, hasHeader).empty()) {
+        const BaseDocument document(fileName);
+        if (document.IsLoaded() && document.OwnsSaveName()) {
+            FileManager::Instance().ForgetBaseInAstrel(document.GetConfigRelativePath());
+        }
+    }
     BaseDocument::DeleteBase(fileName);
     RefreshBaseList();
 }
@@ -281,17 +322,22 @@ void MainDialogLogic::OnLoadBaseFromAstrel(UiOwner owner, int x, int y) {
     std::string name;
     ReadCfgName(name, path);
     // The name comes from a file that others write; it becomes a file and a folder here.
-    if (!IsValidBaseName(name)) {
+    if (!IsValidBaseName(name) ||
+        !BaseDocument::NamesFitFileSystem(name, body, record.directory, record.context)) {
         ShowFailureMessage("Error loading base from Astrel\r\n");
         return;
     }
-    if (BaseDocument::BaseFileExists(
-            BaseDocument::BuildSaveFileName(name, body, record.directory)) &&
-        ShowMessageBox("Base already loaded. Reload?", "Notification", MessageButtons::YesNo,
-                       MessageIcon::None) != MessageAnswer::Yes) {
+    const std::string saveName = BaseDocument::BuildSaveFileName(name, body, record.directory);
+    const bool reload = BaseDocument::BaseFileExists(saveName);
+    if (reload && ShowMessageBox("Base already loaded. Reload?", "Notification",
+                                 MessageButtons::YesNo, MessageIcon::None) != MessageAnswer::Yes) {
         return;
     }
     BaseDocument document;
+    if (reload) {
+        // The person agreed to replace that file, and only that one.
+        document.SetSourceFile(saveName);
+    }
     if (!LoadSimulatorBaseCfg(document, path)) {
         ShowFailureMessage("Error loading base from Astrel\r\n");
         return;
@@ -309,7 +355,10 @@ void MainDialogLogic::OnHelpButton() {
         ShowError("Error - couldn't find installation path");
         folder.clear();
     }
-    OpenDocument(folder + kManualFileName);
+    const std::string manual = folder + kManualFileName;
+    if (!OpenDocument(manual)) {
+        ShowError("Couldn't open the manual: " + fs::ToNative(manual));
+    }
 }
 
 void MainDialogLogic::OnAbout() {

@@ -9,6 +9,7 @@
 #include "foundation/ui_hooks.h"
 #include "workspace/simulator_tree.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,12 @@ class MainDialogLogic {
     explicit MainDialogLogic(const DialogRunners& runners = GetDialogRunners());
 
     struct Entry {
-        std::string text;     // body + "\" + name
+        std::string text;     // body + "\" + name; a damaged file: its file name + kDamagedMark
         std::string fileName; // the own base file's name in the documents folder
+        bool damaged = false; // the file looks like a base but does not read whole
     };
+    // How a file that does not read whole is listed: its file name and this.
+    static constexpr const char* kDamagedMark = " (cannot be read)";
     // The list in display order.
     const std::vector<Entry>& Entries() const { return entries_; }
     int GetCount() const { return static_cast<int>(entries_.size()); }
@@ -38,8 +42,10 @@ class MainDialogLogic {
     // "Base Statistics:" and the list.
     void InitDialog();
     // Empties the list and fills it from the documents folder's "*.txt" files that read
-    // as bases (the others are left out after their reader's message). False, after
-    // "Couldn't load documents path\r\n", without a documents folder.
+    // as bases. A file that begins like a base or names a body and a base but does not
+    // read whole is listed once, as damaged, so that it can be deleted; the others are
+    // left out after their reader's message. False, after "Couldn't load documents
+    // path\r\n", without a documents folder.
     bool RefreshBaseList();
     // fileName empty first; false outside the list.
     bool GetItemFileName(int index, std::string& fileName) const;
@@ -63,6 +69,8 @@ class MainDialogLogic {
     void OnAbout();
 
   private:
+    // The entry of the documents folder's file, or nothing when it is no base at all.
+    std::optional<Entry> ListEntry(const std::string& file) const;
     // The selected entry's name, body and file name; false when one is missing.
     bool GetSelectedItem(int selection, std::string& name, std::string& body,
                          std::string& fileName) const;

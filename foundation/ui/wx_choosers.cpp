@@ -71,7 +71,8 @@ bool WxUiHooks::RunProgram(const std::string& program, const std::vector<std::st
 }
 
 bool WxUiHooks::OpenDocument(const std::string& path) {
-    return static_cast<bool>(process::OpenWithDefaultApplication(path));
+    // Waited for, so that a failure can be told and the opener does not stay a zombie.
+    return process::OpenAndCheck(path);
 }
 
 } // namespace pf

@@ -4,9 +4,14 @@
 #include "foundation/ui/wx_text.h"
 
 #include <wx/app.h>
+#include <wx/dcscreen.h>
+#include <wx/font.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/settings.h>
 #include <wx/window.h>
+
+#include <vector>
 
 namespace pf {
 
@@ -56,7 +61,79 @@ wxString MenuLabel(const std::string& text) {
     return label;
 }
 
+// Pieces of a word that may end a wrapped line: each ends after a path separator.
+std::vector<wxString> BreakablePieces(const wxString& word) {
+    std::vector<wxString> pieces;
+    wxString piece;
+    for (const wxUniChar c : word) {
+        piece += c;
+        if (c == '/' || c == '\\') {
+            pieces.push_back(piece);
+            piece.clear();
+        }
+    }
+    if (!piece.empty()) {
+        pieces.push_back(piece);
+    }
+    return pieces;
+}
+
 } // namespace
+
+wxFont MessageFont() {
+    wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    font.SetWeight(wxFONTWEIGHT_BOLD);
+    return font.Scaled(1.2f);
+}
+
+wxString WrapToWidth(const wxString& text, const wxFont& font, int maxWidth) {
+    wxScreenDC dc;
+    dc.SetFont(font);
+    const auto fits = [&](const wxString& s) { return dc.GetTextExtent(s).x <= maxWidth; };
+    wxString out;
+    wxString word;
+    // The toolkit breaks lines at blanks itself: only a word wider than a line is broken.
+    const auto flushWord = [&] {
+        if (fits(word)) {
+            out += word;
+            word.clear();
+            return;
+        }
+        wxString current;
+        for (wxString piece : BreakablePieces(word)) {
+            if (fits(current + piece)) {
+                current += piece;
+                continue;
+            }
+            if (!current.empty()) {
+                out += current + '\n';
+                current.clear();
+            }
+            // A piece too wide alone is cut where it stops fitting.
+            while (!fits(piece)) {
+                size_t length = 1;
+                while (length < piece.length() && fits(piece.Left(length + 1))) {
+                    ++length;
+                }
+                out += piece.Left(length) + '\n';
+                piece = piece.Mid(length);
+            }
+            current = piece;
+        }
+        out += current;
+        word.clear();
+    };
+    for (const wxUniChar c : text) {
+        if (c == ' ' || c == '\n') {
+            flushWord();
+            out += c;
+        } else {
+            word += c;
+        }
+    }
+    flushWord();
+    return out;
+}
 
 std::unique_ptr<wxMenu> BuildChoiceMenu(const std::string& title, const StringArray& options) {
     auto menu = std::make_unique<wxMenu>();
@@ -119,7 +196,8 @@ bool WxUiHooks::ShowFailure(const std::string& text) { return ShowFailureDialog(
 
 MessageAnswer WxUiHooks::MessageBox(const std::string& text, const std::string& caption,
                                     MessageButtons buttons, MessageIcon icon) {
-    wxMessageDialog dlg(nullptr, ToWx(text), ToWx(caption), ButtonStyle(buttons) | IconStyle(icon));
+    wxMessageDialog dlg(nullptr, WrapToWidth(ToWx(text), MessageFont(), kMessageLineWidth),
+                        ToWx(caption), ButtonStyle(buttons) | IconStyle(icon));
     return AnswerFromDialogResult(dlg.ShowModal(), buttons);
 }
 

@@ -4,7 +4,9 @@
 
 #include <memory>
 
+class wxFont;
 class wxMenu;
+class wxString;
 class wxWindow;
 
 namespace pf {
@@ -36,7 +38,8 @@ class WxUiHooks : public UiHooks {
     // process::Spawn.
     bool RunProgram(const std::string& program, const std::vector<std::string>& args,
                     const std::string& working_folder) override;
-    // process::OpenWithDefaultApplication: the desktop's opener, never through a shell.
+    // process::OpenAndCheck: the desktop's opener, never through a shell, waited for;
+    // false when it failed.
     bool OpenDocument(const std::string& path) override;
 };
 
@@ -47,6 +50,18 @@ std::unique_ptr<wxMenu> BuildChoiceMenu(const std::string& title, const StringAr
 // A window handed to core code as a question's owner, and back.
 UiOwner ToUiOwner(wxWindow* window);
 wxWindow* FromUiOwner(UiOwner owner);
+
+// The widest line of a message box's text, in pixels of MessageFont: with its icon and
+// margins the box stays well inside a 1024-pixel-wide screen.
+inline constexpr int kMessageLineWidth = 560;
+// At least as wide as the font the toolkit shows a message box's text in (its primary
+// text is bold).
+wxFont MessageFont();
+// The text with every word wider than maxWidth broken into lines: after its path
+// separators, and inside a piece only where the piece alone is too wide. The toolkit
+// breaks lines only at blanks, so a long path would otherwise widen the box past the
+// screen; everything else is left as it is.
+wxString WrapToWidth(const wxString& text, const wxFont& font, int maxWidth);
 
 // What a message dialog's result means for a box with these buttons: a box closed
 // without a choice answers as ClosedBoxAnswer says.

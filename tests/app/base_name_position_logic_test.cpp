@@ -75,6 +75,7 @@ TEST_F(BaseNamePositionLogicTest, BodiesAndTheirDirectories) {
 TEST_F(BaseNamePositionLogicTest, RefusedOkKeepsTheDialogOpen) {
     logic_.OnInitDialog();
     BaseDocument("Taken", "Earth", LatLon(0.0, 0.0)).SaveToDocuments();
+    const std::string tooLong(223, 'x');
     // name, longitude, latitude, the box or the refusal (control and message).
     const std::tuple<const char*, const char*, const char*, std::string> rows[] = {
         {"A", "181", "0", "1001 Enter a number between -180 and 180."},
@@ -87,6 +88,8 @@ TEST_F(BaseNamePositionLogicTest, RefusedOkKeepsTheDialogOpen) {
         {"Taken", "0", "0",
          "box Base with that name already exists.\r\n\r\nTry deleting it first if you want to "
          "start from scratch."},
+        // With " on Landing Pad.scn" and the safe writer's 14 bytes, 222 is the longest.
+        {tooLong.c_str(), "0", "0", std::string("box ") + Logic::kTooLongMessage},
     };
     for (const auto& [name, lon, lat, expected] : rows) {
         sim_.Ui().Clear();
@@ -103,6 +106,9 @@ TEST_F(BaseNamePositionLogicTest, RefusedOkKeepsTheDialogOpen) {
             EXPECT_EQ(sim_.Ui().Calls()[0].caption, "Error");
         }
     }
+    EXPECT_EQ(logic_.ShowFields().Get(Logic::kName), tooLong) << "what was typed stays";
+    std::optional<FieldRefusal> refusal;
+    EXPECT_TRUE(logic_.OnOK(Texts(std::string(222, 'x'), "0", "0"), refusal));
 }
 
 TEST_F(BaseNamePositionLogicTest, FindOnMapAsksTheBodysMap) {

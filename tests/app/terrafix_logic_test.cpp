@@ -6,6 +6,7 @@
 #include "workspace/file_manager.h"
 #include "workspace/settings.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -173,6 +174,76 @@ TEST_F(MainDialogLogicTest, DeleteForgetsTheInstalledFilesAndRemovesTheBase) {
     EXPECT_FALSE(fresh.IsBaseInstalledAt(sandbox_.Root(), key));
 }
 
+// "Trunc Field.txt", the first 1,200 bytes of the installed "Walk Field.txt", names the
+// same base: it is listed once as damaged, never edited (so never saved over the good
+// file), and deleting it takes neither the good file, its work folder nor its record.
+TEST_F(MainDialogLogicTest, ACutOffCopyIsListedOnceAsDamagedNeverEditedAndDeletedAlone) {
+    Save("Walk Field");
+    std::string good = ReadNativeFile(Doc("Walk Field.txt"));
+    std::string blocks;
+    for (int i = 0; i < 40; ++i)
+        blocks += "BLOCK\r\n\tPOS " + std::to_string(i) + " 0 0\r\n\tSCALE 1 1 1\r\nEND\r\n";
+    good.insert(good.find("END_OBJECTLIST"), blocks);
+    WriteNativeFile(Doc("Walk Field.txt"), good);
+    BaseDocument walk("Walk Field.txt");
+    ASSERT_EQ(walk.GetObjects().GetCount(), 40);
+    ASSERT_TRUE(walk.SaveToDocuments());
+    good = ReadNativeFile(Doc("Walk Field.txt"));
+    ASSERT_GT(good.size(), 2000u);
+    ASSERT_TRUE(walk.WriteWorkConfig());
+    const std::string key = walk.GetConfigRelativePath();
+    Astrel2010* installation = nullptr;
+    ASSERT_TRUE(FileManager::Instance().FindOrCreateInstallation(sandbox_.Root(), installation));
+    installation->AddFile(sandbox_.Root() + "Config\\" + key, key);
+    ASSERT_TRUE(FileManager::Instance().Save());
+    WriteNativeFile(Doc("Trunc Field.txt"), good.substr(0, 1200));
+    std::vector<std::string> edited;
+    runners_.editBase = [&](const BaseDocument& d) {
+        edited.push_back(d.GetSourceFile());
+        d.SaveToDocuments();
+    };
+    logic_.InitDialog();
+    Lines listed;
+    for (const auto& entry : logic_.Entries())
+        listed.push_back(entry.text + "|" + entry.fileName);
+    EXPECT_EQ(listed, (Lines{"Earth\\Walk Field|Walk Field.txt",
+                             "Trunc Field.txt (cannot be read)|Trunc Field.txt"}));
+    EXPECT_TRUE(Ui().Calls().empty()) << "listing says nothing";
+
+    logic_.OnEditBase(1);
+    EXPECT_TRUE(edited.empty());
+    EXPECT_EQ(Seen(Ui()), (Lines{"failure|Failure Message|Couldn't read base file " +
+                                 Doc("Trunc Field.txt") + "\r\nCouldn't find END_OBJECTLIST"}));
+    EXPECT_EQ(ReadNativeFile(Doc("Walk Field.txt")), good);
+    EXPECT_EQ(logic_.GetCount(), 2);
+    logic_.OnEditBase(0);
+    EXPECT_EQ(edited, Lines{"Walk Field.txt"}) << "the good base still opens and saves";
+
+    Ui().Clear();
+    Ui().AnswerNextMessage(MessageAnswer::Yes);
+    logic_.OnDeleteBase(1);
+    EXPECT_EQ(Seen(Ui()),
+              (Lines{"message|Question|Are you sure you want to delete Trunc Field.txt? It cannot "
+                     "be read as a base."}));
+    Lines left = test::NativeNames(Doc());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (Lines{"Walk Field", "Walk Field.txt"}));
+    EXPECT_EQ(ReadNativeFile(Doc("Walk Field.txt")), good);
+    FileManager fresh;
+    fresh.Load();
+    EXPECT_TRUE(fresh.IsBaseInstalledAt(sandbox_.Root(), key));
+    EXPECT_EQ(logic_.GetCount(), 1);
+}
+
+TEST_F(MainDialogLogicTest, HelpSaysWhenTheManualCannotBeOpened) {
+    WriteRegistryValue("Install Path", sandbox_.Dir().Internal());
+    Ui().AnswerNextOpenDocument(false);
+    Ui().AnswerNextMessage(MessageAnswer::Ok);
+    logic_.OnHelpButton();
+    EXPECT_EQ(Seen(Ui()).back(), "message|Error|Couldn't open the manual: " +
+                                     sandbox_.Dir().Native() + "/" + kManualFileName);
+}
+
 TEST_F(MainDialogLogicTest, HelpOpensTheManualOfTheInstallFolder) {
     Ui().AnswerNextMessage(MessageAnswer::Ok);
     logic_.OnHelpButton();
@@ -187,7 +258,16 @@ TEST_F(MainDialogLogicTest, HelpOpensTheManualOfTheInstallFolder) {
 // "Load Base From Astrel": each road through the popups, the base-list dialog and the
 // boxes, and whether the simulator's "Alpha" became an own base.
 TEST(MainDialogImport, EveryRoad) {
-    enum Tree { NoSimulator, NoBases, TwoDirectories, OneDirectory, Imported, NoLocation, BadName };
+    enum Tree {
+        NoSimulator,
+        NoBases,
+        TwoDirectories,
+        OneDirectory,
+        Imported,
+        NoLocation,
+        BadName,
+        LongName
+    };
     const std::string bodies = "menu||Bodies with bases", folders = "menu||Select directory:";
     const std::string failed = "failure|Failure Message|Error loading base from Astrel\r\n";
     const std::string reload = "message|Notification|Base already loaded. Reload?";
@@ -214,6 +294,7 @@ TEST(MainDialogImport, EveryRoad) {
         {Imported, {10001}, "Alpha.cfg", {yes}, {bodies, reload}, true},
         {NoLocation, {10001}, "Alpha.cfg", {}, {bodies, failed}, false},
         {BadName, {10001}, "Alpha.cfg", {}, {bodies, failed}, false},
+        {LongName, {10001}, "Alpha.cfg", {}, {bodies, failed}, false},
     };
     for (const auto& road : roads) {
         SCOPED_TRACE(testing::Message() << "tree " << road.tree << " menus " << road.menus.size());
@@ -221,6 +302,8 @@ TEST(MainDialogImport, EveryRoad) {
         std::string alpha = kAlpha;
         if (road.tree == NoLocation)
             alpha = "Name = Alpha\r\n";
+        if (road.tree == LongName)
+            alpha.replace(alpha.find("Alpha"), 5, std::string(300, 'A'));
         if (road.tree == BadName)
             alpha.replace(alpha.find("Alpha"), 5, "..\\x");
         WriteNativeFile(sandbox.SimNative("Config/Earth/Base/Alpha.cfg"), alpha);

@@ -46,6 +46,8 @@ TEST_F(OwnFile, RoundTripGivesTheSameBytesInEveryLocale) {
         if (!std::setlocale(LC_ALL, locale)) {
             GTEST_SKIP() << locale << " is not installed (scripts/bootstrap makes it)";
         }
+        // A new base never replaces a file: the last locale's file goes first.
+        stdfs::remove(Docs("Earth_Base_Historic_Port Alpha.txt"));
         ASSERT_TRUE(test::SampleBase().SaveToDocuments());
         const std::string saved = test::ReadNativeFile(Docs("Earth_Base_Historic_Port Alpha.txt"));
         const BaseDocument loaded("Earth_Base_Historic_Port Alpha.txt");
@@ -68,36 +70,46 @@ TEST_F(OwnFile, HandWrittenFiles) {
     std::string smallTrue = good;
     ReplaceAllText(lfOnly, "\r\n", "\n");
     ReplaceAllText(smallTrue, "LOADING TRUE", "LOADING true");
-    // The bytes and what is shown; "" loads.
+    // The bytes and what is missing; "" loads. Nothing is read from a file that does not
+    // read whole, and its one message names it.
+    const std::string notBase = "Not a base file: it does not begin with BASE-V2.0";
     std::vector<std::pair<std::string, std::string>> rows = {
         {good.substr(0, 10), "Error with base file"},
-        {"BASE-V2.1\r\n", "-"},
-        {lfOnly, "-"},
-        {smallTrue, ""}};
+        {"BASE-V2.1\r\n", notBase},
+        {lfOnly, notBase},
+        {smallTrue, ""},
+        {good.substr(0, good.find("END_OBJECTLIST")), "Couldn't find END_OBJECTLIST"},
+        {good.substr(0, good.find("END_SURFTILELIST")), "Couldn't find END_SURFTILELIST"}};
     for (auto [key, what] : {std::pair{"BODY_NAME", "body name"},
                              {"FILE_NAME", "file name"},
                              {"CONFIG_SUFFIX", "config suffix"},
                              {"ORIGIN ", "origin"},
                              {"ORIGINAL", "original path"},
-                             {"CONTEXT", "original path"},
-                             {"PERIOD_BEGIN", "original path"},
-                             {"PERIOD_END", "original path"},
-                             {"NEEDS_LOADING", "origin"},
-                             {"NEEDS_RENDERING", "origin"}}) {
+                             {"CONTEXT", "context"},
+                             {"PERIOD_BEGIN", "period begin"},
+                             {"PERIOD_END", "period end"},
+                             {"NEEDS_LOADING", "needs loading flag"},
+                             {"NEEDS_RENDERING", "needs rendering flag"}}) {
         const size_t at = good.find(std::string("PFG_") + key);
         rows.emplace_back(good.substr(0, at) + good.substr(good.find("\r\n", at) + 2),
                           std::string("Couldn't find ") + what);
     }
-    for (const auto& [bytes, shown] : rows) {
+    for (const auto& [bytes, missing] : rows) {
         test::WriteNativeFile(Docs("Hand.txt"), bytes);
         Run(
             [&] {
                 const BaseDocument read("Hand.txt");
-                EXPECT_EQ(read.IsLoaded() && read.GetNeedsLoading(), shown.empty()) << bytes;
+                EXPECT_EQ(read.IsLoaded() && read.GetNeedsLoading(), missing.empty()) << bytes;
+                EXPECT_EQ(read.GetName().empty(), !missing.empty()) << "nothing read";
+                EXPECT_EQ(read.SaveToDocuments(), missing.empty());
                 return true;
             },
-            shown.size() > 1 ? std::vector<std::string>{"fail " + shown}
-                             : std::vector<std::string>{});
+            missing.empty()
+                ? std::vector<std::string>{}
+                : std::vector<std::string>{
+                      "fail Couldn't read base file " + Docs("Hand.txt") + "\r\n" + missing,
+                      "box Couldn't save base: its own file could not be read.\r\nFile: " +
+                          Docs("Hand.txt")});
     }
 }
 
@@ -123,8 +135,9 @@ TEST_F(OwnFile, SavingTestingReadingAndDeletingFailSafely) {
 
     EXPECT_FALSE(BaseDocument::BaseFileExists("Missing.txt"));
     test::WriteNativeFile(Docs("Damaged.txt"), "BASE-V2.");
-    EXPECT_TRUE(Run([] { return BaseDocument::BaseFileExists("Damaged.txt"); },
-                    {"fail Error with base file"}));
+    EXPECT_TRUE(
+        Run([] { return BaseDocument::BaseFileExists("Damaged.txt"); },
+            {"fail Couldn't read base file " + Docs("Damaged.txt") + "\r\nError with base file"}));
     std::string body;
     std::string name;
     test::WriteNativeFile(Docs("Bare.txt"), "PFG_BODY_NAME Moon\r\nName = Bare\r\n");
@@ -143,9 +156,9 @@ TEST_F(OwnFile, SavingTestingReadingAndDeletingFailSafely) {
         EXPECT_FALSE(stdfs::exists(Docs("Port Alpha")) || stdfs::exists(Docs("Port Alpha.txt")));
         ASSERT_TRUE(base.SaveToDocuments());
     }
-    // A damaged file takes nothing else with it; a folder is no base file.
-    EXPECT_TRUE(
-        Run([] { return BaseDocument::DeleteBase("Damaged.txt"); }, {"fail Error with base file"}));
+    // A damaged file takes nothing else with it, and goes without a word; a folder is no
+    // base file.
+    EXPECT_TRUE(Run([] { return BaseDocument::DeleteBase("Damaged.txt"); }, {}));
     EXPECT_EQ(test::NativeNames(Docs()).size(), 2u) << "Port Alpha.txt and Bare.txt stay";
     stdfs::create_directories(Docs("Folder.txt"));
     EXPECT_FALSE(
@@ -157,6 +170,35 @@ TEST_F(OwnFile, SavingTestingReadingAndDeletingFailSafely) {
     Run([] { return BaseDocument::BaseFileExists("Bare.txt"); },
         {none, "box Couldn't find documents path"});
     Run([] { return BaseDocument::DeleteBase("Bare.txt"); }, {none, "fail Couldn't delete file"});
+}
+
+// A whole copy of a base under another file name names the same base: saving it would
+// replace the base's own file and deleting it would take the base's work folder.
+TEST_F(OwnFile, ACopyUnderAnotherNameReplacesAndDeletesOnlyItself) {
+    BaseDocument base = NewBase();
+    ASSERT_TRUE(base.SaveToDocuments());
+    ASSERT_TRUE(base.WriteWorkConfig());
+    const std::string own = test::ReadNativeFile(Docs("Port Alpha.txt"));
+    test::WriteNativeFile(Docs("Copy.txt"), own);
+    BaseDocument copy("Copy.txt");
+    ASSERT_TRUE(copy.IsLoaded());
+    copy.SetContext("CONTEXT Winter");
+    EXPECT_FALSE(
+        Run([&] { return copy.SaveToDocuments(); },
+            {"box Couldn't save base over another base's file.\r\nFile: " + Docs("Port Alpha.txt") +
+             "\r\nThis base was read from: " + Docs("Copy.txt")}));
+    EXPECT_FALSE(Run([] { return NewBase().SaveToDocuments(); },
+                     {"box Couldn't save base: another base's file stands there.\r\nFile: " +
+                      Docs("Port Alpha.txt")}));
+    EXPECT_EQ(test::ReadNativeFile(Docs("Port Alpha.txt")), own);
+    // Its own file, read again in other letter case, is the one a base saves over.
+    BaseDocument read("port alpha.TXT");
+    read.SetContext("CONTEXT Winter");
+    EXPECT_TRUE(Run([&] { return read.SaveToDocuments(); }, {}));
+    EXPECT_TRUE(Run([] { return BaseDocument::DeleteBase("Copy.txt"); }, {}));
+    EXPECT_TRUE(stdfs::is_directory(Docs("Port Alpha/Config")));
+    EXPECT_NE(test::ReadNativeFile(Docs("Port Alpha.txt")).find("CONTEXT Winter"),
+              std::string::npos);
 }
 
 } // namespace

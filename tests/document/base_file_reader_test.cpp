@@ -123,8 +123,11 @@ TEST_F(BaseFileReader, MissingKeysEndTheLoadWithTheirMessages) {
         {"PFG_CONFIG_SUFFIX Earth\\Base\\\r\n", "Couldn't find config suffix"},
         {"PFG_ORIGINAL_PATH C:\\Sim\\Config\\Earth\\Base\\Cape.cfg\r\n",
          "Couldn't find original path"},
-        {"PFG_CONTEXT Apollo\r\n", "Couldn't find original path"},
-        {"PFG_PERIOD_END 41000\r\n", "Couldn't find original path"},
+        {"PFG_CONTEXT Apollo\r\n", "Couldn't find context"},
+        {"PFG_PERIOD_BEGIN 40000\r\n", "Couldn't find period begin"},
+        {"PFG_PERIOD_END 41000\r\n", "Couldn't find period end"},
+        {"END_OBJECTLIST\r\n", "Couldn't find END_OBJECTLIST"},
+        {"END_NAVBEACON\r\n", "Couldn't find END_NAVBEACON"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.drop);
@@ -135,13 +138,20 @@ TEST_F(BaseFileReader, MissingKeysEndTheLoadWithTheirMessages) {
         BaseDocument document;
         EXPECT_FALSE(LoadPfg(document, text));
         EXPECT_EQ(sim_.Ui().Failures(), std::vector<std::string>{c.message});
+        // The quiet check finds the same.
+        EXPECT_EQ(FindPfgBaseFileProblem(Lines(text)), c.message);
     }
+    EXPECT_EQ(FindPfgBaseFileProblem(Lines(std::string(kPfgKeys) +
+                                           "PFG_NEEDS_LOADING TRUE\r\nPFG_NEEDS_RENDERING "
+                                           "TRUE\r\n" +
+                                           kBody)),
+              "");
 }
 
 TEST_F(BaseFileReader, MissingRenderingFlagFailsAfterEverythingWasRead) {
     BaseDocument document;
     EXPECT_FALSE(LoadPfg(document, std::string(kPfgKeys) + "PFG_NEEDS_LOADING TRUE\r\n" + kBody));
-    EXPECT_EQ(sim_.Ui().Failures(), std::vector<std::string>{"Couldn't find origin"});
+    EXPECT_EQ(sim_.Ui().Failures(), std::vector<std::string>{"Couldn't find needs rendering flag"});
     EXPECT_EQ(document.GetObjects().GetCount(), 4);
     EXPECT_EQ(document.GetTileCount(), 2);
     EXPECT_EQ(document.GetBeacons().GetCount(), 2);

@@ -99,5 +99,19 @@ TEST(Process, DefaultApplicationGetsTheNativePath) {
     EXPECT_EQ(dir.ReadFile("bin/args"), dir.NativePath("Docs/Manual.txt") + "|");
 }
 
+// The manual's opener is waited for: a failing xdg-open (nothing opens a PDF) is told
+// and leaves no zombie; one that hands the file on is a success.
+TEST(Process, OpeningWaitsForTheOpenerAndReportsItsFailure) {
+    TempDir dir;
+    dir.WriteFile("Docs/Manual.pdf", "%PDF");
+    test::ScopedEnv path("PATH", dir.NativePath("bin") + ":/usr/bin:/bin");
+    for (const auto& [script, opened] : {std::pair{"exit 3", false}, {"exit 0", true}}) {
+        dir.WriteFile("bin/xdg-open", std::string("#!/bin/sh\n") + script + "\n");
+        ASSERT_EQ(chmod(dir.NativePath("bin/xdg-open").c_str(), 0755), 0);
+        EXPECT_EQ(process::OpenAndCheck(dir.InternalPath("Docs\\Manual.pdf")), opened) << script;
+        EXPECT_LE(waitpid(-1, nullptr, WNOHANG), 0) << "a finished opener was left a zombie";
+    }
+}
+
 } // namespace
 } // namespace pf

@@ -131,7 +131,12 @@ int ScriptedUi::ChooseFromMenu(UiOwner, int x, int y, const std::string& title,
 
 bool ScriptedUi::OpenDocument(const std::string& path) {
     calls_.push_back({"open document", path, "", MessageButtons::Ok, MessageIcon::None});
-    return true;
+    if (open_answers_.empty()) {
+        return true;
+    }
+    const bool opened = open_answers_.front();
+    open_answers_.pop_front();
+    return opened;
 }
 
 } // namespace pf::test

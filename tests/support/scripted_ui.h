@@ -64,6 +64,9 @@ class ScriptedUi : public UiHooks {
         save_file_answers_.push_back(std::move(path));
     }
 
+    // Script: the next OpenDocument answers this (without a script: opened).
+    void AnswerNextOpenDocument(bool opened) { open_answers_.push_back(opened); }
+
     // Script: the next popup menu answers this command number (0: nothing chosen).
     // Without a script a menu answers 0.
     void AnswerNextMenu(int command) { menu_answers_.push_back(command); }
@@ -106,7 +109,7 @@ class ScriptedUi : public UiHooks {
         ++wait_shown_;
     }
     void EndWaitCursor() override { --wait_depth_; }
-    // Recorded with the path as its text; answers true.
+    // Recorded with the path as its text; answers from the script, else true.
     bool OpenDocument(const std::string& path) override;
 
   private:
@@ -124,6 +127,7 @@ class ScriptedUi : public UiHooks {
     std::vector<ProgramRun> runs_;
     std::vector<MenuRequest> menu_requests_;
     std::deque<int> menu_answers_;
+    std::deque<bool> open_answers_;
 };
 
 } // namespace pf::test

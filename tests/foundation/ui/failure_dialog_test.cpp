@@ -3,7 +3,10 @@
 #include "foundation/failure.h"
 #include "foundation/ui/wx_ui_hooks.h"
 
+#include <wx/dcscreen.h>
+#include <wx/font.h>
 #include <wx/msgdlg.h>
+#include <wx/tokenzr.h>
 
 namespace pf {
 namespace {
@@ -161,6 +164,29 @@ TEST_F(WxHooksTest, MessageBoxShowsCaptionTextButtonsAndIcon) {
     wxTEST_DIALOG(ShowMessageBox("x", "Caption", MessageButtons::Ok, MessageIcon::None),
                   ExpectMessage(wxID_OK, &text, &caption, &style));
     EXPECT_EQ(style & (wxOK | wxCANCEL | wxYES_NO), wxOK);
+}
+
+// A 300-character name in a path: the box's lines all fit, breaking the path after its
+// separators first, and only line breaks were added.
+TEST_F(WxHooksTest, MessageBoxBreaksLongPathsToFitTheScreen) {
+    const std::string name(300, 'N');
+    const std::string path = "/home/person/Documents/Padforge/" + name + ".txt";
+    wxString text, caption;
+    long style = 0;
+    wxTEST_DIALOG(ShowMessageBox("Couldn't save base to file. Check Permissions.\r\nFile: " + path,
+                                 "Error", MessageButtons::Ok, MessageIcon::None),
+                  ExpectMessage(wxID_OK, &text, &caption, &style));
+    wxScreenDC dc;
+    dc.SetFont(MessageFont());
+    const wxArrayString lines = wxSplit(text, '\n', '\0');
+    ASSERT_GT(lines.size(), 3u);
+    for (const wxString& line : lines) {
+        EXPECT_LE(dc.GetTextExtent(line).x, kMessageLineWidth) << line;
+    }
+    EXPECT_EQ(lines[1], "File: /home/person/Documents/Padforge/");
+    wxString joined = text;
+    joined.Replace("\n", "");
+    EXPECT_EQ(joined, "Couldn't save base to file. Check Permissions.File: " + path);
 }
 
 } // namespace
