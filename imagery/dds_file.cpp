@@ -13,39 +13,7 @@ namespace pf {
 
 namespace {
 
-// Header fields, as offsets from the start of the file (the magic included).
-constexpr size_t kOffSize = 4;
-constexpr size_t kOffFlags = 8;
-constexpr size_t kOffHeight = 12;
-constexpr size_t kOffWidth = 16;
-constexpr size_t kOffPitchOrLinearSize = 20;
-constexpr size_t kOffMipMapCount = 28;
-constexpr size_t kOffPfSize = 76;
-constexpr size_t kOffPfFlags = 80;
-constexpr size_t kOffPfFourCc = 84;
-constexpr size_t kOffPfBitCount = 88;
-constexpr size_t kOffPfRedMask = 92;
-constexpr size_t kOffPfGreenMask = 96;
-constexpr size_t kOffPfBlueMask = 100;
-constexpr size_t kOffPfAlphaMask = 104;
-constexpr size_t kOffCaps = 108;
-constexpr size_t kOffCaps2 = 112;
-
-constexpr uint32_t kDdsdCaps = 0x1;
-constexpr uint32_t kDdsdHeight = 0x2;
-constexpr uint32_t kDdsdWidth = 0x4;
-constexpr uint32_t kDdsdPixelFormat = 0x1000;
-constexpr uint32_t kDdsdMipMapCount = 0x20000;
-constexpr uint32_t kDdsdLinearSize = 0x80000;
-constexpr uint32_t kDdpfAlphaPixels = 0x1;
-constexpr uint32_t kDdpfFourCc = 0x4;
-constexpr uint32_t kDdpfRgb = 0x40;
-constexpr uint32_t kCapsComplex = 0x8;
-constexpr uint32_t kCapsTexture = 0x1000;
-constexpr uint32_t kCapsMipMap = 0x400000;
-constexpr uint32_t kCaps2CubeMap = 0x200;
-constexpr uint32_t kCaps2Volume = 0x200000;
-constexpr uint32_t kFourCcDx10 = 0x30315844; // "DX10"
+using namespace dds;
 
 uint32_t Le32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
@@ -98,6 +66,18 @@ void DecodeColourBlock(const uint8_t* in, bool four_colour, uint8_t* bgra64) {
     }
 }
 
+// Premultiplied colour back to straight colour: each channel times 255 over alpha,
+// rounded and clamped; colour under alpha 0 is lost and reads as black.
+void Unpremultiply(uint8_t* bgra64) {
+    for (int i = 0; i < 16; ++i) {
+        uint8_t* p = bgra64 + i * 4;
+        const unsigned a = p[3];
+        for (int c = 0; c < 3; ++c) {
+            p[c] = a == 0 ? 0 : uint8_t(std::min(255u, (p[c] * 255u + a / 2) / a));
+        }
+    }
+}
+
 // Decodes the blocks of a compressed top level; block_bytes 8 (DXT1) or 16.
 bool DecodeBlocks(const uint8_t* data, size_t available, int width, int height, uint32_t four_cc,
                   BitmapData& image) {
@@ -117,10 +97,13 @@ bool DecodeBlocks(const uint8_t* data, size_t available, int width, int height, 
         for (uint64_t bx = 0; bx < bw; ++bx, block += block_bytes) {
             if (four_cc == kFourCcDxt1) {
                 DecodeDxt1Block(block, pixels);
-            } else if (four_cc == kFourCcDxt3) {
+            } else if (four_cc == kFourCcDxt2 || four_cc == kFourCcDxt3) {
                 DecodeDxt3Block(block, pixels);
             } else {
                 DecodeDxt5Block(block, pixels);
+            }
+            if (four_cc == kFourCcDxt2 || four_cc == kFourCcDxt4) {
+                Unpremultiply(pixels);
             }
             const int x0 = int(bx * 4);
             const int y0 = int(by * 4);
@@ -135,11 +118,41 @@ bool DecodeBlocks(const uint8_t* data, size_t available, int width, int height, 
     return true;
 }
 
+// Any uncompressed layout by its masks: RGB, luminance (the red mask) or alpha only, with
+// alpha where the flags give it. Masks reaching past the pixel's bits are malformed.
 bool DecodeUncompressed(const uint8_t* header, const uint8_t* data, size_t available, int width,
                         int height, BitmapData& image) {
     const uint32_t flags = Le32(header + kOffPfFlags);
     const uint32_t bits = Le32(header + kOffPfBitCount);
-    if (bits != 24 && bits != 32) {
+    if (bits != 8 && bits != 16 && bits != 24 && bits != 32) {
+        return false;
+    }
+    const uint32_t red_mask = Le32(header + kOffPfRedMask);
+    const uint32_t green_mask = Le32(header + kOffPfGreenMask);
+    const uint32_t blue_mask = Le32(header + kOffPfBlueMask);
+    const uint32_t alpha_mask = Le32(header + kOffPfAlphaMask);
+    MaskChannel red, green, blue, alpha;
+    uint32_t colour_masks = 0;
+    bool alpha_only = false;
+    if ((flags & kDdpfRgb) != 0) {
+        colour_masks = red_mask | green_mask | blue_mask;
+        red = MaskChannel(red_mask);
+        green = MaskChannel(green_mask);
+        blue = MaskChannel(blue_mask);
+    } else if ((flags & kDdpfLuminance) != 0) {
+        colour_masks = red_mask;
+        red = green = blue = MaskChannel(red_mask);
+    } else if ((flags & kDdpfAlpha) != 0) {
+        alpha_only = true;
+    } else {
+        return false;
+    }
+    const uint32_t used_alpha = alpha_only || (flags & kDdpfAlphaPixels) != 0 ? alpha_mask : 0;
+    alpha = MaskChannel(used_alpha);
+    // Something to show, and every mask in use inside the pixel.
+    const uint64_t pixel_bits = (uint64_t(1) << bits) - 1;
+    if ((alpha_only ? used_alpha : colour_masks) == 0 ||
+        ((colour_masks | used_alpha) & ~pixel_bits) != 0) {
         return false;
     }
     const uint64_t bytes_per_pixel = bits / 8;
@@ -147,10 +160,6 @@ bool DecodeUncompressed(const uint8_t* header, const uint8_t* data, size_t avail
     if (row_bytes * uint64_t(height) > available) {
         return false;
     }
-    const MaskChannel red(Le32(header + kOffPfRedMask));
-    const MaskChannel green(Le32(header + kOffPfGreenMask));
-    const MaskChannel blue(Le32(header + kOffPfBlueMask));
-    const MaskChannel alpha((flags & kDdpfAlphaPixels) != 0 ? Le32(header + kOffPfAlphaMask) : 0);
     BitmapData result;
     if (!result.Create(width, height, 32)) {
         return false;
@@ -159,9 +168,9 @@ bool DecodeUncompressed(const uint8_t* header, const uint8_t* data, size_t avail
         const uint8_t* src = data + uint64_t(y) * row_bytes;
         uint8_t* dst = result.PixelAddress(0, y);
         for (int x = 0; x < width; ++x, src += bytes_per_pixel, dst += 4) {
-            uint32_t pixel = uint32_t(src[0]) | uint32_t(src[1]) << 8 | uint32_t(src[2]) << 16;
-            if (bytes_per_pixel == 4) {
-                pixel |= uint32_t(src[3]) << 24;
+            uint32_t pixel = 0;
+            for (uint64_t k = 0; k < bytes_per_pixel; ++k) {
+                pixel |= uint32_t(src[k]) << (8 * k);
             }
             dst[0] = blue.Get(pixel, 0);
             dst[1] = green.Get(pixel, 0);
@@ -221,7 +230,7 @@ bool DecodeDds(const uint8_t* data, size_t size, BitmapData& image) {
     if (data == nullptr || size < kDdsHeaderBytes || !IsDdsData(data, size)) {
         return false;
     }
-    if (Le32(data + kOffSize) != 124 || Le32(data + kOffPfSize) != 32) {
+    if (Le32(data + kOffSize) != kHeaderSize || Le32(data + kOffPfSize) != kPixelFormatSize) {
         return false;
     }
     if ((Le32(data + kOffCaps2) & (kCaps2CubeMap | kCaps2Volume)) != 0) {
@@ -237,15 +246,13 @@ bool DecodeDds(const uint8_t* data, size_t size, BitmapData& image) {
     const size_t available = size - kDdsHeaderBytes;
     if ((pf_flags & kDdpfFourCc) != 0) {
         const uint32_t four_cc = Le32(data + kOffPfFourCc);
-        if (four_cc != kFourCcDxt1 && four_cc != kFourCcDxt3 && four_cc != kFourCcDxt5) {
+        if (four_cc != kFourCcDxt1 && four_cc != kFourCcDxt2 && four_cc != kFourCcDxt3 &&
+            four_cc != kFourCcDxt4 && four_cc != kFourCcDxt5) {
             return false; // DX10 and every other format
         }
         return DecodeBlocks(pixels, available, int(width), int(height), four_cc, image);
     }
-    if ((pf_flags & kDdpfRgb) != 0) {
-        return DecodeUncompressed(data, pixels, available, int(width), int(height), image);
-    }
-    return false;
+    return DecodeUncompressed(data, pixels, available, int(width), int(height), image);
 }
 
 size_t Dxt5LevelBytes(int width, int height) {
@@ -310,7 +317,7 @@ bool EncodeDxt5Level(const BitmapData& level, const Dxt5BlockEncoder& encoder, u
 std::vector<uint8_t> BuildDxt5DdsHeader(int width, int height, bool mips, int levels) {
     std::vector<uint8_t> h(kDdsHeaderBytes, 0);
     std::memcpy(h.data(), "DDS ", 4);
-    PutLe32(&h[kOffSize], 124);
+    PutLe32(&h[kOffSize], kHeaderSize);
     uint32_t flags = kDdsdCaps | kDdsdHeight | kDdsdWidth | kDdsdPixelFormat | kDdsdLinearSize;
     if (mips) {
         flags |= kDdsdMipMapCount;
@@ -320,7 +327,7 @@ std::vector<uint8_t> BuildDxt5DdsHeader(int width, int height, bool mips, int le
     PutLe32(&h[kOffWidth], uint32_t(width));
     PutLe32(&h[kOffPitchOrLinearSize], uint32_t(Dxt5LevelBytes(width, height)));
     PutLe32(&h[kOffMipMapCount], mips ? uint32_t(levels) : 0);
-    PutLe32(&h[kOffPfSize], 32);
+    PutLe32(&h[kOffPfSize], kPixelFormatSize);
     PutLe32(&h[kOffPfFlags], kDdpfFourCc);
     PutLe32(&h[kOffPfFourCc], kFourCcDxt5);
     PutLe32(&h[kOffCaps], mips ? (kCapsTexture | kCapsComplex | kCapsMipMap) : kCapsTexture);

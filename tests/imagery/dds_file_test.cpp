@@ -35,24 +35,24 @@ uint32_t Get32(const std::string& s, size_t at) {
 // A header as other writers make it: fourcc, or RGB with masks.
 std::vector<uint8_t> Header(int width, int height, uint32_t four_cc, uint32_t bits = 0,
                             std::vector<uint32_t> masks = {}, uint32_t pf_flags = 0) {
-    std::vector<uint8_t> h(128, 0);
+    std::vector<uint8_t> h(kDdsHeaderBytes, 0);
     std::memcpy(h.data(), "DDS ", 4);
-    Put32(h, 4, 124);
-    Put32(h, 8, 0x1007);
-    Put32(h, 12, uint32_t(height));
-    Put32(h, 16, uint32_t(width));
-    Put32(h, 76, 32);
+    Put32(h, dds::kOffSize, dds::kHeaderSize);
+    Put32(h, dds::kOffFlags, 0x1007);
+    Put32(h, dds::kOffHeight, uint32_t(height));
+    Put32(h, dds::kOffWidth, uint32_t(width));
+    Put32(h, dds::kOffPfSize, dds::kPixelFormatSize);
     if (four_cc != 0) {
-        Put32(h, 80, 0x4);
-        Put32(h, 84, four_cc);
+        Put32(h, dds::kOffPfFlags, dds::kDdpfFourCc);
+        Put32(h, dds::kOffPfFourCc, four_cc);
     } else {
-        Put32(h, 80, pf_flags);
-        Put32(h, 88, bits);
+        Put32(h, dds::kOffPfFlags, pf_flags);
+        Put32(h, dds::kOffPfBitCount, bits);
         for (size_t i = 0; i < masks.size(); ++i) {
-            Put32(h, 92 + i * 4, masks[i]);
+            Put32(h, dds::kOffPfRedMask + i * 4, masks[i]);
         }
     }
-    Put32(h, 108, 0x1000);
+    Put32(h, dds::kOffCaps, dds::kCapsTexture);
     return h;
 }
 
@@ -176,6 +176,96 @@ TEST(DdsFileTest, DecodesUncompressedByMasksAndCropsBlocks) {
     }
 }
 
+// A width x 1 file of an uncompressed layout with the given pixel bytes.
+std::vector<uint8_t> MaskedFile(const dds::PixelLayout& layout, int width,
+                                std::vector<uint8_t> pixels) {
+    std::vector<uint8_t> f =
+        Header(width, 1, 0, layout.bits, {layout.red, layout.green, layout.blue, layout.alpha},
+               layout.flags);
+    f.insert(f.end(), pixels.begin(), pixels.end());
+    return f;
+}
+
+// A 4 x 4 file of one block.
+std::vector<uint8_t> BlockFile(uint32_t four_cc, std::vector<uint8_t> block) {
+    std::vector<uint8_t> f = Header(4, 4, four_cc);
+    f.insert(f.end(), block.begin(), block.end());
+    return f;
+}
+
+using Bgra = std::vector<uint8_t>;
+
+TEST(DdsFileTest, DecodesEveryFormatOfAnInstallation) {
+    // 0x8410 is 5-6-5 grey: 132, 130, 132.
+    const std::vector<uint8_t> colour = {0x10, 0x84, 0x10, 0x84, 0, 0, 0, 0};
+    auto with_colour = [&](std::vector<uint8_t> alpha) {
+        alpha.insert(alpha.end(), colour.begin(), colour.end());
+        return alpha;
+    };
+    // A 10-bit-per-channel layout and an 8-bit one show that any masks decode.
+    const dds::PixelLayout a2r10g10b10{
+        dds::kDdpfRgb | dds::kDdpfAlphaPixels, 32, 0x3FF00000, 0x000FFC00, 0x3FF, 0xC0000000};
+    const dds::PixelLayout r3g3b2{dds::kDdpfRgb, 8, 0xE0, 0x1C, 0x03, 0};
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> file;
+        std::vector<std::pair<int, Bgra>> pixels; // x on the top row, its value
+    };
+    const std::vector<Case> cases = {
+        // a 8, r 12, g 3, b 15; then all zero.
+        {"A4R4G4B4",
+         MaskedFile(dds::kA4R4G4B4, 2, {0x3F, 0x8C, 0x00, 0x00}),
+         {{0, {255, 51, 204, 136}}, {1, {0, 0, 0, 0}}}},
+        // a 1, r 31, g 1, b 16; then a 0 under white.
+        {"A1R5G5B5",
+         MaskedFile(dds::kA1R5G5B5, 2, {0x30, 0xFC, 0xFF, 0x7F}),
+         {{0, {132, 8, 255, 255}}, {1, {255, 255, 255, 0}}}},
+        // The unused top bit never becomes alpha.
+        {"X1R5G5B5",
+         MaskedFile(dds::kX1R5G5B5, 2, {0x30, 0xFC, 0xFF, 0x7F}),
+         {{0, {132, 8, 255, 255}}, {1, {255, 255, 255, 255}}}},
+        // r 0, g 32, b 1; then white.
+        {"R5G6B5",
+         MaskedFile(dds::kR5G6B5, 2, {0x01, 0x04, 0xFF, 0xFF}),
+         {{0, {8, 130, 0, 255}}, {1, {255, 255, 255, 255}}}},
+        {"L8", MaskedFile(dds::kL8, 2, {0, 200}), {{0, {0, 0, 0, 255}}, {1, {200, 200, 200, 255}}}},
+        {"A8", MaskedFile(dds::kA8, 2, {0x40, 0xFF}), {{0, {0, 0, 0, 64}}, {1, {0, 0, 0, 255}}}},
+        {"A8L8",
+         MaskedFile(dds::kA8L8, 2, {0x50, 0x80, 0xFF, 0x00}),
+         {{0, {80, 80, 80, 128}}, {1, {255, 255, 255, 0}}}},
+        {"X8R8G8B8", MaskedFile(dds::kX8R8G8B8, 1, {1, 2, 3, 4}), {{0, {1, 2, 3, 255}}}},
+        // a 1, r 1023, g 512, b 0.
+        {"A2R10G10B10",
+         MaskedFile(a2r10g10b10, 1, {0x00, 0x00, 0xF8, 0x7F}),
+         {{0, {0, 128, 255, 85}}}},
+        // r 5, g 3, b 2.
+        {"R3G3B2", MaskedFile(r3g3b2, 1, {0xAE}), {{0, {170, 109, 182, 255}}}},
+        // Alpha 8, 0, 15, then 1: colour over alpha, black under 0, clamped at 255.
+        {"DXT2",
+         BlockFile(kFourCcDxt2, with_colour({0x08, 0x1F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF})),
+         {{0, {248, 244, 248, 136}},
+          {1, {0, 0, 0, 0}},
+          {2, {132, 130, 132, 255}},
+          {3, {255, 255, 255, 17}}}},
+        // Alpha 255, 0, then 218 (index 2 of 255 .. 0).
+        {"DXT4",
+         BlockFile(kFourCcDxt4, with_colour({255, 0, 0x08 | 0x80, 0, 0, 0, 0, 0})),
+         {{0, {132, 130, 132, 255}}, {1, {0, 0, 0, 0}}, {2, {154, 152, 154, 218}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BitmapData image;
+        ASSERT_TRUE(Decode(c.file, image));
+        for (const auto& [x, bgra] : c.pixels) {
+            EXPECT_EQ(Pixel(image, x, 0), bgra) << "pixel " << x;
+        }
+        // Every size comes from the header and is checked against the bytes present.
+        BitmapData cut(2, 2, 32);
+        EXPECT_FALSE(DecodeDds(c.file.data(), c.file.size() - 1, cut));
+        EXPECT_FALSE(cut.HasPixels());
+    }
+}
+
 TEST(DdsFileTest, RefusesMalformedAndUnsupportedFiles) {
     std::vector<uint8_t> good = Header(8, 8, kFourCcDxt5);
     good.resize(128 + 4 * 16, 0);
@@ -201,6 +291,36 @@ TEST(DdsFileTest, RefusesMalformedAndUnsupportedFiles) {
     variant("16-bit RGB", [](auto& f) {
         Put32(f, 80, 0x40);
         Put32(f, 88, 16);
+    });
+    variant("12-bit RGB", [](auto& f) {
+        f.resize(128 + 8 * 8 * 4);
+        Put32(f, dds::kOffPfFlags, dds::kDdpfRgb);
+        Put32(f, dds::kOffPfBitCount, 12);
+        Put32(f, dds::kOffPfRedMask, 0xF00);
+    });
+    variant("16-bit mask beyond the pixel", [](auto& f) {
+        f.resize(128 + 8 * 8 * 4);
+        Put32(f, dds::kOffPfFlags, dds::kDdpfRgb | dds::kDdpfAlphaPixels);
+        Put32(f, dds::kOffPfBitCount, 16);
+        Put32(f, dds::kOffPfRedMask, 0xF800);
+        Put32(f, dds::kOffPfAlphaMask, 0x10000);
+    });
+    variant("luminance without mask", [](auto& f) {
+        f.resize(128 + 8 * 8 * 4);
+        Put32(f, dds::kOffPfFlags, dds::kDdpfLuminance);
+        Put32(f, dds::kOffPfBitCount, 8);
+    });
+    variant("alpha only without mask", [](auto& f) {
+        f.resize(128 + 8 * 8 * 4);
+        Put32(f, dds::kOffPfFlags, dds::kDdpfAlpha);
+        Put32(f, dds::kOffPfBitCount, 8);
+        Put32(f, dds::kOffPfRedMask, 0xFF);
+    });
+    variant("alpha pixels alone", [](auto& f) {
+        f.resize(128 + 8 * 8 * 4);
+        Put32(f, dds::kOffPfFlags, dds::kDdpfAlphaPixels);
+        Put32(f, dds::kOffPfBitCount, 8);
+        Put32(f, dds::kOffPfAlphaMask, 0xFF);
     });
     variant("header only", [](auto& f) { f.resize(100); });
     variant("magic", [](auto& f) { f[0] = 'X'; });
