@@ -198,7 +198,14 @@ TEST_P(ShortRoad, MakeInstallRemoveInTheHistoricDirectory) {
 
     // Remove Base From Astrel: the tree is as before, folders too.
     SelectBase("Earth\\Road Two");
-    wxTEST_DIALOG(Press(CTerrafixDlg::ID_EDIT_BASE), EditBase({EditBaseLogic::kRemoveBase}));
+    wxTEST_DIALOG(Press(CTerrafixDlg::ID_EDIT_BASE),
+                  ExpectScript<EditBaseDlg>([](EditBaseDlg* dlg) {
+                      // Only a shown button can be pressed.
+                      ASSERT_TRUE(dlg->FindWindow(EditBaseLogic::kRemoveBase)->IsShown());
+                      PressButton(dlg, EditBaseLogic::kRemoveBase);
+                      EXPECT_TRUE(dlg->FindWindow(EditBaseLogic::kLoadBase)->IsShown());
+                      PressButton(dlg, wxID_OK);
+                  }));
     EXPECT_EQ(fresh.DifferencesTo(Manifest()), "");
     EXPECT_EQ(Folders(), freshFolders);
     EXPECT_EQ(RecordOnDisk(), RecordBytes().Int32(1).String(Root()).Int32(0).Bytes());
