@@ -4,7 +4,10 @@
 // the program itself does (install folder, wx hooks with scripted popup menus, a clock
 // that never waits), the main dialog made as the program makes it but driven by the test,
 // and the checks of the files a road writes into the copy.
+#include "app/ui/base_name_position_dlg.h"
+#include "app/ui/edit_base_dlg.h"
 #include "app/ui/terrafix_dlg.h"
+#include "document/ui/tile_progress_dlg.h"
 #include "support/fake_clock.h"
 #include "support/sandbox_home.h"
 #include "support/tree_manifest.h"
@@ -15,12 +18,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-namespace pf {
-class BaseNamePositionDlg;
-class EditBaseDlg;
-class TileProgressDlg;
-} // namespace pf
 
 namespace pf::test {
 
