@@ -3,9 +3,11 @@
 #include "foundation/file_helpers.h"
 #include "foundation/name_safety.h"
 #include "foundation/text.h"
+#include "platform/fs.h"
 #include "workspace/file_manager.h"
 #include "workspace/file_utils.h"
 #include "workspace/folders.h"
+#include "workspace/kept_files.h"
 
 #include <algorithm>
 #include <optional>
@@ -88,6 +90,44 @@ bool ChangeInstalledBase(FileManager& manager, const std::string& root, const st
     return false;
 }
 
+bool RecordsPath(const FileManager& manager, const std::string& root, const std::string& path) {
+    for (const Astrel2010& installation : manager.Installations()) {
+        if (!CStringEqualsNoCase(installation.root, root))
+            continue;
+        for (const BaseFileList& base : installation.bases) {
+            for (const std::string& file : base.files) {
+                if (CStringEqualsNoCase(file, path))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The folders of relative's folder part that do not exist below destination yet: those
+// the copy will make, outermost first.
+std::vector<std::string> MissingFolders(const std::string& destination,
+                                        const std::string& relative) {
+    std::vector<std::string> missing;
+    std::string folder = destination;
+    for (size_t start = 0, end; (end = relative.find('\\', start)) != std::string::npos;
+         start = end + 1) {
+        folder += relative.substr(start, end - start + 1);
+        if (!missing.empty() || !fs::Exists(folder))
+            missing.push_back(folder);
+    }
+    return missing;
+}
+
+std::vector<std::string> ExistingFolders(const std::vector<std::string>& folders) {
+    std::vector<std::string> existing;
+    for (const std::string& folder : folders) {
+        if (fs::IsDirectory(folder))
+            existing.push_back(folder);
+    }
+    return existing;
+}
+
 } // namespace
 
 bool CopyFileIntoTree(std::string destination, std::string source, std::string relative) {
@@ -106,13 +146,22 @@ bool Astrel2010::UninstallBase(std::string name) {
             ++entries[FoldedAscii(file)];
     }
     InstalledFolders folders(*this);
+    KeptFiles kept(root);
+    // Only folders holding the installation's own files may go.
+    std::vector<std::string> inside;
     for (const std::string& file : base->files) {
         size_t& left = entries[FoldedAscii(file)];
         --left;
-        if (left == 0 && folders.MayDelete(file))
+        if (!folders.MayDelete(file))
+            continue;
+        inside.push_back(file);
+        // A file that installing replaced comes back; one that failed to come back
+        // leaves ours in place (the message says where the kept one is).
+        if (left == 0 && kept.PutBack(file) == KeptFiles::PutBackResult::NothingKept)
             SafeDeleteFile(file);
     }
     bases.erase(base);
+    kept.RemoveEmptyMadeFolders(inside);
     return true;
 }
 
@@ -128,8 +177,29 @@ bool FileManager::InstallFile(std::string root, std::string destination, std::st
                               std::string relative, std::string name) {
     // The same relative path is used on both sides: it must stay below both folders.
     const bool safe = !relative.empty() && relative.back() != '\\' && IsSafeRelativePath(relative);
-    if (!safe || !CopyFileIntoTree(destination, source, relative))
+    const auto failed = [&] {
         return ShowFailureMessage(FormatString("Error copying file: %s", relative.c_str()));
+    };
+    if (!safe)
+        return failed();
+    // A file that no base of ours put there belongs to someone else: it is kept aside
+    // before it is replaced, and comes back when the last base recording it goes.
+    const std::string target = destination + relative;
+    KeptFiles kept(root);
+    bool newlyKept = false;
+    if (fs::IsRegularFile(target) && !RecordsPath(*this, root, target) &&
+        !kept.KeepAside(target, newlyKept))
+        return failed();
+    const std::vector<std::string> missing = MissingFolders(destination, relative);
+    if (!CopyFileIntoTree(destination, source, relative)) {
+        if (newlyKept)
+            kept.Discard(target);
+        // Folders made for a file that did not come are not left behind.
+        for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder)
+            fs::RemoveEmptyDirectory(*folder);
+        return failed();
+    }
+    kept.RecordMadeFolders(ExistingFolders(missing));
     Astrel2010* installation = nullptr;
     if (!FindOrCreateInstallation(root, installation))
         return false;

@@ -68,7 +68,9 @@ class Astrel2010 {
     // Deletes, in installation order, each file of the first base with that key that no
     // other entry of this installation records, then drops the base's record. Only
     // absolute paths inside the root or one of the simulator's folders are deleted, and
-    // only through the guarded delete; others are skipped. False when no such base.
+    // only through the guarded delete; others are skipped. A file that installing
+    // replaced is put back instead (kept_files.h), and the folders installing made that
+    // held the base's files go when empty. False when no such base.
     bool UninstallBase(std::string name);
     // Drops the first base with that key from the record; no file is deleted.
     bool ForgetBase(std::string name);
@@ -122,7 +124,9 @@ class FileManager {
     // Copies source + relative to destination + relative (making its folders), records
     // destination + relative under the base key in root's installation and saves the
     // record. A relative file that is empty, a folder, absolute or climbing out is
-    // refused like a failed copy: "Error copying file: %s", nothing recorded.
+    // refused like a failed copy: "Error copying file: %s", nothing recorded. An existing
+    // file that no base of root's installation records is kept aside first (refused like
+    // a failed copy when it cannot be); the folders the copy makes are noted.
     bool InstallFile(std::string root, std::string destination, std::string source,
                      std::string relative, std::string name);
     // The simulator folder's base is uninstalled or forgotten; false without a known

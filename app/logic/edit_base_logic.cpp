@@ -10,6 +10,7 @@
 #include "tiles/tile_attributes.h"
 #include "tiles/tile_texture_file.h"
 #include "workspace/file_manager.h"
+#include "workspace/file_utils.h"
 #include "workspace/folders.h"
 #include "workspace/simulator_tree.h"
 
@@ -177,11 +178,10 @@ void EditBaseLogic::OnBnClickedExit() { document_.SaveToDocuments(); }
 bool EditBaseLogic::LoadBaseIntoAstrel() {
     FileManager& files = FileManager::Instance();
     const std::string key = document_.GetConfigRelativePath();
-    if (files.IsBaseInstalled(key)) {
-        files.UninstallBaseFromAstrel(key);
-    }
-    // Nothing is copied unless the work folder holds this base's own configuration and,
-    // when it needed rendering, every texture: a half-rendered base is not installed.
+    // Everything to copy is made and checked first; only then does an installed copy go,
+    // so a cancel or failure up to there leaves it and its record as they were. Nothing
+    // is copied unless the work folder holds this base's own configuration and, when it
+    // needed rendering, every texture: a half-rendered base is not installed.
     if (document_.GetNeedsRendering()) {
         if (!ForceRender()) {
             return false;
@@ -197,25 +197,33 @@ bool EditBaseLogic::LoadBaseIntoAstrel() {
     if (!FileManager::GetConfigDir(simulatorConfig)) {
         return ShowFailureMessage("Couldn't find config path for astrel\r\n");
     }
+    std::string workTextures;
+    if (!document_.WorkSubdirectoryTextures2(workTextures)) {
+        return ShowFailureMessage(kNoTextures);
+    }
+    std::string simulatorTextures;
+    StringArray textures;
+    for (int i = 0; i < document_.GetTileCount(); ++i) {
+        TileAttributes tile(document_.GetBody().name);
+        if (!FileManager::GetTextures2Dir(simulatorTextures) || !document_.GetTileAt(i, tile) ||
+            !PathExists(workTextures + tile.GetDdsFileName())) {
+            return ShowFailureMessage(kNoTextures);
+        }
+        textures.push_back(tile.GetDdsFileName());
+    }
+    // Scenarios are only written here; a failure lets the road go on without them.
+    const bool scenariosWritten = document_.WriteScenarioFiles();
+
+    if (files.IsBaseInstalled(key)) {
+        files.UninstallBaseFromAstrel(key);
+    }
     if (!CopyFileToAstrel(simulatorConfig, workConfig, key, key)) {
         ShowMessageBox("Sorry, couldn't copy cfg file", "Error", MessageButtons::Ok,
                        MessageIcon::None);
         return false;
     }
-    std::string workTextures;
-    if (!document_.WorkSubdirectoryTextures2(workTextures)) {
-        return ShowFailureMessage(kNoTextures);
-    }
-    for (int i = 0; i < document_.GetTileCount(); ++i) {
-        std::string simulatorTextures;
-        if (!FileManager::GetTextures2Dir(simulatorTextures)) {
-            return ShowFailureMessage(kNoTextures);
-        }
-        TileAttributes tile(document_.GetBody().name);
-        if (!document_.GetTileAt(i, tile)) {
-            return ShowFailureMessage(kNoTextures);
-        }
-        if (!CopyFileToAstrel(simulatorTextures, workTextures, tile.GetDdsFileName(), key)) {
+    for (const std::string& texture : textures) {
+        if (!CopyFileToAstrel(simulatorTextures, workTextures, texture, key)) {
             return ShowFailureMessage("Couldn't copy tile texture files.\r\n");
         }
     }
@@ -224,7 +232,7 @@ bool EditBaseLogic::LoadBaseIntoAstrel() {
     std::string simulatorScenarios;
     // The base is in; a scenario that did not make it is said in the success box.
     const bool scenarios =
-        document_.WriteScenarioFiles() && document_.WorkSubdirectoryScenarios(workScenarios) &&
+        scenariosWritten && document_.WorkSubdirectoryScenarios(workScenarios) &&
         FileManager::GetScenariosDir(simulatorScenarios) &&
         CopyFolderToAstrel(simulatorScenarios, workScenarios, "Padforge\\", "*.scn", key);
     ShowMessageBox(scenarios ? kLoaded : kLoadedWithoutScenarios, "Success", MessageButtons::Ok,

@@ -2,7 +2,9 @@
 
 #include "foundation/text.h"
 #include "objects/astrel_object.h"
+#include "platform/fs.h"
 #include "support/tree_manifest.h"
+#include "workspace/folders.h"
 
 #include <algorithm>
 
@@ -16,6 +18,7 @@ const std::string kTextures = "added Textures2/Earth_14_E4000_N2000.dds\n"
                               "added Textures2/Earth_14_E4001_N2000.dds\n";
 const std::string kScenarios = "added Scenarios/Padforge/Port on Landing Pad.scn\n"
                                "added Scenarios/Padforge/Port on Runway.scn\n";
+const std::string kNoTextures = "fail Couldn't find tile texture files.\r\n";
 const std::vector<std::string> kConfigRefused = {"fail Couldn't make config file\r\n",
                                                  "fail Error in saving config"};
 
@@ -81,12 +84,21 @@ TEST(EditBaseRoads, EachRoadEndsWithItsMessageAndItsFiles) {
           "protected?\r\n",
           "fail Error copying file: Earth\\Base\\Port.cfg", "box Sorry, couldn't copy cfg file"},
          ""},
+        // Missing before anything is copied: nothing is.
         {"texture missing",
          [](EditBaseSandbox& t) {
              t.base_.SetNeedsRendering(false);
              t.base_.SetNeedsLoading(true);
          },
-         {"fail Error copying file: Earth_14_E4000_N2000.dds",
+         {kNoTextures},
+         ""},
+        {"texture not copied",
+         [](EditBaseSandbox& t) {
+             std::filesystem::create_directories(t.Sim("Textures2/Earth_14_E4000_N2000.dds"));
+         },
+         {"fail Error writing to file: <sim>Textures2/Earth_14_E4000_N2000.dds. Is the "
+          "directory protected?\r\n",
+          "fail Error copying file: Earth_14_E4000_N2000.dds",
           "fail Couldn't copy tile texture files.\r\n"},
          kConfig},
     };
@@ -137,6 +149,48 @@ TEST_F(EditBaseRoadTest, LoadingAgainRemovesTheEarlierFilesFirst) {
     EXPECT_TRUE(SimHas("Textures2/Earth_14_E4000_N2000.dds"));
     EXPECT_FALSE(SimHas("Textures2/Earth_14_E4001_N2000.dds"));
     EXPECT_EQ(Recorded().size(), 4u);
+}
+
+TEST_F(EditBaseRoadTest, LoadingAgainThatStopsBeforeCopyingKeepsTheInstalledBase) {
+    Run([&] { return Logic().OnBnClickedLoadBase(), true; }, {kLoaded});
+    std::string appData;
+    ASSERT_TRUE(GetAppDataPath(appData));
+    const std::string record = fs::ToNative(appData + kFileManagerFileName);
+    const std::string work = "Port/Config/Earth/Base/Port.cfg";
+    const struct {
+        const char* name;
+        std::function<void()> arrange;
+        std::vector<std::string> shown;
+    } stops[] = {
+        {"render cancelled",
+         [&] {
+             logic_->Document().SetNeedsRendering(true);
+             runners_.tileProgress = [](BaseDocument&, const std::string&) { return false; };
+         },
+         {}},
+        {"configuration not written",
+         [&] {
+             logic_->Document().SetNeedsRendering(false);
+             std::filesystem::remove(Docs(work));
+             std::filesystem::create_directory(Docs(work));
+         },
+         kConfigRefused},
+        {"texture missing",
+         [&] {
+             std::filesystem::remove(Docs(work));
+             std::filesystem::remove(Docs("Port/Textures2/Earth_14_E4001_N2000.dds"));
+         },
+         {kNoTextures}},
+    };
+    for (const auto& stop : stops) {
+        SCOPED_TRACE(stop.name);
+        const TreeManifest before = TreeManifest::Of(Sim(""), true);
+        const std::string recordBefore = ReadNativeFile(record);
+        stop.arrange();
+        Run([&] { return logic_->OnBnClickedLoadBase(), true; }, stop.shown);
+        EXPECT_EQ(before.DifferencesTo(TreeManifest::Of(Sim(""), true)), "");
+        EXPECT_EQ(ReadNativeFile(record), recordBefore);
+    }
 }
 
 } // namespace

@@ -102,13 +102,14 @@ class BaseInstallRoad : public ::testing::Test {
         return FileManager::Instance().UninstallBaseFromAstrel(base.GetConfigRelativePath());
     }
 
-    // What an install and removal may leave changed: the record and the settings.
+    // What an install and removal may leave changed: the record and the settings (and the
+    // folders that hold them, when before lists folders).
     std::string Changes(const test::TreeManifest& before) const {
         std::string appData;
         GetAppDataPath(appData);
         const std::string home = home_.Home() + "/";
         const std::string record = fs::ToNative(appData) + kFileManagerFileName;
-        return before.DifferencesTo(test::TreeManifest::Of(home_.Home()),
+        return before.DifferencesTo(test::TreeManifest::Of(home_.Home(), !before.folders.empty()),
                                     {record.substr(home.size()), ".config/padforge/settings"});
     }
 
@@ -119,7 +120,8 @@ class BaseInstallRoad : public ::testing::Test {
 
 TEST_F(BaseInstallRoad, InstallThenRemoveLeavesTheTreesAsTheyWere) {
     const BaseDocument base = WriteBase("Pad Town", 6);
-    const test::TreeManifest before = test::TreeManifest::Of(home_.Home());
+    FileManager::Instance().Save();
+    const test::TreeManifest before = test::TreeManifest::Of(home_.Home(), true);
     Install(base);
     EXPECT_NE(Changes(before), "");
     EXPECT_TRUE(Uninstall(base));
@@ -143,6 +145,30 @@ TEST_F(BaseInstallRoad, ASharedTextureGoesWithTheLastBase) {
     EXPECT_TRUE(Uninstall(city));
     EXPECT_FALSE(home_.Dir().Exists(sharedFile));
     EXPECT_EQ(Changes(before), "");
+}
+
+TEST_F(BaseInstallRoad, FilesOfOthersComeBackWhenTheLastBaseGoes) {
+    const BaseDocument town = WriteBase("Pad Town", 6), city = WriteBase("Pad City", 7);
+    TileAttributes shared;
+    town.GetTileAt(0, shared);
+    // Another program's files where both bases put a tile and where one puts its base.
+    const std::string sharedFile = "Astrel 2010/Textures2/" + shared.GetDdsFileName();
+    const std::string townConfig = "Astrel 2010/Config/Earth/Base/Pad Town.cfg";
+    home_.Dir().WriteFile(sharedFile, "their tile");
+    home_.Dir().WriteFile(townConfig, "their base");
+    // The folders that the record and the kept files go into are made beforehand, so that
+    // every folder of the home can be compared.
+    FileManager::Instance().Save();
+    const test::TreeManifest before = test::TreeManifest::Of(home_.Home(), true);
+    Install(town);
+    Install(city);
+    EXPECT_TRUE(Uninstall(town));
+    EXPECT_EQ(home_.Dir().ReadFile(sharedFile), "DDS Pad City");
+    EXPECT_EQ(home_.Dir().ReadFile(townConfig), "their base");
+    EXPECT_TRUE(home_.Dir().Exists("Astrel 2010/Scenarios/Padforge")) << "the city's scenarios";
+    EXPECT_TRUE(Uninstall(city));
+    EXPECT_EQ(Changes(before), "");
+    EXPECT_TRUE(ui_.Calls().empty());
 }
 
 } // namespace

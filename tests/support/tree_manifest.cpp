@@ -6,13 +6,17 @@
 
 namespace pf::test {
 
-TreeManifest TreeManifest::Of(const std::string& native_folder) {
+TreeManifest TreeManifest::Of(const std::string& native_folder, bool with_folders) {
     namespace stdfs = std::filesystem;
     TreeManifest manifest;
     for (const auto& entry : stdfs::recursive_directory_iterator(native_folder)) {
-        if (entry.is_symlink() || !entry.is_regular_file())
-            continue;
         const std::string relative = stdfs::relative(entry.path(), native_folder).generic_string();
+        if (entry.is_symlink())
+            continue;
+        if (entry.is_directory() && with_folders)
+            manifest.folders.insert(relative + "/");
+        if (!entry.is_regular_file())
+            continue;
         manifest.files[relative] = ReadNativeFile(entry.path().string());
     }
     return manifest;
@@ -33,6 +37,14 @@ std::string TreeManifest::DifferencesTo(const TreeManifest& later,
     for (const auto& [path, bytes] : later.files) {
         if (ignore.count(path) == 0 && files.count(path) == 0)
             report += "added " + path + "\n";
+    }
+    for (const std::string& folder : folders) {
+        if (ignore.count(folder) == 0 && later.folders.count(folder) == 0)
+            report += "removed " + folder + "\n";
+    }
+    for (const std::string& folder : later.folders) {
+        if (ignore.count(folder) == 0 && folders.count(folder) == 0)
+            report += "added " + folder + "\n";
     }
     return report;
 }

@@ -2,6 +2,7 @@
 #include "support/simulator_sandbox.h"
 #include "workspace/file_manager.h"
 #include "workspace/folders.h"
+#include "workspace/kept_files.h"
 #include "workspace/settings.h"
 
 #include <gtest/gtest.h>
@@ -162,6 +163,85 @@ TEST_F(BaseInstallationTest, ForgetKeepsFilesAndNeedsAKnownSimulator) {
     EXPECT_FALSE(Record().ForgetBaseInAstrel("Earth\\Base\\B.cfg"));
     EXPECT_FALSE(fs::Exists(DatPath()));
     EXPECT_TRUE(Has("Sim/Textures2/a.dds"));
+}
+
+TEST_F(BaseInstallationTest, WhatInstallingReplacedComesBackAndWhatItMadeGoes) {
+    const std::string d = root_ + "Textures2\\", s = In("Work\\");
+    for (const char* file : {"Work/a.dds", "Work/New/Deep/b.dds", "Work/Old/c.dds"})
+        Write(file);
+    sandbox_.Dir().WriteFile("Sim/Textures2/a.dds", "theirs");
+    std::filesystem::create_directories(sandbox_.Dir().NativePath("Sim/Textures2/Old"));
+    // Installed and then forgotten, our a.dds stays in the tree; a later install over it
+    // keeps the copy of what stood there before any of ours.
+    ASSERT_TRUE(Record().InstallFile(root_, d, s, "a.dds", "A.cfg"));
+    ASSERT_TRUE(Record().ForgetBase(root_, "A.cfg"));
+    for (const char* file : {"a.dds", "New\\Deep\\b.dds", "Old\\c.dds"})
+        ASSERT_TRUE(Record().InstallFile(root_, d, s, file, "B.cfg"));
+    EXPECT_EQ(sandbox_.Dir().ReadFile("Sim/Textures2/a.dds"), "Work/a.dds");
+    Write("Sim/Textures2/New/theirs.txt"); // someone else's file in a folder we made
+    ASSERT_TRUE(Record().UninstallBase(root_, "B.cfg"));
+    EXPECT_EQ(sandbox_.Dir().ReadFile("Sim/Textures2/a.dds"), "theirs");
+    EXPECT_FALSE(Has("Sim/Textures2/New/Deep"));
+    EXPECT_TRUE(Has("Sim/Textures2/New/theirs.txt"));
+    EXPECT_TRUE(Has("Sim/Textures2/Old")) << "it was there before";
+
+    // The folder kept for its foreign file is still ours: it goes once empty.
+    std::filesystem::remove(sandbox_.Dir().NativePath("Sim/Textures2/New/theirs.txt"));
+    ASSERT_TRUE(Record().InstallFile(root_, d, s, "New\\Deep\\b.dds", "C.cfg"));
+    ASSERT_TRUE(Record().UninstallBase(root_, "C.cfg"));
+    EXPECT_FALSE(Has("Sim/Textures2/New"));
+    EXPECT_TRUE(Has("Sim/Textures2/Old"));
+    std::string appData;
+    GetAppDataPath(appData);
+    EXPECT_FALSE(fs::Exists(appData + "Kept Files\\")) << "emptied and removed";
+    EXPECT_TRUE(sandbox_.Ui().Calls().empty());
+}
+
+TEST_F(BaseInstallationTest, NothingKeptAsideIsLost) {
+    const std::string d = root_ + "Textures2\\", s = In("Work\\");
+    const std::string target = d + "a.dds", native = fs::ToNative(target);
+    Write("Work/a.dds");
+    sandbox_.Dir().WriteFile("Sim/Textures2/a.dds", "theirs");
+    const std::string kept = KeptFiles(root_).KeptPath(target);
+    std::string appData;
+    GetAppDataPath(appData);
+    const std::string side = fs::ToNative(appData + "Kept Files");
+
+    // No room for the copy: the file is not replaced and nothing is recorded.
+    test::WriteNativeFile(side, "in the way");
+    const std::string before = DatBytes();
+    EXPECT_FALSE(Record().InstallFile(root_, d, s, "a.dds", "A.cfg"));
+    EXPECT_EQ(sandbox_.Ui().Failures(),
+              (std::vector<std::string>{"Couldn't keep a copy of " + native +
+                                            ", so it was not replaced.\r\n",
+                                        "Error copying file: a.dds"}));
+    EXPECT_EQ(sandbox_.Dir().ReadFile("Sim/Textures2/a.dds"), "theirs");
+    EXPECT_EQ(DatBytes(), before);
+    std::filesystem::remove(side);
+
+    // A copy that fails drops the copy kept for it and the folders made for it.
+    sandbox_.Ui().Clear();
+    EXPECT_FALSE(Record().InstallFile(root_, d, In("None\\"), "a.dds", "A.cfg"));
+    EXPECT_FALSE(Record().InstallFile(root_, d, s, "New\\x.dds", "A.cfg"));
+    EXPECT_EQ(
+        sandbox_.Ui().Failures(),
+        (std::vector<std::string>{"Error copying file: a.dds", "Error copying file: New\\x.dds"}));
+    EXPECT_FALSE(fs::Exists(kept));
+    EXPECT_FALSE(Has("Sim/Textures2/New"));
+
+    // Put back over a folder fails: the kept file stays and the message says where.
+    ASSERT_TRUE(Record().InstallFile(root_, d, s, "a.dds", "A.cfg"));
+    std::filesystem::remove(native);
+    std::filesystem::create_directory(native);
+    sandbox_.Ui().Clear();
+    EXPECT_TRUE(Record().UninstallBase(root_, "A.cfg"));
+    EXPECT_EQ(sandbox_.Ui().Failures(),
+              (std::vector<std::string>{
+                  "Error writing to file: " + native + ". Is the directory protected?\r\n",
+                  "Couldn't put back the file that " + native + " replaced. It is kept at " +
+                      fs::ToNative(kept) + "\r\n"}));
+    EXPECT_EQ(test::ReadNativeFile(fs::ToNative(kept)), "theirs");
+    EXPECT_TRUE(RecordedOnDisk(root_, "A.cfg").empty());
 }
 
 } // namespace
