@@ -41,14 +41,12 @@
 
 #include "support/image_fixtures.h"
 #include "support/loopback_server.h"
-#include "support/mesh_files.h"
 #include "support/tile_test_images.h"
 #include "support/ui/map_mouse.h"
 #include "tiles/map_service.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <iostream>
 #include <wx/combobox.h>
 
 #include <filesystem>
@@ -138,6 +136,8 @@ class MainRoad : public RoadFixture {
                           ClickMapAt(PickerView(map), kPicked);
                           PressButton(map, wxID_OK);
                       }));
+        // The map and the map after the click came from the loopback server.
+        EXPECT_EQ(server_.Requests().size(), 2u);
         EXPECT_EQ(ListedBases(), std::vector<std::string>{"Earth\\Road Test"});
         ASSERT_TRUE(std::filesystem::exists(Docs("Road Test.txt")));
         base_ = BaseDocument("Road Test.txt").GetPosition();
@@ -178,8 +178,6 @@ class MainRoad : public RoadFixture {
         AddPlain<AddSolarArrayDlg>(editor, kTypeSolarPlant, Near(0, -2));
         AddPlain<AddBeaconArrayDlg>(editor, kTypeBeaconArray, Near(-2, 2));
         const std::string tower = Tree("Meshes/Tower.msh");
-        if (!std::filesystem::exists(tower)) // DEV until the sample tree is merged
-            WriteNativeFile(tower, kMshBox);
         AddObject<AddMeshDlg>(editor, kTypeMesh, Near(-2, -2), [&](AddMeshDlg* d) {
             wxTEST_DIALOG(PressButton(d, AddMeshLogic::kChooseFile), ExpectChosenFile(tower));
             EXPECT_EQ(EditText(d, AddMeshLogic::kFile), "Tower");
@@ -235,7 +233,9 @@ class MainRoad : public RoadFixture {
                                        "\"+\" button to zoom in)",
                                        "Notification", 0));
         PressButton(dlg, Tiles::kIdZoomIn);
+        const size_t asked = server_.Requests().size();
         ClickMapAt(view, base_, true);
+        EXPECT_GT(server_.Requests().size(), asked);
         EXPECT_EQ(dlg->GetLogic().GetTileList().GetCount(), 4u);
         PressButton(dlg, wxID_OK); // "Save and Exit"
     }
@@ -440,6 +440,7 @@ class MainRoad : public RoadFixture {
     // 9.-10. Remove Base From Astrel, then Load again and Exit.
     void RemoveAndLoadAgain(const TreeManifest& fresh) {
         const std::set<std::string> folders = Folders();
+        const TreeManifest installedTree = Manifest();
         SelectBase("Earth\\Road Test");
         wxTEST_DIALOG(Press(CTerrafixDlg::ID_EDIT_BASE),
                       ExpectScript<EditBaseDlg>([&](EditBaseDlg* dlg) {
@@ -456,6 +457,7 @@ class MainRoad : public RoadFixture {
                           PressButton(dlg, wxID_OK);
                       }));
         EXPECT_EQ(RecordOnDisk(), Record(true));
+        EXPECT_EQ(installedTree.DifferencesTo(Manifest()), "");
         const std::string own = ReadNativeFile(Docs("Road Test.txt"));
         EXPECT_NE(own.find("PFG_NEEDS_LOADING FALSE\r\n"), std::string::npos);
         EXPECT_NE(own.find("PFG_NEEDS_RENDERING FALSE\r\n"), std::string::npos);
@@ -497,6 +499,20 @@ class MainRoad : public RoadFixture {
                 DecodeDds(reinterpret_cast<const uint8_t*>(dds.data()), dds.size(), decoded));
             EXPECT_GE(Psnr(decoded, cached, true), 30.0);
         }
+    }
+
+    // The sample's own base, north of the equator: its tile comes into the cache unturned.
+    void ReadSampleBack() {
+        ImportFromTree("SampleField.cfg", false);
+        const std::vector<std::string> listed = ListedBases();
+        EXPECT_EQ(std::count(listed.begin(), listed.end(), "Earth\\Sample Field"), 1);
+        const TileAttributes tile("Earth", 9, -58728, 20811);
+        BitmapData cached;
+        ASSERT_TRUE(CachePicture(tile, cached));
+        const std::string dds = ReadNativeFile(Tree("Textures2/" + tile.GetDdsFileName()));
+        BitmapData decoded;
+        ASSERT_TRUE(DecodeDds(reinterpret_cast<const uint8_t*>(dds.data()), dds.size(), decoded));
+        EXPECT_GE(Psnr(decoded, cached, false), 30.0);
     }
 
     // "Load Base From Astrel": Earth, its default directory, the file.
@@ -566,6 +582,7 @@ TEST_F(MainRoad, MakeEditRenderInstallViewRemoveReadBackDelete) {
     ViewInstalled();
     RemoveAndLoadAgain(fresh);
     ReadBack();
+    ReadSampleBack();
     DeleteBase();
 }
 
