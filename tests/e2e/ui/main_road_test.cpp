@@ -4,15 +4,13 @@
 // writes into the tree is checked once, here.
 #include "e2e/ui/road_fixture.h"
 
-#include "app/ui/base_name_position_dlg.h"
+#include "app/ui/add_tiles_dlg.h"
 #include "app/ui/basic_map_dlg.h"
-#include "app/ui/edit_base_dlg.h"
 #include "app/ui/edit_base_objects_dlg.h"
 #include "app/ui/nav_beacon_dlg.h"
 #include "controls/ui/image_yes_no_message_box.h"
 #include "document/base_document.h"
 #include "foundation/text.h"
-#include "imagery/dds_file.h"
 #include "imagery/png_file.h"
 #include "objects/logic/add_mesh_logic.h"
 #include "objects/logic/hangar_logic.h"
@@ -32,24 +30,20 @@
 #include "platform/fs.h"
 #include "platform/known_folders.h"
 #include "support/file_manager_bytes.h"
+#include "support/loopback_server.h"
+#include "support/tile_test_images.h"
 #include "support/ui/expect_choosers.h"
+#include "support/ui/map_mouse.h"
+#include "tiles/map_service.h"
 #include "tiles/tile_texture_file.h"
-#include "workspace/folders.h"
 #include "workspace/ui/astrel_base_list_dlg.h"
 #include "workspace/ui/configuration_dlg.h"
 #include "workspace/ui/installed_bases_viewer_dlg.h"
 
-#include "support/image_fixtures.h"
-#include "support/loopback_server.h"
-#include "support/tile_test_images.h"
-#include "support/ui/map_mouse.h"
-#include "tiles/map_service.h"
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <wx/combobox.h>
-
 #include <filesystem>
+#include <wx/combobox.h>
 
 namespace pf::test {
 namespace {
@@ -285,17 +279,13 @@ class MainRoad : public RoadFixture {
         record.Int32(1).String(Root());
         if (!installed)
             return record.Int32(0).Bytes();
-        std::vector<std::string> paths;
-        for (const std::string& path : installed_) {
-            std::string internal = Root() + path;
-            std::replace(internal.begin(), internal.end(), '/', '\\');
-            paths.push_back(internal);
-        }
-        record.Int32(1).String("1.1.15").String("Earth\\Base\\Road_Test.cfg").String("");
-        record.Int32(static_cast<int32_t>(paths.size()));
-        for (const std::string& path : paths)
-            record.String(path);
-        return record.Bytes();
+        EXPECT_EQ(installed_.size(), 7u);
+        std::vector<std::string> p;
+        for (size_t i = 0; i < 7; ++i)
+            p.push_back(i < installed_.size() ? Internal(installed_[i]) : "");
+        return record.Int32(1)
+            .CurrentBase("Earth\\Base\\Road_Test.cfg", {p[0], p[1], p[2], p[3], p[4], p[5], p[6]})
+            .Bytes();
     }
 
     std::string Work(const std::string& relative) const { return Docs("Road Test/" + relative); }
@@ -338,11 +328,10 @@ class MainRoad : public RoadFixture {
     void CheckTiles() {
         for (const TileAttributes& tile : tiles_) {
             SCOPED_TRACE(tile.GetName());
-            const std::string dds = ReadNativeFile(Tree("Textures2/" + tile.GetDdsFileName()));
-            EXPECT_EQ(dds, ReadNativeFile(Work("Textures2/" + tile.GetDdsFileName())));
+            const std::string dds = "Textures2/" + tile.GetDdsFileName();
+            EXPECT_EQ(ReadNativeFile(Tree(dds)), ReadNativeFile(Work(dds)));
             BitmapData decoded;
-            ASSERT_TRUE(
-                DecodeDds(reinterpret_cast<const uint8_t*>(dds.data()), dds.size(), decoded));
+            ASSERT_TRUE(DecodeTreeDds(dds, decoded));
             BitmapData cached;
             ASSERT_TRUE(CachePicture(tile, cached));
             EXPECT_GE(Psnr(decoded, cached, true), 30.0);
@@ -352,30 +341,6 @@ class MainRoad : public RoadFixture {
                 EXPECT_EQ(decoded.PixelAddress(256, 256)[3], 255);
             }
         }
-    }
-
-    static bool CachePicture(const TileAttributes& tile, BitmapData& out) {
-        std::string path;
-        if (!TileTextureFile(tile, false).GetCachePath(path))
-            return false;
-        const std::string bytes = ReadNativeFile(fs::ToNative(path));
-        return DecodePng(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out);
-    }
-
-    // Peak signal to noise over the colours of two 512 x 512 pictures, b turned by a half
-    // turn when asked.
-    static double Psnr(const BitmapData& a, const BitmapData& b, bool turned) {
-        double sum = 0.0;
-        for (int y = 0; y < 512; ++y) {
-            for (int x = 0; x < 512; ++x) {
-                const uint8_t* p = a.PixelAddress(x, y);
-                const uint8_t* q = turned ? b.PixelAddress(511 - x, 511 - y) : b.PixelAddress(x, y);
-                for (int c = 0; c < 3; ++c)
-                    sum += (p[c] - q[c]) * (p[c] - q[c]);
-            }
-        }
-        const double mse = sum / (512.0 * 512.0 * 3.0);
-        return mse == 0.0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
     }
 
     void CheckScenarios() {
@@ -409,32 +374,27 @@ class MainRoad : public RoadFixture {
 
     // 8. The viewer from the configuration dialog.
     void ViewInstalled() {
-        wxTEST_DIALOG(Press(CTerrafixDlg::ID_CONFIGURATION),
-                      ExpectScript<ConfigurationDlg>([](ConfigurationDlg* dlg) {
-                          PressButton(dlg, ConfigurationDlg::ID_LOADED_BASES);
-                          PressButton(dlg, wxID_OK);
-                      }),
-                      ExpectScript<InstalledBasesViewerDlg>([&](InstalledBasesViewerDlg* dlg) {
-                          using Viewer = InstalledBasesViewerDlg;
-                          auto* roots =
-                              dynamic_cast<wxComboBox*>(dlg->FindWindow(Viewer::ID_ROOTS));
-                          ASSERT_NE(roots, nullptr);
-                          // Shown as the system writes paths.
-                          EXPECT_EQ(roots->GetValue().utf8_string(), fs::ToNative(Root()));
-                          EXPECT_EQ(Strings(dlg, Viewer::ID_BASES), "Earth\\Base\\Road_Test.cfg");
-                          SelectListEntry(dlg, Viewer::ID_BASES, 0);
-                          std::string files;
-                          for (const std::string& path : installed_) {
-                              files += (files.empty() ? "" : "|") + Tree(path);
-                          }
-                          EXPECT_EQ(Strings(dlg, Viewer::ID_FILES), files);
-                          PressButton(dlg, wxID_OK);
-                      }));
-    }
-
-    static std::string Strings(wxWindow* dlg, int id) {
-        auto* list = dynamic_cast<wxListBox*>(dlg->FindWindow(id));
-        return list != nullptr ? wxJoin(list->GetStrings(), '|').utf8_string() : "no list";
+        wxTEST_DIALOG(
+            Press(CTerrafixDlg::ID_CONFIGURATION),
+            ExpectScript<ConfigurationDlg>([](ConfigurationDlg* dlg) {
+                PressButton(dlg, ConfigurationDlg::ID_LOADED_BASES);
+                PressButton(dlg, wxID_OK);
+            }),
+            ExpectScript<InstalledBasesViewerDlg>([&](InstalledBasesViewerDlg* dlg) {
+                using Viewer = InstalledBasesViewerDlg;
+                auto* roots = dynamic_cast<wxComboBox*>(dlg->FindWindow(Viewer::ID_ROOTS));
+                ASSERT_NE(roots, nullptr);
+                // Shown as the system writes paths.
+                EXPECT_EQ(roots->GetValue().utf8_string(), fs::ToNative(Root()));
+                EXPECT_EQ(ListStrings(dlg, Viewer::ID_BASES), "Earth\\Base\\Road_Test.cfg");
+                SelectListEntry(dlg, Viewer::ID_BASES, 0);
+                std::string files;
+                for (const std::string& path : installed_) {
+                    files += (files.empty() ? "" : "|") + Tree(path);
+                }
+                EXPECT_EQ(ListStrings(dlg, Viewer::ID_FILES), files);
+                PressButton(dlg, wxID_OK);
+            }));
     }
 
     // 9.-10. Remove Base From Astrel, then Load again and Exit.
@@ -466,8 +426,6 @@ class MainRoad : public RoadFixture {
     // Read back: the installed base over its own, then the sample's base.
     void ReadBack() {
         const BaseDocument before("Road Test.txt");
-        std::string cache;
-        ASSERT_TRUE(GetCachePath(cache));
         for (const TileAttributes& tile : tiles_)
             TileTextureFile(tile, false).DeleteCacheFiles();
         TileTextureCache::Clear();
@@ -493,10 +451,8 @@ class MainRoad : public RoadFixture {
             SCOPED_TRACE(tile.GetName());
             BitmapData cached;
             ASSERT_TRUE(CachePicture(tile, cached));
-            const std::string dds = ReadNativeFile(Tree("Textures2/" + tile.GetDdsFileName()));
             BitmapData decoded;
-            ASSERT_TRUE(
-                DecodeDds(reinterpret_cast<const uint8_t*>(dds.data()), dds.size(), decoded));
+            ASSERT_TRUE(DecodeTreeDds("Textures2/" + tile.GetDdsFileName(), decoded));
             EXPECT_GE(Psnr(decoded, cached, true), 30.0);
         }
     }
@@ -509,9 +465,8 @@ class MainRoad : public RoadFixture {
         const TileAttributes tile("Earth", 9, -58728, 20811);
         BitmapData cached;
         ASSERT_TRUE(CachePicture(tile, cached));
-        const std::string dds = ReadNativeFile(Tree("Textures2/" + tile.GetDdsFileName()));
         BitmapData decoded;
-        ASSERT_TRUE(DecodeDds(reinterpret_cast<const uint8_t*>(dds.data()), dds.size(), decoded));
+        ASSERT_TRUE(DecodeTreeDds("Textures2/" + tile.GetDdsFileName(), decoded));
         EXPECT_GE(Psnr(decoded, cached, false), 30.0);
     }
 
