@@ -41,8 +41,9 @@
 #include "workspace/ui/installed_bases_viewer_dlg.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <filesystem>
+#include <regex>
 #include <wx/combobox.h>
 
 namespace pf::test {
@@ -74,6 +75,13 @@ void WriteTilePicture(const std::string& path, std::vector<ColorRGB> blocks) {
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(EncodePng(image, bytes));
     WriteNativeFile(path, std::string(bytes.begin(), bytes.end()));
+}
+
+// A number as the files write it, whatever the process's locale.
+double Number(const std::string& text) {
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 // "Add Object", the type's button, then the type's dialog as the script leaves it; the
@@ -357,18 +365,19 @@ class MainRoad : public RoadFixture {
             EXPECT_EQ(lines[5], "  Date MJD 51981.6008401528");
             EXPECT_EQ(lines[30], "  STATUS Landed Earth");
             if (runway) {
-                double lon = 0.0, lat = 0.0;
-                ASSERT_EQ(std::sscanf(lines[31].c_str(), "  POS %lf %lf", &lon, &lat), 2);
-                EXPECT_EQ(lines[31], FormatString("  POS %f %f", lon, lat));
                 // The runway's western end, 2099 m west of the base.
+                static const std::regex pos("  POS (-?[0-9]+\\.[0-9]{6}) (-?[0-9]+\\.[0-9]{6})");
+                std::smatch m;
+                ASSERT_TRUE(std::regex_match(lines[31], m, pos)) << lines[31];
+                const double lon = Number(m[1]);
+                const double lat = Number(m[2]);
                 EXPECT_NEAR(lon, base_.GetLongitude() - 0.01909, 2e-4);
                 EXPECT_NEAR(lat, base_.GetLatitude(), 2e-4);
             } else {
                 EXPECT_EQ(lines[31], "  BASE Road Test:1");
             }
-            double heading = -1.0;
-            ASSERT_EQ(std::sscanf(lines[32].c_str(), "  HEADING %lf", &heading), 1);
-            EXPECT_EQ(lines[32], FormatString("  HEADING %.1f", heading));
+            EXPECT_TRUE(std::regex_match(lines[32], std::regex("  HEADING -?[0-9]+\\.[0-9]")))
+                << lines[32];
         }
     }
 

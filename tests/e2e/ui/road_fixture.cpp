@@ -5,6 +5,7 @@
 #include "app/ui/edit_base_dlg.h"
 #include "document/ui/tile_progress_dlg.h"
 #include "imagery/dds_file.h"
+#include "imagery/object_icons.h"
 #include "imagery/png_file.h"
 #include "platform/fs.h"
 #include "platform/known_folders.h"
@@ -35,11 +36,18 @@ uint32_t Le32(const std::string& bytes, size_t at) {
     return value;
 }
 
+// What the process keeps between roads: the record, the bodies, tile textures and icons.
+void ClearProcessCaches() {
+    BodyCache::Clear();
+    FileManager::Instance().Clear();
+    TileTextureCache::Clear();
+    ClearIconBitmapCache();
+}
+
 } // namespace
 
 RoadFixture::RoadFixture() {
-    BodyCache::Clear();
-    FileManager::Instance().Clear();
+    ClearProcessCaches();
     // As a person would: the copy lies in the documents folder, where the program finds it.
     tree_ = fs::ToNative(known_folders::Documents()) + "Astrel2010";
     stdfs::copy(SourceDir() + "/examples/sample-astrel", tree_, stdfs::copy_options::recursive);
@@ -53,8 +61,7 @@ RoadFixture::~RoadFixture() {
         wxTheApp->SetTopWindow(nullptr);
         main_.reset();
     }
-    BodyCache::Clear();
-    FileManager::Instance().Clear();
+    ClearProcessCaches();
 }
 
 std::string RoadFixture::Tree(const std::string& relative) const { return tree_ + "/" + relative; }
