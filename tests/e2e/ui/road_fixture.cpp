@@ -46,6 +46,11 @@ void ClearProcessCaches() {
 
 } // namespace
 
+int CloseUnexpectedDialogs::Enter(wxDialog* dialog) {
+    ADD_FAILURE() << "unexpected dialog \"" << dialog->GetTitle().utf8_string() << "\" closed";
+    return wxID_CANCEL;
+}
+
 RoadFixture::RoadFixture() {
     ClearProcessCaches();
     // As a person would: the copy lies in the documents folder, where the program finds it.

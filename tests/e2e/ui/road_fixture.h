@@ -20,8 +20,22 @@
 #include <set>
 #include <string>
 #include <vector>
+#include <wx/modalhook.h>
 
 namespace pf::test {
+
+// Below every wxTEST_DIALOG of a road: a dialog that no expectation took is a failure and
+// is closed with Cancel at once, so that a broken road ends instead of waiting on a
+// window that nobody answers.
+class CloseUnexpectedDialogs : public wxModalDialogHook {
+  public:
+    CloseUnexpectedDialogs() { Register(); }
+    ~CloseUnexpectedDialogs() override { Unregister(); }
+
+  protected:
+    int Enter(wxDialog* dialog) override;
+    void Exit(wxDialog*) override {}
+};
 
 class RoadFixture : public ::testing::Test {
   protected:
@@ -91,6 +105,7 @@ class RoadFixture : public ::testing::Test {
   private:
     SandboxHome home_;
     FakeClock clock_;
+    CloseUnexpectedDialogs unexpected_;
     std::string root_;
     std::string tree_;
     ScriptedMenuHooks menus_;
