@@ -143,6 +143,9 @@ class MainRoad : public RoadFixture {
         EXPECT_EQ(ListedBases(), std::vector<std::string>{"Earth\\Road Test"});
         ASSERT_TRUE(std::filesystem::exists(Docs("Road Test.txt")));
         base_ = BaseDocument("Road Test.txt").GetPosition();
+        // Within a pixel of the click (0.18 degrees at the picker's first zoom).
+        EXPECT_NEAR(base_.GetLongitude(), kPicked.GetLongitude(), 0.18);
+        EXPECT_NEAR(base_.GetLatitude(), kPicked.GetLatitude(), 0.18);
         const std::string pictures = fs::ToNative(known_folders::Pictures());
         square_ = pictures + "square.png";
         wide_ = pictures + "wide.png";
@@ -179,10 +182,11 @@ class MainRoad : public RoadFixture {
         AddPlain<AddTankDlg>(editor, kTypeTank, Near(0, 2));
         AddPlain<AddSolarArrayDlg>(editor, kTypeSolarPlant, Near(0, -2));
         AddPlain<AddBeaconArrayDlg>(editor, kTypeBeaconArray, Near(-2, 2));
-        const std::string tower = Tree("Meshes/Tower.msh");
+        // The model in a subfolder: its FILE keeps the folder.
+        const std::string dome = Tree("Meshes/Bases/Dome.msh");
         AddObject<AddMeshDlg>(editor, kTypeMesh, Near(-2, -2), [&](AddMeshDlg* d) {
-            wxTEST_DIALOG(PressButton(d, AddMeshLogic::kChooseFile), ExpectChosenFile(tower));
-            EXPECT_EQ(EditText(d, AddMeshLogic::kFile), "Tower");
+            wxTEST_DIALOG(PressButton(d, AddMeshLogic::kChooseFile), ExpectChosenFile(dome));
+            EXPECT_EQ(EditText(d, AddMeshLogic::kFile), "Bases\\Dome");
         });
         EXPECT_EQ(editor->Model().List().Objects().GetCount(), 14);
         PressButton(editor, wxID_OK); // "Save and Exit"
@@ -322,6 +326,7 @@ class MainRoad : public RoadFixture {
               "BEACONARRAY", "SOLARPLANT", "TRAIN1", "TRAIN2", "LPAD1", "LPAD2", "LPAD2A", "MESH"})
             EXPECT_EQ(count([&](const std::string& l) { return l == keyword; }), 1) << keyword;
         EXPECT_NE(text.find("END\r\nRUNWAYLIGHTS\r\n"), std::string::npos);
+        EXPECT_NE(text.find("\tFILE Bases\\Dome\r\n"), std::string::npos);
         std::vector<std::string> tileLines;
         for (const TileAttributes& t : tiles_)
             tileLines.push_back(FormatString("%d %d %d 1", t.GetLevel(), t.GetX(), t.GetY()));
