@@ -5,9 +5,12 @@
 #include "app/ui/edit_base_dlg.h"
 #include "document/ui/tile_progress_dlg.h"
 #include "imagery/dds_file.h"
+#include "imagery/object_icons.h"
+#include "imagery/png_file.h"
 #include "platform/fs.h"
 #include "platform/known_folders.h"
 #include "support/test_paths.h"
+#include "tiles/tile_texture_file.h"
 #include "workspace/astrel_body.h"
 #include "workspace/file_manager.h"
 #include "workspace/folders.h"
@@ -16,7 +19,8 @@
 #include <wx/choice.h>
 #include <wx/listbox.h>
 
-#include <cstring>
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace pf::test {
@@ -32,11 +36,23 @@ uint32_t Le32(const std::string& bytes, size_t at) {
     return value;
 }
 
-} // namespace
-
-RoadFixture::RoadFixture() {
+// What the process keeps between roads: the record, the bodies, tile textures and icons.
+void ClearProcessCaches() {
     BodyCache::Clear();
     FileManager::Instance().Clear();
+    TileTextureCache::Clear();
+    ClearIconBitmapCache();
+}
+
+} // namespace
+
+int CloseUnexpectedDialogs::Enter(wxDialog* dialog) {
+    ADD_FAILURE() << "unexpected dialog \"" << dialog->GetTitle().utf8_string() << "\" closed";
+    return wxID_CANCEL;
+}
+
+RoadFixture::RoadFixture() {
+    ClearProcessCaches();
     // As a person would: the copy lies in the documents folder, where the program finds it.
     tree_ = fs::ToNative(known_folders::Documents()) + "Astrel2010";
     stdfs::copy(SourceDir() + "/examples/sample-astrel", tree_, stdfs::copy_options::recursive);
@@ -50,8 +66,7 @@ RoadFixture::~RoadFixture() {
         wxTheApp->SetTopWindow(nullptr);
         main_.reset();
     }
-    BodyCache::Clear();
-    FileManager::Instance().Clear();
+    ClearProcessCaches();
 }
 
 std::string RoadFixture::Tree(const std::string& relative) const { return tree_ + "/" + relative; }
@@ -177,6 +192,45 @@ std::vector<std::string> RoadFixture::CrlfLines(const std::string& text) {
         start = end + 1;
     }
     return lines;
+}
+
+std::string RoadFixture::Internal(const std::string& relative) const {
+    std::string path = root_ + relative;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+bool RoadFixture::DecodeTreeDds(const std::string& relative, BitmapData& out) const {
+    const std::string bytes = ReadNativeFile(Tree(relative));
+    return DecodeDds(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out);
+}
+
+bool RoadFixture::CachePicture(const TileAttributes& tile, BitmapData& out) {
+    std::string path;
+    if (!TileTextureFile(tile, false).GetCachePath(path))
+        return false;
+    const std::string bytes = ReadNativeFile(fs::ToNative(path));
+    return DecodePng(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out);
+}
+
+double RoadFixture::Psnr(const BitmapData& a, const BitmapData& b, bool turned) {
+    double sum = 0.0;
+    for (int y = 0; y < 512; ++y) {
+        for (int x = 0; x < 512; ++x) {
+            const uint8_t* p = a.PixelAddress(x, y);
+            const uint8_t* q = turned ? b.PixelAddress(511 - x, 511 - y) : b.PixelAddress(x, y);
+            for (int c = 0; c < 3; ++c)
+                sum += (p[c] - q[c]) * (p[c] - q[c]);
+        }
+    }
+    const double mse = sum / (512.0 * 512.0 * 3.0);
+    return mse == 0.0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
+}
+
+std::string RoadFixture::ListStrings(wxWindow* dlg, int id) {
+    auto* list = dynamic_cast<wxListBox*>(dlg->FindWindow(id));
+    return list != nullptr ? wxJoin(list->GetStrings(), '|').utf8_string()
+                           : "no list " + std::to_string(id);
 }
 
 void RoadFixture::ExpectTileDds(const std::string& bytes, const std::string& what) {

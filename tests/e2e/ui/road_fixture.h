@@ -4,25 +4,38 @@
 // the program itself does (install folder, wx hooks with scripted popup menus, a clock
 // that never waits), the main dialog made as the program makes it but driven by the test,
 // and the checks of the files a road writes into the copy.
+#include "app/ui/base_name_position_dlg.h"
+#include "app/ui/edit_base_dlg.h"
 #include "app/ui/terrafix_dlg.h"
+#include "document/ui/tile_progress_dlg.h"
+#include "imagery/bitmap_data.h"
 #include "support/fake_clock.h"
 #include "support/sandbox_home.h"
 #include "support/tree_manifest.h"
 #include "support/ui/expect_script.h"
 #include "support/ui/scripted_menu_hooks.h"
+#include "tiles/tile_attributes.h"
 
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
-
-namespace pf {
-class BaseNamePositionDlg;
-class EditBaseDlg;
-class TileProgressDlg;
-} // namespace pf
+#include <wx/modalhook.h>
 
 namespace pf::test {
+
+// Below every wxTEST_DIALOG of a road: a dialog that no expectation took is a failure and
+// is closed with Cancel at once, so that a broken road ends instead of waiting on a
+// window that nobody answers.
+class CloseUnexpectedDialogs : public wxModalDialogHook {
+  public:
+    CloseUnexpectedDialogs() { Register(); }
+    ~CloseUnexpectedDialogs() override { Unregister(); }
+
+  protected:
+    int Enter(wxDialog* dialog) override;
+    void Exit(wxDialog*) override {}
+};
 
 class RoadFixture : public ::testing::Test {
   protected:
@@ -75,12 +88,24 @@ class RoadFixture : public ::testing::Test {
     // The lines of a text whose every line ends in "\r\n" (a failure names the line that
     // does not).
     static std::vector<std::string> CrlfLines(const std::string& text);
+    // The internal path of a file below the copy.
+    std::string Internal(const std::string& relative) const;
+    // Decodes a DDS file below the copy.
+    bool DecodeTreeDds(const std::string& relative, BitmapData& out) const;
+    // A tile's picture in the tile cache (its ".png").
+    static bool CachePicture(const TileAttributes& tile, BitmapData& out);
+    // Peak signal to noise over the colours of two 512 x 512 pictures, b turned by a half
+    // turn when asked.
+    static double Psnr(const BitmapData& a, const BitmapData& b, bool turned);
+    // The entries of a list box joined with '|'.
+    static std::string ListStrings(wxWindow* dlg, int id);
     // A 512 x 512 DXT5 tile file with its ten levels (349,680 bytes).
     static void ExpectTileDds(const std::string& bytes, const std::string& what);
 
   private:
     SandboxHome home_;
     FakeClock clock_;
+    CloseUnexpectedDialogs unexpected_;
     std::string root_;
     std::string tree_;
     ScriptedMenuHooks menus_;
