@@ -200,7 +200,8 @@ TEST_P(ShortRoad, MakeInstallRemoveInTheHistoricDirectory) {
     SelectBase("Earth\\Road Two");
     wxTEST_DIALOG(Press(CTerrafixDlg::ID_EDIT_BASE),
                   ExpectScript<EditBaseDlg>([](EditBaseDlg* dlg) {
-                      // Only a shown button can be pressed.
+                      // Installed and current, whatever the locale: only removal is offered.
+                      EXPECT_FALSE(dlg->FindWindow(EditBaseLogic::kLoadBase)->IsShown());
                       ASSERT_TRUE(dlg->FindWindow(EditBaseLogic::kRemoveBase)->IsShown());
                       PressButton(dlg, EditBaseLogic::kRemoveBase);
                       EXPECT_TRUE(dlg->FindWindow(EditBaseLogic::kLoadBase)->IsShown());
