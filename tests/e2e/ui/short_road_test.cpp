@@ -20,6 +20,7 @@
 #include <cmath>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 
 namespace pf::test {
 namespace {
@@ -36,6 +37,9 @@ struct Variant {
     const char* astrelCfg;
     bool commaLocale;
 };
+
+// Names the variant in test lists and failures.
+void PrintTo(const Variant& variant, std::ostream* out) { *out << variant.name; }
 
 const Variant kPlain{"PlainCopy", "Config", "Textures2", "Scenarios", "Astrel.cfg", false};
 const Variant kLetterCase{"LetterCase", "config", "textures2", "SCENARIOS", "ASTREL.CFG", false};
