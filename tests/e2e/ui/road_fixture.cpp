@@ -153,8 +153,8 @@ ExpectScript<BaseNamePositionDlg> RoadFixture::NewBase(const std::string& name, 
             EXPECT_TRUE(dlg->FindWindow(Logic::kDirectoryList)->IsShown());
             SelectChoice(dlg, Logic::kDirectoryList, directory);
         }
-        SetEditText(dlg, Logic::kLongitude, longitude);
-        SetEditText(dlg, Logic::kLatitude, latitude);
+        Edit(dlg, Logic::kLongitude)->SetValue(longitude);
+        Edit(dlg, Logic::kLatitude)->SetValue(latitude);
         PressButton(dlg, wxID_OK);
     });
 }
