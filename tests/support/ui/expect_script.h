@@ -110,6 +110,17 @@ inline void SetCheck(wxWindow* dlg, int id, bool value) {
     box->SetValue(value);
 }
 
+// Sets a check box as a click does and sends its event.
+inline void ClickCheckBox(wxWindow* dlg, int id, bool value) {
+    auto* box = dynamic_cast<wxCheckBox*>(dlg->FindWindow(id));
+    ASSERT_NE(box, nullptr) << "no check box " << id;
+    box->SetValue(value);
+    wxCommandEvent event(wxEVT_CHECKBOX, id);
+    event.SetEventObject(box);
+    event.SetInt(value ? 1 : 0);
+    dlg->ProcessWindowEvent(event);
+}
+
 // Selects a list entry as a click does and sends the selection event; a double click
 // sends the double-click event after it.
 inline void SelectListEntry(wxWindow* dlg, int id, int index, bool double_click = false) {
