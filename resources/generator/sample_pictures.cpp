@@ -19,7 +19,7 @@ const ColorRGB kLowland = ColorRGB::FromRgb(64, 152, 64);
 const ColorRGB kHighland = ColorRGB::FromRgb(32, 104, 40);
 const ColorRGB kIce = ColorRGB::FromRgb(240, 244, 248);
 
-// A round piece of land: its centre and its radius in degrees of arc.
+// A round island: its centre and its radius in degrees of arc.
 struct Island {
     double longitude;
     double latitude;

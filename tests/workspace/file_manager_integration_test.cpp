@@ -1,5 +1,6 @@
 #include "platform/fs.h"
 #include "support/file_manager_bytes.h"
+#include "support/sample_tree.h"
 #include "support/sandbox_home.h"
 #include "support/scripted_ui.h"
 #include "support/test_paths.h"
@@ -15,25 +16,13 @@
 namespace pf {
 namespace {
 
-class SampleTreeTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        BodyCache::Clear();
-        FileManager::Instance().Clear();
-    }
-    void TearDown() override {
-        BodyCache::Clear();
-        FileManager::Instance().Clear();
-    }
-
-    test::SandboxHome home_;
-    test::ScriptedUi ui_;
-};
+// tests/document/sample_tree_integration_test.cpp holds the same suite's checks of the
+// tree's textures, models and sample base.
+class SampleTreeTest : public test::SampleTreeFixture {};
 
 TEST_F(SampleTreeTest, SampleSimulatorTreeReadsAsAnInstallation) {
     const std::string copy = home_.Dir().NativePath("Astrel 2010");
-    std::filesystem::copy(test::SourceDir() + "/examples/sample-astrel", copy,
-                          std::filesystem::copy_options::recursive);
+    std::filesystem::copy(test::SampleTreeSource(), copy, std::filesystem::copy_options::recursive);
     const std::string root = fs::ToInternal(copy) + "\\";
     ASSERT_TRUE(IsAstrelFolder(root));
     ASSERT_TRUE(SetAstrelPath(root));
