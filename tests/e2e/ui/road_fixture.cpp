@@ -20,6 +20,7 @@
 #include <wx/listbox.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 
@@ -231,6 +232,31 @@ std::string RoadFixture::ListStrings(wxWindow* dlg, int id) {
     auto* list = dynamic_cast<wxListBox*>(dlg->FindWindow(id));
     return list != nullptr ? wxJoin(list->GetStrings(), '|').utf8_string()
                            : "no list " + std::to_string(id);
+}
+
+void RoadFixture::WriteTilePicture(const std::string& path, const std::vector<ColorRGB>& blocks) {
+    BitmapData image(512 * static_cast<int>(blocks.size()), 512, 32);
+    for (int y = 0; y < 512; ++y) {
+        for (int x = 0; x < image.Width(); ++x) {
+            const int bx = x % 512;
+            const bool marker = bx < 16 && y < 16;
+            const ColorRGB& c = blocks[static_cast<size_t>(x / 512)];
+            uint8_t* p = image.PixelAddress(x, y);
+            p[0] = marker ? 255 : c.blue;
+            p[1] = marker ? 255 : c.green;
+            p[2] = marker ? 255 : c.red;
+            p[3] = bx >= 448 && y >= 448 ? 0 : 255;
+        }
+    }
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(EncodePng(image, bytes));
+    WriteNativeFile(path, std::string(bytes.begin(), bytes.end()));
+}
+
+double RoadFixture::Number(const std::string& text) {
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 void RoadFixture::ExpectTileDds(const std::string& bytes, const std::string& what) {

@@ -99,6 +99,12 @@ class RoadFixture : public ::testing::Test {
     static double Psnr(const BitmapData& a, const BitmapData& b, bool turned);
     // The entries of a list box joined with '|'.
     static std::string ListStrings(wxWindow* dlg, int id);
+    // A picture of flat 512-pixel blocks (colours from the left), each with a white 16-pixel
+    // marker in its top-left corner and a fully transparent 64-pixel square in its bottom
+    // right, written as PNG to the native path.
+    static void WriteTilePicture(const std::string& path, const std::vector<ColorRGB>& blocks);
+    // A number as the files write it, whatever the process's locale.
+    static double Number(const std::string& text);
     // A 512 x 512 DXT5 tile file with its ten levels (349,680 bytes).
     static void ExpectTileDds(const std::string& bytes, const std::string& what);
 
