@@ -7,6 +7,7 @@
 #include "workspace/settings.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace pf {
@@ -171,6 +172,21 @@ TEST_F(MainDialogLogicTest, DeleteForgetsTheInstalledFilesAndRemovesTheBase) {
     FileManager fresh;
     fresh.Load();
     EXPECT_FALSE(fresh.IsBaseInstalledAt(sandbox_.Root(), key));
+}
+
+TEST_F(MainDialogLogicTest, StatisticsNameOnlyTheSelectedBase) {
+    Save("Bravo");
+    logic_.InitDialog();
+    EXPECT_EQ(logic_.GetStatisticsText(), "Base Statistics:");
+    // Each way the selection goes: none chosen, and the list filled anew.
+    const std::function<void()> losses[] = {[&] { logic_.OnSelChangeBaseList(-1); },
+                                            [&] { logic_.RefreshBaseList(); }};
+    for (const auto& lose : losses) {
+        logic_.OnSelChangeBaseList(0);
+        EXPECT_EQ(logic_.GetStatisticsText().rfind("Base Statistics\r\nName: Bravo\r\n", 0), 0u);
+        lose();
+        EXPECT_EQ(logic_.GetStatisticsText(), "Base Statistics:");
+    }
 }
 
 TEST_F(MainDialogLogicTest, HelpOpensTheManualOfTheInstallFolder) {
