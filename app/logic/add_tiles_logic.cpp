@@ -537,7 +537,8 @@ void AddTilesLogic::OnMouseMove(int x, int y) {
         ShowPreviewPlaceholder();
     } else if (tile.GetName() != hoveredName_) {
         hoveredName_ = tile.GetName();
-        statusText_ = FormatString("%s Mouse is on: %s", kHoverHint, hoveredName_.c_str());
+        hovered_ = tile;
+        statusText_ = HoverStatusText(hoveredName_);
         ShowTexts();
         ShowTilePreview(tile);
     }
@@ -696,6 +697,7 @@ void AddTilesLogic::ReloadEditedTiles() {
     }
     if (changed) {
         RefreshLevelView();
+        RefreshHoveredPreview();
     }
 }
 

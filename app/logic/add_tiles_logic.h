@@ -132,6 +132,12 @@ class AddTilesLogic {
     const StringArray& GetListEntries() const { return listEntries_; }
     const std::string& GetListCaption() const { return listCaption_; }
     const std::string& GetStatusText() const { return statusText_; }
+    // The widest names the list can show for this base's body (a tile of level 9 in each
+    // quarter of the globe), and the status lines that name them.
+    StringArray WidestListEntries() const;
+    StringArray WidestStatusTexts() const;
+    // The status line while the pointer is on the named tile.
+    static std::string HoverStatusText(const std::string& tileName);
 
     // What the editor hands back.
     const TileArray& GetTileList() const { return tiles_; }
@@ -171,6 +177,8 @@ class AddTilesLogic {
     void PresentView(const BitmapData& image);
     void ShowPreviewPlaceholder();
     void ShowTilePreview(const TileAttributes& tile);
+    // The preview of the tile under the pointer again, after its picture changed.
+    void RefreshHoveredPreview();
     void ReloadEditedTiles();
     Point2 ToViewPoint(int x, int y) const;
     LatLon PixelToLatLon(const Point2& viewPoint) const;
@@ -299,6 +307,7 @@ class AddTilesLogic {
     BitmapData checkerboard_;
     int level_ = 1;
     std::string hoveredName_;
+    TileAttributes hovered_;
     TileArray tiles_;
     TileArray editedTiles_;
     std::map<std::string, FileStamp> editedStamps_;

@@ -111,6 +111,29 @@ std::string AddTilesLogic::GetLoadSelectionText() const {
                         static_cast<int>(height * 512));
 }
 
+StringArray AddTilesLogic::WidestListEntries() const {
+    // Indices print with four digits at least; 8 is the widest digit in most fonts.
+    StringArray names;
+    for (const int32_t x : {-8888, 8888}) {
+        for (const int32_t y : {-8888, 8888}) {
+            names.push_back(TileAttributes(BodyName(), 9, x, y).GetName());
+        }
+    }
+    return names;
+}
+
+std::string AddTilesLogic::HoverStatusText(const std::string& tileName) {
+    return FormatString("%s Mouse is on: %s", kHoverHint, tileName.c_str());
+}
+
+StringArray AddTilesLogic::WidestStatusTexts() const {
+    StringArray texts;
+    for (const std::string& name : WidestListEntries()) {
+        texts.push_back(HoverStatusText(name));
+    }
+    return texts;
+}
+
 StringArray AddTilesLogic::GetMenuOptions(int x, int y, TileAttributes& tile) {
     StringArray options;
     tile = TileAttributes();
@@ -165,6 +188,7 @@ void AddTilesLogic::RunMenuChoice(const std::string& text, const TileAttributes&
     if (text == GetLoadSelectionText()) {
         LoadImageIntoSelection();
         RefreshLevelView();
+        RefreshHoveredPreview();
     } else if (text == kSaveSelection) {
         SaveSelectionImage();
     } else if (text == kSaveTile) {
@@ -185,6 +209,12 @@ void AddTilesLogic::RunMenuChoice(const std::string& text, const TileAttributes&
     } else if (text == kFromBackground) {
         MakeTileFromBackground(tile);
         RefreshLevelView();
+    }
+}
+
+void AddTilesLogic::RefreshHoveredPreview() {
+    if (!hoveredName_.empty()) {
+        ShowTilePreview(hovered_);
     }
 }
 

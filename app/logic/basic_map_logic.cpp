@@ -29,7 +29,7 @@ BasicMapLayout BasicMapLogic::LayOut(const ControlPlace& toggle, int infoWidth, 
     layout.imageLeft = layout.right.Right() + 10;
     layout.toggle = toggle;
     layout.toggle.x = layout.imageLeft;
-    layout.clientWidth = std::max(kMapSize, infoWidth) + layout.imageLeft + 10;
+    layout.clientWidth = std::max({kMapSize, infoWidth, okWidth}) + layout.imageLeft + 10;
     layout.clientHeight = infoHeight + okHeight + 10 + layout.imageTop + 532;
     layout.info = ControlPlace{layout.imageLeft, layout.imageTop + 513, infoWidth, infoHeight};
     layout.ok = ControlPlace{layout.imageLeft, layout.info.Bottom() + 1, okWidth, okHeight};
@@ -56,8 +56,20 @@ void BasicMapLogic::ReloadMap() {
         DrawTextInBitmap(image_, "Error downloading image", 200, ColorRGB(255, 255, 255), 75, 240,
                          true);
     }
-    okCaption_ = MapOkCaption(view_.GetCentre());
+    loaded_ = true;
+    // The map moved under a pointer that stood still.
+    if (mouseSeen_) {
+        ShowMouseAt(mouseX_, mouseY_);
+    }
 }
+
+std::string BasicMapLogic::GetOkCaption() const {
+    return loaded_ ? MapOkCaption(view_.GetCentre()) : std::string("Select this position:");
+}
+
+std::string BasicMapLogic::LongestInfoText() { return MapMouseText(kHint, LatLon(-180.0, -90.0)); }
+
+std::string BasicMapLogic::LongestOkCaption() { return MapOkCaption(LatLon(-180.0, -90.0)); }
 
 LatLon BasicMapLogic::PixelToLatLon(int x, int y) const {
     MapZoom view = view_;
@@ -81,12 +93,22 @@ bool BasicMapLogic::IsInside(int x, int y) {
 }
 
 void BasicMapLogic::OnMouseMove(int x, int y) {
+    mouseSeen_ = true;
+    mouseX_ = x;
+    mouseY_ = y;
+    ShowMouseAt(x, y);
+}
+
+void BasicMapLogic::ShowMouseAt(int x, int y) {
     x -= originX_;
     y -= originY_;
     info_ = IsInside(x, y) ? MapMouseText(kHint, PixelToLatLon(x, y)) : std::string(kHint);
 }
 
 void BasicMapLogic::OnLeftDown(int x, int y) {
+    mouseSeen_ = true;
+    mouseX_ = x;
+    mouseY_ = y;
     x -= originX_;
     y -= originY_;
     if (!IsInside(x, y)) {

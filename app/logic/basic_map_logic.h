@@ -60,7 +60,8 @@ class BasicMapLogic {
     LatLon PixelToLatLon(int x, int y) const;
     static bool IsInside(int x, int y);
 
-    // Mouse events in client pixels. The up events answer whether the map was reloaded.
+    // Mouse events in client pixels. The up events answer whether the map was reloaded;
+    // after a reload the mouse text names the point now under the pointer.
     void OnMouseMove(int x, int y);
     void OnLeftDown(int x, int y);
     bool OnLeftUp(int x, int y);
@@ -75,7 +76,11 @@ class BasicMapLogic {
     void OnToggleMapType();
 
     const std::string& GetInfoText() const { return info_; }
-    const std::string& GetOkCaption() const { return okCaption_; }
+    // From the first reload on, the centre that OK keeps, whatever changed it last.
+    std::string GetOkCaption() const;
+    // The longest texts the information box and the OK button can hold.
+    static std::string LongestInfoText();
+    static std::string LongestOkCaption();
     const std::string& GetToggleCaption() const { return toggle_; }
     const BitmapData& GetImage() const { return image_; }
     // The picture as painted, with the marker at its centre.
@@ -87,6 +92,8 @@ class BasicMapLogic {
     static constexpr int kPanStep = kMapSize / 4;
     // The change, then ReloadMap.
     void ChangeAndReload(const std::function<void()>& change);
+    // The mouse text for a point in client pixels.
+    void ShowMouseAt(int x, int y);
 
     std::string body_;
     LatLon clicked_;
@@ -96,7 +103,11 @@ class BasicMapLogic {
     BitmapData image_;
     std::string toggle_ = "Toggle";
     std::string info_;
-    std::string okCaption_ = "Select this position:";
+    bool loaded_ = false;
+    // The last point the pointer was seen at, for the mouse text after a reload.
+    bool mouseSeen_ = false;
+    int mouseX_ = 0;
+    int mouseY_ = 0;
     // A left press inside the map waits for its release, wherever that happens.
     bool pressedInside_ = false;
 };

@@ -26,7 +26,7 @@ BodyMapLayout BodyMapLogic::LayOut(int infoWidth, int infoHeight, int okWidth, i
     layout.ok = ControlPlace{layout.info.x, layout.info.Bottom() + 5, okWidth, okHeight};
     layout.cancel =
         ControlPlace{kOrigin + width - cancelWidth, layout.ok.y, cancelWidth, cancelHeight};
-    layout.clientWidth = std::max(width, cancelWidth + 10 + okWidth) + 2 * kOrigin;
+    layout.clientWidth = std::max({width, cancelWidth + 10 + okWidth, infoWidth}) + 2 * kOrigin;
     layout.clientHeight = layout.cancel.Bottom() + kOrigin;
     return layout;
 }
@@ -73,6 +73,8 @@ bool BodyMapLogic::OnLeftDown(int x, int y) {
 }
 
 std::string BodyMapLogic::GetOkCaption() const { return MapOkCaption(GetSelectedPosition()); }
+
+std::string BodyMapLogic::LongestInfoText() { return MapMouseText(kHint, LatLon(-180.0, -90.0)); }
 
 bool BodyMapLogic::GetPaintImage(BitmapData& out) const {
     return MarkedMapImage(image_, static_cast<int>(selectedX_), static_cast<int>(selectedY_), out);

@@ -50,6 +50,8 @@ class BodyMapLogic {
     const std::string& GetInfoText() const { return info_; }
     // The OK caption for the selected position.
     std::string GetOkCaption() const;
+    // The longest text the information box can hold.
+    static std::string LongestInfoText();
     const BitmapData& GetImage() const { return image_; }
     double SelectedX() const { return selectedX_; }
     double SelectedY() const { return selectedY_; }

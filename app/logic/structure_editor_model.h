@@ -28,6 +28,9 @@ class BaseDocument;
 
 // The lines the parameter overlay shows for an object (empty lines dropped).
 std::vector<std::string> ParameterOverlayLines(const AstrelObject& object);
+// An overlay line as drawn: each tab becomes the spaces up to the next stop (every 8
+// columns), as the font has no picture for a tab.
+std::string ExpandOverlayTabs(const std::string& line);
 
 // Objects copied in one editor and pasted in any other of the same run.
 ObjectArray& StructureEditorClipboard();

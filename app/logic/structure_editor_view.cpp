@@ -68,6 +68,19 @@ std::vector<std::string> ParameterOverlayLines(const AstrelObject& object) {
     return lines;
 }
 
+std::string ExpandOverlayTabs(const std::string& line) {
+    constexpr size_t kTabStop = 8;
+    std::string drawn;
+    for (char c : line) {
+        if (c == '\t') {
+            drawn.append(kTabStop - drawn.size() % kTabStop, ' ');
+        } else {
+            drawn += c;
+        }
+    }
+    return drawn;
+}
+
 void StructureEditorModel::RecomputeView() {
     if (!background_.HasPixels() || background_.Width() != viewWidth ||
         background_.Height() != viewHeight) {
@@ -239,7 +252,7 @@ void StructureEditorModel::DrawParameterOverlay(const AstrelObject* object) {
     }
     int y = window_.PanDownButtonBottom() + 10 - viewOrigin.y;
     for (const std::string& line : ParameterOverlayLines(*object)) {
-        DrawTextScaled(view_, line, 100, "Courier", kWhite, 10, y, true);
+        DrawTextScaled(view_, ExpandOverlayTabs(line), 100, "Courier", kWhite, 10, y, true);
         y += 15;
     }
 }

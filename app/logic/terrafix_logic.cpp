@@ -18,6 +18,9 @@ namespace pf {
 
 namespace {
 
+// The statistics box with no base chosen.
+constexpr const char* kNoStatistics = "Base Statistics:";
+
 void ShowError(const std::string& text) {
     ShowMessageBox(text, "Error", MessageButtons::Ok, MessageIcon::None);
 }
@@ -51,13 +54,15 @@ bool SplitBodyAndName(const std::string& text, std::string& name, std::string& b
 MainDialogLogic::MainDialogLogic(const DialogRunners& runners) : runners_(runners) {}
 
 void MainDialogLogic::InitDialog() {
-    statistics_ = "Base Statistics:";
+    statistics_ = kNoStatistics;
     RefreshBaseList();
 }
 
 void MainDialogLogic::FreeItemData() {
     entries_.clear();
     ++listRevision_;
+    // An emptied list has no selection, so no base's figures stay on show.
+    statistics_ = kNoStatistics;
 }
 
 bool MainDialogLogic::RefreshBaseList() {
@@ -153,6 +158,7 @@ bool MainDialogLogic::CreateNewBase(std::string name, std::string body, LatLon p
 void MainDialogLogic::OnSelChangeBaseList(int selection) {
     std::string fileName;
     if (selection < 0 || !GetItemFileName(selection, fileName)) {
+        statistics_ = kNoStatistics;
         return;
     }
     const BaseDocument document(fileName);

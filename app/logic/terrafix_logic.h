@@ -37,6 +37,8 @@ class MainDialogLogic {
     int GetCount() const { return static_cast<int>(entries_.size()); }
     // Grows each time the list is filled anew.
     int ListRevision() const { return listRevision_; }
+    // The selected base's statistics; "Base Statistics:" alone while none is selected
+    // (at start, after the list was filled anew, or after the selection went).
     const std::string& GetStatisticsText() const { return statistics_; }
 
     // "Base Statistics:" and the list.
@@ -58,6 +60,7 @@ class MainDialogLogic {
                        BodyBaseDirectory directory);
 
     // The commands; selection is the list's current index, -1 for none.
+    // The statistics of the selected base, or of none.
     void OnSelChangeBaseList(int selection);
     void OnEditBase(int selection);
     void OnMakeNewBase();

@@ -1,5 +1,6 @@
 #include "app/ui/add_tiles_dlg.h"
 
+#include "foundation/ui/text_fit.h"
 #include "foundation/ui/wx_text.h"
 #include "foundation/ui/wx_ui_hooks.h"
 #include "imagery/ui/wx_bitmap.h"
@@ -10,11 +11,13 @@
 #include <wx/dcclient.h>
 #include <wx/listbox.h>
 #include <wx/panel.h>
+#include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace pf {
 
@@ -26,11 +29,20 @@ using Logic = AddTilesLogic;
 constexpr int kStackedBoxes[] = {Logic::kIdBackground, Logic::kIdAvailable, Logic::kIdBelow,
                                  Logic::kIdAtLevel, Logic::kIdAbove};
 constexpr int kListX = 10;
+// The narrowest the list gets; wider when the desktop's font needs it for a tile name.
 constexpr int kListWidth = 130;
 constexpr int kGap = 2;
 // GTK's check boxes stand taller than the layout's room above the legend and the preview
 // allows; they are held to this height.
 constexpr int kCheckBoxHeight = 20;
+
+std::vector<wxString> ToWxTexts(const StringArray& texts) {
+    std::vector<wxString> out;
+    for (const std::string& text : texts) {
+        out.push_back(ToWx(text));
+    }
+    return out;
+}
 
 wxSize CheckBoxSize(wxWindow* box) {
     const wxSize best = box->GetBestSize();
@@ -115,14 +127,21 @@ void AddTilesDlg::CreateControls() {
 }
 
 void AddTilesDlg::PlaceControls() {
+    // The list's rows: the text, the row's margins (three characters) and a scroll bar.
+    const int listWidth =
+        std::max(kListWidth, WidestTextWidth(list_, ToWxTexts(logic_.WidestListEntries())) +
+                                 3 * list_->GetCharWidth() +
+                                 wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, list_));
+    const int statusWidth = std::max<int>(
+        Logic::kViewSize, OneLineBoxWidth(status_, ToWxTexts(logic_.WidestStatusTexts())));
     // Left column: the list's caption, the list, the level buttons two by two, then
     // "+" and "-" side by side and "Add Image".
     int y = 10;
-    listCaption_->SetSize(kListX, y, kListWidth, -1);
+    listCaption_->SetSize(kListX, y, listWidth, -1);
     y += listCaption_->GetSize().GetHeight() + kGap;
-    list_->Move(kListX, y);
+    list_->SetSize(kListX, y, listWidth, list_->GetSize().GetHeight());
     y += list_->GetSize().GetHeight() + 6;
-    const int half = (kListWidth - kGap) / 2;
+    const int half = (listWidth - kGap) / 2;
     auto place = [&](int id, int x, int width) {
         wxWindow* button = FindWindow(id);
         button->SetSize(x, y, width, button->GetBestSize().GetHeight());
@@ -137,7 +156,7 @@ void AddTilesDlg::PlaceControls() {
     }
     place(Logic::kIdZoomIn, kListX, half);
     y += place(Logic::kIdZoomOut, kListX + half + kGap, half);
-    y += place(Logic::kIdAddImage, kListX, kListWidth);
+    y += place(Logic::kIdAddImage, kListX, listWidth);
 
     // The view beside the list; the check boxes, legend and preview right of it.
     const int ox = list_->GetRect().GetRight() + 1 + 10;
@@ -156,15 +175,16 @@ void AddTilesDlg::PlaceControls() {
     const wxSize tSize = CheckBoxSize(transparency);
     transparency->SetSize(ox + 522, oy + 256 - tSize.GetHeight(), tSize.GetWidth(),
                           tSize.GetHeight());
-    status_->Move(ox, oy + 517);
+    status_->SetSize(ox, oy + 517, statusWidth, status_->GetSize().GetHeight());
 
     wxWindow* ok = FindWindow(wxID_OK);
     const int okHeight = ok->GetBestSize().GetHeight();
-    const int width = std::max(transparency->GetRect().GetRight() + 1 + 10, ox + 788);
+    const int width = std::max({transparency->GetRect().GetRight() + 1 + 10, ox + 788,
+                                status_->GetRect().GetRight() + 1 + 10});
     const int height =
         std::max({list_->GetRect().GetBottom() + 1, status_->GetRect().GetBottom() + 1, y}) +
         okHeight + 20;
-    ok->SetSize(kListX, height - 10 - okHeight, kListWidth, okHeight);
+    ok->SetSize(kListX, height - 10 - okHeight, listWidth, okHeight);
     SetClientSize(width, height);
 }
 

@@ -1,6 +1,7 @@
 #include "app/ui/basic_map_dlg.h"
 
 #include "controls/ui/my_bitmap_button.h"
+#include "foundation/ui/text_fit.h"
 #include "foundation/ui/wx_text.h"
 #include "imagery/ui/wx_bitmap.h"
 #include "workspace/folders.h"
@@ -51,9 +52,16 @@ BasicMapDlg::BasicMapDlg(wxWindow* parent) : ModalDialog(parent, "Map") {
                            wxDefaultSize, wxTE_READONLY);
     const int rowHeight =
         std::max(ok_->GetBestSize().GetHeight(), info_->GetBestSize().GetHeight());
-    const BasicMapLayout layout = BasicMapLogic::LayOut(
-        ControlPlace{10, 10, toggleSize.GetWidth(), toggleSize.GetHeight()},
-        BasicMapLogic::kMapSize, rowHeight, BasicMapLogic::kMapSize, rowHeight);
+    // Both as wide as the map, wider when the desktop's font needs it for the longest
+    // position.
+    const int infoWidth = std::max<int>(
+        BasicMapLogic::kMapSize, OneLineBoxWidth(info_, {ToWx(BasicMapLogic::LongestInfoText())}));
+    ok_->SetLabel(ToWx(BasicMapLogic::LongestOkCaption()));
+    const int okWidth = std::max(infoWidth, ok_->GetBestSize().GetWidth());
+    ok_->SetLabel("Select this position:");
+    const BasicMapLayout layout =
+        BasicMapLogic::LayOut(ControlPlace{10, 10, toggleSize.GetWidth(), toggleSize.GetHeight()},
+                              infoWidth, rowHeight, okWidth, rowHeight);
     Place(toggle_, layout.toggle);
     Place(info_, layout.info);
     Place(ok_, layout.ok);
@@ -111,6 +119,8 @@ void BasicMapDlg::OnMouse(wxMouseEvent& event) {
     }
     if (type == wxEVT_LEFT_DOWN) {
         logic_.OnLeftDown(at.x, at.y);
+        // The caption names the new centre at once, before its map arrives.
+        ok_->SetLabel(ToWx(logic_.GetOkCaption()));
         event.Skip(); // focus and capture as usual
         return;
     }

@@ -1,5 +1,6 @@
 #include "app/ui/body_map_dlg.h"
 
+#include "foundation/ui/text_fit.h"
 #include "foundation/ui/wx_text.h"
 #include "imagery/ui/wx_bitmap.h"
 
@@ -26,14 +27,15 @@ BodyMapDlg::BodyMapDlg(const std::string& body, wxWindow* parent)
     info_ = new wxTextCtrl(this, BodyMapLogic::kInfo, wxEmptyString, wxDefaultPosition,
                            wxDefaultSize, wxTE_READONLY);
     // The OK caption names a position: wide enough for the longest.
-    const wxSize okSize(
-        std::max(ok_->GetBestSize().GetWidth(),
-                 ok_->GetTextExtent(ToWx(MapOkCaption(LatLon(-180.0, -90.0)))).GetWidth() + 24),
-        ok_->GetBestSize().GetHeight());
+    ok_->SetLabel(ToWx(MapOkCaption(LatLon(-180.0, -90.0))));
+    const wxSize okSize = ok_->GetBestSize();
+    ok_->SetLabel("Select this position:");
     const wxSize cancelSize = cancel->GetBestSize();
     const int infoHeight = info_->GetBestSize().GetHeight();
+    const int infoWidth = std::max(logic_.GetImage().Width(),
+                                   OneLineBoxWidth(info_, {ToWx(BodyMapLogic::LongestInfoText())}));
     const BodyMapLayout layout =
-        logic_.LayOut(logic_.GetImage().Width(), infoHeight, okSize.GetWidth(), okSize.GetHeight(),
+        logic_.LayOut(infoWidth, infoHeight, okSize.GetWidth(), okSize.GetHeight(),
                       cancelSize.GetWidth(), cancelSize.GetHeight());
     Place(info_, layout.info);
     Place(ok_, layout.ok);

@@ -2,17 +2,28 @@
 
 #include "app/ui/program_icon.h"
 #include "foundation/ui/placement.h"
+#include "foundation/ui/text_fit.h"
 #include "foundation/ui/wx_text.h"
 #include "foundation/ui/wx_ui_hooks.h"
 
+#include <algorithm>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/display.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
 namespace pf {
+
+namespace {
+
+// The most lines a base's statistics take: the heading, the description (three lines),
+// the file figures (seven with their heading and blank line) and the loaded state (three).
+constexpr int kStatisticsLines = 14;
+
+} // namespace
 
 CTerrafixDlg::CTerrafixDlg(wxWindow* parent) : ModalDialog(parent, "Padforge") {
     // Created in tab order: the list, the command buttons, the statistics, Exit.
@@ -36,7 +47,11 @@ CTerrafixDlg::CTerrafixDlg(wxWindow* parent) : ModalDialog(parent, "Padforge") {
     }
     // Read-only: typing there has no lasting effect.
     statistics_ = new wxTextCtrl(this, ID_STATISTICS, wxEmptyString, wxDefaultPosition,
-                                 FromDIP(wxSize(-1, 110)), wxTE_MULTILINE | wxTE_READONLY);
+                                 wxDefaultSize, wxTE_MULTILINE | wxTE_READONLY);
+    // Tall enough for every line of the statistics at the desktop's font; wider texts
+    // widen it when they come (FitStatistics).
+    statistics_->SetMinSize(wxSize(
+        -1, MultiLineBoxSize(statistics_, wxString('\n', kStatisticsLines - 1)).GetHeight()));
     // Not the default button: Enter in the list opens the base and never ends the program.
     auto* exit = new wxButton(this, wxID_OK, "Exit");
 
@@ -127,7 +142,25 @@ void CTerrafixDlg::ShowLogic() {
     const wxString statistics = ToWx(logic_.GetStatisticsText());
     if (statistics_->GetValue() != statistics) {
         statistics_->ChangeValue(statistics);
+        FitStatistics();
     }
+}
+
+void CTerrafixDlg::FitStatistics() {
+    const wxSize needed = MultiLineBoxSize(statistics_, statistics_->GetValue());
+    const wxSize now = statistics_->GetSize();
+    if (needed.GetWidth() <= now.GetWidth() && needed.GetHeight() <= now.GetHeight()) {
+        return;
+    }
+    // It only grows, so that choosing another base does not make the dialog jump; never
+    // beyond the screen, where a line too long for it wraps.
+    const wxRect screen = wxDisplay(this).GetClientArea();
+    const wxSize outside = GetSize() - now;
+    statistics_->SetMinSize(wxSize(std::min(std::max(needed.GetWidth(), now.GetWidth()),
+                                            screen.GetWidth() - outside.GetWidth()),
+                                   std::min(std::max(needed.GetHeight(), now.GetHeight()),
+                                            screen.GetHeight() - outside.GetHeight())));
+    GetSizer()->SetSizeHints(this);
 }
 
 void CTerrafixDlg::OnContextMenu(wxContextMenuEvent& event) {

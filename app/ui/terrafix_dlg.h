@@ -38,6 +38,8 @@ class CTerrafixDlg : public ModalDialog {
     void OnExit(wxCommandEvent& event);
     // Shows what the logic holds: the list when it was filled anew, and the statistics.
     void ShowLogic();
+    // Widens the statistics box (and the dialog) until the whole text shows.
+    void FitStatistics();
 
     MainDialogLogic logic_;
     wxListBox* list_ = nullptr;

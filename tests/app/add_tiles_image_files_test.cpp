@@ -9,6 +9,7 @@
 
 #include <png.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 
@@ -255,6 +256,24 @@ TEST_F(TileImageFilesTest, LoadIntoTheSelection) {
     EXPECT_EQ(questions_.size(), 1u); // the confirmation, and no offers
     EXPECT_FALSE(fs::Exists(CachePath(Earth(1, 0, 0))) || fs::Exists(CachePath(Earth(1, 1, 0))));
     EXPECT_EQ(Shown(), "pick file: \nmessage: Image added (Notification)\n");
+}
+
+TEST_F(TileImageFilesTest, ThePreviewShowsThePictureLoadedIntoTheSelection) {
+    const ColorRGBA before(10, 20, 30, 255);
+    const ColorRGBA after(250, 0, 0, 255);
+    Cache(Earth(1, 0, 0), before);
+    Logic& logic = Open();
+    const auto near = [](const ColorRGB& a, const ColorRGBA& b) {
+        return std::abs(a.red - b.red) <= 2 && std::abs(a.green - b.green) <= 2 &&
+               std::abs(a.blue - b.blue) <= 2;
+    };
+    logic.OnMouseMove(X(280), Y(220)); // over tile (0, 0)
+    EXPECT_TRUE(near(At(logic.GetShownPreview(), 128, 128), before));
+    Drag(logic, 260, 200, 324, 200);
+    sim_.Ui().AnswerNextMessage(MessageAnswer::Ok);
+    LoadIntoSelection(logic, Picture(2, 1, [&](int, int) { return after; }), {true, false});
+    EXPECT_EQ(Shown(), "pick file: \nmessage: Image added (Notification)\n");
+    EXPECT_TRUE(near(At(logic.GetShownPreview(), 128, 128), after));
 }
 
 } // namespace

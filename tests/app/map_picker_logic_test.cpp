@@ -100,6 +100,30 @@ TEST(BasicMapLogicTest, EveryCommandReloadsAndZoomStaysInRange) {
     EXPECT_EQ(logic.GetOkCaption(), MapOkCaption(east.GetCentre()));
 }
 
+TEST(BasicMapLogicTest, CaptionAndMouseTextFollowEveryClick) {
+    test::SimulatorSandbox sim;
+    test::FakeClock clock;
+    test::LoopbackServer server(64);
+    server.SetDefaultReply(test::LoopbackServer::HttpReply("", "404 Not Found"));
+    test::ScopedEnv host(kStaticMapHostVariable, server.HostText());
+    BasicMapLogic logic;
+    logic.OnInitDialog(kLayout);
+    // Clicks in view pixels; after each press and each release the caption names the
+    // centre OK keeps, and after the new map the mouse text names the point now under
+    // the pointer, which has not moved.
+    for (const auto& [x, y] : {std::pair{384, 256}, {100, 400}, {256, 256}, {511, 1}}) {
+        const LatLon target = logic.PixelToLatLon(x, y);
+        logic.OnMouseMove(122 + x, 50 + y);
+        logic.OnLeftDown(122 + x, 50 + y);
+        EXPECT_EQ(logic.GetOkCaption(), MapOkCaption(target));
+        ASSERT_TRUE(logic.OnLeftUp(122 + x, 50 + y));
+        EXPECT_EQ(logic.GetOkCaption(), MapOkCaption(logic.View().GetCentre()));
+        EXPECT_EQ(logic.GetOkCaption(), MapOkCaption(target));
+        EXPECT_EQ(logic.GetInfoText(),
+                  MapMouseText(BasicMapLogic::kHint, logic.PixelToLatLon(x, y)));
+    }
+}
+
 TEST(BodyMapLogicTest, PositionsAndTheEdgeRule) {
     test::SimulatorSandbox sim;
     BodyMapLogic logic("Moon"); // no picture: a black one that says so

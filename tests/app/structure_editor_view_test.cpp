@@ -1,8 +1,10 @@
 #include "app/logic/structure_editor_model.h"
 
 #include "imagery/drawing.h"
+#include "imagery/text_render.h"
 #include "support/structure_editor_fixture.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace pf {
@@ -187,6 +189,46 @@ TEST_F(EditorViewTest, OverlayRubberBandAndBaseMarker) {
     const MapPixel base = model.BasePixel();
     const uint8_t* marker = model.ViewImage().PixelAddress(base.x, base.y);
     EXPECT_EQ(ColorRGB(marker[0], marker[1], marker[2]), ColorRGB::FromRgb(0, 0, 255));
+}
+
+TEST_F(EditorViewTest, OverlayDrawsTabsAsSpacesToTheNextStop) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"\tEND1 0 0 0", "        END1 0 0 0"},
+        {"POS\t1", "POS     1"},
+        {"1234567\tx", "1234567 x"},
+        {"12345678\tx", "12345678        x"},
+        {"\t\t", std::string(16, ' ')},
+        {"no tab", "no tab"},
+    };
+    for (const auto& [line, drawn] : rows) {
+        EXPECT_EQ(ExpandOverlayTabs(line), drawn) << line;
+    }
+
+    // The runway's "\tEND1 0 0 0", the third line: nothing is drawn where the tab stands.
+    StructureEditorModel& model = Open({kRunway});
+    model.gridSize = 0.0;
+    model.Select(Objects()[0]);
+    window_.panDownBottom = 50;
+    model.Render();
+    const BitmapData shown(model.ViewImage());
+    window_.showParameters = false;
+    model.Render();
+    BitmapData reference(200, 15, 24);
+    DrawTextScaled(reference, "        END1 0 0 0", 100, "Courier", kWhite, 0, 0, true);
+    const std::vector<int> lit = Differences(reference, BitmapData(200, 15, 24), true);
+    const int textStart = static_cast<int>(
+        std::find_if(lit.begin(), lit.end(), [](int n) { return n > 0; }) - lit.begin());
+    ASSERT_GT(textStart, 30);
+    ASSERT_LT(textStart, 200);
+    const int top = 50 + 10 - model.viewOrigin.y + 2 * 15;
+    for (int y = top; y < top + 15; ++y) {
+        for (int x = 0; x < 10 + textStart; ++x) {
+            ASSERT_TRUE(std::equal(shown.PixelAddress(x, y), shown.PixelAddress(x, y) + 3,
+                                   model.ViewImage().PixelAddress(x, y)))
+                << x << ", " << y;
+        }
+    }
+    EXPECT_GT(Sum(Differences(shown, model.ViewImage(), false), top, top + 15), 0);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace pf {
@@ -242,6 +243,21 @@ TEST_F(MainDialogLogicTest, HelpSaysWhenTheManualCannotBeOpened) {
     logic_.OnHelpButton();
     EXPECT_EQ(Seen(Ui()).back(), "message|Error|Couldn't open the manual: " +
                                      sandbox_.Dir().Native() + "/" + kManualFileName);
+}
+
+TEST_F(MainDialogLogicTest, StatisticsNameOnlyTheSelectedBase) {
+    Save("Bravo");
+    logic_.InitDialog();
+    EXPECT_EQ(logic_.GetStatisticsText(), "Base Statistics:");
+    // Each way the selection goes: none chosen, and the list filled anew.
+    const std::function<void()> losses[] = {[&] { logic_.OnSelChangeBaseList(-1); },
+                                            [&] { logic_.RefreshBaseList(); }};
+    for (const auto& lose : losses) {
+        logic_.OnSelChangeBaseList(0);
+        EXPECT_EQ(logic_.GetStatisticsText().rfind("Base Statistics\r\nName: Bravo\r\n", 0), 0u);
+        lose();
+        EXPECT_EQ(logic_.GetStatisticsText(), "Base Statistics:");
+    }
 }
 
 TEST_F(MainDialogLogicTest, HelpOpensTheManualOfTheInstallFolder) {

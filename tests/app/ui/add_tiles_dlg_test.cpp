@@ -7,7 +7,10 @@
 #include "tiles/tile_texture_file.h"
 
 #include <wx/app.h>
+#include <wx/listbox.h>
 #include <wx/panel.h>
+#include <wx/settings.h>
+#include <wx/textctrl.h>
 
 namespace pf {
 namespace {
@@ -120,6 +123,32 @@ TEST_F(AddTilesDlgTest, ApplicationActivationReachesTheEditor) {
         wxTheApp->ProcessEvent(activate);
         EXPECT_TRUE(document_.GetNeedsRendering());
         test::PressButton(dlg, wxID_OK);
+    });
+}
+
+TEST_F(AddTilesDlgTest, TileNamesShowWholeInTheListAndTheStatusLine) {
+    // The widest names of the body at the last level, and one as the list shows it.
+    const TileAttributes tile("Earth", 1, -230, 81);
+    document_.AddTileSorted(tile);
+    Run([&](AddTilesDlg* dlg) {
+        auto* list = static_cast<wxListBox*>(dlg->FindWindow(Logic::kIdList));
+        auto* status = static_cast<wxTextCtrl*>(dlg->FindWindow(Logic::kIdStatus));
+        ASSERT_EQ(list->GetCount(), 1u);
+        EXPECT_EQ(list->GetString(0), "Earth_1_W0230_N0081");
+        StringArray names = dlg->GetLogic().WidestListEntries();
+        names.push_back(tile.GetName());
+        // The list's row keeps room for its margins and a scroll bar.
+        const int rowRoom = list->GetClientSize().GetWidth() - 2 * list->GetCharWidth() -
+                            wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, list);
+        for (const std::string& name : names) {
+            EXPECT_LE(list->GetTextExtent(name).GetWidth(), rowRoom) << name;
+            const wxString line = Logic::HoverStatusText(name);
+            EXPECT_LE(
+                status->GetSizeFromTextSize(status->GetTextExtent(line).GetWidth()).GetWidth(),
+                status->GetSize().GetWidth())
+                << line;
+        }
+        dlg->EndWith(wxID_CANCEL);
     });
 }
 

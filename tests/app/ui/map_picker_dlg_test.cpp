@@ -12,10 +12,29 @@
 #include "tiles/map_service.h"
 #include "workspace/folders.h"
 
+#include <vector>
 #include <wx/button.h>
+#include <wx/textctrl.h>
 
 namespace pf::test {
 namespace {
+
+// The control shows each text whole: a text box has room for it inside its frame and
+// margins, a button for it beside its padding.
+void ExpectFits(wxWindow* control, const std::vector<std::string>& texts) {
+    const wxSize size = control->GetSize();
+    for (const std::string& text : texts) {
+        const int width = control->GetTextExtent(ToWx(text)).GetWidth();
+        if (auto* box = dynamic_cast<wxTextCtrl*>(control)) {
+            EXPECT_LE(box->GetSizeFromTextSize(width).GetWidth(), size.GetWidth()) << text;
+        } else {
+            const int padding = control->GetBestSize().GetWidth() -
+                                control->GetTextExtent(control->GetLabel()).GetWidth();
+            EXPECT_LE(width + padding, size.GetWidth()) << text;
+        }
+        EXPECT_LE(control->GetRect().GetRight(), control->GetParent()->GetClientSize().GetWidth());
+    }
+}
 
 wxString Label(wxWindow* dlg, int id) {
     wxWindow* window = dlg->FindWindow(id);
@@ -78,6 +97,50 @@ TEST_F(MapPickerDlgTest, BodyMapClickSelectsAndCancelDropsIt) {
                   }));
     EXPECT_FALSE(chosen.has_value());
     EXPECT_TRUE(sim_.Ui().Calls().empty()) << "the body has a picture";
+}
+
+TEST_F(MapPickerDlgTest, EveryTextFitsItsControlAndTheCaptionFollowsEachClick) {
+    const std::vector<std::string> captions = {MapOkCaption(LatLon(-180.0, -90.0)),
+                                               MapOkCaption(LatLon(-122.0410, -37.9))};
+    wxTEST_DIALOG(
+        RunBasicMapDlg(LatLon(12.041, 41.9), "Earth"),
+        ExpectScript<BasicMapDlg>([&](BasicMapDlg* dlg) {
+            ExpectFits(dlg->FindWindow(BasicMapLogic::kInfo),
+                       {BasicMapLogic::LongestInfoText(),
+                        MapMouseText(BasicMapLogic::kHint, LatLon(12.041, 41.9))});
+            ExpectFits(dlg->FindWindow(wxID_OK), captions);
+            ExpectFits(dlg->FindWindow(BasicMapLogic::kToggle),
+                       {BasicMapLogic::kToSatellite, BasicMapLogic::kToRoadMap});
+            // The press moves the centre; the caption says so before the map
+            // of the release arrives.
+            BasicMapLogic& logic = dlg->Logic();
+            for (const auto& [x, y] : {std::pair{100, 100}, {400, 300}}) {
+                SendMouse(dlg, wxEVT_LEFT_DOWN, logic.ImageLeft() + x, logic.ImageTop() + y);
+                EXPECT_EQ(Label(dlg, wxID_OK), ToWx(MapOkCaption(logic.View().GetCentre())));
+                SendMouse(dlg, wxEVT_LEFT_UP, logic.ImageLeft() + x, logic.ImageTop() + y);
+                EXPECT_EQ(Label(dlg, wxID_OK), ToWx(MapOkCaption(logic.View().GetCentre())));
+            }
+            PressEscape(dlg);
+        }));
+
+    sim_.Dir().WriteFile("Sim/Textures/Moon.tex", MakeArchiveBytes(4));
+    wxTEST_DIALOG(RunBodyMapDlg("Moon"), ExpectScript<BodyMapDlg>([&](BodyMapDlg* dlg) {
+                      ExpectFits(dlg->FindWindow(BodyMapLogic::kInfo),
+                                 {BodyMapLogic::LongestInfoText()});
+                      ExpectFits(dlg->FindWindow(wxID_OK), captions);
+                      // Accepted, refused at the edge (the old point stays), accepted again.
+                      for (const auto& [x, y] : {std::pair{558, 128}, {2, 2}, {100, 400}}) {
+                          SendMouse(dlg, wxEVT_LEFT_DOWN, 10 + x, 10 + y);
+                          EXPECT_EQ(Label(dlg, wxID_OK), ToWx(dlg->Logic().GetOkCaption()));
+                          EXPECT_EQ(Label(dlg, wxID_OK),
+                                    ToWx(MapOkCaption(dlg->Logic().GetSelectedPosition())));
+                      }
+                      EXPECT_EQ(Label(dlg, wxID_OK),
+                                ToWx(MapOkCaption(dlg->Logic().PixelToLatLon(100, 400))));
+                      PressButton(dlg, wxID_CANCEL);
+                  }));
+    ASSERT_FALSE(sim_.Ui().Failures().empty());
+    EXPECT_EQ(sim_.Ui().Failures().back(), BodyMapLogic::kEdgeMessage);
 }
 
 } // namespace

@@ -7,12 +7,15 @@
 #include "support/ui/expect_script.h"
 #include "support/ui/scripted_menu_hooks.h"
 #include "support/ui/wx_test_hook.h"
+#include "workspace/file_manager.h"
 #include "workspace/ui/astrel_base_list_dlg.h"
 #include "workspace/ui/configuration_dlg.h"
 
 #include <gtest/gtest.h>
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
+#include <wx/textctrl.h>
+#include <wx/toplevel.h>
 
 namespace pf {
 namespace {
@@ -78,6 +81,60 @@ TEST_F(CTerrafixDlgTest, EveryCommandReachesItsDialog) {
         }));
     EXPECT_EQ(hooks_.Titles(), std::vector<std::string>{"Bodies with bases"});
     EXPECT_TRUE(sandbox_.Ui().Calls().empty());
+}
+
+// The whole text shows in the box as the toolkit lays it out: the end of every line lies
+// inside the box, so no line wraps or needs scrolling.
+void ExpectWholeTextShown(wxTextCtrl* box) {
+    // Laid out only once on screen.
+    wxGetTopLevelParent(box)->Show();
+    for (int i = 0; i < 10; ++i)
+        wxYield();
+    const wxSize room = box->GetClientSize();
+    for (int line = 0; line < box->GetNumberOfLines(); ++line) {
+        const wxPoint end =
+            box->PositionToCoords(box->XYToPosition(box->GetLineLength(line), line));
+        EXPECT_NE(end, wxDefaultPosition);
+        EXPECT_LT(end.x, room.GetWidth()) << box->GetLineText(line);
+        EXPECT_LT(end.y + box->GetCharHeight(), room.GetHeight()) << box->GetLineText(line);
+    }
+}
+
+TEST_F(CTerrafixDlgTest, StatisticsShowTheSelectedBaseOnlyAndWhole) {
+    // The longest statistics: an installed base with a context and a period, with a
+    // long name.
+    BaseDocument base("Kennedy Space Center Launch Complex 39 Pad A Mobile Service Structure",
+                      "Earth", LatLon(-80.6, 28.6));
+    base.SetConfigSuffix("Earth\\Base\\Florida Coast\\");
+    base.SetContext("Apollo Program Launch Operations");
+    base.SetPeriodBegin("39000.5");
+    base.SetPeriodEnd("42000.25");
+    ASSERT_TRUE(base.SaveToDocuments());
+    const std::string key = base.GetConfigRelativePath();
+    Astrel2010* installation = nullptr;
+    ASSERT_TRUE(FileManager::Instance().FindOrCreateInstallation(sandbox_.Root(), installation));
+    installation->AddFile(sandbox_.Root() + "Config\\" + key, key);
+
+    wxTEST_DIALOG(
+        RunMainDialog(), test::ExpectScript<Dlg>([&](Dlg* dlg) {
+            auto* box = static_cast<wxTextCtrl*>(dlg->FindWindow(Dlg::ID_STATISTICS));
+            EXPECT_EQ(box->GetValue(), "Base Statistics:");
+            test::SelectListEntry(dlg, Dlg::ID_BASE_LIST, 1);
+            EXPECT_NE(box->GetValue().Find("Time Period for File Location"), wxNOT_FOUND);
+            EXPECT_NE(box->GetValue().Find("Context for File Location"), wxNOT_FOUND);
+            // The selection gone, by a refill or a delete: no base's figures stay.
+            test::PressButton(dlg, Dlg::ID_CONFIGURATION);
+            EXPECT_EQ(box->GetValue(), "Base Statistics:");
+            test::SelectListEntry(dlg, Dlg::ID_BASE_LIST, 0);
+            test::PressButton(dlg, Dlg::ID_DELETE_BASE);
+            EXPECT_EQ(Listed(dlg), "Earth\\" + wxString(base.GetName()) + "|Earth\\Port Alpha");
+            EXPECT_EQ(box->GetValue(), "Base Statistics:");
+            test::SelectListEntry(dlg, Dlg::ID_BASE_LIST, 0);
+            ExpectWholeTextShown(box);
+            test::PressButton(dlg, wxID_OK);
+        }),
+        test::ExpectScript<ConfigurationDlg>([](auto* c) { test::PressButton(c, wxID_OK); }),
+        wxExpectModal<wxMessageDialog>(wxID_YES).Describe("Question"));
 }
 
 } // namespace
