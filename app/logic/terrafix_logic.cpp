@@ -161,6 +161,13 @@ void MainDialogLogic::OnSelChangeBaseList(int selection) {
         statistics_ = kNoStatistics;
         return;
     }
+    // Reading a damaged file would show its failure at every selection; say it here instead.
+    if (entries_[static_cast<size_t>(selection)].damaged) {
+        bool hasHeader = false;
+        statistics_ = "Base Statistics\r\n" + fileName + " cannot be read:\r\n" +
+                      BaseDocument::FindFileProblem(fileName, hasHeader);
+        return;
+    }
     const BaseDocument document(fileName);
     statistics_ = "Base Statistics\r\n" + document.GetStatisticsText();
 }

@@ -209,7 +209,10 @@ TEST_F(MainDialogLogicTest, ACutOffCopyIsListedOnceAsDamagedNeverEditedAndDelete
         listed.push_back(entry.text + "|" + entry.fileName);
     EXPECT_EQ(listed, (Lines{"Earth\\Walk Field|Walk Field.txt",
                              "Trunc Field.txt (cannot be read)|Trunc Field.txt"}));
-    EXPECT_TRUE(Ui().Calls().empty()) << "listing says nothing";
+    logic_.OnSelChangeBaseList(1);
+    EXPECT_EQ(logic_.GetStatisticsText(),
+              "Base Statistics\r\nTrunc Field.txt cannot be read:\r\nCouldn't find END_OBJECTLIST");
+    EXPECT_TRUE(Ui().Calls().empty()) << "listing and selecting say nothing";
 
     logic_.OnEditBase(1);
     EXPECT_TRUE(edited.empty());
