@@ -8,6 +8,8 @@
 #include "workspace/file_utils.h"
 #include "workspace/simulator_tree.h"
 
+#include <cmath>
+
 namespace pf {
 
 namespace {
@@ -109,14 +111,21 @@ bool WriteScenarioOnRunway(std::string date, std::string bodyName, std::string b
 }
 
 std::string BaseDocument::GetScenarioMJD() const {
+    static const char* const kFixedDate = "51981.6008401528";
     const bool beginOpen = periodBegin_ == "-";
     const bool endOpen = periodEnd_ == "-";
     if (periodBegin_.empty() || (beginOpen && endOpen)) {
-        return "51981.6008401528";
+        return kFixedDate;
     }
     const double begin = ReadLeadingDouble(periodBegin_);
     const double end = ReadLeadingDouble(periodEnd_);
-    const double date = beginOpen ? end - 10.0 : endOpen ? begin + 10.0 : (end + begin) * 0.5;
+    // Halved apart, so that two bounds near the double range do not overflow.
+    const double date = beginOpen ? end - 10.0 : endOpen ? begin + 10.0 : end * 0.5 + begin * 0.5;
+    // A bound that is not a finite number ("1e999", "nan") is no date: the period counts as
+    // missing, as the simulator would refuse "Date MJD inf".
+    if (!std::isfinite(date)) {
+        return kFixedDate;
+    }
     return FormatString("%f", date);
 }
 

@@ -19,6 +19,7 @@
 #include "workspace/folders.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace pf {
@@ -363,6 +364,14 @@ bool ParseMesh(AstrelObject& holder, const StringArray& group) {
     local.pos[0].Set(local.pos[0].value + d0);
     local.pos[1].Set(local.pos[1].value + d1);
     local.pos[2].Set(local.pos[2].value + p2 * local.lowestY);
+    // Held values are written back through floats: one beyond their range would come back
+    // as "inf", which this reader refuses, so it is refused here already.
+    for (int i = 0; i < 3; ++i) {
+        if (!(std::fabs(local.pos[i].value) <= FLT_MAX) ||
+            !(std::fabs(local.scale[i].value) <= FLT_MAX)) {
+            return false;
+        }
+    }
     holder.AssignFrom(local);
     return true;
 }

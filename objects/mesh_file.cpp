@@ -9,6 +9,7 @@
 #include "workspace/folders.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstring>
 
@@ -75,7 +76,7 @@ bool ParseMeshExtents(std::string_view text, MeshExtents& out, uint8_t& textured
     read.rect.bottom = leastX;
     read.lowestY = lowestY;
     read.highestY = highestY;
-    // Vertices at both ends of the double range give sizes beyond it.
+    // Vertices beyond the float range, or far apart, give extents the mesh text cannot hold.
     if (!IsSoundMeshExtents(read)) {
         return false;
     }
@@ -136,16 +137,19 @@ void DecodeMeshRecord(const MeshRecordBytes& bytes, MeshExtents& extents, uint8_
 }
 
 bool IsSoundMeshExtents(const MeshExtents& e) {
+    // The mesh text is written through floats: a value or size beyond the float range would
+    // be written as "inf", which no reader takes back.
+    const auto fits = [](double v) { return std::fabs(v) <= FLT_MAX; };
     const double values[] = {e.rect.left,   e.rect.right, e.rect.top,
                              e.rect.bottom, e.lowestY,    e.highestY};
     for (double v : values) {
-        if (!std::isfinite(v)) {
+        if (!fits(v)) {
             return false;
         }
     }
     return e.rect.left <= e.rect.right && e.rect.bottom <= e.rect.top && e.lowestY <= e.highestY &&
-           std::isfinite(e.rect.right - e.rect.left) && std::isfinite(e.rect.top - e.rect.bottom) &&
-           std::isfinite(e.highestY - e.lowestY);
+           fits(e.rect.right - e.rect.left) && fits(e.rect.top - e.rect.bottom) &&
+           fits(e.highestY - e.lowestY);
 }
 
 void CreateCacheSubfolders(const std::string& name) {

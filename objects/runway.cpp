@@ -301,10 +301,48 @@ struct RunwayBucket {
     size_t next = 0;
 };
 
+// Whether lights lie on the runway's ends, the same way or (unless single ended) swapped.
+bool LightsFitRunway(const Runway& runway, const RunwayLights& lights) {
+    EndsKey ends, same, swapped;
+    if (!MakeKey(runway.end1, runway.end2, ends) || !MakeKey(lights.end1, lights.end2, same) ||
+        !MakeKey(lights.end2, lights.end1, swapped)) {
+        return false;
+    }
+    return ends == same || (!lights.IsSingleEnded() && ends == swapped);
+}
+
+// A lit runway is written with its lights block right after its own: such a block is that
+// runway's, whatever other lights with the same ends come before it. Without this, stand-
+// alone lights written before the runway would take it on the next read, and two blocks
+// would swap on every save.
+void AttachFollowingLights(ObjectArray& objects) {
+    std::vector<ObjectArray::iterator> taken;
+    auto previous = objects.end();
+    for (auto it = objects.begin(); it != objects.end(); previous = it++) {
+        if (previous == objects.end() || it->GetType() != kTypeRunwayLights ||
+            previous->GetType() != kTypeRunway) {
+            continue;
+        }
+        auto* runway = dynamic_cast<Runway*>(previous->Get());
+        const auto* lights = dynamic_cast<const RunwayLights*>(it->Get());
+        if (runway == nullptr || lights == nullptr || runway->lightsOn.value == 1 ||
+            !LightsFitRunway(*runway, *lights)) {
+            continue;
+        }
+        runway->lights.CopyFrom(*lights);
+        runway->lightsOn.Set(1);
+        taken.push_back(it);
+    }
+    for (ObjectArray::iterator it : taken) {
+        objects.Erase(it);
+    }
+}
+
 } // namespace
 
 void AttachRunwayLights(ObjectArray& objects) {
-    // Each lights object takes the first runway, in list order, that is not lit yet and
+    AttachFollowingLights(objects);
+    // Each other lights object takes the first runway, in list order, that is not lit yet and
     // has the same ends or (unless the lights are single ended) the swapped ends. The
     // runways are found by their ends, so pairing stays linear in the number of objects;
     // the list is changed in place, without copies.
@@ -318,7 +356,7 @@ void AttachRunwayLights(ObjectArray& objects) {
         }
         auto* runway = dynamic_cast<Runway*>(it->Get());
         EndsKey key;
-        if (runway == nullptr || it->GetType() != kTypeRunway ||
+        if (runway == nullptr || it->GetType() != kTypeRunway || runway->lightsOn.value == 1 ||
             !MakeKey(runway->end1, runway->end2, key)) {
             continue;
         }

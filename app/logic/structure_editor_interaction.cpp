@@ -228,7 +228,7 @@ void StructureEditorModel::DragSelected(AstrelObject* object, const Point2& view
 void StructureEditorModel::DragEnd(AstrelObject& object, bool first, const Point3& ground) {
     const Point3 before = first ? object.GetEnd1() : object.GetEnd2();
     const double height = (first ? object.GetEnd1Height() : object.GetEnd2Height()).value;
-    const Point3 target(ground.x, ground.y, height);
+    const Point3 target{ground.x, ground.y, height};
     if (first) {
         object.SetEnd1Snapped(target, snapStep);
     } else {

@@ -211,6 +211,10 @@ void AddRunwayLogic::StoreObject() {
     r.ils2.Set(ils2);
     r.ils2.present = useIls2;
 
+    // The frame keeps the runway's own unknown lines; its lights block's are kept here.
+    if (held != nullptr) {
+        r.lights.SetKeptLines(h.lights.GetKeptLines());
+    }
     if (useLights) {
         RunwayLights& lights = r.lights;
         r.lightsOn.Set(1);

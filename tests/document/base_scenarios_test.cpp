@@ -54,12 +54,22 @@ TEST(ScenarioTexts, DateFromThePeriod) {
                                     {"51000", "-", "51010.000000"},
                                     {"51000", "51010", "51005.000000"},
                                     {" 51000x", "51010.5;", "51005.250000"},
-                                    {"-", "", "-10.000000"}}) {
+                                    {"-", "", "-10.000000"},
+                                    // Bounds that are no finite number: the fixed date.
+                                    {"1e999", "-", "51981.6008401528"},
+                                    {"-", "-1e999", "51981.6008401528"},
+                                    {"nan", "51010", "51981.6008401528"},
+                                    {"51000", "inf", "51981.6008401528"}}) {
         BaseDocument d;
         d.SetPeriodBegin(begin);
         d.SetPeriodEnd(end);
         EXPECT_EQ(d.GetScenarioMJD(), date) << begin << "|" << end;
     }
+    // Two bounds near the double range still give their middle.
+    BaseDocument d;
+    d.SetPeriodBegin("1.7e308");
+    d.SetPeriodEnd("1.7e308");
+    EXPECT_EQ(d.GetScenarioMJD(), FormatString("%f", 1.7e308));
 }
 
 // The titles and lines 32 and 33 of every scenario of the base.

@@ -1,6 +1,7 @@
-// A planet texture archive: byte 0 chooses the level asked for, the whole input is the
-// archive. It is read as a whole-body picture, as one tile, and as a mosaic through the
-// body cache.
+// A planet texture archive: byte 0 chooses the level asked for (every level of the grid
+// and one beyond either end; for the mosaic, the levels a map may ask for and one more),
+// the whole input is the archive. It is read as a whole-body picture, as one tile, and as a
+// mosaic through the body cache.
 #include "fuzz_support.h"
 
 #include "foundation/lat_lon.h"
@@ -17,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) {
         return 0;
     }
-    const int level = data[0] % 4;
+    const int level = data[0] % (kArchiveMaxLevel + 3) - 1;
+    const int mosaicLevel = data[0] % (kArchiveMosaicMaxLevel + 2);
     MemStream stream;
     pf::fuzz::Fill(stream, data, size);
     BitmapData tile;
@@ -39,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rect.Set(-10.0, 10.0, 10.0, -10.0);
     if (picture.Create24(32, 32)) {
         GeoMap map(&picture, &rect);
-        BuildArchiveMosaic("Fuzz", map, level);
+        BuildArchiveMosaic("Fuzz", map, mosaicLevel);
     }
     return 0;
 }

@@ -188,6 +188,12 @@ TEST(MeshRecord, SoundnessRefusesNonFiniteAndReversedValues) {
     EXPECT_FALSE(IsSoundMeshExtents(make(0, 10, 0, 4, -2, 3)));
     EXPECT_FALSE(IsSoundMeshExtents(make(0, 10, 4, 0, 3, -2)));
     EXPECT_FALSE(IsSoundMeshExtents(make(-1.7e308, 1.7e308, 4, 0, -2, 3)));
+    // The mesh text holds floats: values and sizes beyond their range are refused too.
+    EXPECT_TRUE(IsSoundMeshExtents(make(0, 3e38, 4, 0, -2, 3)));
+    EXPECT_FALSE(IsSoundMeshExtents(make(0, 1e300, 4, 0, -2, 3)));
+    EXPECT_FALSE(IsSoundMeshExtents(make(0, 10, 4, -1e39, -2, 3)));
+    EXPECT_FALSE(IsSoundMeshExtents(make(-2e38, 2e38, 4, 0, -2, 3)));
+    EXPECT_FALSE(IsSoundMeshExtents(make(0, 10, 4, 0, -2e38, 2e38)));
 }
 
 class MeshCacheFiles : public ::testing::Test {

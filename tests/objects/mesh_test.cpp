@@ -160,6 +160,25 @@ TEST_F(MeshTest, MissingModelKeepsTheMeshAndWritesItBack) {
     EXPECT_TRUE(icon.IsIdentical(fixed));
 }
 
+TEST_F(MeshTest, NumbersBeyondTheFloatRangeAreNeverHeld) {
+    // Extents a float cannot hold: the mesh stays with the unit model and writes back as read.
+    tree_.WriteModel("Far.msh", "GEOM 3 1\r\n0 0 0\r\n1e300 0 0\r\n0 0 1e300\r\n0 1 2\r\n");
+    tree_.WriteModel("Wide.msh", "GEOM 3 1\r\n-3e38 0 0\r\n3e38 0 0\r\n0 0 1\r\n0 1 2\r\n");
+    for (const std::string model : {"Far", "Wide"}) {
+        const std::string text =
+            "\tFILE " + model + "\r\n\tPOS 1 2 3\r\n\tSCALE 1 1 1\r\n\tROT 0\r\n";
+        AstrelObject holder;
+        ASSERT_TRUE(ParseMesh(holder, Group("MESH\r\n" + text))) << model;
+        EXPECT_TRUE(AsMesh(holder)->modelUnavailable) << model;
+        EXPECT_EQ(holder.GetParameterText(), text) << model;
+    }
+    // Sound extents scaled beyond the float range: the group is refused, nothing is held.
+    tree_.WriteModel("Big.msh", "GEOM 3 1\r\n0 0 0\r\n1e30 0 0\r\n0 0 1e30\r\n0 1 2\r\n");
+    AstrelObject scaled;
+    EXPECT_FALSE(ParseMesh(scaled, Group("MESH\r\nFILE Big\r\nPOS 1 2 3\r\nSCALE 1e30 1 1\r\n")));
+    EXPECT_TRUE(scaled.IsEmpty());
+}
+
 TEST_F(MeshTest, NoRotLineReadsZeroAndOtherGroupsAreRefused) {
     AstrelObject holder;
     ASSERT_TRUE(ParseMesh(holder, Group("MESH\r\nFILE Box\r\n")));

@@ -15,7 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace pf {
 namespace {
@@ -272,16 +275,29 @@ TEST(RunwayLightsPairing, FoldsMatchingLightsIntoRunways) {
          {{kTypeRunway, 0, 0}, {kTypeRunway, 0, 0}, {kTypeRunwayLights, -1, 7}}},
         {"first matching runway takes them",
          RunwayBlock("0 0 0", "-1000 0 0") + RunwayBlock("0 0 0", "-1000 0 0") +
+             RunwayBlock("5 0 0", "6 0 0") + LightsBlock("0 0 0", "-1000 0 0", 7),
+         {{kTypeRunway, 1, 7}, {kTypeRunway, 0, 0}, {kTypeRunway, 0, 0}}},
+        {"lights right after a matching runway are its own",
+         RunwayBlock("0 0 0", "-1000 0 0") + RunwayBlock("0 0 0", "-1000 0 0") +
              LightsBlock("0 0 0", "-1000 0 0", 7),
-         {{kTypeRunway, 1, 7}, {kTypeRunway, 0, 0}}},
+         {{kTypeRunway, 0, 0}, {kTypeRunway, 1, 7}}},
+        {"even when other matching lights come first",
+         LightsBlock("0 0 0", "-1000 0 0", 99) + RunwayBlock("0 0 0", "-1000 0 0") +
+             LightsBlock("-1000 0 0", "0 0 0", 10),
+         {{kTypeRunway, 1, 10}, {kTypeRunwayLights, -1, 99}}},
         {"a second block for the same runway stays stand-alone",
          RunwayBlock("0 0 0", "-1000 0 0") + LightsBlock("0 0 0", "-1000 0 0", 7) +
              LightsBlock("-1000 0 0", "0 0 0", 8),
          {{kTypeRunway, 1, 7}, {kTypeRunwayLights, -1, 8}}},
         {"a second block goes to a second equal runway",
          RunwayBlock("0 0 0", "-1000 0 0") + RunwayBlock("0 0 0", "-1000 0 0") +
-             LightsBlock("0 0 0", "-1000 0 0", 7) + LightsBlock("0 0 0", "-1000 0 0", 8),
-         {{kTypeRunway, 1, 7}, {kTypeRunway, 1, 8}}},
+             RunwayBlock("5 0 0", "6 0 0") + LightsBlock("0 0 0", "-1000 0 0", 7) +
+             LightsBlock("0 0 0", "-1000 0 0", 8),
+         {{kTypeRunway, 1, 7}, {kTypeRunway, 1, 8}, {kTypeRunway, 0, 0}}},
+        {"single-ended lights running the other way do not take the runway before them",
+         RunwayBlock("0 0 0", "-1000 0 0") + LightsBlock("-1000 0 0", "0 0 0", 7, true) +
+             LightsBlock("0 0 0", "-1000 0 0", 8),
+         {{kTypeRunway, 1, 8}, {kTypeRunwayLights, -1, 7}}},
         {"single-ended lights running the other way stay stand-alone",
          RunwayBlock("0 0 0", "-1000 0 0") + LightsBlock("-1000 0 0", "0 0 0", 7, true),
          {{kTypeRunway, 0, 0}, {kTypeRunwayLights, -1, 7}}},
@@ -292,6 +308,42 @@ TEST(RunwayLightsPairing, FoldsMatchingLightsIntoRunways) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Summarise(ReadObjects(c.text)), c.expected);
+    }
+}
+
+// Stand-alone lights matching a lit runway are written before it; reading the written text
+// again keeps each runway with its own lights, however the objects are ordered.
+TEST(RunwayLightsPairing, WrittenAndReadAgainKeepsEveryPair) {
+    const std::string lit =
+        RunwayBlock("0 0 0", "-1000 0 0") + LightsBlock("0 0 0", "-1000 0 0", 10);
+    const std::string other = LightsBlock("0 0 0", "-1000 0 0", 99);
+    const std::string unlit = RunwayBlock("0 0 0", "-1000 0 0");
+    const std::string texts[] = {lit + other, other + lit, unlit + lit + other, lit + unlit + other,
+                                 other + unlit + lit};
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        const ObjectArray first = ReadObjects(text);
+        // Every order the writer may choose for the objects read.
+        std::vector<const AstrelObject*> order;
+        for (const AstrelObject& o : first) {
+            order.push_back(&o);
+        }
+        std::sort(order.begin(), order.end());
+        do {
+            std::string written;
+            for (const AstrelObject* o : order) {
+                written += o->GetTypeName() + "\r\n" + o->GetParameterText() + "END\r\n";
+            }
+            ObjectArray again = ReadObjects(written);
+            std::vector<Summary> a = Summarise(first), b = Summarise(again);
+            const auto byAll = [](const Summary& x, const Summary& y) {
+                return std::tie(x.type, x.lightsOn, x.count1) <
+                       std::tie(y.type, y.lightsOn, y.count1);
+            };
+            std::sort(a.begin(), a.end(), byAll);
+            std::sort(b.begin(), b.end(), byAll);
+            EXPECT_EQ(b, a) << written;
+        } while (std::next_permutation(order.begin(), order.end()));
     }
 }
 

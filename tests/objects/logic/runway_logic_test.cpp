@@ -213,6 +213,27 @@ TEST(AddRunwayLogic, HeldSegmentLayoutSurvivesOk) {
     }
 }
 
+TEST(AddRunwayLogic, UnknownLinesOfRunwayAndLightsSurviveOk) {
+    AstrelObject runway, lights;
+    ASSERT_TRUE(ParseRunway(runway, Group("RUNWAY\nEND1 0 0 0\nEND2 0 0 1000\nWIDTH 30\n"
+                                          "ODD 1\n")));
+    ASSERT_TRUE(ParseRunwayLights(lights, Group("RUNWAYLIGHTS\nEND1 0 0 0\nEND2 0 0 1000\n"
+                                                "WIDTH 30\nCOUNT1 12\nSTRANGE 2 3\n")));
+    Runway lit = RunwayOf(runway);
+    lit.lights.CopyFrom(*lights.Get());
+    lit.lightsOn.Set(1);
+    AddRunwayLogic logic;
+    EXPECT_TRUE(logic.SetObject(lit));
+    AstrelObject result;
+    FieldRefusal refusal;
+    ASSERT_TRUE(Accept(logic, Shown(logic), result, refusal));
+    const std::string text = result.GetParameterText();
+    const size_t lightsAt = text.find("RUNWAYLIGHTS\r\n");
+    ASSERT_NE(lightsAt, std::string::npos) << text;
+    EXPECT_LT(text.find("\tODD 1\r\n"), lightsAt) << text;
+    EXPECT_NE(text.find("\tSTRANGE 2 3\r\n", lightsAt), std::string::npos) << text;
+}
+
 TEST(AddRunwayLogic, DirectionHelpers) {
     const Point3 centre{0, 0, 0};
     EXPECT_NEAR(DirectionOfEnds({500, 0, 0}, centre), 90.0, 1e-9);
