@@ -24,8 +24,9 @@ void CheckSplit(const std::string& value) {
               (entry.context.size() >= 8 &&
                pf::CStringEqualsNoCase(entry.context.substr(0, 8), "CONTEXT ")),
           "a context that is not CONTEXT and a name");
+    // The splitter parts words at blanks only; a tab stays inside a word.
     for (const std::string* bound : {&entry.periodBegin, &entry.periodEnd}) {
-        Check(bound->find_first_of(" \t") == std::string::npos, "a period bound holds a blank");
+        Check(bound->find(' ') == std::string::npos, "a period bound holds a blank");
     }
     pf::BaseDocument document;
     document.SetPeriodBegin(entry.periodBegin);

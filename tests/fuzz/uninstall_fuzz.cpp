@@ -58,7 +58,8 @@ bool Make(const std::string& path) {
 }
 
 // Whether the uninstall may have deleted path: below a root of safe parts and recorded by
-// no remaining base.
+// no remaining base. Paths of the simulator's tree are matched without regard to case, as
+// the program takes them ("c:\Sim" is the root "C:\Sim\").
 bool MayHaveGone(const std::string& top, const std::string& path, const pf::Astrel2010& place) {
     std::string root = place.root;
     if (root.empty() || root.back() != '\\') {
@@ -67,7 +68,7 @@ bool MayHaveGone(const std::string& top, const std::string& path, const pf::Astr
     const std::string relativeRoot = root.substr(std::min(root.size(), top.size()));
     if (root.compare(0, top.size(), top) != 0 ||
         (!relativeRoot.empty() && !pf::IsSafeRelativePath(relativeRoot)) ||
-        path.compare(0, root.size(), root) != 0) {
+        Folded(path).compare(0, root.size(), Folded(root)) != 0) {
         return false;
     }
     const std::string folded = Folded(path);
