@@ -49,6 +49,9 @@ class BaseDocument {
     // a copy of a base under another file name does not own the base's work folder and
     // installation record.
     bool OwnsSaveName() const;
+    // When another file than the source file stands at the save name: "File: <it>" and,
+    // for a document read from a file, "This base was read from: <source>"; else empty.
+    std::string SaveNameConflict() const;
     const std::string& GetConfigSuffix() const { return configSuffix_; }
     void SetConfigSuffix(const std::string& suffix) { configSuffix_ = suffix; }
     const std::string& GetContext() const { return context_; }

@@ -119,14 +119,12 @@ bool BaseDocument::SaveToDocuments() const {
     const std::string path = documents + GetSaveFileName();
     // The save name comes from the name inside the file: a copy of a base under another
     // file name would otherwise overwrite the base it was copied from.
-    if (PathExists(path) &&
-        (sourceFile_.empty() || !fs::Equivalent(documents + sourceFile_, path))) {
-        ShowErrorBox(
-            sourceFile_.empty()
-                ? "Couldn't save base: another base's file stands there.\r\nFile: " +
-                      fs::ToNative(path)
-                : "Couldn't save base over another base's file.\r\nFile: " + fs::ToNative(path) +
-                      "\r\nThis base was read from: " + fs::ToNative(documents + sourceFile_));
+    const std::string conflict = SaveNameConflict();
+    if (!conflict.empty()) {
+        ShowErrorBox((sourceFile_.empty() ? "Couldn't save base: another base's file stands "
+                                            "there.\r\n"
+                                          : "Couldn't save base over another base's file.\r\n") +
+                     conflict);
         return false;
     }
     // The safe writer only: writing in place would leave half a base behind a failure.
@@ -208,6 +206,23 @@ bool BaseDocument::OwnsSaveName() const {
     }
     const std::string path = documents + GetSaveFileName();
     return !PathExists(path) || fs::Equivalent(documents + sourceFile_, path);
+}
+
+std::string BaseDocument::SaveNameConflict() const {
+    std::string documents;
+    if (!GetDocumentsPath(documents)) {
+        return std::string();
+    }
+    const std::string path = documents + GetSaveFileName();
+    if (!PathExists(path) ||
+        (!sourceFile_.empty() && fs::Equivalent(documents + sourceFile_, path))) {
+        return std::string();
+    }
+    std::string text = "File: " + fs::ToNative(path);
+    if (!sourceFile_.empty()) {
+        text += "\r\nThis base was read from: " + fs::ToNative(documents + sourceFile_);
+    }
+    return text;
 }
 
 std::string BaseDocument::UnreadableFileMessage(const std::string& fileName,

@@ -10,6 +10,7 @@
 #include <set>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 
@@ -157,7 +158,11 @@ std::optional<int> WaitAtMost(Child child, std::chrono::milliseconds limit) {
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    std::thread([child] { Wait(child); }).detach();
+    try {
+        std::thread([child] { Wait(child); }).detach();
+    } catch (const std::system_error&) {
+        // No thread to spare: the child is reaped when the next program starts.
+    }
     return std::nullopt;
 }
 

@@ -35,10 +35,10 @@ std::optional<int> WaitAtMost(Child child, std::chrono::milliseconds limit);
 
 // Opens a file or folder with the desktop's default application and waits for the
 // opener: false when it could not be started or ended with a failure (nothing to open
-// the file with). An opener still running after `limit` (one that waits for the viewer
-// it started) counts as a success.
+// the file with, which it says at once). An opener still running after `limit` (one that
+// waits for the viewer it started) counts as a success; the window waits no longer.
 bool OpenAndCheck(const std::string& path,
-                  std::chrono::milliseconds limit = std::chrono::milliseconds(10000));
+                  std::chrono::milliseconds limit = std::chrono::milliseconds(2000));
 
 // Reaps every child that has ended, without blocking. Their exit statuses stay available
 // to Wait.

@@ -3,6 +3,7 @@
 #include "foundation/failure.h"
 #include "foundation/file_helpers.h"
 #include "foundation/name_safety.h"
+#include "foundation/stream.h"
 #include "foundation/text.h"
 #include "platform/fs.h"
 #include "workspace/file_utils.h"
@@ -45,6 +46,23 @@ bool Contains(const std::vector<std::string>& folders, const std::string& folder
     });
 }
 
+bool SameContent(const std::string& a, const std::string& b) {
+    SysFileStream first;
+    SysFileStream second;
+    return OpenStreamByPath(first, a, kOpenRead) && OpenStreamByPath(second, b, kOpenRead) &&
+           first.IsSameContent(second);
+}
+
+// "<kept>.1", "<kept>.2", …: the first that does not exist; empty past a thousand.
+std::string FreeNumberedName(const std::string& kept) {
+    for (int n = 1; n <= 1000; ++n) {
+        const std::string name = kept + "." + std::to_string(n);
+        if (!fs::Exists(name))
+            return name;
+    }
+    return std::string();
+}
+
 } // namespace
 
 KeptFiles::KeptFiles(const std::string& root) : root_(root) {}
@@ -71,14 +89,26 @@ std::string KeptFiles::KeptPath(const std::string& path) const {
 bool KeptFiles::KeepAside(const std::string& path, bool& newlyKept) {
     newlyKept = false;
     const std::string kept = KeptPath(path);
-    if (!kept.empty() && fs::IsRegularFile(kept))
-        return true;
+    const std::string refusal =
+        "Couldn't keep a copy of " + fs::ToNative(path) + ", so it was not replaced.\r\n";
+    // A copy kept earlier while no base records the path (its base was forgotten, or
+    // putting it back failed): when the tree holds another file there now, that one is
+    // kept as well and the earlier copy moves to a numbered name beside it, never lost.
+    std::string earlier;
+    if (!kept.empty() && fs::IsRegularFile(kept)) {
+        if (SameContent(kept, path))
+            return true;
+        earlier = FreeNumberedName(kept);
+        if (earlier.empty() || !fs::Rename(kept, earlier))
+            return ShowFailureMessage(refusal);
+    }
     std::string folder = kept;
     int result = 0;
     if (kept.empty() || !GetFolderPart(folder) || !fs::CreateDirectories(folder) ||
         !CopyFileStream(kept, path, result)) {
-        return ShowFailureMessage("Couldn't keep a copy of " + fs::ToNative(path) +
-                                  ", so it was not replaced.\r\n");
+        if (!earlier.empty())
+            fs::Rename(earlier, kept);
+        return ShowFailureMessage(refusal);
     }
     newlyKept = true;
     return true;

@@ -12,8 +12,12 @@
 //       Made folders.txt                              the full path of every folder that
 //                                                     installing made, one a line
 //
-// A kept file is never overwritten: the first one is what the tree held before any of our
-// installs. Empty folders of the side folder are removed as it empties.
+//       Files\<full path>.1, .2, …                    earlier copies for that path, kept when
+//                                                     no base recorded it and the tree held
+//                                                     another file by the next install
+//
+// A kept file is never overwritten or lost. Empty folders of the side folder are removed as
+// it empties.
 #include <string>
 #include <vector>
 

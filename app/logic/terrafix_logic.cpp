@@ -190,6 +190,13 @@ void MainDialogLogic::OnEditBase(int selection) {
         RefreshBaseList();
         return;
     }
+    // A copy of a base under another file name shares the base's work folder and
+    // installation record, and could never be saved: it is not opened.
+    const std::string conflict = document.SaveNameConflict();
+    if (!conflict.empty()) {
+        ShowError("Couldn't edit base: another base's file has its name.\r\n" + conflict);
+        return;
+    }
     if (!GetSelectedItem(selection, name, body, fileName)) {
         return;
     }

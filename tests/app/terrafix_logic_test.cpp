@@ -239,6 +239,36 @@ TEST_F(MainDialogLogicTest, ACutOffCopyIsListedOnceAsDamagedNeverEditedAndDelete
     EXPECT_EQ(logic_.GetCount(), 1);
 }
 
+// A whole copy under another file name names the same base and shares its work folder
+// and record: it is listed, but never opened, so nothing of the base is rendered,
+// installed or lost in a save that cannot happen.
+TEST_F(MainDialogLogicTest, AWholeCopyUnderAnotherNameIsNeverEdited) {
+    Save("Walk Field");
+    const std::string good = ReadNativeFile(Doc("Walk Field.txt"));
+    WriteNativeFile(Doc("Walk Copy.txt"), good);
+    int edited = 0;
+    runners_.editBase = [&](const BaseDocument&) { ++edited; };
+    logic_.InitDialog();
+    ASSERT_EQ(logic_.GetCount(), 2);
+    int copy = 0;
+    for (; copy < logic_.GetCount(); ++copy) {
+        std::string fileName;
+        logic_.GetItemFileName(copy, fileName);
+        if (fileName == "Walk Copy.txt")
+            break;
+    }
+    Ui().AnswerNextMessage(MessageAnswer::Ok);
+    logic_.OnEditBase(copy);
+    EXPECT_EQ(edited, 0);
+    EXPECT_EQ(Seen(Ui()), (Lines{"message|Error|Couldn't edit base: another base's file has its "
+                                 "name.\r\nFile: " +
+                                 Doc("Walk Field.txt") +
+                                 "\r\nThis base was read from: " + Doc("Walk Copy.txt")}));
+    logic_.OnEditBase(1 - copy);
+    EXPECT_EQ(edited, 1) << "the base itself still opens";
+    EXPECT_EQ(ReadNativeFile(Doc("Walk Field.txt")), good);
+}
+
 TEST_F(MainDialogLogicTest, HelpSaysWhenTheManualCannotBeOpened) {
     WriteRegistryValue("Install Path", sandbox_.Dir().Internal());
     Ui().AnswerNextOpenDocument(false);

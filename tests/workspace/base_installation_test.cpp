@@ -171,16 +171,20 @@ TEST_F(BaseInstallationTest, WhatInstallingReplacedComesBackAndWhatItMadeGoes) {
         Write(file);
     sandbox_.Dir().WriteFile("Sim/Textures2/a.dds", "theirs");
     std::filesystem::create_directories(sandbox_.Dir().NativePath("Sim/Textures2/Old"));
-    // Installed and then forgotten, our a.dds stays in the tree; a later install over it
-    // keeps the copy of what stood there before any of ours.
+    // Installed and then forgotten, A's a.dds stays in the tree, and someone replaces it.
+    // A later install over it keeps that file too; removing B brings it back, and what
+    // stood there before A stays kept under a numbered name.
     ASSERT_TRUE(Record().InstallFile(root_, d, s, "a.dds", "A.cfg"));
     ASSERT_TRUE(Record().ForgetBase(root_, "A.cfg"));
+    sandbox_.Dir().WriteFile("Sim/Textures2/a.dds", "newer");
     for (const char* file : {"a.dds", "New\\Deep\\b.dds", "Old\\c.dds"})
         ASSERT_TRUE(Record().InstallFile(root_, d, s, file, "B.cfg"));
     EXPECT_EQ(sandbox_.Dir().ReadFile("Sim/Textures2/a.dds"), "Work/a.dds");
     Write("Sim/Textures2/New/theirs.txt"); // someone else's file in a folder we made
     ASSERT_TRUE(Record().UninstallBase(root_, "B.cfg"));
-    EXPECT_EQ(sandbox_.Dir().ReadFile("Sim/Textures2/a.dds"), "theirs");
+    EXPECT_EQ(sandbox_.Dir().ReadFile("Sim/Textures2/a.dds"), "newer");
+    const std::string earlier = KeptFiles(root_).KeptPath(d + "a.dds") + ".1";
+    EXPECT_EQ(test::ReadNativeFile(fs::ToNative(earlier)), "theirs");
     EXPECT_FALSE(Has("Sim/Textures2/New/Deep"));
     EXPECT_TRUE(Has("Sim/Textures2/New/theirs.txt"));
     EXPECT_TRUE(Has("Sim/Textures2/Old")) << "it was there before";
@@ -193,7 +197,12 @@ TEST_F(BaseInstallationTest, WhatInstallingReplacedComesBackAndWhatItMadeGoes) {
     EXPECT_TRUE(Has("Sim/Textures2/Old"));
     std::string appData;
     GetAppDataPath(appData);
-    EXPECT_FALSE(fs::Exists(appData + "Kept Files\\")) << "emptied and removed";
+    std::vector<std::string> left;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(fs::ToNative(appData + "Kept Files")))
+        if (entry.is_regular_file())
+            left.push_back(entry.path().string());
+    EXPECT_EQ(left, std::vector<std::string>{fs::ToNative(earlier)}) << "the rest went";
     EXPECT_TRUE(sandbox_.Ui().Calls().empty());
 }
 
