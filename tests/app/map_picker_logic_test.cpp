@@ -52,13 +52,21 @@ TEST(MapPickerLayoutTest, PlacesFollowTheControlSizes) {
     EXPECT_EQ(body.LayOut(744, 25, 500, 30, 300, 30).clientWidth, 830);
 }
 
-TEST(BasicMapLogicTest, EveryCommandReloadsAndZoomStaysInRange) {
+// The Earth map picker against a map server that answers every request with 404.
+class BasicMapLogicTest : public ::testing::Test {
+  protected:
+    BasicMapLogicTest() {
+        server.SetDefaultReply(test::LoopbackServer::HttpReply("", "404 Not Found"));
+    }
+
     test::SimulatorSandbox sim;
     test::FakeClock clock;
-    test::LoopbackServer server(64);
-    server.SetDefaultReply(test::LoopbackServer::HttpReply("", "404 Not Found"));
-    test::ScopedEnv host(kStaticMapHostVariable, server.HostText());
+    test::LoopbackServer server{64};
+    test::ScopedEnv host{kStaticMapHostVariable, server.HostText()};
     BasicMapLogic logic;
+};
+
+TEST_F(BasicMapLogicTest, EveryCommandReloadsAndZoomStaysInRange) {
     logic.View().SetZoom(20);
     logic.OnZoomIn();
     EXPECT_EQ(logic.View().GetZoom(), 20);
@@ -100,13 +108,7 @@ TEST(BasicMapLogicTest, EveryCommandReloadsAndZoomStaysInRange) {
     EXPECT_EQ(logic.GetOkCaption(), MapOkCaption(east.GetCentre()));
 }
 
-TEST(BasicMapLogicTest, CaptionAndMouseTextFollowEveryClick) {
-    test::SimulatorSandbox sim;
-    test::FakeClock clock;
-    test::LoopbackServer server(64);
-    server.SetDefaultReply(test::LoopbackServer::HttpReply("", "404 Not Found"));
-    test::ScopedEnv host(kStaticMapHostVariable, server.HostText());
-    BasicMapLogic logic;
+TEST_F(BasicMapLogicTest, CaptionAndMouseTextFollowEveryClick) {
     logic.OnInitDialog(kLayout);
     // Clicks in view pixels; after each press and each release the caption names the
     // centre OK keeps, and after the new map the mouse text names the point now under
