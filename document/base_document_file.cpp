@@ -201,11 +201,7 @@ std::string BaseDocument::FindFileProblem(const std::string& fileName, bool& has
 
 bool BaseDocument::OwnsSaveName() const {
     std::string documents;
-    if (sourceFile_.empty() || !GetDocumentsPath(documents)) {
-        return false;
-    }
-    const std::string path = documents + GetSaveFileName();
-    return !PathExists(path) || fs::Equivalent(documents + sourceFile_, path);
+    return !sourceFile_.empty() && GetDocumentsPath(documents) && SaveNameConflict().empty();
 }
 
 std::string BaseDocument::SaveNameConflict() const {

@@ -15,7 +15,20 @@ using test::BlockText;
 const char kRunway[] = "RUNWAY\nEND1 0 0 0\nEND2 -1000 0 0\nWIDTH 30\nILS1 110.1\nILS2 112.3\n";
 const ColorRGB kWhite = ColorRGB::FromRgb(255, 255, 255);
 
-class EditorViewTest : public test::StructureEditorTest {};
+class EditorViewTest : public test::StructureEditorTest {
+  protected:
+    // The first object selected, its parameter overlay drawn 10 pixels below a "v" button
+    // at 50: the view as drawn with the overlay; the model is left rendered without it.
+    BitmapData ViewWithOverlayThenWithout(StructureEditorModel& model) {
+        model.Select(Objects()[0]);
+        window_.panDownBottom = 50;
+        model.Render();
+        const BitmapData shown(model.ViewImage());
+        window_.showParameters = false;
+        model.Render();
+        return shown;
+    }
+};
 
 // Pixels that differ in each row (or column) of two images of one size.
 std::vector<int> Differences(const BitmapData& a, const BitmapData& b, bool byColumn) {
@@ -159,12 +172,7 @@ TEST_F(EditorViewTest, OverlayRubberBandAndBaseMarker) {
     // The text starts 10 pixels below the "v" button, right of column 10; unticked,
     // nothing is drawn there.
     model.ClearSelection();
-    model.Select(Objects()[0]);
-    window_.panDownBottom = 50;
-    model.Render();
-    const BitmapData shown(model.ViewImage());
-    window_.showParameters = false;
-    model.Render();
+    const BitmapData shown = ViewWithOverlayThenWithout(model);
     const std::vector<int> rows = Differences(shown, model.ViewImage(), false);
     EXPECT_EQ(Sum(rows, 0, 40), 0);
     EXPECT_GT(Sum(rows, 40, 55), 0);
@@ -207,12 +215,7 @@ TEST_F(EditorViewTest, OverlayDrawsTabsAsSpacesToTheNextStop) {
     // The runway's "\tEND1 0 0 0", the third line: nothing is drawn where the tab stands.
     StructureEditorModel& model = Open({kRunway});
     model.gridSize = 0.0;
-    model.Select(Objects()[0]);
-    window_.panDownBottom = 50;
-    model.Render();
-    const BitmapData shown(model.ViewImage());
-    window_.showParameters = false;
-    model.Render();
+    const BitmapData shown = ViewWithOverlayThenWithout(model);
     BitmapData reference(200, 15, 24);
     DrawTextScaled(reference, "        END1 0 0 0", 100, "Courier", kWhite, 0, 0, true);
     const std::vector<int> lit = Differences(reference, BitmapData(200, 15, 24), true);
