@@ -12,14 +12,19 @@
 #include "workspace/file_manager.h"
 #include "workspace/file_utils.h"
 #include "workspace/folders.h"
+#include "workspace/kept_files.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
+#include <string>
+#include <utility>
 
 namespace pf {
 namespace {
+
+using namespace std::string_literals;
 
 class BaseInstallRoad : public ::testing::Test {
   protected:
@@ -151,22 +156,41 @@ TEST_F(BaseInstallRoad, FilesOfOthersComeBackWhenTheLastBaseGoes) {
     const BaseDocument town = WriteBase("Pad Town", 6), city = WriteBase("Pad City", 7);
     TileAttributes shared;
     town.GetTileAt(0, shared);
-    // Another program's files where both bases put a tile and where one puts its base.
-    const std::string sharedFile = "Astrel 2010/Textures2/" + shared.GetDdsFileName();
-    const std::string townConfig = "Astrel 2010/Config/Earth/Base/Pad Town.cfg";
-    home_.Dir().WriteFile(sharedFile, "their tile");
-    home_.Dir().WriteFile(townConfig, "their base");
+    // Another program's files where both bases put a tile and where the town's configuration
+    // goes (its name as the program makes it: blanks become underscores), in bytes that no
+    // text handling would keep.
+    std::string textures2;
+    ASSERT_TRUE(FileManager::GetTextures2Dir(textures2));
+    const std::string sharedFile = textures2 + shared.GetDdsFileName();
+    const std::string townConfig = town.GetInstalledConfigPath();
+    ASSERT_NE(townConfig, "");
+    const std::string theirTile = "their\0tile\xff\r\n"s, theirBase = "their\r\nbase\0\x80"s;
+    const auto read = [](const std::string& path) {
+        return test::ReadNativeFile(fs::ToNative(path));
+    };
+    test::WriteNativeFile(fs::ToNative(sharedFile), theirTile);
+    test::WriteNativeFile(fs::ToNative(townConfig), theirBase);
     // The folders that the record and the kept files go into are made beforehand, so that
     // every folder of the home can be compared.
     FileManager::Instance().Save();
     const test::TreeManifest before = test::TreeManifest::Of(home_.Home(), true);
     Install(town);
+    // Replaced, and kept aside as they were.
+    const KeptFiles kept(root_);
+    for (const auto& [path, theirs] : {std::pair{sharedFile, theirTile}, {townConfig, theirBase}}) {
+        SCOPED_TRACE(path);
+        EXPECT_NE(read(path), theirs);
+        EXPECT_EQ(read(kept.KeptPath(path)), theirs);
+    }
     Install(city);
     EXPECT_TRUE(Uninstall(town));
-    EXPECT_EQ(home_.Dir().ReadFile(sharedFile), "DDS Pad City");
-    EXPECT_EQ(home_.Dir().ReadFile(townConfig), "their base");
+    EXPECT_EQ(read(sharedFile), "DDS Pad City");
+    EXPECT_EQ(read(townConfig), theirBase);
+    EXPECT_FALSE(fs::Exists(kept.KeptPath(townConfig))) << "dropped once put back";
+    EXPECT_EQ(read(kept.KeptPath(sharedFile)), theirTile) << "the city still covers it";
     EXPECT_TRUE(home_.Dir().Exists("Astrel 2010/Scenarios/Padforge")) << "the city's scenarios";
     EXPECT_TRUE(Uninstall(city));
+    EXPECT_EQ(read(sharedFile), theirTile);
     EXPECT_EQ(Changes(before), "");
     EXPECT_TRUE(ui_.Calls().empty());
 }
