@@ -5,6 +5,10 @@
 
 namespace pf {
 
+namespace {
+constexpr char kPlaceObjectText[] = "Click on map to add object at that point.";
+} // namespace
+
 ObjectArray& StructureEditorClipboard() {
     static ObjectArray clipboard;
     return clipboard;
@@ -50,7 +54,7 @@ void StructureEditorModel::SetMode(int mode, double anchorX, double anchorY) {
         SetStatusText("Drag mouse to reposition end");
         break;
     case kModePlaceObject:
-        SetStatusText("Click on map to add object at that point.");
+        SetStatusText(kPlaceObjectText);
         break;
     default:
         SetStatusText("");
@@ -63,6 +67,10 @@ void StructureEditorModel::SetStatusText(const std::string& text) {
     if (text != statusText_) {
         statusText_ = text;
     }
+}
+
+std::string StructureEditorModel::PlacementPrompt() const {
+    return mode_ == kModePlaceObject && canvas_.HasPending() ? kPlaceObjectText : "";
 }
 
 void StructureEditorModel::PushUndo(const std::string& label) {

@@ -67,6 +67,10 @@ class StructureEditorModel {
     int Mode() const { return mode_; }
     const Point2& Anchor() const { return anchor_; }
     const std::string& StatusText() const { return statusText_; }
+    // The text of mode 13 while a new or pasted object follows the pointer, else empty.
+    // Drawn from the state, not kept, so every way the wait ends (a click that places it,
+    // another Add Object, Esc, a choice in the list, Save, Delete) also ends the text.
+    std::string PlacementPrompt() const;
 
     // ---- view ----
     // The view rectangle for the zoom and centre offset, and the background drawn for it.

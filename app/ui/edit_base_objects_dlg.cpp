@@ -15,6 +15,7 @@
 #include <wx/dcclient.h>
 #include <wx/display.h>
 #include <wx/image.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <algorithm>
@@ -229,6 +230,13 @@ void EditBaseObjectsDlg::CreateControls() {
     };
     status_ = new wxTextCtrl(this, kIdStatusLine, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                              wxTE_READONLY);
+    // What the editor waits for, on a line of its own so that the read-out stays whole.
+    prompt_ = new wxStaticText(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                               wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
+    prompt_->SetFont(prompt_->GetFont().Bold());
+    prompt_->Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
+        event.SetText(ToWx(model_->PlacementPrompt()));
+    });
     list_ = new CExtendedListBox(this, kIdObjectList, wxDefaultPosition,
                                  wxSize(kColumnWidth, kListHeight), wxBORDER_SUNKEN);
     hideObjects_ = new wxButton(this, kIdHideObjects, "Hide Objects", wxDefaultPosition,
@@ -288,9 +296,11 @@ void EditBaseObjectsDlg::PlaceControls() {
     WindowMoveToRect(rotateBy_, left, RectOf(snapTo_).bottom + kGap, &r);
     WindowMoveToRect(showParameters_, left, RectOf(rotateBy_).bottom + kGap, &r);
 
-    // The status line heads the view, which starts right below it.
+    // The status line and the prompt head the view, which starts right below them.
     WindowMoveToRect(status_, x0, 0, &r);
-    const int y0 = RectOf(status_).bottom + 1;
+    prompt_->SetSize(x0 + 4, RectOf(status_).bottom + 2, model_->viewWidth - 4,
+                     prompt_->GetCharHeight() + 2);
+    const int y0 = RectOf(prompt_).bottom + 1;
     model_->viewOrigin = ClientPoint{x0, y0};
     status_->SetSize(x0, 0, model_->viewWidth, -1);
 
@@ -375,6 +385,7 @@ void EditBaseObjectsDlg::OnSize(wxSizeEvent& event) {
         WindowMoveToRect(saveAndExit_, RectOf(deleteObject_).left,
                          client.y - 10 - saveAndExit_->GetSize().y, &r);
         status_->SetSize(model_->viewOrigin.x, 0, model_->viewWidth, -1);
+        prompt_->SetSize(model_->viewWidth - 4, prompt_->GetSize().y);
     }
     Refresh(false);
     // Restored: only after the window was seen maximized, since the maximizing asked for

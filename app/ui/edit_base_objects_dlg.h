@@ -13,6 +13,7 @@
 class wxButton;
 class wxCheckBox;
 class wxCursor;
+class wxStaticText;
 class wxTextCtrl;
 
 namespace pf {
@@ -68,6 +69,7 @@ class EditBaseObjectsDlg : public ModalDialog, public StructureEditorKeyTarget {
     std::unique_ptr<Port> port_;
     std::unique_ptr<StructureEditorModel> model_;
     wxTextCtrl* status_ = nullptr;
+    wxStaticText* prompt_ = nullptr;
     CExtendedListBox* list_ = nullptr;
     MyBitmapButton* zoomIn_ = nullptr;
     MyBitmapButton* zoomOut_ = nullptr;

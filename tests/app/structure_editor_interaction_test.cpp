@@ -1,10 +1,12 @@
 #include "app/logic/structure_editor_model.h"
 
+#include "app/logic/dialog_runners.h"
 #include "foundation/text.h"
 #include "objects/runway.h"
 #include "support/structure_editor_fixture.h"
 
 #include <cmath>
+#include <functional>
 
 namespace pf {
 namespace {
@@ -309,6 +311,61 @@ TEST_F(EditorInteractionTest, PasteGivesFreshFrequenciesAndFollowsThePointer) {
     EXPECT_TRUE(nav().valid);
     EXPECT_EQ(nav().value, free);
     StructureEditorClipboard().RemoveAll();
+}
+
+TEST_F(EditorInteractionTest, AnAddedObjectAsksForItsPlaceUntilTheWaitEnds) {
+    test::FakeObjectDialogs dialogs;
+    dialogs.Answer(kTypeBlock, ParseObject(BlockText(0, 0, 9, 100)));
+    dialogs.Answer(kTypeTank, ParseObject(test::PlacedText("TANK", 0, 0, 9)));
+    struct RestoreChooser {
+        std::function<int32_t()> saved = GetDialogRunners().chooseObjectType;
+        ~RestoreChooser() { GetDialogRunners().chooseObjectType = saved; }
+    } restore;
+    int32_t chosen = kTypeBlock;
+    GetDialogRunners().chooseObjectType = [&] { return chosen; };
+    const std::string prompt = "Click on map to add object at that point.";
+    ClientPoint at;
+    // What follows the add -> the prompt then, the objects in the base.
+    const std::tuple<const char*, std::function<void(StructureEditorModel&)>, std::string, int>
+        rows[] = {
+            {"moves", [&](StructureEditorModel&) { Move(at); }, prompt, 0},
+            {"click",
+             [&](StructureEditorModel&) {
+                 Move(at);
+                 Press(at);
+                 Release(at);
+             },
+             "", 1},
+            // Another add throws the waiting object away; a new one waits in its stead.
+            {"add, cancelled",
+             [&](StructureEditorModel& m) {
+                 chosen = 0;
+                 m.AddObject();
+             },
+             "", 0},
+            {"add a tank",
+             [&](StructureEditorModel& m) {
+                 chosen = kTypeTank;
+                 m.AddObject();
+             },
+             prompt, 0},
+            {"Esc",
+             [](StructureEditorModel& m) {
+                 m.OnKeyDown(EditorKey::Escape, false, EditorFocus::Dialog);
+             },
+             "", 0},
+            {"list choice", [](StructureEditorModel& m) { m.OnListSelChange(); }, "", 0},
+        };
+    for (const auto& [what, then, after, objects] : rows) {
+        StructureEditorModel& model = Open();
+        at = ClientAt(400, 300);
+        chosen = kTypeBlock;
+        model.AddObject();
+        EXPECT_EQ(model.PlacementPrompt(), prompt) << what;
+        then(model);
+        EXPECT_EQ(model.PlacementPrompt(), after) << what;
+        EXPECT_EQ(model.List().Objects().GetCount(), objects) << what;
+    }
 }
 
 TEST_F(EditorInteractionTest, TheListSelectsEditsAndLetsGoOfTheArrows) {

@@ -12,6 +12,9 @@
 #include "support/ui/expect_script.h"
 #include "workspace/settings.h"
 
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
 namespace pf::test {
 namespace {
 
@@ -27,6 +30,18 @@ class EditObjectsTest : public ::testing::Test, public EditBaseSandbox {
     WxUiHooks hooks_;
     UiHooks* previous_;
 };
+
+// The editor's one line of plain text: what it waits for, once brought up to date as idle
+// time does (the script runs before the dialog is shown, when idle time skips it).
+wxString Prompt(wxWindow* editor) {
+    editor->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    for (wxWindow* child : editor->GetChildren()) {
+        if (auto* text = dynamic_cast<wxStaticText*>(child)) {
+            return text->GetLabel();
+        }
+    }
+    return "(none)";
+}
 
 TEST_F(EditObjectsTest, ABlockAddedInTheEditorIsInTheBaseFileAfterSaveAndExit) {
     int blockButton = 0;
@@ -44,13 +59,18 @@ TEST_F(EditObjectsTest, ABlockAddedInTheEditorIsInTheBaseFileAfterSaveAndExit) {
         ExpectScript<EditBaseObjectsDlg>([](EditBaseObjectsDlg* editor) {
             EXPECT_EQ(editor->GetTitle(), "Edit Structures: Port");
             PressButton(editor, kIdAddObject);
-            // The new block follows the pointer until a click places it.
+            // The new block follows the pointer until a click places it, and says so
+            // beside the cursor read-out.
             StructureEditorModel& model = editor->Model();
             const ClientPoint at{model.viewOrigin.x + 500, model.viewOrigin.y + 300};
             model.OnMouseMove(at.x, at.y, false);
+            EXPECT_EQ(Prompt(editor), "Click on map to add object at that point.");
+            auto* status = dynamic_cast<wxTextCtrl*>(editor->FindWindow(kIdStatusLine));
+            EXPECT_TRUE(status->GetValue().StartsWith("Cursor position - Longitude:"));
             model.OnLButtonDown(at.x, at.y, false);
             model.OnLButtonUp(at.x, at.y, false);
             EXPECT_EQ(model.List().Objects().GetCount(), 1);
+            EXPECT_EQ(Prompt(editor), "");
             PressButton(editor, wxID_OK);
             EXPECT_EQ(ActiveStructureEditor, nullptr);
         }),
