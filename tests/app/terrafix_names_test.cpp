@@ -37,6 +37,8 @@ Lines Listed(const MainDialogLogic& logic) {
 // Every file below the folder with its bytes, as "path=bytes".
 Lines Tree(const std::string& folder) {
     Lines out;
+    if (!stdfs::is_directory(folder))
+        return out;
     for (const auto& item : stdfs::recursive_directory_iterator(folder))
         if (item.is_regular_file())
             out.push_back(item.path().string() + "=" + ReadNativeFile(item.path().string()));
