@@ -168,8 +168,17 @@ class BaseDocument {
                                    const std::string& suffix, const std::string& context);
     // "PFG_BODY_NAME" and the name of an own base file, without loading the base.
     static bool LoadBodyName(std::string& bodyName, std::string& name, const std::string& fileName);
-    // Deletes the base's work folder (only for a base that reads whole with a valid
-    // name) and its own base file.
+    // The same, without a message whatever the file holds: false for a file that names
+    // no body or no base, cannot be opened or is too big to read.
+    static bool PeekBodyAndName(std::string& bodyName, std::string& name,
+                                const std::string& fileName);
+    // The base's work folder is named after the base alone, whatever its body and
+    // directory: when a file of the documents folder other than exceptFile names a base
+    // of this name (letter case ignored, as in the simulator's tree), "File: <it>";
+    // else "". Reads without a message.
+    static std::string NameTakenBy(const std::string& name, const std::string& exceptFile);
+    // Deletes the base's own file, and its work folder when the base reads whole with a
+    // valid name and no other file of the documents folder names a base of that name.
     static bool DeleteBase(const std::string& fileName);
 
     // The simulator's base configuration text: the own file without its "PFG_" keys.

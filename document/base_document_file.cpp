@@ -12,6 +12,7 @@
 #include "workspace/file_utils.h"
 #include "workspace/folders.h"
 #include "workspace/simulator_config.h"
+#include "workspace/simulator_tree.h"
 
 #include <cstring>
 #include <utility>
@@ -186,7 +187,7 @@ std::string BaseDocument::FindFileProblem(const std::string& fileName, bool& has
     char head[kHeaderLength];
     file.SeekToBegin();
     if (file.GetLength() < kHeaderLength) {
-        return "Error with base file";
+        return "Error with base file: it is shorter than the BASE-V2.0 line";
     }
     if (!file.Read(head, kHeaderLength) || std::memcmp(head, kHeader, kHeaderLength) != 0) {
         return "Not a base file: it does not begin with BASE-V2.0";
@@ -256,6 +257,35 @@ bool BaseDocument::LoadBodyName(std::string& bodyName, std::string& name,
     return ReadBodyAndName(bodyName, name, file);
 }
 
+bool BaseDocument::PeekBodyAndName(std::string& bodyName, std::string& name,
+                                   const std::string& fileName) {
+    std::string documents;
+    PfgFileStream file;
+    StringArray lines;
+    return IsSafePathComponent(fileName) && GetDocumentsPath(documents) &&
+           file.Open(documents + fileName, kOpenRead) && file.GetLength() <= kMaxTextStreamBytes &&
+           LoadLinesFromStream(lines, file) && FindKeyedLine(bodyName, "PFG_BODY_NAME ", lines) &&
+           FindKeyedLine(name, "name ", lines) && !name.empty();
+}
+
+std::string BaseDocument::NameTakenBy(const std::string& name, const std::string& exceptFile) {
+    std::string documents;
+    StringArray files;
+    if (!GetDocumentsPath(documents) || !ListDirectoryFiles(documents, "*.txt", files)) {
+        return std::string();
+    }
+    const bool hasExcept = !exceptFile.empty() && PathExists(documents + exceptFile);
+    for (const std::string& file : files) {
+        std::string body;
+        std::string other;
+        if (PeekBodyAndName(body, other, file) && CStringEqualsNoCase(other, name) &&
+            !(hasExcept && fs::Equivalent(documents + file, documents + exceptFile))) {
+            return "File: " + fs::ToNative(documents + file);
+        }
+    }
+    return std::string();
+}
+
 bool BaseDocument::DeleteBase(const std::string& fileName) {
     std::string documents;
     if (!GetDocumentsPath(documents)) {
@@ -263,12 +293,14 @@ bool BaseDocument::DeleteBase(const std::string& fileName) {
     }
     if (IsSafePathComponent(fileName)) {
         // Without a loaded, valid name the work folder would be the documents folder
-        // itself or lie outside it, and a damaged copy names the folder of the base it
-        // was copied from: then only the file goes.
+        // itself or lie outside it, a damaged copy names the folder of the base it was
+        // copied from, and bases of one name in other directories share their folder:
+        // then only the file goes.
         bool hasHeader = false;
         const bool whole = FindFileProblem(fileName, hasHeader).empty();
         const BaseDocument document = whole ? BaseDocument(fileName) : BaseDocument();
-        if (document.IsLoaded() && IsValidBaseName(document.GetName()) && document.OwnsSaveName()) {
+        if (document.IsLoaded() && IsValidBaseName(document.GetName()) && document.OwnsSaveName() &&
+            NameTakenBy(document.GetName(), fileName).empty()) {
             std::string work;
             if (!document.GetWorkFolder(work)) {
                 return ShowFailureMessage("Couldn't delete file");

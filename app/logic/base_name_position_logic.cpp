@@ -26,7 +26,7 @@ std::string DirectoryText(const BodyBaseDirectory& record, bool isDefault) {
     return text;
 }
 
-bool ShowError(const char* text) {
+bool ShowError(const std::string& text) {
     ShowMessageBox(text, "Error", MessageButtons::Ok, MessageIcon::None);
     return false;
 }
@@ -124,6 +124,11 @@ bool BaseNamePositionLogic::OnOK(const ControlTexts& texts, std::optional<FieldR
     if (BaseDocument::BaseFileExists(
             BaseDocument::BuildSaveFileName(name, body, directory.directory))) {
         return ShowError(kExistsMessage);
+    }
+    // On another body or in another directory it would still share the work folder.
+    const std::string taken = BaseDocument::NameTakenBy(name, "");
+    if (!taken.empty()) {
+        return ShowError(std::string(kNameTakenMessage) + taken);
     }
     directory_ = directory;
     body_ = body;

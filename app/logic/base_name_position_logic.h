@@ -36,6 +36,9 @@ class BaseNamePositionLogic {
     static constexpr const char* kExistsMessage =
         "Base with that name already exists.\r\n\r\nTry deleting it first if you want to start "
         "from scratch.";
+    // Followed by "File: " and the other base's file.
+    static constexpr const char* kNameTakenMessage =
+        "Another base already has that name: bases of one name would share one work folder.\r\n";
 
     // One entry of the directory list and the record it stands for.
     struct DirectoryEntry {

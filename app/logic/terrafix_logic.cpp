@@ -76,8 +76,20 @@ bool MainDialogLogic::RefreshBaseList() {
         files.clear();
     }
     for (const std::string& file : files) {
-        if (std::optional<Entry> entry = ListEntry(file)) {
-            entries_.push_back(*entry);
+        entries_.push_back(ListEntry(file));
+    }
+    // Bases of one name share one work folder; their entries are told apart by file.
+    for (Entry& entry : entries_) {
+        std::string name, body, other, otherBody;
+        SplitBodyAndName(entry.bodyAndName, name, body);
+        for (const Entry& another : entries_) {
+            if (&another != &entry && SplitBodyAndName(another.bodyAndName, other, otherBody) &&
+                CStringEqualsNoCase(name, other)) {
+                entry.sharesName = true;
+            }
+        }
+        if (entry.sharesName) {
+            entry.text += " (" + entry.fileName + ")";
         }
     }
     std::stable_sort(entries_.begin(), entries_.end(),
@@ -85,24 +97,17 @@ bool MainDialogLogic::RefreshBaseList() {
     return true;
 }
 
-std::optional<MainDialogLogic::Entry> MainDialogLogic::ListEntry(const std::string& file) const {
+MainDialogLogic::Entry MainDialogLogic::ListEntry(const std::string& file) {
+    // Nothing is said while listing: the list is refilled after every command, and the
+    // statistics and Edit Base say what is wrong.
     bool hasHeader = false;
-    const bool whole = BaseDocument::FindFileProblem(file, hasHeader).empty();
-    const Entry damaged{file + kDamagedMark, file, true};
-    // A damaged file is listed without a message: the list is refilled after every
-    // command, and Edit Base says what is wrong.
-    if (!whole && hasHeader) {
-        return damaged;
-    }
     std::string body;
     std::string name;
-    if (!BaseDocument::LoadBodyName(body, name, file)) {
-        return std::nullopt;
+    if (!BaseDocument::FindFileProblem(file, hasHeader).empty() ||
+        !BaseDocument::PeekBodyAndName(body, name, file)) {
+        return Entry{file + kDamagedMark, file, true, "", false};
     }
-    if (!whole) {
-        return damaged;
-    }
-    return Entry{body + "\\" + name, file, false};
+    return Entry{body + "\\" + name, file, false, body + "\\" + name, false};
 }
 
 bool MainDialogLogic::GetItemFileName(int index, std::string& fileName) const {
@@ -118,7 +123,7 @@ bool MainDialogLogic::GetItemBodyAndName(int index, std::string& name, std::stri
     if (index < 0 || index >= GetCount()) {
         return false;
     }
-    return SplitBodyAndName(entries_[static_cast<size_t>(index)].text, name, body);
+    return SplitBodyAndName(entries_[static_cast<size_t>(index)].bodyAndName, name, body);
 }
 
 bool MainDialogLogic::CreateNewBase(std::string name, std::string body, LatLon position,
@@ -135,6 +140,14 @@ bool MainDialogLogic::CreateNewBase(std::string name, std::string body, LatLon p
     if (BaseDocument::BaseFileExists(
             BaseDocument::BuildSaveFileName(name, body, directory.directory))) {
         ShowError("Base already exists");
+        return false;
+    }
+    // In another directory or on another body it would still share the work folder.
+    const std::string taken = BaseDocument::NameTakenBy(name, "");
+    if (!taken.empty()) {
+        ShowError("Another base already has that name: bases of one name would share one work "
+                  "folder.\r\n" +
+                  taken);
         return false;
     }
     LatLon checked(0.0, 0.0);
@@ -235,14 +248,19 @@ void MainDialogLogic::OnDeleteBase(int selection) {
     if (!GetItemFileName(selection, fileName)) {
         return;
     }
-    const bool damaged = entries_[static_cast<size_t>(selection)].damaged;
+    const Entry& entry = entries_[static_cast<size_t>(selection)];
+    const bool damaged = entry.damaged;
     if (!damaged && !GetSelectedItem(selection, name, body, fileName)) {
         return;
     }
-    const std::string question =
+    std::string question =
         damaged ? FormatString("Are you sure you want to delete %s? It cannot be read as a base.",
                                fileName.c_str())
                 : FormatString("Are you sure you want to delete the %s base?", name.c_str());
+    if (entry.sharesName) {
+        question = FormatString("Are you sure you want to delete the %s base of %s?", name.c_str(),
+                                fileName.c_str());
+    }
     if (ShowMessageBox(question, "Question", MessageButtons::YesNo, MessageIcon::None) !=
         MessageAnswer::Yes) {
         return;
@@ -348,6 +366,14 @@ void MainDialogLogic::OnLoadBaseFromAstrel(UiOwner owner, int x, int y) {
         return;
     }
     const std::string saveName = BaseDocument::BuildSaveFileName(name, body, record.directory);
+    // Its own file is reloaded on request; any other base of that name would share the
+    // work folder.
+    const std::string taken = BaseDocument::NameTakenBy(name, saveName);
+    if (!taken.empty()) {
+        ShowError("Couldn't load base from Astrel: another base already has the name " + name +
+                  ".\r\n" + taken);
+        return;
+    }
     const bool reload = BaseDocument::BaseFileExists(saveName);
     if (reload && ShowMessageBox("Base already loaded. Reload?", "Notification",
                                  MessageButtons::YesNo, MessageIcon::None) != MessageAnswer::Yes) {

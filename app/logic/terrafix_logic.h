@@ -26,9 +26,13 @@ class MainDialogLogic {
     explicit MainDialogLogic(const DialogRunners& runners = GetDialogRunners());
 
     struct Entry {
-        std::string text;     // body + "\" + name; a damaged file: its file name + kDamagedMark
-        std::string fileName; // the own base file's name in the documents folder
-        bool damaged = false; // the file looks like a base but does not read whole
+        // body + "\" + name, with " (" + file name + ")" when another entry has the
+        // same name; a damaged file: its file name + kDamagedMark
+        std::string text;
+        std::string fileName;    // the own base file's name in the documents folder
+        bool damaged = false;    // the file does not read whole as a base
+        std::string bodyAndName; // body + "\" + name as read; "" for a damaged file
+        bool sharesName = false; // another entry names a base of this name
     };
     // How a file that does not read whole is listed: its file name and this.
     static constexpr const char* kDamagedMark = " (cannot be read)";
@@ -43,15 +47,14 @@ class MainDialogLogic {
 
     // "Base Statistics:" and the list.
     void InitDialog();
-    // Empties the list and fills it from the documents folder's "*.txt" files that read
-    // as bases. A file that begins like a base or names a body and a base but does not
-    // read whole is listed once, as damaged, so that it can be deleted; the others are
-    // left out after their reader's message. False, after "Couldn't load documents
-    // path\r\n", without a documents folder.
+    // Empties the list and fills it from the documents folder's "*.txt" files, without a
+    // message: each file that does not read whole as a base is listed once, as damaged,
+    // so that it can be deleted. False, after "Couldn't load documents path\r\n",
+    // without a documents folder.
     bool RefreshBaseList();
     // fileName empty first; false outside the list.
     bool GetItemFileName(int index, std::string& fileName) const;
-    // SplitBodyAndName of the entry's text; false outside the list.
+    // SplitBodyAndName of the entry's body and name; false outside the list.
     bool GetItemBodyAndName(int index, std::string& name, std::string& body) const;
     void FreeItemData();
     // Saves a new empty base after checking its name, that no file stands under its save
@@ -72,8 +75,8 @@ class MainDialogLogic {
     void OnAbout();
 
   private:
-    // The entry of the documents folder's file, or nothing when it is no base at all.
-    std::optional<Entry> ListEntry(const std::string& file) const;
+    // The entry of the documents folder's file.
+    static Entry ListEntry(const std::string& file);
     // The selected entry's name, body and file name; false when one is missing.
     bool GetSelectedItem(int selection, std::string& name, std::string& body,
                          std::string& fileName) const;

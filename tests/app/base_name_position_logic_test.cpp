@@ -75,6 +75,10 @@ TEST_F(BaseNamePositionLogicTest, BodiesAndTheirDirectories) {
 TEST_F(BaseNamePositionLogicTest, RefusedOkKeepsTheDialogOpen) {
     logic_.OnInitDialog();
     BaseDocument("Taken", "Earth", LatLon(0.0, 0.0)).SaveToDocuments();
+    BaseDocument moon("Moon Port", "Moon", LatLon(0.0, 0.0));
+    moon.SetConfigSuffix("Moon\\Old\\");
+    moon.SaveToDocuments();
+    const std::string moonPort = sim_.Dir().NativePath("Documents/Padforge/Moon_Old_Moon Port.txt");
     const std::string tooLong(223, 'x');
     // name, longitude, latitude, the box or the refusal (control and message).
     const std::tuple<const char*, const char*, const char*, std::string> rows[] = {
@@ -88,6 +92,9 @@ TEST_F(BaseNamePositionLogicTest, RefusedOkKeepsTheDialogOpen) {
         {"Taken", "0", "0",
          "box Base with that name already exists.\r\n\r\nTry deleting it first if you want to "
          "start from scratch."},
+        // A base of that name on another body and in another directory.
+        {"MOON PORT", "0", "0",
+         std::string("box ") + Logic::kNameTakenMessage + "File: " + moonPort},
         // With " on Landing Pad.scn" and the safe writer's 14 bytes, 222 is the longest.
         {tooLong.c_str(), "0", "0", std::string("box ") + Logic::kTooLongMessage},
     };

@@ -55,10 +55,11 @@ TEST_F(MainDialogLogicTest, ListsTheBasesSortedWithTheirFiles) {
     Lines listed;
     for (const auto& entry : logic_.Entries())
         listed.push_back(entry.text + "|" + entry.fileName);
-    EXPECT_EQ(listed, (Lines{"Earth\\bravo|bravo.txt", "Earth\\Port Alpha|Port Alpha.txt"}));
-    EXPECT_EQ(Ui().Failures(), Lines{"Couldn't find body name"});
+    EXPECT_EQ(listed, (Lines{"Earth\\bravo|bravo.txt", "Earth\\Port Alpha|Port Alpha.txt",
+                             "notes.txt (cannot be read)|notes.txt"}));
+    EXPECT_TRUE(Ui().Calls().empty());
     std::string file = "x", name, body;
-    EXPECT_FALSE(logic_.GetItemFileName(2, file));
+    EXPECT_FALSE(logic_.GetItemFileName(3, file));
     EXPECT_EQ(file, "");
     EXPECT_TRUE(SplitBodyAndName("\\Earth\\\\Port Alpha", name, body));
     EXPECT_EQ(body + "|" + name, "Earth|Port Alpha");
@@ -76,6 +77,9 @@ TEST_F(MainDialogLogicTest, ListsTheBasesSortedWithTheirFiles) {
 TEST_F(MainDialogLogicTest, NewBasesAreRefusedBeforeAnythingIsWritten) {
     Save("Bravo");
     WriteNativeFile(Doc("Charlie.txt"), "BASE-V2.0\r\n");
+    BaseDocument echo("Echo", "Moon", LatLon(1, 2));
+    echo.SetConfigSuffix("Moon\\Historic\\");
+    ASSERT_TRUE(echo.SaveToDocuments());
     const Lines before = test::NativeNames(Doc());
     const auto refused = [&](const std::string& name, double latitude, const std::string& box) {
         SCOPED_TRACE(name);
@@ -92,6 +96,10 @@ TEST_F(MainDialogLogicTest, NewBasesAreRefusedBeforeAnythingIsWritten) {
         refused(name, 0, "Invalid name given");
     for (const char* name : {"Bravo", "BRAVO", "Charlie"})
         refused(name, 0, "Base already exists");
+    refused("ECHO", 0,
+            "Another base already has that name: bases of one name would share one work "
+            "folder.\r\nFile: " +
+                Doc("Moon_Historic_Echo.txt"));
     refused("Delta", 91, "Invalid position given");
     EXPECT_EQ(Ui().Failures(), Lines{"Might want to check for different lat lon format\r\n"});
 }
@@ -250,6 +258,8 @@ TEST_F(MainDialogLogicTest, AWholeCopyUnderAnotherNameIsNeverEdited) {
     runners_.editBase = [&](const BaseDocument&) { ++edited; };
     logic_.InitDialog();
     ASSERT_EQ(logic_.GetCount(), 2);
+    EXPECT_EQ(logic_.Entries()[0].text + "|" + logic_.Entries()[1].text,
+              "Earth\\Walk Field (Walk Copy.txt)|Earth\\Walk Field (Walk Field.txt)");
     int copy = 0;
     for (; copy < logic_.GetCount(); ++copy) {
         std::string fileName;
@@ -315,7 +325,8 @@ TEST(MainDialogImport, EveryRoad) {
         Imported,
         NoLocation,
         BadName,
-        LongName
+        LongName,
+        NameTaken
     };
     const std::string bodies = "menu||Bodies with bases", folders = "menu||Select directory:";
     const std::string failed = "failure|Failure Message|Error loading base from Astrel\r\n";
@@ -323,6 +334,8 @@ TEST(MainDialogImport, EveryRoad) {
     const MessageAnswer yes = MessageAnswer::Yes, no = MessageAnswer::No, ok = MessageAnswer::Ok;
     const std::string sorry = "message|Error|Sorry, unable to find the path for \"Astrel 2010\"";
     const std::string none = "message|Error|No bases detected in Astrel";
+    const std::string taken = "message|Error|Couldn't load base from Astrel: another base already "
+                              "has the name Alpha.\r\nFile: ";
     const struct {
         Tree tree;
         std::vector<int> menus;
@@ -344,6 +357,7 @@ TEST(MainDialogImport, EveryRoad) {
         {NoLocation, {10001}, "Alpha.cfg", {}, {bodies, failed}, false},
         {BadName, {10001}, "Alpha.cfg", {}, {bodies, failed}, false},
         {LongName, {10001}, "Alpha.cfg", {}, {bodies, failed}, false},
+        {NameTaken, {10001}, "Alpha.cfg", {ok}, {bodies, taken}, false},
     };
     for (const auto& road : roads) {
         SCOPED_TRACE(testing::Message() << "tree " << road.tree << " menus " << road.menus.size());
@@ -366,6 +380,13 @@ TEST(MainDialogImport, EveryRoad) {
             WriteNativeFile(sandbox.SimNative("Config/Earth.cfg"), kOneDirectory);
         if (road.tree == Imported)
             BaseDocument("Alpha", "Earth", LatLon(1, 2)).SaveToDocuments();
+        if (road.tree == NameTaken) {
+            BaseDocument other("alpha", "Earth", LatLon(1, 2));
+            other.SetConfigSuffix("Earth\\Historic\\");
+            other.SaveToDocuments();
+        }
+        const std::string otherFile =
+            sandbox.Dir().NativePath("Documents/Padforge/Earth_Historic_alpha.txt");
         const std::string own = sandbox.Dir().NativePath("Documents/Padforge/Alpha.txt");
         const std::string before = ReadNativeFile(own);
         for (int command : road.menus)
@@ -382,7 +403,10 @@ TEST(MainDialogImport, EveryRoad) {
         MainDialogLogic logic(runners);
         logic.OnLoadBaseFromAstrel(nullptr, 12, 34);
 
-        EXPECT_EQ(Seen(sandbox.Ui()), road.seen);
+        Lines seen = road.seen;
+        for (std::string& text : seen)
+            text += text == taken ? otherFile : "";
+        EXPECT_EQ(Seen(sandbox.Ui()), seen);
         EXPECT_EQ(sandbox.Ui().WaitCursorDepth(), 0);
         const std::string after = ReadNativeFile(own);
         EXPECT_EQ(after != before, road.imported);

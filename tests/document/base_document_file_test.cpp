@@ -74,7 +74,7 @@ TEST_F(OwnFile, HandWrittenFiles) {
     // read whole, and its one message names it.
     const std::string notBase = "Not a base file: it does not begin with BASE-V2.0";
     std::vector<std::pair<std::string, std::string>> rows = {
-        {good.substr(0, 10), "Error with base file"},
+        {good.substr(0, 10), "Error with base file: it is shorter than the BASE-V2.0 line"},
         {"BASE-V2.1\r\n", notBase},
         {lfOnly, notBase},
         {smallTrue, ""},
@@ -135,9 +135,9 @@ TEST_F(OwnFile, SavingTestingReadingAndDeletingFailSafely) {
 
     EXPECT_FALSE(BaseDocument::BaseFileExists("Missing.txt"));
     test::WriteNativeFile(Docs("Damaged.txt"), "BASE-V2.");
-    EXPECT_TRUE(
-        Run([] { return BaseDocument::BaseFileExists("Damaged.txt"); },
-            {"fail Couldn't read base file " + Docs("Damaged.txt") + "\r\nError with base file"}));
+    EXPECT_TRUE(Run([] { return BaseDocument::BaseFileExists("Damaged.txt"); },
+                    {"fail Couldn't read base file " + Docs("Damaged.txt") +
+                     "\r\nError with base file: it is shorter than the BASE-V2.0 line"}));
     std::string body;
     std::string name;
     test::WriteNativeFile(Docs("Bare.txt"), "PFG_BODY_NAME Moon\r\nName = Bare\r\n");

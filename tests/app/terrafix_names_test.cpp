@@ -1,0 +1,180 @@
+// The main dialog's list where files of the documents folder are not one base each: bases
+// that share a name (and so one work folder) and files that are no base at all.
+#include "app/logic/terrafix_logic.h"
+
+#include "document/base_document.h"
+#include "support/simulator_sandbox.h"
+#include "support/temp_dir.h"
+#include "workspace/file_manager.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace pf {
+namespace {
+
+namespace stdfs = std::filesystem;
+using test::ReadNativeFile;
+using test::WriteNativeFile;
+using Lines = std::vector<std::string>;
+
+Lines Seen(const test::ScriptedUi& ui) {
+    Lines out;
+    for (const auto& call : ui.Calls())
+        out.push_back(call.kind + "|" + call.caption + "|" + call.text);
+    return out;
+}
+
+Lines Listed(const MainDialogLogic& logic) {
+    Lines out;
+    for (const auto& entry : logic.Entries())
+        out.push_back(entry.text + "|" + entry.fileName);
+    return out;
+}
+
+// Every file below the folder with its bytes, as "path=bytes".
+Lines Tree(const std::string& folder) {
+    Lines out;
+    if (!stdfs::is_directory(folder))
+        return out;
+    for (const auto& item : stdfs::recursive_directory_iterator(folder))
+        if (item.is_regular_file())
+            out.push_back(item.path().string() + "=" + ReadNativeFile(item.path().string()));
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// The installed-bases record of the key as saved: its name and files.
+std::string Record(const std::string& key) {
+    FileManager fresh;
+    fresh.Load();
+    std::string text;
+    for (const Astrel2010& installation : fresh.Installations()) {
+        BaseFileList list;
+        if (installation.GetBaseFiles(list, key)) {
+            text += list.name;
+            for (const std::string& file : list.files)
+                text += "|" + file;
+        }
+    }
+    return text;
+}
+
+// "Hist Field" in Earth\Base\ and in Earth\Historic\ (made before names were checked), each
+// rendered and installed: deleting either leaves the other's file, its files in the
+// shared work folder and its installation record as they were.
+TEST(MainDialogNames, TwoBasesOfOneNameNeverHarmEachOther) {
+    const std::string files[] = {"Hist Field.txt", "Earth_Historic_Hist Field.txt"};
+    for (int deleted = 0; deleted < 2; ++deleted) {
+        SCOPED_TRACE(files[deleted]);
+        test::SimulatorSandbox sandbox;
+        const auto doc = [&](const std::string& f) {
+            return sandbox.Dir().NativePath("Documents/Padforge/" + f);
+        };
+        std::string keys[2];
+        for (int i = 0; i < 2; ++i) {
+            BaseDocument base("Hist Field", "Earth", LatLon(i, 2));
+            base.SetConfigSuffix(i == 0 ? "Earth\\Base\\" : "Earth\\Historic\\");
+            base.SetFileNameFromName("Hist Field");
+            ASSERT_TRUE(base.SaveToDocuments());
+            ASSERT_TRUE(base.WriteWorkConfig());
+            keys[i] = base.GetConfigRelativePath();
+            Astrel2010* installation = nullptr;
+            ASSERT_TRUE(
+                FileManager::Instance().FindOrCreateInstallation(sandbox.Root(), installation));
+            installation->AddFile(sandbox.Root() + "Config\\" + keys[i], keys[i]);
+        }
+        ASSERT_TRUE(FileManager::Instance().Save());
+        const std::string kept = files[1 - deleted];
+        const std::string keptFile = ReadNativeFile(doc(kept));
+        const std::string keptRecord = Record(keys[1 - deleted]);
+        ASSERT_NE(keptRecord, "");
+        const Lines work = Tree(doc("Hist Field"));
+        ASSERT_EQ(work.size(), 2u);
+
+        DialogRunners runners;
+        MainDialogLogic logic(runners);
+        logic.InitDialog();
+        ASSERT_EQ(Listed(logic),
+                  (Lines{"Earth\\Hist Field (Earth_Historic_Hist Field.txt)|" + files[1],
+                         "Earth\\Hist Field (Hist Field.txt)|" + files[0]}));
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
+        logic.OnDeleteBase(deleted == 0 ? 1 : 0);
+
+        EXPECT_EQ(Seen(sandbox.Ui()), (Lines{"message|Question|Are you sure you want to delete "
+                                             "the Hist Field base of " +
+                                             files[deleted] + "?"}));
+        EXPECT_FALSE(stdfs::exists(doc(files[deleted])));
+        EXPECT_EQ(ReadNativeFile(doc(kept)), keptFile);
+        EXPECT_EQ(Tree(doc("Hist Field")), work);
+        EXPECT_EQ(Record(keys[1 - deleted]), keptRecord);
+        EXPECT_EQ(Record(keys[deleted]), "");
+        EXPECT_EQ(Listed(logic), (Lines{"Earth\\Hist Field|" + kept}));
+    }
+}
+
+// Files in the documents folder that no base was ever written to: each is listed once by
+// its file name without a word, says in the statistics what is wrong, never opens, and
+// goes alone when deleted.
+TEST(MainDialogNames, FilesThatAreNoBasesAreListedAndDeletedAlone) {
+    test::SimulatorSandbox sandbox;
+    const auto doc = [&](const std::string& f) {
+        return sandbox.Dir().NativePath("Documents/Padforge/" + f);
+    };
+    std::string garbage(2000, '\0');
+    std::mt19937 random(32);
+    for (char& c : garbage)
+        c = static_cast<char>(random());
+    const struct {
+        const char* file;
+        std::string bytes;
+        const char* problem;
+    } rows[] = {
+        {"Garbage Field.txt", garbage, "Not a base file: it does not begin with BASE-V2.0"},
+        {"No Body.txt", "BASE-V2.0\r\nName = No Body\r\nLocation = 1 2\r\n",
+         "Couldn't find body name"},
+        {"No Name.txt", "PFG_BODY_NAME Earth\r\nLocation = 1 2\r\n",
+         "Not a base file: it does not begin with BASE-V2.0"},
+        {"Short.txt", "BASE-V2", "Error with base file: it is shorter than the BASE-V2.0 line"},
+    };
+    ASSERT_TRUE(BaseDocument("Walk Field", "Earth", LatLon(1, 2)).SaveToDocuments());
+    const std::string good = ReadNativeFile(doc("Walk Field.txt"));
+    for (const auto& row : rows)
+        WriteNativeFile(doc(row.file), row.bytes);
+    int edited = 0;
+    DialogRunners runners;
+    runners.editBase = [&](const BaseDocument&) { ++edited; };
+    MainDialogLogic logic(runners);
+    logic.InitDialog();
+    logic.RefreshBaseList();
+    EXPECT_EQ(Listed(logic), (Lines{"Earth\\Walk Field|Walk Field.txt",
+                                    "Garbage Field.txt (cannot be read)|Garbage Field.txt",
+                                    "No Body.txt (cannot be read)|No Body.txt",
+                                    "No Name.txt (cannot be read)|No Name.txt",
+                                    "Short.txt (cannot be read)|Short.txt"}));
+    EXPECT_TRUE(sandbox.Ui().Calls().empty()) << "listing says nothing";
+
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        const int at = 1; // the list is sorted and the rows go in order
+        logic.OnSelChangeBaseList(at);
+        EXPECT_EQ(logic.GetStatisticsText(), std::string("Base Statistics\r\n") + row.file +
+                                                 " cannot be read:\r\n" + row.problem);
+        logic.OnEditBase(at);
+        EXPECT_EQ(edited, 0);
+        sandbox.Ui().Clear();
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
+        logic.OnDeleteBase(at);
+        EXPECT_EQ(Seen(sandbox.Ui()),
+                  (Lines{std::string("message|Question|Are you sure you want to delete ") +
+                         row.file + "? It cannot be read as a base."}));
+        EXPECT_FALSE(stdfs::exists(doc(row.file)));
+    }
+    EXPECT_EQ(Listed(logic), (Lines{"Earth\\Walk Field|Walk Field.txt"}));
+    EXPECT_EQ(ReadNativeFile(doc("Walk Field.txt")), good);
+}
+
+} // namespace
+} // namespace pf
