@@ -1,5 +1,6 @@
 #include "app/logic/terrafix_logic.h"
 
+#include "app/logic/base_name_position_logic.h"
 #include "document/base_document.h"
 #include "document/base_file_reader.h"
 #include "foundation/choice_menu.h"
@@ -145,9 +146,7 @@ bool MainDialogLogic::CreateNewBase(std::string name, std::string body, LatLon p
     // In another directory or on another body it would still share the work folder.
     const std::string taken = BaseDocument::NameTakenBy(name, "");
     if (!taken.empty()) {
-        ShowError("Another base already has that name: bases of one name would share one work "
-                  "folder.\r\n" +
-                  taken);
+        ShowError(BaseNamePositionLogic::kNameTakenMessage + taken);
         return false;
     }
     LatLon checked(0.0, 0.0);
