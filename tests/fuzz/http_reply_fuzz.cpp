@@ -1,7 +1,8 @@
 // A reply of a map service over a loopback socket: byte 0 chooses how it is asked for
 // (bit 0 set: a whole WMS map download, read into a map; bits 0 and 1 as 2: a static map,
 // through the map cache; otherwise one request, the reply read into a file and decoded),
-// the rest is what the server sends before it closes.
+// the rest is what the server sends before it closes. One server answers the whole run: a
+// listener per input used up the machine's ports within a minute.
 #include "fuzz_support.h"
 
 #include "foundation/lat_lon.h"
@@ -16,6 +17,7 @@
 #include "tiles/map_zoom.h"
 #include "workspace/folders.h"
 
+#include <climits>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -24,10 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) {
         return 0;
     }
-    test::LoopbackServer server(1, 5000);
+    static test::LoopbackServer server(INT_MAX, INT_MAX);
+    // Every connection of the previous input was served before this input's reply is set.
+    fuzz::Check(server.WaitIdle(), "the loopback server did not finish the previous input");
+    server.ForgetRequests();
     test::LoopbackServer::Reply reply;
     reply.bytes = fuzz::Text(data + 1, size - 1);
-    server.AddReply(reply);
+    server.SetDefaultReply(reply);
     std::string folder;
     if (!GetAppDataPath(folder)) {
         return 0;

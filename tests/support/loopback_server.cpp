@@ -51,7 +51,8 @@ LoopbackServer::Reply LoopbackServer::HttpReply(const std::string& body,
 
 LoopbackServer::LoopbackServer(int max_connections, int lifetime_ms)
     : max_connections_(max_connections), lifetime_ms_(lifetime_ms) {
-    listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // Non-blocking, so that an accept after a connection vanished from the queue cannot hang.
+    listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (listener_ < 0) {
         throw std::runtime_error("loopback server: no socket");
     }
@@ -92,10 +93,29 @@ std::vector<std::string> LoopbackServer::Requests() const {
     return requests_;
 }
 
+void LoopbackServer::ForgetRequests() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    requests_.clear();
+}
+
 bool LoopbackServer::WaitForRequests(size_t count) const {
     std::unique_lock<std::mutex> lock(mutex_);
     return recorded_.wait_for(lock, std::chrono::seconds(5),
                               [&] { return requests_.size() >= count; });
+}
+
+bool LoopbackServer::WaitIdle() const {
+    const auto end = Clock::now() + std::chrono::seconds(5);
+    std::unique_lock<std::mutex> lock(mutex_);
+    // Accepting and marking the connection served happen under the lock, so a connection is
+    // always seen: waiting in the listener's queue, or being served.
+    while (serving_ || WaitReadable(listener_, 0)) {
+        if (Clock::now() >= end) {
+            return false;
+        }
+        served_.wait_for(lock, std::chrono::milliseconds(1));
+    }
+    return true;
 }
 
 void LoopbackServer::Stop() {
@@ -116,7 +136,12 @@ void LoopbackServer::Run() {
         if (!WaitReadable(listener_, 20)) {
             continue;
         }
-        const int fd = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+        int fd = -1;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            fd = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+            serving_ = fd >= 0;
+        }
         if (fd < 0) {
             continue;
         }
@@ -124,6 +149,11 @@ void LoopbackServer::Run() {
         ++connections_;
         Serve(fd);
         close(fd);
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            serving_ = false;
+        }
+        served_.notify_all();
     }
 }
 

@@ -51,8 +51,13 @@ class LoopbackServer {
 
     int Connections() const { return connections_.load(); }
     std::vector<std::string> Requests() const;
+    void ForgetRequests();
     // Waits until count requests were recorded (at most a few seconds); true when they were.
     bool WaitForRequests(size_t count) const;
+    // Waits until every connection made so far was served and none waits to be accepted (at
+    // most a few seconds); true when so. A server that lives through many rounds calls it
+    // between them, so that a late connection of one round never takes the next one's reply.
+    bool WaitIdle() const;
     // Stops accepting and ends the thread.
     void Stop();
 
@@ -68,6 +73,8 @@ class LoopbackServer {
     std::atomic<int> connections_{0};
     mutable std::mutex mutex_;
     mutable std::condition_variable recorded_;
+    mutable std::condition_variable served_;
+    bool serving_ = false; // under mutex_, from accept to close
     std::deque<Reply> replies_;
     bool has_default_ = false;
     Reply default_reply_;
