@@ -1,4 +1,5 @@
 #include "document/base_document.h"
+#include "document/base_file_reader.h"
 #include "objects/object_types.h"
 
 #include <algorithm>
@@ -42,7 +43,8 @@ void BaseDocument::SortObjects() {
     std::vector<Entry> entries;
     bool ordered = true;
     for (auto it = objects_.begin(); it != objects_.end(); ++it) {
-        const double height = it->GetTopHeight().value;
+        // Heights as the base file gives them, so that the order survives a save and a load.
+        const double height = TopHeightAsRead(*it);
         ordered = ordered && !std::isnan(height);
         entries.push_back({height, it});
     }

@@ -145,6 +145,29 @@ bool ParseObjectGroup(AstrelObject& holder, const StringArray& group) {
     return false;
 }
 
+double TopHeightAsRead(const AstrelObject& object) {
+    RegisterObjectTypes();
+    RegisterObjectGroupParsers();
+    const int32_t code = object.GetType();
+    const ObjectGroupParser parser = code > kTypeUndefined && code < kTypeComplex
+                                         ? ParserTable()[static_cast<size_t>(code)]
+                                         : nullptr;
+    if (parser == nullptr) {
+        return object.GetTopHeight().value;
+    }
+    // The object's own block ends at its first "END"; a runway's lights block follows it and
+    // has no say in the runway's height.
+    StringArray lines;
+    SplitTextIntoLines(lines, object.GetTypeName() + "\r\n" + object.GetParameterText());
+    StringArray group;
+    for (size_t i = 0; i < lines.size() && !CStringEqualsNoCase(lines[i], "END"); ++i) {
+        group.push_back(lines[i]);
+    }
+    AstrelObject read;
+    return parser(read, group) && !read.IsEmpty() ? read.GetTopHeight().value
+                                                  : object.GetTopHeight().value;
+}
+
 void LoadObjectList(ObjectArray& objects, const StringArray& lines) {
     ObjectGroupList groups;
     CollectObjectGroups(groups, lines);

@@ -41,6 +41,10 @@ void RegisterObjectGroupParsers();
 // type table; the match parses. No match (or a type without a parser):
 // "Type of object unknown: %s" in an "Error" box, false.
 bool ParseObjectGroup(AstrelObject& holder, const StringArray& group);
+// The top height the object has once its block is written and read again: the file holds
+// fewer decimals than memory, and a base must keep the order its file reads back in. The
+// height as held when its type has no reader or its block does not read.
+double TopHeightAsRead(const AstrelObject& object);
 // Appends every object of the BEGIN_OBJECTLIST section; a group that fails shows
 // "Problem loading: %s" and is skipped.
 void LoadObjectList(ObjectArray& objects, const StringArray& lines);

@@ -51,7 +51,9 @@ double WrapAngle360(double x) {
     if (x > -360.0 && x <= 360.0) {
         return x;
     }
-    return x - 360.0 * std::trunc(std::trunc(x) / 360.0);
+    // fmod is exact at every size; going through the quotient loses the remainder once
+    // x / 360 has no room left for it (from about 1e17). A whole number of turns gives +0.
+    return std::fmod(x, 360.0) + 0.0;
 }
 
 double VectorAngleRadians(double x, double y) {

@@ -41,7 +41,8 @@ double Sin(double a);
 ScalarValue Atan(double a);
 ScalarValue Sqrt(double a);
 
-// x when -360 < x <= 360, else x - 360 * trunc(trunc(x) / 360).
+// x when -360 < x <= 360, else the exact remainder of x / 360 (std::fmod: the sign of x,
+// magnitude below 360), so a wrapped value wraps to itself. NaN and infinity give NaN.
 double WrapAngle360(double x);
 // Direction of (x, y) in [0, 2 pi), counter-clockwise from +x; 0 for the null vector.
 double VectorAngleRadians(double x, double y);

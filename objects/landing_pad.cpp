@@ -24,7 +24,13 @@ std::string LandingPad::GetParameterText() const {
     if (r >= 360.0) {
         r -= 360.0;
     }
-    text += FormatString("\tROT %.3f\r\n", static_cast<double>(static_cast<float>(r)));
+    std::string turn = FormatString("%.3f", static_cast<double>(static_cast<float>(r)));
+    // Just short of a whole turn rounds up to "360.000", which reads back as the pad at ROT 0
+    // and is then written as 0: write that at once, so the text reads back to itself.
+    if (turn == "360.000") {
+        turn = "0.000";
+    }
+    text += "\tROT " + turn + "\r\n";
     if (!tex.empty()) {
         text += "\tTEX " + tex + "\r\n";
     }

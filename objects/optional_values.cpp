@@ -82,7 +82,13 @@ std::string FormatFrequency(float mhz) {
     if (std::isfinite(tenths) && std::fabs(tenths - std::round(tenths)) <= 0.01) {
         return FormatString("%.1f", v);
     }
-    return FormatString("%.2f", v);
+    std::string text = FormatString("%.2f", v);
+    // Hundredths that round onto a 0.1 MHz step read back as that step, which is written
+    // with one decimal: write it so at once.
+    if (!text.empty() && text.back() == '0') {
+        text.pop_back();
+    }
+    return text;
 }
 
 std::string FormatFrequency(const OptionalFloat& v) { return FormatFrequency(v.value); }

@@ -30,6 +30,12 @@ std::string RunwaySegmentList::GetText() const {
     // A text may declare more segment lines than followed it; write only those held.
     const int64_t held = static_cast<int64_t>(segments.size());
     const int64_t n = std::max<int64_t>(0, std::min<int64_t>(count.value, held));
+    if (n == 0) {
+        // Segments declared that never followed: "NRWSEG 0" would read back as no segments
+        // and then be left out. Without segments the texture line stands alone, as a runway
+        // read without segments keeps it, so the text reads back to itself.
+        return texture.empty() ? std::string() : "\tRWTEX " + texture + "\r\n";
+    }
     std::string text = FormatString("\tNRWSEG %d\r\n", static_cast<int>(n));
     for (int64_t i = 0; i < n; ++i) {
         const AstrelRunwaySegment& s = segments[static_cast<size_t>(i)];

@@ -31,7 +31,8 @@ class RunwaySegmentList {
 
     // The NRWSEG, RWSEG and RWTEX lines; nothing at all when the count is 0. Never more
     // segment lines than the list holds, and NRWSEG states the number written, so the text
-    // reads back as it was written.
+    // reads back as it was written; with none held, only the RWTEX line (when there is a
+    // texture).
     std::string GetText() const;
 
     // More than 10 segments is the wide layout (Runway2).

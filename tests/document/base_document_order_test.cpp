@@ -1,6 +1,7 @@
 #include "document/base_document.h"
 
 #include "objects/object_fakes.h"
+#include "support/structure_editor_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,19 @@ TEST_F(BaseDocumentOrder, GroupsFollowTheFixedTypeOrder) {
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(objects.GetAt(i)->GetType(), expected[i]) << i;
     }
+}
+
+// The file holds fewer decimals than memory: the order is the one the saved file reads back
+// in, so a save and a load never move objects.
+TEST(BaseDocumentOrderAsRead, HeightsComeFromTheTextTheFileHolds) {
+    BaseDocument document;
+    // The block stands 0.0002 higher than the tank in memory; once written, both are 1 high.
+    document.SetObjects(test::ParseObjects(
+        {"TANK\nPOS 0 0 0\nSCALE 5 1 5\n", "BLOCK\nPOS 0 0.0002 0\nSCALE 5 1 5\n"}));
+    document.SortObjects();
+    ASSERT_EQ(document.GetObjects().GetCount(), 2);
+    EXPECT_EQ(document.GetObjects().GetAt(0)->GetType(), kTypeBlock);
+    EXPECT_EQ(document.GetObjects().GetAt(1)->GetType(), kTypeTank);
 }
 
 } // namespace

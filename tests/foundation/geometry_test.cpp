@@ -26,12 +26,37 @@ TEST(ScalarValue, SnapToRoundsToTheStep) {
 TEST(Angles, WrapAngle360) {
     EXPECT_DOUBLE_EQ(RadiansToDegrees(kPi / 2.0), 90.0);
     EXPECT_DOUBLE_EQ(DegreesToRadians(90.0), kPi / 2.0);
+    // Exact remainders at every size, as std::fmod gives them; whole turns give +0.
     const std::pair<double, double> rows[] = {
-        {360.0, 360.0}, {-360.0, 0.0},    {720.0, 0.0}, {400.0, 40.0},   {-400.0, -40.0},
-        {360.5, 0.5},   {-359.5, -359.5}, {0.0, 0.0},   {1080.25, 0.25}, {-720.0, 0.0},
+        {360.0, 360.0},
+        {-360.0, 0.0},
+        {720.0, 0.0},
+        {400.0, 40.0},
+        {-400.0, -40.0},
+        {360.5, 0.5},
+        {-359.5, -359.5},
+        {0.0, 0.0},
+        {1080.25, 0.25},
+        {-720.0, 0.0},
+        {1e17, 280.0},
+        {-1e17, -280.0},
+        {4.2e18, 240.0},
+        {-4.2e18, -240.0},
+        {8.1088888888888888888e19, 168.0},
+        {-8.1088888888888888888e19, -168.0},
+        {static_cast<float>(4.2e18), 304.0},
+        {std::numeric_limits<double>::max(), 128.0},
+        {-std::numeric_limits<double>::max(), -128.0},
     };
     for (auto [in, out] : rows) {
-        EXPECT_DOUBLE_EQ(WrapAngle360(in), out) << in;
+        const double wrapped = WrapAngle360(in);
+        EXPECT_EQ(wrapped, out) << in;
+        EXPECT_EQ(std::signbit(wrapped), std::signbit(out)) << in;
+        EXPECT_EQ(WrapAngle360(wrapped), wrapped) << in;
+    }
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double in : {kNaN, inf, -inf}) {
+        EXPECT_TRUE(std::isnan(WrapAngle360(in))) << in;
     }
 }
 

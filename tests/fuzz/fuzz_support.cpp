@@ -45,12 +45,16 @@ std::string Blocks(const ObjectArray& objects) {
     return text;
 }
 
+// The object steps of reading a base: lights go to their runways, then the list is put
+// in the order a base keeps.
 ObjectArray Reread(const std::string& blocks) {
     StringArray lines;
     SplitTextIntoLines(lines, "BEGIN_OBJECTLIST\r\n" + blocks + "END_OBJECTLIST\r\n");
-    ObjectArray objects;
+    BaseDocument document;
+    ObjectArray& objects = document.GetObjects();
     LoadObjectList(objects, lines);
     AttachRunwayLights(objects);
+    document.SortObjects();
     return objects;
 }
 
@@ -114,11 +118,10 @@ void Check(bool condition, const char* what) {
 }
 
 void CheckObjectsSettle(const ObjectArray& objects) {
-    const ObjectArray second = Reread(Blocks(objects));
-    const std::string secondText = Blocks(second);
-    const ObjectArray third = Reread(secondText);
-    Check(third.GetCount() == second.GetCount(), "an object written and read again was lost");
-    Check(Blocks(third) == secondText, "objects written and read again do not settle");
+    const std::string first = Blocks(objects);
+    const ObjectArray second = Reread(first);
+    Check(second.GetCount() == objects.GetCount(), "an object written and read again was lost");
+    Check(Blocks(second) == first, "objects written and read again do not give the same text");
 }
 
 void CheckBaseSettles(const BaseDocument& document) {
@@ -132,17 +135,12 @@ void CheckBaseSettles(const BaseDocument& document) {
     if (!document.WriteBaseFile(first)) {
         return;
     }
-    first.SeekToBegin();
+    const std::string firstBytes = Bytes(first);
     BaseDocument second;
     Check(second.ReadBaseFile(first), "a written base file does not read");
     MemStream secondText;
     Check(second.WriteBaseFile(secondText), "a base read back cannot be written");
-    const std::string secondBytes = Bytes(secondText);
-    BaseDocument third;
-    Check(third.ReadBaseFile(secondText), "a base written twice does not read");
-    MemStream thirdText;
-    third.WriteBaseFile(thirdText);
-    Check(Bytes(thirdText) == secondBytes, "a base written and read again does not settle");
+    Check(Bytes(secondText) == firstBytes, "a base written and read again is not the same file");
 }
 
 } // namespace pf::fuzz

@@ -50,8 +50,8 @@ std::string Bytes(MemStream& stream);
 // Stops the run with the text when the condition fails: a property of the reader broke.
 void Check(bool condition, const char* what);
 
-// Object lists written and read again settle after one round: the second writing of their
-// blocks equals the third, and no object is lost on the way.
+// Text the program wrote reads and writes back byte for byte: object lists written as
+// blocks, read again and written again give the same blocks, and no object is lost.
 void CheckObjectsSettle(const ObjectArray& objects);
 // The same for a whole base through its own base file; a written file must read.
 void CheckBaseSettles(const BaseDocument& document);

@@ -1,5 +1,5 @@
-// One object group, as the parameter-text dialog hands typed text to the dispatcher: every
-// object read settles once written and read again.
+// One object group, as the parameter-text dialog hands typed text to the dispatcher: the
+// text written of every object read reads and writes back byte for byte.
 #include "fuzz_support.h"
 
 #include "document/base_file_reader.h"

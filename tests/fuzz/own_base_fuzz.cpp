@@ -1,4 +1,5 @@
-// The program's own base file; it and its objects settle once written and read again.
+// The program's own base file; what the program writes of it and of its objects reads and
+// writes back byte for byte.
 #include "fuzz_support.h"
 
 #include "document/base_document.h"

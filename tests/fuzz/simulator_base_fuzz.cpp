@@ -1,6 +1,6 @@
 // A simulator base configuration file inside the fake simulator tree, with its tile
-// textures looked for in the simulator's folders; the base and its objects settle once
-// written as an own base file and read again.
+// textures looked for in the simulator's folders; the own base file written of it, and the
+// blocks of its objects, read and write back byte for byte.
 #include "fuzz_support.h"
 
 #include "document/base_document.h"

@@ -46,6 +46,10 @@ TEST(LandingPad, RotationIsHeldBehindTheText) {
          "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 90.000\r\n"},
         {"nav without a number", "NAV\nUNKNOWN 1\n", 270.0, 80.0,
          "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 0.000\r\n\tUNKNOWN 1\r\n"},
+        {"just short of a turn", "ROT 359.9999\n", 269.9999, 80.0,
+         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 0.000\r\n"},
+        {"huge turn", "ROT 81088888888888888888\n", 222.0, 80.0,
+         "\tPOS 0 0 0\r\n\tSCALE 1\r\n\tROT 312.000\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -79,6 +79,9 @@ TEST(ValueFormatters, Frequencies) {
     // Off the 0.1 MHz grid: written back as the same frequency.
     EXPECT_EQ(FormatFrequency(109.35f), "109.35");
     EXPECT_EQ(FormatFrequency(117.95f), "117.95");
+    // Hundredths that round onto the grid: the one-decimal form, as it reads back.
+    EXPECT_EQ(FormatFrequency(109.802f), "109.8");
+    EXPECT_EQ(FormatFrequency(109.797f), "109.8");
     NavFrequency nav;
     nav.Set(112.5f);
     EXPECT_EQ(FormatFrequency(nav), "112.5");

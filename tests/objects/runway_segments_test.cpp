@@ -92,6 +92,21 @@ TEST(RunwaySegments, CountDecidesWhatIsWritten) {
                                 "\t\tRWSEG1 1 \t0.5 \t0 \t1 \t0 \t1\r\n"
                                 "\t\tRWSEG2 2 \t0.5 \t1 \t0 \t1 \t0\r\n"
                                 "\tRWTEX \r\n");
+    // Declared but none held (or a count below 0): the texture alone, read back as kept.
+    for (int declared : {2, -1}) {
+        RunwaySegmentList none({}, "Abc");
+        none.count.Set(declared);
+        EXPECT_EQ(none.GetText(), "\tRWTEX Abc\r\n") << declared;
+        none.texture.clear();
+        EXPECT_EQ(none.GetText(), "") << declared;
+    }
+    AstrelObject declaredOnly;
+    ASSERT_TRUE(ParseRunway(declaredOnly, Group("RUNWAY\nRWTEX Abc\nNRWSEG 2\n")));
+    const std::string written = declaredOnly.GetParameterText();
+    AstrelObject reread;
+    ASSERT_TRUE(ParseRunway(reread, Group("RUNWAY\r\n" + written)));
+    EXPECT_EQ(reread.GetParameterText(), written);
+    EXPECT_NE(written.find("\tRWTEX Abc\r\n"), std::string::npos);
     // Unset values are written with what they hold.
     RunwaySegmentList unset({AstrelRunwaySegment()}, "T");
     EXPECT_EQ(unset.GetText(), "\tNRWSEG 1\r\n\t\tRWSEG1 0 \t0 \t0 \t0 \t0 \t0\r\n\tRWTEX T\r\n");
