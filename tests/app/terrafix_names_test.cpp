@@ -5,9 +5,9 @@
 #include "document/base_document.h"
 #include "support/simulator_sandbox.h"
 #include "support/temp_dir.h"
+#include "support/tree_manifest.h"
 #include "workspace/file_manager.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
@@ -31,18 +31,6 @@ Lines Listed(const MainDialogLogic& logic) {
     Lines out;
     for (const auto& entry : logic.Entries())
         out.push_back(entry.text + "|" + entry.fileName);
-    return out;
-}
-
-// Every file below the folder with its bytes, as "path=bytes".
-Lines Tree(const std::string& folder) {
-    Lines out;
-    if (!stdfs::is_directory(folder))
-        return out;
-    for (const auto& item : stdfs::recursive_directory_iterator(folder))
-        if (item.is_regular_file())
-            out.push_back(item.path().string() + "=" + ReadNativeFile(item.path().string()));
-    std::sort(out.begin(), out.end());
     return out;
 }
 
@@ -91,7 +79,7 @@ TEST(MainDialogNames, TwoBasesOfOneNameNeverHarmEachOther) {
         const std::string keptFile = ReadNativeFile(doc(kept));
         const std::string keptRecord = Record(keys[1 - deleted]);
         ASSERT_NE(keptRecord, "");
-        const Lines work = Tree(doc("Hist Field"));
+        const auto work = test::TreeManifest::Of(doc("Hist Field")).files;
         ASSERT_EQ(work.size(), 2u);
 
         DialogRunners runners;
@@ -108,7 +96,7 @@ TEST(MainDialogNames, TwoBasesOfOneNameNeverHarmEachOther) {
                                              files[deleted] + "?"}));
         EXPECT_FALSE(stdfs::exists(doc(files[deleted])));
         EXPECT_EQ(ReadNativeFile(doc(kept)), keptFile);
-        EXPECT_EQ(Tree(doc("Hist Field")), work);
+        EXPECT_EQ(test::TreeManifest::Of(doc("Hist Field")).files, work);
         EXPECT_EQ(Record(keys[1 - deleted]), keptRecord);
         EXPECT_EQ(Record(keys[deleted]), "");
         EXPECT_EQ(Listed(logic), (Lines{"Earth\\Hist Field|" + kept}));
