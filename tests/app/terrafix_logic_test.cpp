@@ -24,14 +24,6 @@ const char kOneDirectory[] = "Name = Earth\r\nSize = 6371010\r\nMass = 5.9736989
 const char kAlpha[] = "BASE-V2.0\r\nName = Alpha\r\nLocation = -80.6 28.6\r\nBEGIN_NAVBEACON\r\n"
                       "VOR ALP -80.6 28.6 113.5\r\nEND_NAVBEACON\r\n";
 
-// Every call the scripted person saw, as "kind|caption|text".
-Lines Seen(const test::ScriptedUi& ui) {
-    Lines out;
-    for (const auto& call : ui.Calls())
-        out.push_back(call.kind + "|" + call.caption + "|" + call.text);
-    return out;
-}
-
 class MainDialogLogicTest : public ::testing::Test {
   protected:
     std::string Doc(const std::string& file = "") const {
@@ -88,7 +80,7 @@ TEST_F(MainDialogLogicTest, NewBasesAreRefusedBeforeAnythingIsWritten) {
         Ui().Clear();
         Ui().AnswerNextMessage(MessageAnswer::Ok);
         EXPECT_FALSE(logic_.CreateNewBase(name, "Earth", position, {"Earth\\Base\\", "", "", ""}));
-        EXPECT_EQ(Seen(Ui()).back(), "message|Error|" + box);
+        EXPECT_EQ(Ui().CallLines().back(), "message|Error|" + box);
         EXPECT_EQ(test::NativeNames(Doc()), before);
     };
     refused("", 0, "Blank name given");
@@ -167,7 +159,8 @@ TEST_F(MainDialogLogicTest, DeleteForgetsTheInstalledFilesAndRemovesTheBase) {
     WriteNativeFile(Doc("Bravo.txt"), "BASE-V2.0\r\n");
     Ui().AnswerNextMessage(MessageAnswer::Yes);
     logic_.OnDeleteBase(0);
-    EXPECT_EQ(Seen(Ui()).at(0), "message|Question|Are you sure you want to delete the Bravo base?");
+    EXPECT_EQ(Ui().CallLines().at(0),
+              "message|Question|Are you sure you want to delete the Bravo base?");
     EXPECT_EQ(test::NativeNames(Doc()).size(), 2u); // "Port Alpha.txt" and its work folder
     Ui().AnswerNextMessage(MessageAnswer::No);
     logic_.OnDeleteBase(0);
@@ -224,8 +217,9 @@ TEST_F(MainDialogLogicTest, ACutOffCopyIsListedOnceAsDamagedNeverEditedAndDelete
 
     logic_.OnEditBase(1);
     EXPECT_TRUE(edited.empty());
-    EXPECT_EQ(Seen(Ui()), (Lines{"failure|Failure Message|Couldn't read base file " +
-                                 Doc("Trunc Field.txt") + "\r\nCouldn't find END_OBJECTLIST"}));
+    EXPECT_EQ(Ui().CallLines(),
+              (Lines{"failure|Failure Message|Couldn't read base file " + Doc("Trunc Field.txt") +
+                     "\r\nCouldn't find END_OBJECTLIST"}));
     EXPECT_EQ(ReadNativeFile(Doc("Walk Field.txt")), good);
     EXPECT_EQ(logic_.GetCount(), 2);
     logic_.OnEditBase(0);
@@ -234,7 +228,7 @@ TEST_F(MainDialogLogicTest, ACutOffCopyIsListedOnceAsDamagedNeverEditedAndDelete
     Ui().Clear();
     Ui().AnswerNextMessage(MessageAnswer::Yes);
     logic_.OnDeleteBase(1);
-    EXPECT_EQ(Seen(Ui()),
+    EXPECT_EQ(Ui().CallLines(),
               (Lines{"message|Question|Are you sure you want to delete Trunc Field.txt? It cannot "
                      "be read as a base."}));
     Lines left = test::NativeNames(Doc());
@@ -270,10 +264,11 @@ TEST_F(MainDialogLogicTest, AWholeCopyUnderAnotherNameIsNeverEdited) {
     Ui().AnswerNextMessage(MessageAnswer::Ok);
     logic_.OnEditBase(copy);
     EXPECT_EQ(edited, 0);
-    EXPECT_EQ(Seen(Ui()), (Lines{"message|Error|Couldn't edit base: another base's file has its "
-                                 "name.\r\nFile: " +
-                                 Doc("Walk Field.txt") +
-                                 "\r\nThis base was read from: " + Doc("Walk Copy.txt")}));
+    EXPECT_EQ(
+        Ui().CallLines(),
+        (Lines{"message|Error|Couldn't edit base: another base's file has its "
+               "name.\r\nFile: " +
+               Doc("Walk Field.txt") + "\r\nThis base was read from: " + Doc("Walk Copy.txt")}));
     logic_.OnEditBase(1 - copy);
     EXPECT_EQ(edited, 1) << "the base itself still opens";
     EXPECT_EQ(ReadNativeFile(Doc("Walk Field.txt")), good);
@@ -284,8 +279,8 @@ TEST_F(MainDialogLogicTest, HelpSaysWhenTheManualCannotBeOpened) {
     Ui().AnswerNextOpenDocument(false);
     Ui().AnswerNextMessage(MessageAnswer::Ok);
     logic_.OnHelpButton();
-    EXPECT_EQ(Seen(Ui()).back(), "message|Error|Couldn't open the manual: " +
-                                     sandbox_.Dir().Native() + "/" + kManualFileName);
+    EXPECT_EQ(Ui().CallLines().back(), "message|Error|Couldn't open the manual: " +
+                                           sandbox_.Dir().Native() + "/" + kManualFileName);
 }
 
 TEST_F(MainDialogLogicTest, StatisticsNameOnlyTheSelectedBase) {
@@ -308,10 +303,11 @@ TEST_F(MainDialogLogicTest, HelpOpensTheManualOfTheInstallFolder) {
     logic_.OnHelpButton();
     WriteRegistryValue("Install Path", sandbox_.Dir().Internal());
     logic_.OnHelpButton();
-    EXPECT_EQ(Seen(Ui()), (Lines{"failure|Failure Message|Install path not found\r\n",
-                                 "message|Error|Error - couldn't find installation path",
-                                 "open document||PFG Manual V2.0.3.pdf",
-                                 "open document||" + sandbox_.Dir().Internal() + kManualFileName}));
+    EXPECT_EQ(Ui().CallLines(),
+              (Lines{"failure|Failure Message|Install path not found\r\n",
+                     "message|Error|Error - couldn't find installation path",
+                     "open document||PFG Manual V2.0.3.pdf",
+                     "open document||" + sandbox_.Dir().Internal() + kManualFileName}));
 }
 
 // "Load Base From Astrel": each road through the popups, the base-list dialog and the
@@ -406,7 +402,7 @@ TEST(MainDialogImport, EveryRoad) {
         Lines seen = road.seen;
         for (std::string& text : seen)
             text += text == taken ? otherFile : "";
-        EXPECT_EQ(Seen(sandbox.Ui()), seen);
+        EXPECT_EQ(sandbox.Ui().CallLines(), seen);
         EXPECT_EQ(sandbox.Ui().WaitCursorDepth(), 0);
         const std::string after = ReadNativeFile(own);
         EXPECT_EQ(after != before, road.imported);

@@ -20,13 +20,6 @@ using test::ReadNativeFile;
 using test::WriteNativeFile;
 using Lines = std::vector<std::string>;
 
-Lines Seen(const test::ScriptedUi& ui) {
-    Lines out;
-    for (const auto& call : ui.Calls())
-        out.push_back(call.kind + "|" + call.caption + "|" + call.text);
-    return out;
-}
-
 Lines Listed(const MainDialogLogic& logic) {
     Lines out;
     for (const auto& entry : logic.Entries())
@@ -91,9 +84,10 @@ TEST(MainDialogNames, TwoBasesOfOneNameNeverHarmEachOther) {
         sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
         logic.OnDeleteBase(deleted == 0 ? 1 : 0);
 
-        EXPECT_EQ(Seen(sandbox.Ui()), (Lines{"message|Question|Are you sure you want to delete "
-                                             "the Hist Field base of " +
-                                             files[deleted] + "?"}));
+        EXPECT_EQ(sandbox.Ui().CallLines(),
+                  (Lines{"message|Question|Are you sure you want to delete "
+                         "the Hist Field base of " +
+                         files[deleted] + "?"}));
         EXPECT_FALSE(stdfs::exists(doc(files[deleted])));
         EXPECT_EQ(ReadNativeFile(doc(kept)), keptFile);
         EXPECT_EQ(test::TreeManifest::Of(doc("Hist Field")).files, work);
@@ -155,7 +149,7 @@ TEST(MainDialogNames, FilesThatAreNoBasesAreListedAndDeletedAlone) {
         sandbox.Ui().Clear();
         sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
         logic.OnDeleteBase(at);
-        EXPECT_EQ(Seen(sandbox.Ui()),
+        EXPECT_EQ(sandbox.Ui().CallLines(),
                   (Lines{std::string("message|Question|Are you sure you want to delete ") +
                          row.file + "? It cannot be read as a base."}));
         EXPECT_FALSE(stdfs::exists(doc(row.file)));

@@ -38,6 +38,13 @@ std::vector<std::string> ScriptedUi::Messages() const {
     return out;
 }
 
+std::vector<std::string> ScriptedUi::CallLines() const {
+    std::vector<std::string> out;
+    for (const Call& c : calls_)
+        out.push_back(c.kind + "|" + c.caption + "|" + c.text);
+    return out;
+}
+
 bool ScriptedUi::ShowFailure(const std::string& text) {
     calls_.push_back({"failure", text, "Failure Message", MessageButtons::Ok, MessageIcon::None});
     if (failure_answers_.empty()) {

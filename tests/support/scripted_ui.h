@@ -74,6 +74,8 @@ class ScriptedUi : public UiHooks {
     const std::vector<Call>& Calls() const { return calls_; }
     std::vector<std::string> Failures() const;
     std::vector<std::string> Messages() const;
+    // Every call as "kind|caption|text", in order.
+    std::vector<std::string> CallLines() const;
     // Open and save choosers, in order.
     const std::vector<FileChoice>& FileChoices() const { return file_choices_; }
     const std::vector<ProgramRun>& Runs() const { return runs_; }
