@@ -166,12 +166,10 @@ class BaseDocument {
     // temporary suffix) stays within the file system's limit for one name.
     static bool NamesFitFileSystem(const std::string& name, const std::string& bodyName,
                                    const std::string& suffix, const std::string& context);
-    // "PFG_BODY_NAME" and the name of an own base file, without loading the base.
+    // "PFG_BODY_NAME" and the name of an own base file, without loading the base and
+    // without a message whatever the file holds: false for a file that names no body or
+    // no base, cannot be opened or is too big to read.
     static bool LoadBodyName(std::string& bodyName, std::string& name, const std::string& fileName);
-    // The same, without a message whatever the file holds: false for a file that names
-    // no body or no base, cannot be opened or is too big to read.
-    static bool PeekBodyAndName(std::string& bodyName, std::string& name,
-                                const std::string& fileName);
     // The base's work folder is named after the base alone, whatever its body and
     // directory: when a file of the documents folder other than exceptFile names a base
     // of this name (letter case ignored, as in the simulator's tree), "File: <it>";

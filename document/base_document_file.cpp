@@ -247,21 +247,9 @@ bool BaseDocument::BaseFileExists(std::string fileName) {
 bool BaseDocument::LoadBodyName(std::string& bodyName, std::string& name,
                                 const std::string& fileName) {
     std::string documents;
-    if (!IsSafePathComponent(fileName) || !GetDocumentsPath(documents)) {
-        return false;
-    }
-    PfgFileStream file;
-    if (!file.Open(documents + fileName, kOpenRead)) {
-        return false;
-    }
-    return ReadBodyAndName(bodyName, name, file);
-}
-
-bool BaseDocument::PeekBodyAndName(std::string& bodyName, std::string& name,
-                                   const std::string& fileName) {
-    std::string documents;
     PfgFileStream file;
     StringArray lines;
+    // The length is checked first, so that a file too big says nothing either.
     return IsSafePathComponent(fileName) && GetDocumentsPath(documents) &&
            file.Open(documents + fileName, kOpenRead) && file.GetLength() <= kMaxTextStreamBytes &&
            LoadLinesFromStream(lines, file) && FindKeyedLine(bodyName, "PFG_BODY_NAME ", lines) &&
@@ -278,7 +266,7 @@ std::string BaseDocument::NameTakenBy(const std::string& name, const std::string
     for (const std::string& file : files) {
         std::string body;
         std::string other;
-        if (PeekBodyAndName(body, other, file) && CStringEqualsNoCase(other, name) &&
+        if (LoadBodyName(body, other, file) && CStringEqualsNoCase(other, name) &&
             !(hasExcept && fs::Equivalent(documents + file, documents + exceptFile))) {
             return "File: " + fs::ToNative(documents + file);
         }

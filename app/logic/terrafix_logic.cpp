@@ -105,7 +105,7 @@ MainDialogLogic::Entry MainDialogLogic::ListEntry(const std::string& file) {
     std::string body;
     std::string name;
     if (!BaseDocument::FindFileProblem(file, hasHeader).empty() ||
-        !BaseDocument::PeekBodyAndName(body, name, file)) {
+        !BaseDocument::LoadBodyName(body, name, file)) {
         return Entry{file + kDamagedMark, file, true, "", false};
     }
     return Entry{body + "\\" + name, file, false, body + "\\" + name, false};
@@ -252,14 +252,13 @@ void MainDialogLogic::OnDeleteBase(int selection) {
     if (!damaged && !GetSelectedItem(selection, name, body, fileName)) {
         return;
     }
-    std::string question =
+    const std::string question =
         damaged ? FormatString("Are you sure you want to delete %s? It cannot be read as a base.",
                                fileName.c_str())
-                : FormatString("Are you sure you want to delete the %s base?", name.c_str());
-    if (entry.sharesName) {
-        question = FormatString("Are you sure you want to delete the %s base of %s?", name.c_str(),
-                                fileName.c_str());
-    }
+        : entry.sharesName
+            ? FormatString("Are you sure you want to delete the %s base of %s?", name.c_str(),
+                           fileName.c_str())
+            : FormatString("Are you sure you want to delete the %s base?", name.c_str());
     if (ShowMessageBox(question, "Question", MessageButtons::YesNo, MessageIcon::None) !=
         MessageAnswer::Yes) {
         return;
