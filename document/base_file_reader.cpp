@@ -7,6 +7,7 @@
 #include "foundation/text.h"
 #include "foundation/ui_hooks.h"
 #include "objects/astrel_object.h"
+#include "objects/mesh.h"
 #include "objects/object_types.h"
 #include "objects/runway.h"
 #include "objects/value_readers.h"
@@ -163,6 +164,8 @@ double TopHeightAsRead(const AstrelObject& object) {
     for (size_t i = 0; i < lines.size() && !CStringEqualsNoCase(lines[i], "END"); ++i) {
         group.push_back(lines[i]);
     }
+    // A mesh reads back with the extents it holds, never its files.
+    const KnownMeshExtents known(dynamic_cast<const Mesh*>(object.Get()));
     AstrelObject read;
     return parser(read, group) && !read.IsEmpty() ? read.GetTopHeight().value
                                                   : object.GetTopHeight().value;

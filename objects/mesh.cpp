@@ -26,6 +26,11 @@ namespace pf {
 
 namespace {
 
+const Mesh*& KnownMesh() {
+    static thread_local const Mesh* known = nullptr;
+    return known;
+}
+
 // The ratio of a placed size to its natural extent; 1 for a zero extent.
 double Ratio(double size, double extent) { return extent == 0.0 ? 1.0 : size / extent; }
 
@@ -348,7 +353,11 @@ bool ParseMesh(AstrelObject& holder, const StringArray& group) {
     }
 
     uint8_t textured = 0;
-    if (!local.LoadOrComputeMeshData(textured)) {
+    const Mesh* known = KnownMesh();
+    if (known != nullptr && known->file == local.file) {
+        local.SetExtents(known->GetExtents());
+        local.modelUnavailable = known->modelUnavailable;
+    } else if (!local.LoadOrComputeMeshData(textured)) {
         // Keep the mesh: a base moved to a machine without its model must not lose it.
         local.SetUnitModel();
     }
@@ -375,5 +384,11 @@ bool ParseMesh(AstrelObject& holder, const StringArray& group) {
     holder.AssignFrom(local);
     return true;
 }
+
+KnownMeshExtents::KnownMeshExtents(const Mesh* known) : previous_(KnownMesh()) {
+    KnownMesh() = known;
+}
+
+KnownMeshExtents::~KnownMeshExtents() { KnownMesh() = previous_; }
 
 } // namespace pf

@@ -72,4 +72,18 @@ std::string GetMeshFilePath(const std::string& name);
 // Reads one MESH group. A model that cannot be read keeps the mesh as a unit model.
 bool ParseMesh(AstrelObject& holder, const StringArray& group);
 
+// While one lives, ParseMesh takes the extents of `known` (when not null) for a group that
+// names its file, instead of reading the extent record or the model: reading back a mesh's
+// own text then reads and writes no file and asks nothing.
+class KnownMeshExtents {
+  public:
+    explicit KnownMeshExtents(const Mesh* known);
+    ~KnownMeshExtents();
+    KnownMeshExtents(const KnownMeshExtents&) = delete;
+    KnownMeshExtents& operator=(const KnownMeshExtents&) = delete;
+
+  private:
+    const Mesh* previous_;
+};
+
 } // namespace pf

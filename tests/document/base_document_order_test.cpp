@@ -1,9 +1,13 @@
 #include "document/base_document.h"
 
 #include "objects/object_fakes.h"
+#include "support/mesh_files.h"
+#include "support/scripted_ui.h"
 #include "support/structure_editor_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace pf {
 namespace {
@@ -88,6 +92,33 @@ TEST(BaseDocumentOrderAsRead, HeightsComeFromTheTextTheFileHolds) {
     ASSERT_EQ(document.GetObjects().GetCount(), 2);
     EXPECT_EQ(document.GetObjects().GetAt(0)->GetType(), kTypeBlock);
     EXPECT_EQ(document.GetObjects().GetAt(1)->GetType(), kTypeTank);
+}
+
+// Sorting reads each object's text back, a mesh with the extents it holds: a model that is
+// missing, or a simulator folder that is gone, is not reported again at every sort, and no
+// extent record is written.
+TEST(BaseDocumentOrderAsRead, MeshesReadBackWithoutTheirFiles) {
+    for (const char* model : {"Tower", "Gone"}) {
+        for (const bool installed : {true, false}) {
+            SCOPED_TRACE(std::string(model) + (installed ? "" : ", no simulator folder"));
+            test::MeshSandbox tree;
+            tree.WriteModel("Tower.msh", test::kMshTriangle);
+            test::ScriptedUi ui;
+            BaseDocument document;
+            document.SetObjects(test::ParseObjects(
+                {std::string("MESH\nFILE ") + model + "\nPOS 0 0 0\nSCALE 1 1 1\n",
+                 "BLOCK\nPOS 0 0 0\nSCALE 5 0.5 5\n"}));
+            std::filesystem::remove_all(tree.CacheNative(""));
+            if (!installed) {
+                tree.ForgetInstallation();
+            }
+            ui.Clear();
+            document.SortObjects();
+            EXPECT_TRUE(ui.Calls().empty());
+            EXPECT_FALSE(std::filesystem::exists(tree.CacheNative("")));
+            EXPECT_EQ(document.GetObjects().GetCount(), 2);
+        }
+    }
 }
 
 } // namespace
