@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) {
         return 0;
     }
-    const int32_t type = 1 + data[0] % 15;
+    const int32_t type = kTypeBlock + data[0] % (kTypeComplex - kTypeBlock);
     const std::unique_ptr<AstrelObjectHandle> made = AstrelObjectFactory::Create(type);
     fuzz::Check(made != nullptr, "an object type cannot be made");
     AstrelObject object(*made);
