@@ -117,11 +117,19 @@ void Check(bool condition, const char* what) {
     }
 }
 
+void CheckSameText(const std::string& first, const std::string& second, const char* what) {
+    if (first != second) {
+        std::fprintf(stderr, "first:\n%s\nsecond:\n%s\n", first.c_str(), second.c_str());
+    }
+    Check(first == second, what);
+}
+
 void CheckObjectsSettle(const ObjectArray& objects) {
     const std::string first = Blocks(objects);
     const ObjectArray second = Reread(first);
     Check(second.GetCount() == objects.GetCount(), "an object written and read again was lost");
-    Check(Blocks(second) == first, "objects written and read again do not give the same text");
+    CheckSameText(first, Blocks(second),
+                  "objects written and read again do not give the same text");
 }
 
 void CheckBaseSettles(const BaseDocument& document) {
@@ -140,7 +148,8 @@ void CheckBaseSettles(const BaseDocument& document) {
     Check(second.ReadBaseFile(first), "a written base file does not read");
     MemStream secondText;
     Check(second.WriteBaseFile(secondText), "a base read back cannot be written");
-    Check(Bytes(secondText) == firstBytes, "a base written and read again is not the same file");
+    CheckSameText(firstBytes, Bytes(secondText),
+                  "a base written and read again is not the same file");
 }
 
 } // namespace pf::fuzz

@@ -49,6 +49,8 @@ std::string Bytes(MemStream& stream);
 
 // Stops the run with the text when the condition fails: a property of the reader broke.
 void Check(bool condition, const char* what);
+// The same for two texts that must be equal; both are printed when they differ.
+void CheckSameText(const std::string& first, const std::string& second, const char* what);
 
 // Text the program wrote reads and writes back byte for byte: object lists written as
 // blocks, read again and written again give the same blocks, and no object is lost.

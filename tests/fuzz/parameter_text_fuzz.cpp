@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Check(object.GetType() == type, "OK changed the object's type");
     const std::string first = ParameterTextLogic(object).InitialText();
     ParameterTextLogic(object).Accept(first);
-    fuzz::Check(ParameterTextLogic(object).InitialText() == first,
-                "a parameter text read back does not give the same text");
+    fuzz::CheckSameText(first, ParameterTextLogic(object).InitialText(),
+                        "a parameter text read back does not give the same text");
     return 0;
 }
