@@ -4,6 +4,7 @@
 #include "objects/parameter_lines.h"
 #include "objects/value_readers.h"
 
+#include <cfloat>
 #include <cmath>
 
 namespace pf {
@@ -79,7 +80,20 @@ bool ParseTank(AstrelObject& holder, const StringArray& group) {
              return true;
          }},
     };
-    return ReadObjectParameters(holder, group, "TANK", local, readers);
+    AstrelObject scratch;
+    if (!ReadObjectParameters(scratch, group, "TANK", local, readers)) {
+        return false;
+    }
+    // Every SCALE line doubles the radii, and held sizes are written back through floats:
+    // one doubled beyond their range would be written as "inf", which this reader refuses,
+    // so it is refused here already.
+    for (int i = 0; i < 2; ++i) {
+        if (!(std::fabs(local.scale[i].value) / 2.0 <= FLT_MAX)) {
+            return false;
+        }
+    }
+    holder.AssignFrom(local);
+    return true;
 }
 
 } // namespace pf

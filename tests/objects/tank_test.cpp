@@ -30,5 +30,18 @@ TEST(TankTest, ReadSizesAreFullExtents) {
     EXPECT_FALSE(ParseTank(holder, GroupOf("BLOCK", "")));
 }
 
+// Each SCALE line doubles the radii, even one that does not read: radii doubled beyond a
+// float's range would be written as "inf", so such a tank is refused.
+TEST(TankTest, RadiiDoubledBeyondAFloatAreRefused) {
+    for (const auto& [lines, read] : {std::pair{128, true}, {129, false}}) {
+        std::string text;
+        for (int i = 0; i < lines; ++i) {
+            text += "\tSCALE x\r\n";
+        }
+        AstrelObject holder;
+        EXPECT_EQ(ParseTank(holder, GroupOf("TANK", text)), read) << lines;
+    }
+}
+
 } // namespace
 } // namespace pf
