@@ -25,12 +25,17 @@ std::string FoldedAscii(std::string text) {
     return text;
 }
 
+// An absolute path without "..", "." or empty parts: the only kind an uninstall deletes.
+bool IsSafeAbsolutePath(const std::string& path) {
+    return path.size() >= 2 && path[0] == '\\' && IsSafeRelativePath(path.substr(1));
+}
+
 // The recorded path lies below folder, which must itself be an absolute path of safe
 // components: a record edited to name "\" as a folder opens nothing.
 bool LiesInFolder(const std::string& path, std::string folder) {
     if (folder.empty() || folder.back() != '\\')
         folder += '\\';
-    if (folder.size() < 2 || folder[0] != '\\' || !IsSafeRelativePath(folder.substr(1)))
+    if (!IsSafeAbsolutePath(folder))
         return false;
     return CStringStartsWithCString(path, folder);
 }
@@ -46,7 +51,7 @@ class InstalledFolders {
     // part and lies inside the installation: an edited or foreign record must not turn
     // an uninstall into a delete anywhere.
     bool MayDelete(const std::string& path) {
-        if (path.size() < 2 || path[0] != '\\' || !IsSafeRelativePath(path.substr(1)))
+        if (!IsSafeAbsolutePath(path))
             return false;
         if (LiesInFolder(path, installation_.root))
             return true;
@@ -175,8 +180,11 @@ bool Astrel2010::ForgetBase(std::string name) {
 
 bool FileManager::InstallFile(std::string root, std::string destination, std::string source,
                               std::string relative, std::string name) {
-    // The same relative path is used on both sides: it must stay below both folders.
-    const bool safe = !relative.empty() && relative.back() != '\\' && IsSafeRelativePath(relative);
+    // The same relative path is used on both sides: it must stay below both folders. The
+    // file must be one that removing the base may delete again, so that it is never left
+    // behind in the tree.
+    const bool safe = !relative.empty() && relative.back() != '\\' &&
+                      IsSafeRelativePath(relative) && IsSafeAbsolutePath(destination + relative);
     const auto failed = [&] {
         return ShowFailureMessage(FormatString("Error copying file: %s", relative.c_str()));
     };

@@ -79,8 +79,16 @@ TEST_F(BaseInstallationTest, InstallFileCopiesRecordsAndSaves) {
         EXPECT_EQ(sandbox_.Ui().Failures(),
                   std::vector<std::string>{"Error copying file: " + relative});
     }
+    // A destination with an empty or climbing part: removing the base could never delete
+    // the file again.
+    for (const std::string destination : {root_ + "\\Textures2\\", root_ + "a\\..\\"}) {
+        sandbox_.Ui().Clear();
+        EXPECT_FALSE(Record().InstallFile(root_, destination, s, key, key));
+        EXPECT_EQ(sandbox_.Ui().Failures(), std::vector<std::string>{"Error copying file: " + key});
+    }
     EXPECT_EQ(DatBytes(), before);
     EXPECT_FALSE(Has("Sim/x.cfg"));
+    EXPECT_FALSE(Has("Sim/a"));
 }
 
 TEST_F(BaseInstallationTest, UninstallDeletesOnlyUnsharedFilesInsideTheInstallation) {
