@@ -1,6 +1,8 @@
 // Writing and reading back a large own base file through memory, as saving and loading a
 // base do: 3,000 objects (blocks, runways, landing pads), 1,000 tiles and 20 beacons,
 // just under the reader's limit of 1,000,000 bytes; and writing its simulator text.
+// Sorting 1,000 objects of every type by height, as each load and structure edit does, is
+// timed beside writing the same objects' simulator text: it should cost a fraction of it.
 #include "bench_sandbox.h"
 #include "document/base_document.h"
 #include "document/base_file_reader.h"
@@ -11,6 +13,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -98,6 +101,73 @@ void WriteSimulatorText(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(stream.GetLength()));
 }
 
+// 1,000 objects, a hundred of each kind of placement and writer, on heights that differ.
+pf::BaseDocument MixedBase() {
+    pf::BaseDocument document;
+    document.SetName("Bench Mix");
+    document.SetBody(pf::AstrelBody("Earth", 6371010.0, 5.973698968e24));
+    const char* const kinds[] = {
+        "BLOCK\n\tPOS %s 1.25 %d\n\tSCALE 12.5 %s 8\n\tROT 15.5\n",
+        "HANGAR2\n\tPOS %s 0.5 %d\n\tSCALE 30 %s 90\n\tROOFH 12.5\n",
+        "TANK\n\tPOS %s 2 %d\n\tSCALE 5 %s 5\n\tROT 30\n",
+        "LPAD1\n\tPOS %s 0.125 %d\n\tSCALE %s\n\tNAV 110.5\n",
+        "SOLARPLANT\n\tPOS %s 3.5 %d\n\tGRID 4 %s\n\tSPACING 10 10\n",
+        "MESH\n\tFILE Bench\\Tower\n\tPOS %s 1 %d\n\tSCALE 2 %s 2\n\tROT 45\n",
+        "RUNWAY\n\tEND1 %s 0.75 %d\n\tEND2 0 %s 900\n\tWIDTH 30\n",
+        "TRAIN1\n\tEND1 %s 6 %d\n\tEND2 10 %s 20\n",
+        "TRAIN2\n\tEND1 %s 1 %d\n\tEND2 10 %s 20\n\tHEIGHT 7.5\n",
+        "BEACONARRAY\n\tEND1 %s 0.25 %d\n\tEND2 40 %s 0\n\tCOUNT 5\n",
+    };
+    char text[512];
+    for (int i = 0; i < 1000; ++i) {
+        const std::string x = std::to_string(i % 97 * 13.25);
+        const std::string h = std::to_string(1.0 + (i * 37 % 101) * 0.3125);
+        std::snprintf(text, sizeof text, kinds[i % 10], x.c_str(), i, h.c_str());
+        pf::StringArray group;
+        pf::SplitTextIntoLines(group, text);
+        pf::AstrelObject holder;
+        if (pf::ParseObjectGroup(holder, group)) {
+            document.GetObjects().Add(std::move(holder));
+        }
+    }
+    return document;
+}
+
+// The meshes' model, in a simulator tree: z 0..10, x 0..4, y -2..3.
+struct MeshTree : pf::bench::SimulatorSandbox {
+    MeshTree() {
+        pf::bench::WriteFile(native + "/Sim/Meshes/Bench/Tower.msh",
+                             "MSHX1\r\nGROUPS 1\r\nGEOM 4 2\r\n0 -2 0\r\n4 3 0\r\n0 0 10\r\n"
+                             "4 0 10\r\n0 1 2\r\n1 2 3\r\n");
+    }
+};
+
+void SortThousandObjects(benchmark::State& state) {
+    MeshTree sandbox;
+    pf::BaseDocument document = MixedBase();
+    if (document.GetObjects().GetCount() != 1000) {
+        state.SkipWithError("the objects did not read");
+        return;
+    }
+    for (auto _ : state) {
+        document.SortObjects();
+        benchmark::ClobberMemory();
+    }
+}
+
+void WriteThousandObjectsText(benchmark::State& state) {
+    MeshTree sandbox;
+    pf::BaseDocument document = MixedBase();
+    document.SortObjects();
+    pf::MemStream stream;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(document.WriteSimulatorConfig(stream));
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(stream.GetLength()));
+}
+
+BENCHMARK(SortThousandObjects)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteThousandObjectsText)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteAndReadOwnFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteSimulatorText)->Unit(benchmark::kMillisecond);
 
