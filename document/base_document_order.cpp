@@ -43,8 +43,13 @@ void BaseDocument::SortObjects() {
     std::vector<Entry> entries;
     bool ordered = true;
     for (auto it = objects_.begin(); it != objects_.end(); ++it) {
-        // Heights as the base file gives them, so that the order survives a save and a load.
-        const double height = TopHeightAsRead(*it);
+        // Heights as the base file gives them, so that the order survives a save and a load;
+        // worked out from the written numbers, and read back whole only when one of them
+        // would not read.
+        double height = 0.0;
+        if (!it->ReadBackTopHeight(height)) {
+            height = TopHeightAsRead(*it);
+        }
         ordered = ordered && !std::isnan(height);
         entries.push_back({height, it});
     }

@@ -43,7 +43,9 @@ void RegisterObjectGroupParsers();
 bool ParseObjectGroup(AstrelObject& holder, const StringArray& group);
 // The top height the object has once its block is written and read again: the file holds
 // fewer decimals than memory, and a base must keep the order its file reads back in. The
-// height as held when its type has no reader or its block does not read.
+// height as held when its type has no reader or its block does not read. This reads the
+// written block back whole; AstrelObject::ReadBackTopHeight gives the same from the
+// numbers alone wherever they all read.
 double TopHeightAsRead(const AstrelObject& object);
 // Appends every object of the BEGIN_OBJECTLIST section; a group that fails shows
 // "Problem loading: %s" and is skipped.

@@ -1,6 +1,7 @@
 #include "foundation/text.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -144,6 +145,25 @@ std::string FormatNumber(float value, int decimals) {
         return std::string(1, '0');
     }
     return text;
+}
+
+bool NumberAsRead(float value, int decimals, float& out) {
+    if (!std::isfinite(value)) {
+        return false;
+    }
+    // "%.Nf" and to_chars with a precision both round the exact binary value, ties to
+    // even; the strict reader takes the nearest double, then the float nearest to that.
+    char text[128];
+    const auto written = std::to_chars(text, text + sizeof text, static_cast<double>(value),
+                                       std::chars_format::fixed, decimals < 0 ? 0 : decimals);
+    double read = 0.0;
+    if (written.ec != std::errc() || std::from_chars(text, written.ptr, read).ec != std::errc() ||
+        std::fabs(read) > FLT_MAX) {
+        return false;
+    }
+    // The written text never says "-0".
+    out = read == 0.0 ? 0.0f : static_cast<float>(read);
+    return true;
 }
 
 bool ParseFloatText(const char* text, float& out) {

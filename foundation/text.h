@@ -13,6 +13,9 @@ std::string FormatString(const char* format, ...) __attribute__((format(printf, 
 std::string FormatLine(const std::string& text);
 // "%.Nf" of the value, trailing zeros and point removed, "-0" and "" become "0".
 std::string FormatNumber(float value, int decimals);
+// The value that FormatNumber(value, decimals) reads back as through ParseFloat, without
+// building either text; false when that text would not read (a value that is no number).
+bool NumberAsRead(float value, int decimals, float& out);
 
 // Strict parsing: only digits, '.', 'e', 'E', '+' and '-' are allowed, then the longest
 // leading number is taken (0 when there is none). False, output untouched, for an empty

@@ -94,6 +94,7 @@ void AstrelObjectHandle::Rotate(double, double) {}
 void AstrelObjectHandle::SetRotation(double) {}
 void AstrelObjectHandle::SetPosition(const Point3&) {}
 ScalarValue AstrelObjectHandle::GetTopHeight() const { return ScalarValue(0.0); }
+bool AstrelObjectHandle::ReadBackTopHeight(double&) const { return false; }
 ScalarValue AstrelObjectHandle::GetEnd1Height() const { return ScalarValue(0.0); }
 ScalarValue AstrelObjectHandle::GetEnd2Height() const { return ScalarValue(0.0); }
 Point3 AstrelObjectHandle::GetEnd1() const { return GetPosition(); }
@@ -259,6 +260,10 @@ ScalarValue AstrelObject::GetRotation() const {
 }
 ScalarValue AstrelObject::GetTopHeight() const {
     return object_ ? object_->GetTopHeight() : ScalarValue(0.0);
+}
+
+bool AstrelObject::ReadBackTopHeight(double& height) const {
+    return object_ && object_->ReadBackTopHeight(height);
 }
 ScalarValue AstrelObject::GetEnd1Height() const {
     return object_ ? object_->GetEnd1Height() : ScalarValue(0.0);

@@ -86,6 +86,10 @@ class AstrelObjectHandle {
     virtual void SetRotation(double degrees);
     virtual void SetPosition(const Point3& p);
     virtual ScalarValue GetTopHeight() const;
+    // The top height that the object's written text reads back with, worked out from the
+    // numbers as written (a base keeps its objects in this order). Root: false, as for a
+    // number that would not read: the text itself must then be read back.
+    virtual bool ReadBackTopHeight(double& height) const;
     virtual ScalarValue GetEnd1Height() const;
     virtual ScalarValue GetEnd2Height() const;
     virtual Point3 GetEnd1() const;
@@ -190,6 +194,7 @@ class AstrelObject {
     ScalarValue GetSize0() const;
     ScalarValue GetRotation() const;
     ScalarValue GetTopHeight() const;
+    bool ReadBackTopHeight(double& height) const;
     ScalarValue GetEnd1Height() const;
     ScalarValue GetEnd2Height() const;
     Point3 GetEnd1() const;

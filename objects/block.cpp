@@ -69,6 +69,10 @@ std::string Block::GetParameterText() const {
     return text + KeptLinesText();
 }
 
+bool Block::ReadBackTopHeight(double& height) const {
+    return PosScaleRotLinesTopHeight(*this, height);
+}
+
 std::unique_ptr<ObjectEditDialog> Block::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeBlock);
 }

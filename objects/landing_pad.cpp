@@ -19,7 +19,7 @@ LandingPad::LandingPad(int32_t type) : NewPosDiameterRotTexNav(type) {
 
 std::string LandingPad::GetParameterText() const {
     std::string text = "\tPOS " + FormatVector3Double(pos) + "\r\n";
-    text += "\tSCALE " + FormatDouble3(scale[0].value / kUnitDiameter) + "\r\n";
+    text += "\tSCALE " + FormatDouble3(WrittenScale()) + "\r\n";
     double r = rot.value + 90.0;
     if (r >= 360.0) {
         r -= 360.0;
@@ -38,6 +38,16 @@ std::string LandingPad::GetParameterText() const {
         text += "\tNAV " + FormatFrequency(nav) + "\r\n";
     }
     return text + KeptLinesText();
+}
+
+bool LandingPad::ReadBackTopHeight(double& height) const {
+    // The one SCALE number comes back as the pad's height as well.
+    double base = 0.0, size = 0.0;
+    if (!TripleHeightAsRead(pos, 3, base) || !ValueAsRead(WrittenScale(), 3, size)) {
+        return false;
+    }
+    height = base + size;
+    return true;
 }
 
 const char* LandingPad::DefaultTexture(int32_t type) {

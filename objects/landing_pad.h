@@ -15,6 +15,7 @@ class LandingPad : public NewPosDiameterRotTexNav {
 
     // POS, SCALE (diameter / 80), ROT ("%.3f", text = held + 90), TEX and a valid NAV.
     std::string GetParameterText() const override;
+    bool ReadBackTopHeight(double& height) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     // POS, SCALE, ROT, TEX and NAV of any pad kind.
     void CopyFrom(const AstrelObjectHandle& other) override;
@@ -27,6 +28,10 @@ class LandingPad : public NewPosDiameterRotTexNav {
   protected:
     // Diameter 80 in both ground components; height extent 1.0, unset.
     explicit LandingPad(int32_t type);
+
+  private:
+    // SCALE's number: the diameter in units of 80.
+    double WrittenScale() const { return scale[0].value / kUnitDiameter; }
 };
 
 class Lpad1 : public LandingPad {

@@ -52,22 +52,66 @@ bool NamesMeshFile(const std::string& name) {
 
 Mesh::Mesh() : FilePosScaleRotTexMesh(kTypeMesh) {}
 
-std::string Mesh::GetParameterText() const {
+void Mesh::TextPlacement(OptionalVector3Double& origin, OptionalVector3Double& ratios) const {
     const double rz = Ratio(scale[0].value, NaturalLength());
     const double rx = Ratio(scale[1].value, NaturalWidth());
     const double ry = Ratio(scale[2].value, NaturalHeight());
     double d0 = 0.0, d1 = 0.0;
     CentreOffset(extent, rz, rx, rot.value, d0, d1);
-
-    OptionalVector3Double origin;
     origin.Set(pos[0].value - d0, pos[1].value - d1, pos[2].value - ry * lowestY);
-    OptionalVector3Double ratios;
     ratios.Set(rz, rx, ry);
+}
 
+bool Mesh::PlaceFromText(OptionalVector3Double& placedPos, OptionalVector3Double& placedScale,
+                         double rotation) const {
+    const double p0 = placedScale[0].value;
+    const double p1 = placedScale[1].value;
+    const double p2 = placedScale[2].value;
+    double d0 = 0.0, d1 = 0.0;
+    CentreOffset(extent, p0, p1, rotation, d0, d1);
+    placedScale[0].Set(NaturalLength() * p0);
+    placedScale[1].Set(NaturalWidth() * p1);
+    placedScale[2].Set(NaturalHeight() * p2);
+    placedPos[0].Set(placedPos[0].value + d0);
+    placedPos[1].Set(placedPos[1].value + d1);
+    placedPos[2].Set(placedPos[2].value + p2 * lowestY);
+    // Held values are written back through floats: one beyond their range would come back
+    // as "inf", which the reader refuses, so it is refused here already.
+    for (int i = 0; i < 3; ++i) {
+        if (!(std::fabs(placedPos[i].value) <= FLT_MAX) ||
+            !(std::fabs(placedScale[i].value) <= FLT_MAX)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Mesh::ReadBackTopHeight(double& height) const {
+    // Read back, FILE must name this model again, so that its extents hold: a name with a
+    // blank or '/' reads back as another (the text is then read back whole).
+    if (file.empty() || std::any_of(file.begin(), file.end(), [](char c) {
+            return static_cast<unsigned char>(c) <= ' ' || c == '/';
+        })) {
+        return false;
+    }
+    OptionalVector3Double origin, ratios, placedPos, placedScale;
+    TextPlacement(origin, ratios);
+    double rotation = 0.0;
+    if (!TripleAsRead(origin, 3, true, placedPos) || !TripleAsRead(ratios, 4, false, placedScale) ||
+        !RotationAsRead(rot.value, rotation) || !PlaceFromText(placedPos, placedScale, rotation)) {
+        return false;
+    }
+    height = placedPos[2].value + placedScale[2].value;
+    return true;
+}
+
+std::string Mesh::GetParameterText() const {
+    OptionalVector3Double origin, ratios;
+    TextPlacement(origin, ratios);
     std::string text = "\tFILE " + file + "\r\n";
     text += "\tPOS " + FormatVector3Double(origin) + "\r\n";
     text += "\tSCALE " + FormatVector3DoubleRotated(ratios) + "\r\n";
-    text += "\tROT " + FormatDouble2(rot.value) + "\r\n";
+    text += "\tROT " + FormatRotation(rot.value) + "\r\n";
     if (!ownMaterial && !tex.empty()) {
         text += "\tTEX " + tex + "\r\n";
     }
@@ -361,25 +405,8 @@ bool ParseMesh(AstrelObject& holder, const StringArray& group) {
         // Keep the mesh: a base moved to a machine without its model must not lose it.
         local.SetUnitModel();
     }
-
-    const double p0 = local.scale[0].value;
-    const double p1 = local.scale[1].value;
-    const double p2 = local.scale[2].value;
-    double d0 = 0.0, d1 = 0.0;
-    CentreOffset(local.extent, p0, p1, local.rot.value, d0, d1);
-    local.scale[0].Set(local.NaturalLength() * p0);
-    local.scale[1].Set(local.NaturalWidth() * p1);
-    local.scale[2].Set(local.NaturalHeight() * p2);
-    local.pos[0].Set(local.pos[0].value + d0);
-    local.pos[1].Set(local.pos[1].value + d1);
-    local.pos[2].Set(local.pos[2].value + p2 * local.lowestY);
-    // Held values are written back through floats: one beyond their range would come back
-    // as "inf", which this reader refuses, so it is refused here already.
-    for (int i = 0; i < 3; ++i) {
-        if (!(std::fabs(local.pos[i].value) <= FLT_MAX) ||
-            !(std::fabs(local.scale[i].value) <= FLT_MAX)) {
-            return false;
-        }
+    if (!local.PlaceFromText(local.pos, local.scale, local.rot.value)) {
+        return false;
     }
     holder.AssignFrom(local);
     return true;

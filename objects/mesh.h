@@ -19,6 +19,7 @@ class Mesh : public FilePosScaleRotTexMesh {
     Mesh();
 
     std::string GetParameterText() const override;
+    bool ReadBackTopHeight(double& height) const override;
     // The top view (512 x 512), else the fixed icon.
     void GetIcon(BitmapData& image) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
@@ -53,6 +54,15 @@ class Mesh : public FilePosScaleRotTexMesh {
     double NaturalLength() const { return extent.Width(); }
     double NaturalWidth() const { return extent.Height(); }
     double NaturalHeight() const { return highestY - lowestY; }
+
+    // The model's origin and the ratios to its extents that the text holds for the
+    // placed centre and sizes.
+    void TextPlacement(OptionalVector3Double& origin, OptionalVector3Double& ratios) const;
+    // The reverse, by these extents: the text's origin and ratios (in `placedPos` and
+    // `placedScale`) become the placed centre and sizes; false when a value leaves a
+    // float's range.
+    bool PlaceFromText(OptionalVector3Double& placedPos, OptionalVector3Double& placedScale,
+                       double rotation) const;
 
   private:
     std::string CachePath(const char* extension) const;

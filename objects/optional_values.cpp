@@ -1,5 +1,6 @@
 #include "objects/optional_values.h"
 
+#include "foundation/geometry.h"
 #include "foundation/text.h"
 
 #include <cmath>
@@ -75,6 +76,11 @@ std::string FormatDouble2(double v) { return FormatNumber(static_cast<float>(v),
 
 std::string FormatDouble3(double v) { return FormatNumber(static_cast<float>(v), 3); }
 
+std::string FormatRotation(double v) {
+    const std::string text = FormatDouble2(v);
+    return text == "-360" ? std::string("0") : text;
+}
+
 std::string FormatFrequency(float mhz) {
     const double v = mhz;
     const double tenths = v * 10.0;
@@ -122,6 +128,44 @@ std::string FormatPapiValues(const OptionalFloat& f0, const OptionalFloat& f1,
 
 std::string FormatTextureSpec(const TextureSpec& t) {
     return t.name + " " + FormatFloat4(t.u) + " " + FormatFloat4(t.v);
+}
+
+bool ValueAsRead(double v, int decimals, double& out) {
+    float read = 0.0f;
+    if (!NumberAsRead(static_cast<float>(v), decimals, read)) {
+        return false;
+    }
+    out = read;
+    return true;
+}
+
+bool TripleAsRead(const OptionalVector3Double& v, int decimals, bool position,
+                  OptionalVector3Double& out) {
+    // The text's order: -e1 (e1 for a size), e2, e0.
+    double first = 0.0, second = 0.0, third = 0.0;
+    if (!ValueAsRead(position ? -v.e[1].value : v.e[1].value, decimals, first) ||
+        !ValueAsRead(v.e[2].value, decimals, second) ||
+        !ValueAsRead(v.e[0].value, decimals, third)) {
+        return false;
+    }
+    out.Set(third, position ? -first : first, second);
+    return true;
+}
+
+bool TripleHeightAsRead(const OptionalVector3Double& v, int decimals, double& height) {
+    return std::isfinite(static_cast<float>(v.e[0].value)) &&
+           std::isfinite(static_cast<float>(v.e[1].value)) &&
+           ValueAsRead(v.e[2].value, decimals, height);
+}
+
+bool RotationAsRead(double v, double& out) {
+    double read = 0.0;
+    if (!ValueAsRead(v, 2, read)) {
+        return false;
+    }
+    // "-360", written "0", reads back as 0 either way.
+    out = WrapAngle360(read);
+    return true;
 }
 
 } // namespace pf

@@ -138,6 +138,11 @@ std::string FormatFloat4(const OptionalFloat& v);
 std::string FormatFloat4(float v);
 std::string FormatDouble2(double v);
 std::string FormatDouble3(double v);
+// ROT of blocks, hangars, tanks, solar plants and meshes: FormatDouble2, but a turn just
+// short of -360 that would be written "-360" is written "0", the same turn: the reader
+// takes -360 as 0, so the text would otherwise change at the next save. "360" reads back
+// as 360 and stays.
+std::string FormatRotation(double v);
 // One decimal ("108.0"); a value off the 0.1 MHz grid keeps two ("109.35"), so that a
 // frequency read from the simulator's files is written back as the same frequency.
 std::string FormatFrequency(float mhz);
@@ -153,5 +158,18 @@ std::string FormatVector3Float(const OptionalVector3Float& v);
 std::string FormatPapiValues(const OptionalFloat& f0, const OptionalFloat& f1,
                              const OptionalFloat& f2, const OptionalInt& mode);
 std::string FormatTextureSpec(const TextureSpec& t);
+
+// What the reader takes back from the texts above, worked out without building them; each
+// is false when a number of the text would not read (a value beyond a float's range).
+// A value written with the given decimals.
+bool ValueAsRead(double v, int decimals, double& out);
+// A triple written by FormatVector3Double (a position, 3 decimals) or
+// FormatVector3DoubleRotated (4 decimals), as its reader holds it.
+bool TripleAsRead(const OptionalVector3Double& v, int decimals, bool position,
+                  OptionalVector3Double& out);
+// Only the height (component 2) of such a triple, for when nothing else is needed.
+bool TripleHeightAsRead(const OptionalVector3Double& v, int decimals, double& height);
+// A rotation written by FormatRotation, as the angle reader holds it.
+bool RotationAsRead(double v, double& out);
 
 } // namespace pf

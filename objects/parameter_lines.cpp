@@ -3,6 +3,8 @@
 #include "foundation/text.h"
 #include "objects/placement_families.h"
 
+#include <algorithm>
+
 namespace pf {
 
 std::string EndLines(const NewEnd12& object) {
@@ -13,7 +15,25 @@ std::string EndLines(const NewEnd12& object) {
 std::string PosScaleRotLines(const NewPosScaleRot& object) {
     return "\tPOS " + FormatVector3Double(object.pos) + "\r\n" + "\tSCALE " +
            FormatVector3DoubleRotated(object.scale) + "\r\n" + "\tROT " +
-           FormatDouble2(object.rot.value) + "\r\n";
+           FormatRotation(object.rot.value) + "\r\n";
+}
+
+bool EndLinesTopHeight(const NewEnd12& object, double& height) {
+    double h1 = 0.0, h2 = 0.0;
+    if (!TripleHeightAsRead(object.end1, 3, h1) || !TripleHeightAsRead(object.end2, 3, h2)) {
+        return false;
+    }
+    height = std::max(h1, h2);
+    return true;
+}
+
+bool PosScaleRotLinesTopHeight(const NewPosScaleRot& object, double& height) {
+    double base = 0.0, size = 0.0;
+    if (!TripleHeightAsRead(object.pos, 3, base) || !TripleHeightAsRead(object.scale, 4, size)) {
+        return false;
+    }
+    height = base + size;
+    return true;
 }
 
 std::string FloatLine(const char* keyword, const OptionalFloat& value) {

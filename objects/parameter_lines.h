@@ -14,6 +14,9 @@ struct TextureSpec;
 std::string EndLines(const NewEnd12& object);
 // "\tPOS ...\r\n\tSCALE ...\r\n\tROT ...\r\n"
 std::string PosScaleRotLines(const NewPosScaleRot& object);
+// The top height that the lines above read back with: the higher end, and POS + SCALE.
+bool EndLinesTopHeight(const NewEnd12& object, double& height);
+bool PosScaleRotLinesTopHeight(const NewPosScaleRot& object, double& height);
 // "\tKEYWORD value\r\n" with at most 4 decimals when the value is given, else "".
 std::string FloatLine(const char* keyword, const OptionalFloat& value);
 // "\tTEXn name u v\r\n" for a complete texture, else "".

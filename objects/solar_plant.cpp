@@ -17,11 +17,21 @@ std::string SolarPlant::GetParameterText() const {
         text += "\tGRID " + FormatInt(grid[0]) + " " + FormatInt(grid[1]) + "\r\n";
     }
     if (rot.given) {
-        text += "\tROT " + FormatDouble2(rot.value) + "\r\n";
+        text += "\tROT " + FormatRotation(rot.value) + "\r\n";
     }
     // The simulator's plants always use the panel texture.
     text += "\tTEX Solpanel\r\n";
     return text + KeptLinesText();
+}
+
+bool SolarPlant::ReadBackTopHeight(double& height) const {
+    // No SCALE is written: a plant reads back one metre high.
+    double base = 0.0;
+    if (!TripleHeightAsRead(pos, 3, base)) {
+        return false;
+    }
+    height = base + 1.0;
+    return true;
 }
 
 std::unique_ptr<ObjectEditDialog> SolarPlant::CreateDialog() const {

@@ -17,6 +17,7 @@ class SolarPlant : public NewPosScaleRotSpacingGridTex {
 
     SolarPlant();
     std::string GetParameterText() const override;
+    bool ReadBackTopHeight(double& height) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };

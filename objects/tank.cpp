@@ -20,7 +20,7 @@ std::string Tank::GetParameterText() const {
     std::string text = "\tPOS " + FormatVector3Double(pos) + "\r\n";
     text += "\tSCALE " + FormatDouble3(scale[1].value / 2.0) + " " + FormatDouble3(scale[2].value) +
             " " + FormatDouble3(scale[0].value / 2.0) + "\r\n";
-    text += "\tROT " + FormatDouble2(rot.value) + "\r\n";
+    text += "\tROT " + FormatRotation(rot.value) + "\r\n";
     if (nstep.given) {
         text += "\tNSTEP " + FormatInt(nstep) + "\r\n";
     }
@@ -36,6 +36,19 @@ std::string Tank::GetParameterText() const {
         text += "\tPFG_SCALEUV\r\n";
     }
     return text + KeptLinesText();
+}
+
+bool Tank::ReadBackTopHeight(double& height) const {
+    // SCALE holds the radii about the height, at 3 decimals.
+    OptionalVector3Double written = scale;
+    written[0].value /= 2.0;
+    written[1].value /= 2.0;
+    double base = 0.0, size = 0.0;
+    if (!TripleHeightAsRead(pos, 3, base) || !TripleHeightAsRead(written, 3, size)) {
+        return false;
+    }
+    height = base + size;
+    return true;
 }
 
 std::unique_ptr<ObjectEditDialog> Tank::CreateDialog() const {

@@ -17,6 +17,7 @@ class Tank : public NewPosScaleRotNstepTex12 {
     Tank();
     // Writing recomputes and keeps the wall texture's scales when PFG_SCALEUV is set.
     std::string GetParameterText() const override;
+    bool ReadBackTopHeight(double& height) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };

@@ -12,6 +12,7 @@ class Train1 : public NewEnd12Speed {
     Train1();
 
     std::string GetParameterText() const override;
+    bool ReadBackTopHeight(double& height) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };
@@ -21,6 +22,7 @@ class Train2 : public NewEnd12SpeedHeight {
     Train2();
 
     std::string GetParameterText() const override;
+    bool ReadBackTopHeight(double& height) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };

@@ -1,6 +1,10 @@
 #include "document/base_document.h"
 
+#include "document/base_file_reader.h"
+#include "objects/mesh.h"
 #include "objects/object_fakes.h"
+#include "objects/runway.h"
+#include "objects/train.h"
 #include "support/mesh_files.h"
 #include "support/scripted_ui.h"
 #include "support/structure_editor_fixture.h"
@@ -8,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <limits>
 
 namespace pf {
 namespace {
@@ -119,6 +125,186 @@ TEST(BaseDocumentOrderAsRead, MeshesReadBackWithoutTheirFiles) {
             EXPECT_EQ(document.GetObjects().GetCount(), 2);
         }
     }
+}
+
+// The top height of an object's written block, up to its first END, read back through
+// the readers: a mesh's with the model in the tree.
+double HeightOfTheBlockReadBack(const AstrelObject& object) {
+    StringArray lines;
+    SplitTextIntoLines(lines, object.GetTypeName() + "\r\n" + object.GetParameterText());
+    StringArray group;
+    for (size_t i = 0; i < lines.size() && lines[i] != "END"; ++i) {
+        group.push_back(lines[i]);
+    }
+    AstrelObject read;
+    EXPECT_TRUE(ParseObjectGroup(read, group));
+    return read.GetTopHeight().value;
+}
+
+template <class T> T& As(AstrelObject& object) { return dynamic_cast<T&>(*object.Get()); }
+
+// Heights as editing leaves them, with more decimals than the file keeps: the height each
+// object works out from its numbers is the one its written block reads back with. A number
+// beyond a float's range is not worked out: the block must then be read back whole.
+TEST(BaseDocumentOrderAsRead, HeightsWorkedOutAreTheHeightsReadBack) {
+    test::MeshSandbox tree;
+    tree.WriteModel("Box.msh", test::kMshBox);
+    test::ScriptedUi ui;
+    constexpr double kBeyond = 1e39;
+    const auto pos = [](double height) {
+        return [height](AstrelObject& o) { As<NewPosScaleRot>(o).pos[2].Set(height); };
+    };
+    struct Row {
+        const char* name;
+        const char* text;
+        std::function<void(AstrelObject&)> hold;
+        bool worksOut;
+    };
+    const Row rows[] = {
+        {"block", "BLOCK\nPOS 0 0 0\n",
+         [](AstrelObject& o) {
+             As<NewPosScaleRot>(o).pos[2].Set(1.23456789);
+             As<NewPosScaleRot>(o).scale[2].Set(2.34567891);
+         },
+         true},
+        {"hangar2 just below 0", "HANGAR2\nPOS 0 0 0\n",
+         [](AstrelObject& o) {
+             As<NewPosScaleRot>(o).pos[2].Set(-0.00049);
+             As<NewPosScaleRot>(o).scale[2].Set(10.99996);
+         },
+         true},
+        {"hangar", "HANGAR\nPOS 0 0 0\n", pos(7.77777), true},
+        {"hangar3", "HANGAR3\nPOS 0 0 0\n", pos(-7.77777), true},
+        // SCALE holds the height at 3 decimals, beside the radii.
+        {"tank", "TANK\nPOS 0 0 0\n",
+         [](AstrelObject& o) {
+             As<NewPosScaleRot>(o).pos[2].Set(0.1234567);
+             As<NewPosScaleRot>(o).scale[2].Set(5.12345);
+         },
+         true},
+        // The diameter's SCALE number is read back as the height.
+        {"landing pad", "LPAD2\nPOS 0 0 0\n",
+         [](AstrelObject& o) {
+             As<NewPosScaleRot>(o).pos[2].Set(3.14159);
+             As<NewPosScaleRot>(o).scale[0].Set(80 * 1.23456);
+         },
+         true},
+        // No SCALE is written: one metre high, whatever is held.
+        {"solar plant", "SOLARPLANT\nGRID 2 2\n",
+         [](AstrelObject& o) {
+             As<NewPosScaleRot>(o).pos[2].Set(2.71828);
+             As<NewPosScaleRot>(o).scale[2].Set(7.0);
+         },
+         true},
+        {"mesh", "MESH\nFILE Box\nPOS 0 0 0\nSCALE 1 1 1\n",
+         [](AstrelObject& o) {
+             As<Mesh>(o).pos[2].Set(1.23456);
+             As<Mesh>(o).scale[2].Set(7.77777);
+             As<Mesh>(o).rot.Set(33.333);
+         },
+         true},
+        {"runway", "RUNWAY\nEND1 0 0 0\nEND2 0 0 100\n",
+         [](AstrelObject& o) {
+             As<Runway>(o).end1[2].Set(10.00049);
+             As<Runway>(o).end2[2].Set(-3.33333);
+         },
+         true},
+        {"lights", "RUNWAYLIGHTS\nEND1 0 0 0\nEND2 0 0 100\n",
+         [](AstrelObject& o) { As<NewEnd12>(o).end2[2].Set(4.44449); }, true},
+        {"beacons", "BEACONARRAY\nEND1 0 0 0\nEND2 0 0 100\n",
+         [](AstrelObject& o) { As<NewEnd12>(o).end1[2].Set(0.0005); }, true},
+        {"train1 runs 5 above", "TRAIN1\nEND1 0 0 0\nEND2 0 0 100\n",
+         [](AstrelObject& o) { As<NewEnd12>(o).end1[2].Set(6.66666); }, true},
+        {"train2 with its height", "TRAIN2\nEND1 0 0 0\nEND2 0 0 100\n",
+         [](AstrelObject& o) {
+             As<Train2>(o).end1[2].Set(1.11111);
+             As<Train2>(o).height.Set(2.00005f);
+         },
+         true},
+        {"train2 height not given", "TRAIN2\nEND1 0 0 0\nEND2 0 0 100\n",
+         [](AstrelObject& o) {
+             As<Train2>(o).height = OptionalFloat{false, 9.0f};
+         },
+         true},
+        {"block beyond", "BLOCK\n",
+         [](AstrelObject& o) { As<NewPosScaleRot>(o).pos[0].Set(kBeyond); }, false},
+        {"tank beyond", "TANK\n",
+         [](AstrelObject& o) { As<NewPosScaleRot>(o).scale[1].Set(kBeyond); }, false},
+        {"pad beyond", "LPAD1\n", [](AstrelObject& o) { As<NewPosScaleRot>(o).scale[0].Set(1e41); },
+         false},
+        {"plant beyond", "SOLARPLANT\n",
+         [](AstrelObject& o) { As<NewPosScaleRot>(o).pos[1].Set(-kBeyond); }, false},
+        {"mesh beyond", "MESH\nFILE Box\n",
+         [](AstrelObject& o) { As<Mesh>(o).pos[0].Set(kBeyond); }, false},
+        {"mesh of a name read back as another", "MESH\nFILE Box\n",
+         [](AstrelObject& o) { As<Mesh>(o).file = "Box Two"; }, false},
+        {"runway beyond", "RUNWAY\n", [](AstrelObject& o) { As<Runway>(o).end2[0].Set(kBeyond); },
+         false},
+        {"train2 height beyond", "TRAIN2\n",
+         [](AstrelObject& o) { As<Train2>(o).height.Set(std::numeric_limits<float>::infinity()); },
+         false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        AstrelObject object = test::ParseObject(row.text);
+        ASSERT_FALSE(object.IsEmpty());
+        row.hold(object);
+        double height = std::numeric_limits<double>::quiet_NaN();
+        ASSERT_EQ(object.ReadBackTopHeight(height), row.worksOut);
+        if (row.worksOut) {
+            EXPECT_EQ(height, HeightOfTheBlockReadBack(object));
+            EXPECT_EQ(height, TopHeightAsRead(object));
+        }
+    }
+    EXPECT_TRUE(ui.Calls().empty());
+}
+
+// A number beyond a float's range sends the sort to reading the block back whole: a runway
+// still stands at its own ends, not at the heights of the lights written after its END.
+TEST(BaseDocumentOrderAsRead, RunwaysReadBackWholeStandAtTheirOwnEnds) {
+    AstrelObject runway = test::ParseObject("RUNWAY\nEND1 0 100 0\nEND2 0 100 900\n");
+    Runway& held = As<Runway>(runway);
+    held.end2[0].Set(1e39);
+    held.lightsOn.Set(1);
+    held.lights.end1.Set(0, 0, 5);
+    held.lights.end2.Set(0, 0, 5);
+    double height = 0.0;
+    ASSERT_FALSE(runway.ReadBackTopHeight(height));
+    EXPECT_EQ(TopHeightAsRead(runway), 100.0);
+    BaseDocument document;
+    document.GetObjects().Add(runway);
+    document.GetObjects().Add(test::ParseObject("BLOCK\nPOS 0 0 0\nSCALE 5 50 5\n"));
+    document.SortObjects();
+    ASSERT_EQ(document.GetObjects().GetCount(), 2);
+    EXPECT_EQ(document.GetObjects().GetAt(0)->GetType(), kTypeBlock);
+    EXPECT_EQ(document.GetObjects().GetAt(1)->GetType(), kTypeRunway);
+}
+
+// A mesh read back whole takes the extents it holds, never its files: with its model gone
+// it stands as high as before (5 m), not as a unit model would (3 m), and sorts above a
+// block 4 m high.
+TEST(BaseDocumentOrderAsRead, MeshesReadBackWholeKeepTheirExtents) {
+    test::MeshSandbox tree;
+    tree.WriteModel("Box.msh", test::kMshBox);
+    test::ScriptedUi ui;
+    AstrelObject mesh = test::ParseObject("MESH\nFILE Box\nPOS 0 2 0\nSCALE 1 1 1\n");
+    ASSERT_DOUBLE_EQ(mesh.GetTopHeight().value, 5.0);
+    std::filesystem::remove(tree.ModelNative("Box.msh"));
+    std::filesystem::remove_all(tree.CacheNative(""));
+    As<Mesh>(mesh).pos[0].Set(1e39);
+    double height = 0.0;
+    ASSERT_FALSE(mesh.ReadBackTopHeight(height));
+    ui.Clear();
+    EXPECT_DOUBLE_EQ(TopHeightAsRead(mesh), 5.0);
+    BaseDocument document;
+    document.GetObjects().Add(test::ParseObject("BLOCK\nPOS 0 0 0\nSCALE 5 4 5\n"));
+    document.GetObjects().Add(mesh);
+    document.SortObjects();
+    ASSERT_EQ(document.GetObjects().GetCount(), 2);
+    EXPECT_EQ(document.GetObjects().GetAt(0)->GetType(), kTypeBlock);
+    EXPECT_EQ(document.GetObjects().GetAt(1)->GetType(), kTypeMesh);
+    EXPECT_TRUE(ui.Calls().empty());
+    EXPECT_FALSE(std::filesystem::exists(tree.CacheNative("")));
 }
 
 } // namespace

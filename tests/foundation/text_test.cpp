@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <tuple>
 
@@ -46,6 +49,45 @@ TEST(FormatNumber, ShortestFixedPointText) {
     for (const NumberCase& c : cases) {
         EXPECT_EQ(FormatNumber(c.value, c.decimals), c.expected)
             << "value " << c.value << " decimals " << c.decimals;
+    }
+}
+
+// What a written number reads back as, without the text: the same float, bit for bit, as
+// reading FormatNumber's text; ties round to even as printf does, "-0" is never written.
+TEST(NumberAsRead, IsWhatTheWrittenTextReads) {
+    const auto same = [](float value, int decimals) {
+        float expected = 0.0f;
+        float got = 0.0f;
+        ASSERT_TRUE(ParseFloat(FormatNumber(value, decimals), expected));
+        ASSERT_TRUE(NumberAsRead(value, decimals, got));
+        EXPECT_EQ(std::memcmp(&expected, &got, sizeof got), 0)
+            << value << " at " << decimals << ": " << expected << " read, " << got << " given";
+    };
+    const float values[] = {0.0625f,     -0.0625f,       0.125f,        2.5f,          3.5f,
+                            -2.5f,       1.0005f,        2.00005f,      -0.00049f,     -1e-7f,
+                            1e-45f,      0.1f,           359.999f,      -359.999f,     5.12345f,
+                            16777217.0f, 1.23456789e10f, 3.4028235e38f, -3.4028235e38f};
+    for (const float value : values) {
+        for (const int decimals : {0, 2, 3, 4, 6}) {
+            same(value, decimals);
+        }
+    }
+    // Every binade, with random low bits.
+    uint32_t bits = 12345u;
+    for (int i = 0; i < 20000; ++i) {
+        bits = bits * 1664525u + 1013904223u;
+        float value = 0.0f;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value)) {
+            same(value, 2 + i % 3);
+        }
+    }
+    float out = 7.0f;
+    for (const float value :
+         {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+          std::numeric_limits<float>::quiet_NaN()}) {
+        EXPECT_FALSE(NumberAsRead(value, 3, out));
+        EXPECT_EQ(out, 7.0f);
     }
 }
 

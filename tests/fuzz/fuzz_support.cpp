@@ -124,7 +124,23 @@ void CheckSameText(const std::string& first, const std::string& second, const ch
     Check(first == second, what);
 }
 
+void CheckHeightAsRead(const AstrelObject& object) {
+    double height = 0.0;
+    if (object.ReadBackTopHeight(height)) {
+        const double read = TopHeightAsRead(object);
+        if (height != read) {
+            std::fprintf(stderr, "%s\n%s: %.17g worked out, %.17g read back\n",
+                         object.GetTypeName().c_str(), object.GetParameterText().c_str(), height,
+                         read);
+        }
+        Check(height == read, "an object's height as read differs from its block read back");
+    }
+}
+
 void CheckObjectsSettle(const ObjectArray& objects) {
+    for (const AstrelObject& object : objects) {
+        CheckHeightAsRead(object);
+    }
     const std::string first = Blocks(objects);
     const ObjectArray second = Reread(first);
     Check(second.GetCount() == objects.GetCount(), "an object written and read again was lost");

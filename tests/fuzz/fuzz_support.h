@@ -10,6 +10,7 @@
 #include <string>
 
 namespace pf {
+class AstrelObject;
 class BaseDocument;
 class MemStream;
 class ObjectArray;
@@ -52,8 +53,12 @@ void Check(bool condition, const char* what);
 // The same for two texts that must be equal; both are printed when they differ.
 void CheckSameText(const std::string& first, const std::string& second, const char* what);
 
+// The top height an object works out from its written numbers is the one its written
+// block, read back whole, gives.
+void CheckHeightAsRead(const AstrelObject& object);
 // Text the program wrote reads and writes back byte for byte: object lists written as
-// blocks, read again and written again give the same blocks, and no object is lost.
+// blocks, read again and written again give the same blocks, and no object is lost. Every
+// object's height as read is checked as above.
 void CheckObjectsSettle(const ObjectArray& objects);
 // The same for a whole base through its own base file; a written file must read.
 void CheckBaseSettles(const BaseDocument& document);

@@ -20,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     AstrelObject object(*made);
     ParameterTextLogic(object).Accept(fuzz::Text(data + 1, size - 1));
     fuzz::Check(object.GetType() == type, "OK changed the object's type");
+    fuzz::CheckHeightAsRead(object);
     const std::string first = ParameterTextLogic(object).InitialText();
     ParameterTextLogic(object).Accept(first);
     fuzz::CheckSameText(first, ParameterTextLogic(object).InitialText(),

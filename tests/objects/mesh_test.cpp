@@ -335,6 +335,35 @@ TEST_F(MeshTest, NamesLeavingTheirFoldersTouchNoFile) {
     EXPECT_TRUE(!sfs::exists(tree_.CacheNative("")) || sfs::is_empty(tree_.CacheNative("")));
 }
 
+// While a scope of known extents lives, a group naming its mesh's file reads with those
+// extents; when it ends, the scope before it holds again. A mesh at unit ratios from
+// origin 0 stands as high as its extents' highest point.
+TEST_F(MeshTest, KnownExtentsHoldUntilTheirScopeEnds) {
+    const auto known = [](double highest) {
+        Mesh mesh;
+        mesh.file = "Box";
+        mesh.SetExtents(MeshExtents{GeoRect{0.0, 4.0, 3.0, -2.0}, -2.0, highest});
+        return mesh;
+    };
+    const Mesh outer = known(30.0);
+    const Mesh inner = known(20.0);
+    const auto top = [] {
+        AstrelObject read;
+        EXPECT_TRUE(ParseMesh(read, Group("MESH\r\nFILE Box\r\nPOS 0 0 0\r\nSCALE 1 1 1\r\n")));
+        return read.GetTopHeight().value;
+    };
+    {
+        const KnownMeshExtents first(&outer);
+        {
+            const KnownMeshExtents second(&inner);
+            EXPECT_DOUBLE_EQ(top(), 20.0);
+        }
+        EXPECT_DOUBLE_EQ(top(), 30.0);
+    }
+    EXPECT_DOUBLE_EQ(top(), 3.0) << "the model's own extents";
+    EXPECT_TRUE(ui_.Calls().empty());
+}
+
 // ---- top views ----
 
 bool IsWhitePixel(const BitmapData& image, int x, int y) {
