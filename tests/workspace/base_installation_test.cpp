@@ -81,7 +81,7 @@ TEST_F(BaseInstallationTest, InstallFileCopiesRecordsAndSaves) {
     }
     // A destination with an empty or climbing part: removing the base could never delete
     // the file again.
-    for (const std::string destination : {root_ + "\\Textures2\\", root_ + "a\\..\\"}) {
+    for (const std::string& destination : {root_ + "\\Textures2\\", root_ + "a\\..\\"}) {
         sandbox_.Ui().Clear();
         EXPECT_FALSE(Record().InstallFile(root_, destination, s, key, key));
         EXPECT_EQ(sandbox_.Ui().Failures(), std::vector<std::string>{"Error copying file: " + key});
