@@ -25,11 +25,6 @@ std::string FoldedAscii(std::string text) {
     return text;
 }
 
-// An absolute path without "..", "." or empty parts: the only kind an uninstall deletes.
-bool IsSafeAbsolutePath(const std::string& path) {
-    return path.size() >= 2 && path[0] == '\\' && IsSafeRelativePath(path.substr(1));
-}
-
 // The recorded path lies below folder, which must itself be an absolute path of safe
 // components: a record edited to name "\" as a folder opens nothing.
 bool LiesInFolder(const std::string& path, std::string folder) {
