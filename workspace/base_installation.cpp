@@ -25,11 +25,6 @@ std::string FoldedAscii(std::string text) {
     return text;
 }
 
-// An absolute path without "..", "." or empty parts: the only kind an uninstall deletes.
-bool IsSafeAbsolutePath(const std::string& path) {
-    return path.size() >= 2 && path[0] == '\\' && IsSafeRelativePath(path.substr(1));
-}
-
 // The recorded path lies below folder, which must itself be an absolute path of safe
 // components: a record edited to name "\" as a folder opens nothing.
 bool LiesInFolder(const std::string& path, std::string folder) {
@@ -124,6 +119,22 @@ std::vector<std::string> MissingFolders(const std::string& destination,
     return missing;
 }
 
+// What in the path of the folder a file goes into makes the file one that an uninstall
+// would not delete.
+std::string FolderFault(PathFault fault) {
+    switch (fault) {
+    case PathFault::NotAbsolute:
+        return "has a path that does not start with \"/\"";
+    case PathFault::EmptyOrDotPart:
+        return "has an empty, \".\" or \"..\" part in its path";
+    case PathFault::ForbiddenCharacter:
+        return "has a ':', '/' or control character in a part of its path";
+    case PathFault::None:
+        break;
+    }
+    return "";
+}
+
 std::vector<std::string> ExistingFolders(const std::vector<std::string>& folders) {
     std::vector<std::string> existing;
     for (const std::string& folder : folders) {
@@ -180,19 +191,23 @@ bool Astrel2010::ForgetBase(std::string name) {
 
 bool FileManager::InstallFile(std::string root, std::string destination, std::string source,
                               std::string relative, std::string name) {
-    // The same relative path is used on both sides: it must stay below both folders. The
-    // file must be one that removing the base may delete again, so that it is never left
-    // behind in the tree.
-    const bool safe = !relative.empty() && relative.back() != '\\' &&
-                      IsSafeRelativePath(relative) && IsSafeAbsolutePath(destination + relative);
-    const auto failed = [&] {
-        return ShowFailureMessage(FormatString("Error copying file: %s", relative.c_str()));
+    const auto failed = [&](const std::string& reason = "") {
+        std::string text = FormatString("Error copying file: %s", relative.c_str());
+        if (!reason.empty())
+            text += "\r\n" + reason;
+        return ShowFailureMessage(text);
     };
-    if (!safe)
+    // The same relative path is used on both sides: it must stay below both folders.
+    if (relative.empty() || relative.back() == '\\' || !IsSafeRelativePath(relative))
         return failed();
+    // The file must be one that removing the base may delete again, so that it is never left
+    // behind in the tree. The relative path is safe, so what breaks the rule is the folder.
+    const std::string target = destination + relative;
+    if (const PathFault fault = FindAbsolutePathFault(target); fault != PathFault::None)
+        return failed("The simulator folder it goes into " + FolderFault(fault) +
+                      ": removing the base could not delete the file again.\r\n");
     // A file that no base of ours put there belongs to someone else: it is kept aside
     // before it is replaced, and comes back when the last base recording it goes.
-    const std::string target = destination + relative;
     KeptFiles kept(root);
     bool newlyKept = false;
     if (fs::IsRegularFile(target) && !RecordsPath(*this, root, target) &&

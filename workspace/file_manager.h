@@ -124,9 +124,11 @@ class FileManager {
     // Copies source + relative to destination + relative (making its folders), records
     // destination + relative under the base key in root's installation and saves the
     // record. A relative file that is empty, a folder, absolute or climbing out is
-    // refused like a failed copy: "Error copying file: %s", nothing recorded. An existing
-    // file that no base of root's installation records is kept aside first (refused like
-    // a failed copy when it cannot be); the folders the copy makes are noted.
+    // refused like a failed copy: "Error copying file: %s", nothing recorded. So is a file
+    // whose whole path an uninstall would not delete, with a second line saying what in
+    // the destination's path is wrong. An existing file that no base of root's
+    // installation records is kept aside first (refused like a failed copy when it cannot
+    // be); the folders the copy makes are noted.
     bool InstallFile(std::string root, std::string destination, std::string source,
                      std::string relative, std::string name);
     // The simulator folder's base is uninstalled or forgotten; false without a known

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 namespace pf {
 namespace {
@@ -79,16 +80,32 @@ TEST_F(BaseInstallationTest, InstallFileCopiesRecordsAndSaves) {
         EXPECT_EQ(sandbox_.Ui().Failures(),
                   std::vector<std::string>{"Error copying file: " + relative});
     }
-    // A destination with an empty or climbing part: removing the base could never delete
-    // the file again.
-    for (const std::string destination : {root_ + "\\Textures2\\", root_ + "a\\..\\"}) {
+    // A destination that removing the base could never delete the file from again, and
+    // what is wrong with it.
+    const std::string dotPart = "has an empty, \".\" or \"..\" part in its path",
+                      character = "has a ':', '/' or control character in a part of its path";
+    const std::pair<std::string, std::string> destinations[] = {
+        {root_ + "\\Textures2\\", dotPart},
+        {root_ + "a\\..\\", dotPart},
+        {root_ + "Tex:2\\", character},
+        {root_ + "Tex\t2\\", character},
+        {"C:\\Astrel\\Textures2\\", "has a path that does not start with \"/\""},
+    };
+    for (const auto& [destination, fault] : destinations) {
         sandbox_.Ui().Clear();
         EXPECT_FALSE(Record().InstallFile(root_, destination, s, key, key));
-        EXPECT_EQ(sandbox_.Ui().Failures(), std::vector<std::string>{"Error copying file: " + key});
+        EXPECT_EQ(sandbox_.Ui().Failures(),
+                  std::vector<std::string>{"Error copying file: " + key +
+                                           "\r\nThe simulator folder it goes into " + fault +
+                                           ": removing the base could not delete the file "
+                                           "again.\r\n"})
+            << destination;
     }
     EXPECT_EQ(DatBytes(), before);
     EXPECT_FALSE(Has("Sim/x.cfg"));
     EXPECT_FALSE(Has("Sim/a"));
+    EXPECT_FALSE(Has("Sim/Tex:2"));
+    EXPECT_FALSE(Has("Sim/Tex\t2"));
 }
 
 TEST_F(BaseInstallationTest, UninstallDeletesOnlyUnsharedFilesInsideTheInstallation) {
