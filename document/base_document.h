@@ -155,7 +155,8 @@ class BaseDocument {
     // there is loaded on the way, so its problems are shown.
     static bool BaseFileExists(std::string fileName);
     // Why the own base file of that name does not read whole, found without a message
-    // and without reading its objects: "" when it does. hasHeader tells whether the file
+    // and without reading its objects: "" when it does. A file whose Name line is empty
+    // names no base and does not read whole either. hasHeader tells whether the file
     // begins with the "BASE-V2.0" header line.
     static std::string FindFileProblem(const std::string& fileName, bool& hasHeader);
     // "Couldn't read base file <native path>" and the problem on a second line.

@@ -197,7 +197,14 @@ std::string BaseDocument::FindFileProblem(const std::string& fileName, bool& has
     if (!LoadLinesFromStream(lines, file)) {
         return "Couldn't parse file";
     }
-    return FindPfgBaseFileProblem(lines);
+    const std::string problem = FindPfgBaseFileProblem(lines);
+    // The list names a base, and its work folder and files are named, after its name.
+    std::string name;
+    FindKeyedLine(name, "name ", lines);
+    if (problem.empty() && name.empty()) {
+        return "Couldn't find base name: its Name line is empty";
+    }
+    return problem;
 }
 
 bool BaseDocument::OwnsSaveName() const {

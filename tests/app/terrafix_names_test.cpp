@@ -109,11 +109,16 @@ TEST(MainDialogNames, FilesThatAreNoBasesAreListedAndDeletedAlone) {
     std::mt19937 random(32);
     for (char& c : garbage)
         c = static_cast<char>(random());
+    ASSERT_TRUE(BaseDocument("Walk Field", "Earth", LatLon(1, 2)).SaveToDocuments());
+    const std::string good = ReadNativeFile(doc("Walk Field.txt"));
+    std::string nameless = good;
+    nameless.replace(nameless.find("Name = Walk Field"), 17, "Name = ");
     const struct {
         const char* file;
         std::string bytes;
         const char* problem;
     } rows[] = {
+        {"Empty Name.txt", nameless, "Couldn't find base name: its Name line is empty"},
         {"Garbage Field.txt", garbage, "Not a base file: it does not begin with BASE-V2.0"},
         {"No Body.txt", "BASE-V2.0\r\nName = No Body\r\nLocation = 1 2\r\n",
          "Couldn't find body name"},
@@ -121,8 +126,6 @@ TEST(MainDialogNames, FilesThatAreNoBasesAreListedAndDeletedAlone) {
          "Not a base file: it does not begin with BASE-V2.0"},
         {"Short.txt", "BASE-V2", "Error with base file: it is shorter than the BASE-V2.0 line"},
     };
-    ASSERT_TRUE(BaseDocument("Walk Field", "Earth", LatLon(1, 2)).SaveToDocuments());
-    const std::string good = ReadNativeFile(doc("Walk Field.txt"));
     for (const auto& row : rows)
         WriteNativeFile(doc(row.file), row.bytes);
     int edited = 0;
@@ -132,6 +135,7 @@ TEST(MainDialogNames, FilesThatAreNoBasesAreListedAndDeletedAlone) {
     logic.InitDialog();
     logic.RefreshBaseList();
     EXPECT_EQ(Listed(logic), (Lines{"Earth\\Walk Field|Walk Field.txt",
+                                    "Empty Name.txt (cannot be read)|Empty Name.txt",
                                     "Garbage Field.txt (cannot be read)|Garbage Field.txt",
                                     "No Body.txt (cannot be read)|No Body.txt",
                                     "No Name.txt (cannot be read)|No Name.txt",
