@@ -264,12 +264,16 @@ void MainDialogLogic::OnDeleteBase(int selection) {
         return;
     }
     // Files installed into the simulator stay there; only their record goes, and only
-    // for a file that reads whole and is the base's own (not a copy under another name).
+    // for a file that reads whole and is the base's own (not a copy under another name or
+    // a link to it), while no other whole file names that base: that one could still
+    // remove the installed files.
     bool hasHeader = false;
     if (BaseDocument::FindFileProblem(fileName, hasHeader).empty()) {
         const BaseDocument document(fileName);
-        if (document.IsLoaded() && document.OwnsSaveName()) {
-            FileManager::Instance().ForgetBaseInAstrel(document.GetConfigRelativePath());
+        const std::string key = document.GetConfigRelativePath();
+        if (document.IsLoaded() && document.OwnsSaveName() &&
+            !BaseDocument::AnotherWholeFileNames(fileName, document.GetName(), key)) {
+            FileManager::Instance().ForgetBaseInAstrel(key);
         }
     }
     BaseDocument::DeleteBase(fileName);

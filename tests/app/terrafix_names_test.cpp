@@ -8,7 +8,9 @@
 #include "support/tree_manifest.h"
 #include "workspace/file_manager.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -43,6 +45,23 @@ std::string Record(const std::string& key) {
     return text;
 }
 
+// Saves the base, writes its work configuration and records it as installed; its record key.
+std::string SavedAndInstalled(const test::SimulatorSandbox& sandbox, const BaseDocument& base) {
+    EXPECT_TRUE(base.SaveToDocuments());
+    EXPECT_TRUE(base.WriteWorkConfig());
+    const std::string key = base.GetConfigRelativePath();
+    Astrel2010* installation = nullptr;
+    EXPECT_TRUE(FileManager::Instance().FindOrCreateInstallation(sandbox.Root(), installation));
+    installation->AddFile(sandbox.Root() + "Config\\" + key, key);
+    EXPECT_TRUE(FileManager::Instance().Save());
+    return key;
+}
+
+// The documents folder's file, native.
+std::string Doc(const test::SimulatorSandbox& sandbox, const std::string& file) {
+    return sandbox.Dir().NativePath("Documents/Padforge/" + file);
+}
+
 // "Hist Field" in Earth\Base\ and in Earth\Historic\ (made before names were checked), each
 // rendered and installed: deleting either leaves the other's file, its files in the
 // shared work folder and its installation record as they were.
@@ -59,15 +78,8 @@ TEST(MainDialogNames, TwoBasesOfOneNameNeverHarmEachOther) {
             BaseDocument base("Hist Field", "Earth", LatLon(i, 2));
             base.SetConfigSuffix(i == 0 ? "Earth\\Base\\" : "Earth\\Historic\\");
             base.SetFileNameFromName("Hist Field");
-            ASSERT_TRUE(base.SaveToDocuments());
-            ASSERT_TRUE(base.WriteWorkConfig());
-            keys[i] = base.GetConfigRelativePath();
-            Astrel2010* installation = nullptr;
-            ASSERT_TRUE(
-                FileManager::Instance().FindOrCreateInstallation(sandbox.Root(), installation));
-            installation->AddFile(sandbox.Root() + "Config\\" + keys[i], keys[i]);
+            keys[i] = SavedAndInstalled(sandbox, base);
         }
-        ASSERT_TRUE(FileManager::Instance().Save());
         const std::string kept = files[1 - deleted];
         const std::string keptFile = ReadNativeFile(doc(kept));
         const std::string keptRecord = Record(keys[1 - deleted]);
@@ -94,6 +106,103 @@ TEST(MainDialogNames, TwoBasesOfOneNameNeverHarmEachOther) {
         EXPECT_EQ(Record(keys[1 - deleted]), keptRecord);
         EXPECT_EQ(Record(keys[deleted]), "");
         EXPECT_EQ(Listed(logic), (Lines{"Earth\\Hist Field|" + kept}));
+    }
+}
+
+// "Link Field.txt", a second name of "Walk Field.txt" (a symbolic or a hard link), is
+// another file of the documents folder: it is never edited, since a save would go to the
+// base's file, and deleting its entry removes that name alone. The base's own entry still
+// takes its work folder and record with it.
+TEST(MainDialogNames, ASecondNameOfABaseFileDeletesOnlyItself) {
+    const std::function<void(const stdfs::path&, const stdfs::path&)> links[] = {
+        [](const stdfs::path& to, const stdfs::path& at) {
+            stdfs::create_symlink(to.filename(), at);
+        },
+        [](const stdfs::path& to, const stdfs::path& at) { stdfs::create_hard_link(to, at); }};
+    for (const auto& link : links) {
+        SCOPED_TRACE(&link == &links[0] ? "symbolic link" : "hard link");
+        test::SimulatorSandbox sandbox;
+        const auto doc = [&](const std::string& f) { return Doc(sandbox, f); };
+        const std::string key =
+            SavedAndInstalled(sandbox, BaseDocument("Walk Field", "Earth", LatLon(1, 2)));
+        link(doc("Walk Field.txt"), doc("Link Field.txt"));
+        const std::string own = ReadNativeFile(doc("Walk Field.txt"));
+        const auto work = test::TreeManifest::Of(doc("Walk Field")).files;
+        const std::string record = Record(key);
+        ASSERT_NE(record, "");
+
+        int edited = 0;
+        DialogRunners runners;
+        runners.editBase = [&](const BaseDocument& d) {
+            ++edited;
+            d.SaveToDocuments();
+        };
+        MainDialogLogic logic(runners);
+        logic.InitDialog();
+        ASSERT_EQ(Listed(logic), (Lines{"Earth\\Walk Field (Link Field.txt)|Link Field.txt",
+                                        "Earth\\Walk Field (Walk Field.txt)|Walk Field.txt"}));
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Ok);
+        logic.OnEditBase(0);
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
+        logic.OnDeleteBase(0);
+        EXPECT_EQ(edited, 0);
+        EXPECT_EQ(sandbox.Ui().CallLines(),
+                  (Lines{"message|Error|Couldn't edit base: another base's file has its "
+                         "name.\r\nFile: " +
+                             doc("Walk Field.txt") +
+                             "\r\nThis base was read from: " + doc("Link Field.txt"),
+                         "message|Question|Are you sure you want to delete the Walk Field base "
+                         "of Link Field.txt?"}));
+        EXPECT_FALSE(stdfs::exists(stdfs::symlink_status(doc("Link Field.txt"))));
+        EXPECT_EQ(ReadNativeFile(doc("Walk Field.txt")), own);
+        EXPECT_EQ(test::TreeManifest::Of(doc("Walk Field")).files, work);
+        EXPECT_EQ(Record(key), record);
+        EXPECT_EQ(Listed(logic), (Lines{"Earth\\Walk Field|Walk Field.txt"}));
+
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
+        logic.OnDeleteBase(0);
+        EXPECT_TRUE(test::NativeNames(doc("")).empty());
+        EXPECT_EQ(Record(key), "");
+    }
+}
+
+// The base's own entry deleted while another file still names the base: a hard link reads
+// whole and can be edited once the base's file is gone, so the work folder and record stay
+// for it; a cut-off copy can never be edited and keeps nothing. Deleting the other file
+// afterwards leaves nothing behind.
+TEST(MainDialogNames, DeletingABaseKeepsItsFilesOnlyForAnotherWholeFile) {
+    for (const bool whole : {true, false}) {
+        SCOPED_TRACE(whole ? "hard link" : "cut-off copy");
+        test::SimulatorSandbox sandbox;
+        const auto doc = [&](const std::string& f) { return Doc(sandbox, f); };
+        const std::string key =
+            SavedAndInstalled(sandbox, BaseDocument("Walk Field", "Earth", LatLon(1, 2)));
+        const std::string own = ReadNativeFile(doc("Walk Field.txt"));
+        if (whole)
+            stdfs::create_hard_link(doc("Walk Field.txt"), doc("Other Field.txt"));
+        else
+            WriteNativeFile(doc("Other Field.txt"), own.substr(0, own.find("END_OBJECTLIST")));
+        const auto work = test::TreeManifest::Of(doc("Walk Field")).files;
+        const std::string record = Record(key);
+        DialogRunners runners;
+        MainDialogLogic logic(runners);
+        logic.InitDialog();
+        const auto& entries = logic.Entries();
+        const auto base = std::find_if(entries.begin(), entries.end(), [](const auto& entry) {
+            return entry.fileName == "Walk Field.txt";
+        });
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
+        logic.OnDeleteBase(static_cast<int>(base - entries.begin()));
+        ASSERT_EQ(stdfs::exists(doc("Walk Field")), whole);
+        if (whole)
+            EXPECT_EQ(test::TreeManifest::Of(doc("Walk Field")).files, work);
+        EXPECT_EQ(Record(key), whole ? record : "");
+
+        ASSERT_EQ(Listed(logic).size(), 1u);
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
+        logic.OnDeleteBase(0);
+        EXPECT_TRUE(test::NativeNames(doc("")).empty());
+        EXPECT_EQ(Record(key), "");
     }
 }
 
