@@ -378,8 +378,12 @@ TEST(MainDialogImport, EveryRoad) {
         }
         if (road.tree >= OneDirectory)
             WriteNativeFile(sandbox.SimNative("Config/Earth.cfg"), kOneDirectory);
-        if (road.tree == Imported)
-            BaseDocument("Alpha", "Earth", LatLon(1, 2)).SaveToDocuments();
+        if (road.tree == Imported) {
+            BaseDocument imported("Alpha", "Earth", LatLon(1, 2));
+            imported.SetOrigin("Astrel");
+            imported.SetOriginalPath(sandbox.Root() + "Config\\Earth\\Base\\Alpha.cfg");
+            imported.SaveToDocuments();
+        }
         if (road.tree == NameTaken) {
             BaseDocument other("alpha", "Earth", LatLon(1, 2));
             other.SetConfigSuffix("Earth\\Historic\\");

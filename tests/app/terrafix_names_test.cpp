@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
 
 namespace pf {
@@ -203,6 +204,95 @@ TEST(MainDialogNames, DeletingABaseKeepsItsFilesOnlyForAnotherWholeFile) {
         logic.OnDeleteBase(0);
         EXPECT_TRUE(test::NativeNames(doc("")).empty());
         EXPECT_EQ(Record(key), "");
+    }
+}
+
+// "Load Base From Astrel" of Earth\\Base\\SampleField.cfg ("Name = Sample Field") while
+// "Sample Field.txt" stands in the documents folder. Only a base read whole from that very
+// file, wherever the simulator folder stood then, is replaced, and only on request; any
+// other is the person's work and stays byte for byte whatever the answers.
+TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
+    enum Before {
+        MadeByPerson,
+        ReadFromAnotherFile,
+        CutOff,
+        MarkedOwn,
+        ReadBeforeTheTreeMoved,
+        Read
+    };
+    const MessageAnswer yes = MessageAnswer::Yes, no = MessageAnswer::No;
+    const struct {
+        Before before;
+        MessageAnswer answer;
+        bool asked;
+        bool replaced;
+    } rows[] = {
+        {MadeByPerson, yes, false, false},
+        {ReadFromAnotherFile, yes, false, false},
+        {CutOff, yes, false, false},
+        {MarkedOwn, yes, false, false},
+        {ReadBeforeTheTreeMoved, yes, true, true},
+        {Read, no, true, false},
+        {Read, yes, true, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << "before " << row.before << " answer " << static_cast<int>(row.answer));
+        test::SimulatorSandbox sandbox;
+        const std::string docs = sandbox.Dir().NativePath("Documents/Padforge/");
+        const std::string field = "BASE-V2.0\r\nName = Sample Field\r\nLocation = 1 2\r\n";
+        WriteNativeFile(sandbox.SimNative("Config/Earth/Base/SampleField.cfg"), field);
+        WriteNativeFile(sandbox.SimNative("Config/Earth/Base/OtherField.cfg"), field);
+        DialogRunners runners;
+        std::string chosen;
+        runners.astrelBaseList = [&](const std::string&, const BodyBaseDirectory&,
+                                     const StringArray&) {
+            return std::optional<std::string>(chosen);
+        };
+        MainDialogLogic logic(runners);
+        const auto load = [&](const std::string& file) {
+            chosen = file;
+            sandbox.Ui().AnswerNextMenu(10001); // Earth
+            sandbox.Ui().AnswerNextMenu(10001); // Earth\Base\ (its first directory)
+            logic.OnLoadBaseFromAstrel(nullptr, 0, 0);
+        };
+        if (row.before == MadeByPerson) {
+            ASSERT_TRUE(logic.CreateNewBase("Sample Field", "Earth", LatLon(1, 2),
+                                            {"Earth\\Base\\", "", "", ""}));
+        } else {
+            load(row.before == ReadFromAnotherFile ? "OtherField.cfg" : "SampleField.cfg");
+        }
+        std::string own = ReadNativeFile(docs + "Sample Field.txt");
+        ASSERT_NE(own.find("Name = Sample Field"), std::string::npos);
+        if (row.before == CutOff)
+            own.resize(own.find("END_OBJECTLIST"));
+        const std::string path = sandbox.Root() + "Config\\Earth\\Base\\SampleField.cfg";
+        ASSERT_EQ(own.find(path) == std::string::npos,
+                  row.before == MadeByPerson || row.before == ReadFromAnotherFile);
+        if (row.before == MarkedOwn)
+            own.replace(own.find("PFG_ORIGIN Astrel"), 17, "PFG_ORIGIN User Created");
+        if (row.before == ReadBeforeTheTreeMoved)
+            own.replace(own.find(path), path.size(),
+                        "D:\\Old Place\\CONFIG\\earth\\BASE\\samplefield.CFG");
+        WriteNativeFile(docs + "Sample Field.txt", own);
+        // The tree's file changed since it was read.
+        WriteNativeFile(sandbox.SimNative("Config/Earth/Base/SampleField.cfg"),
+                        field + "BEGIN_NAVBEACON\r\nVOR SFD 1 2 113.5\r\nEND_NAVBEACON\r\n");
+        const auto before = test::TreeManifest::Of(docs, true);
+        sandbox.Ui().Clear();
+        sandbox.Ui().AnswerNextMessage(row.answer);
+        load("SampleField.cfg");
+
+        EXPECT_EQ(sandbox.Ui().CallLines(),
+                  (Lines{"menu||Bodies with bases", "menu||Select directory:",
+                         row.asked ? "message|Notification|Base already loaded. Reload?"
+                                   : "message|Error|Couldn't load base from Astrel: a base of "
+                                     "your own already has the name Sample Field.\r\nFile: " +
+                                         docs + "Sample Field.txt"}));
+        const std::string after = ReadNativeFile(docs + "Sample Field.txt");
+        EXPECT_EQ(before.DifferencesTo(test::TreeManifest::Of(docs, true)),
+                  row.replaced ? "changed Sample Field.txt\n" : "");
+        EXPECT_EQ(after.find("VOR SFD") != std::string::npos, row.replaced);
     }
 }
 
