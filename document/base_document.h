@@ -46,11 +46,13 @@ class BaseDocument {
     // For a base that the person agreed may replace the file of that name.
     void SetSourceFile(const std::string& fileName) { sourceFile_ = fileName; }
     // True when the document has a source file and its save name is that file or free:
-    // a copy of a base under another file name does not own the base's work folder and
-    // installation record.
+    // a copy of a base under another file name, or a second name (a link) of its file,
+    // does not own the base's work folder and installation record.
     bool OwnsSaveName() const;
     // When another file than the source file stands at the save name: "File: <it>" and,
     // for a document read from a file, "This base was read from: <source>"; else empty.
+    // Files are told apart by their names in the documents folder, not by what they lead
+    // to: a link to the base's file is another file.
     std::string SaveNameConflict() const;
     const std::string& GetConfigSuffix() const { return configSuffix_; }
     void SetConfigSuffix(const std::string& suffix) { configSuffix_ = suffix; }
@@ -155,7 +157,8 @@ class BaseDocument {
     // there is loaded on the way, so its problems are shown.
     static bool BaseFileExists(std::string fileName);
     // Why the own base file of that name does not read whole, found without a message
-    // and without reading its objects: "" when it does. hasHeader tells whether the file
+    // and without reading its objects: "" when it does. A file whose Name line is empty
+    // names no base and does not read whole either. hasHeader tells whether the file
     // begins with the "BASE-V2.0" header line.
     static std::string FindFileProblem(const std::string& fileName, bool& hasHeader);
     // "Couldn't read base file <native path>" and the problem on a second line.
@@ -170,13 +173,24 @@ class BaseDocument {
     // without a message whatever the file holds: false for a file that names no body or
     // no base, cannot be opened or is too big to read.
     static bool LoadBodyName(std::string& bodyName, std::string& name, const std::string& fileName);
+    // The names, place and origin of an own base file that reads whole (see
+    // ReadPfgNamesAndPlace), without a message; false, out untouched, for a file that
+    // does not read whole.
+    static bool LoadNamesAndPlace(BaseDocument& out, const std::string& fileName);
     // The base's work folder is named after the base alone, whatever its body and
     // directory: when a file of the documents folder other than exceptFile names a base
     // of this name (letter case ignored, as in the simulator's tree), "File: <it>";
-    // else "". Reads without a message.
+    // else "". Every file that names it counts, whole or not; files are told apart by
+    // their names, so a link to exceptFile counts too. Reads without a message.
     static std::string NameTakenBy(const std::string& name, const std::string& exceptFile);
-    // Deletes the base's own file, and its work folder when the base reads whole with a
-    // valid name and no other file of the documents folder names a base of that name.
+    // Whether a file of the documents folder other than fileName (told apart by name, as
+    // in NameTakenBy) reads whole as a base of this name and, unless key is "", of that
+    // GetConfigRelativePath (case ignored). Reads without a message.
+    static bool AnotherWholeFileNames(const std::string& fileName, const std::string& name,
+                                      const std::string& key);
+    // Deletes the base's own file (a link itself, never what it leads to), and its work
+    // folder when the base reads whole with a valid name, owns its save name and no other
+    // file of the documents folder reads whole as a base of that name.
     static bool DeleteBase(const std::string& fileName);
 
     // The simulator's base configuration text: the own file without its "PFG_" keys.

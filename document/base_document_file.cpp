@@ -28,6 +28,44 @@ void ShowErrorBox(const std::string& text) {
     ShowMessageBox(text, "Error", MessageButtons::Ok, MessageIcon::None);
 }
 
+// Whether two file names of the documents folder are one entry of it. A link or a second
+// hard link is an entry of its own: deleting or saving through it never reaches the base's
+// file. A name that finds an existing file only without regard to case is that file's name,
+// as every file call would take it so.
+bool SameEntry(const std::string& documents, const std::string& a, const std::string& b) {
+    std::string nativeA;
+    std::string nativeB;
+    return fs::Resolve(documents + a, nativeA) && fs::Resolve(documents + b, nativeB) &&
+           nativeA == nativeB;
+}
+
+// An own base file's lines without a message; the length is checked first, so that a file
+// too big says nothing either.
+bool LoadLinesQuietly(StringArray& lines, const std::string& fileName) {
+    std::string documents;
+    PfgFileStream file;
+    return IsSafePathComponent(fileName) && GetDocumentsPath(documents) &&
+           file.Open(documents + fileName, kOpenRead) && file.GetLength() <= kMaxTextStreamBytes &&
+           LoadLinesFromStream(lines, file);
+}
+
+// The first file of the documents folder, other than the entry exceptFile, that matches;
+// "" when none does.
+template <typename Matches>
+std::string FindOtherFile(const std::string& exceptFile, Matches matches) {
+    std::string documents;
+    StringArray files;
+    if (!GetDocumentsPath(documents) || !ListDirectoryFiles(documents, "*.txt", files)) {
+        return std::string();
+    }
+    for (const std::string& file : files) {
+        if (!SameEntry(documents, file, exceptFile) && matches(file)) {
+            return file;
+        }
+    }
+    return std::string();
+}
+
 // Writes texts until one fails; the writer then stops at the first failure.
 class CheckedWriter {
   public:
@@ -197,7 +235,14 @@ std::string BaseDocument::FindFileProblem(const std::string& fileName, bool& has
     if (!LoadLinesFromStream(lines, file)) {
         return "Couldn't parse file";
     }
-    return FindPfgBaseFileProblem(lines);
+    const std::string problem = FindPfgBaseFileProblem(lines);
+    // The list names a base, and its work folder and files are named, after its name.
+    std::string name;
+    FindKeyedLine(name, "name ", lines);
+    if (problem.empty() && name.empty()) {
+        return "Couldn't find base name: its Name line is empty";
+    }
+    return problem;
 }
 
 bool BaseDocument::OwnsSaveName() const {
@@ -212,7 +257,7 @@ std::string BaseDocument::SaveNameConflict() const {
     }
     const std::string path = documents + GetSaveFileName();
     if (!PathExists(path) ||
-        (!sourceFile_.empty() && fs::Equivalent(documents + sourceFile_, path))) {
+        (!sourceFile_.empty() && SameEntry(documents, sourceFile_, GetSaveFileName()))) {
         return std::string();
     }
     std::string text = "File: " + fs::ToNative(path);
@@ -246,32 +291,40 @@ bool BaseDocument::BaseFileExists(std::string fileName) {
 
 bool BaseDocument::LoadBodyName(std::string& bodyName, std::string& name,
                                 const std::string& fileName) {
-    std::string documents;
-    PfgFileStream file;
     StringArray lines;
-    // The length is checked first, so that a file too big says nothing either.
-    return IsSafePathComponent(fileName) && GetDocumentsPath(documents) &&
-           file.Open(documents + fileName, kOpenRead) && file.GetLength() <= kMaxTextStreamBytes &&
-           LoadLinesFromStream(lines, file) && FindKeyedLine(bodyName, "PFG_BODY_NAME ", lines) &&
+    return LoadLinesQuietly(lines, fileName) && FindKeyedLine(bodyName, "PFG_BODY_NAME ", lines) &&
            FindKeyedLine(name, "name ", lines) && !name.empty();
 }
 
-std::string BaseDocument::NameTakenBy(const std::string& name, const std::string& exceptFile) {
-    std::string documents;
-    StringArray files;
-    if (!GetDocumentsPath(documents) || !ListDirectoryFiles(documents, "*.txt", files)) {
-        return std::string();
+bool BaseDocument::LoadNamesAndPlace(BaseDocument& out, const std::string& fileName) {
+    bool hasHeader = false;
+    StringArray lines;
+    if (!FindFileProblem(fileName, hasHeader).empty() || !LoadLinesQuietly(lines, fileName)) {
+        return false;
     }
-    const bool hasExcept = !exceptFile.empty() && PathExists(documents + exceptFile);
-    for (const std::string& file : files) {
+    ReadPfgNamesAndPlace(out, lines);
+    return true;
+}
+
+std::string BaseDocument::NameTakenBy(const std::string& name, const std::string& exceptFile) {
+    const std::string file = FindOtherFile(exceptFile, [&](const std::string& candidate) {
         std::string body;
         std::string other;
-        if (LoadBodyName(body, other, file) && CStringEqualsNoCase(other, name) &&
-            !(hasExcept && fs::Equivalent(documents + file, documents + exceptFile))) {
-            return "File: " + fs::ToNative(documents + file);
-        }
-    }
-    return std::string();
+        return LoadBodyName(body, other, candidate) && CStringEqualsNoCase(other, name);
+    });
+    std::string documents;
+    return file.empty() || !GetDocumentsPath(documents) ? std::string()
+                                                        : "File: " + fs::ToNative(documents + file);
+}
+
+bool BaseDocument::AnotherWholeFileNames(const std::string& fileName, const std::string& name,
+                                         const std::string& key) {
+    return !FindOtherFile(fileName, [&](const std::string& candidate) {
+                BaseDocument other;
+                return LoadNamesAndPlace(other, candidate) &&
+                       CStringEqualsNoCase(other.GetName(), name) &&
+                       (key.empty() || CStringEqualsNoCase(other.GetConfigRelativePath(), key));
+            }).empty();
 }
 
 bool BaseDocument::DeleteBase(const std::string& fileName) {
@@ -282,13 +335,15 @@ bool BaseDocument::DeleteBase(const std::string& fileName) {
     if (IsSafePathComponent(fileName)) {
         // Without a loaded, valid name the work folder would be the documents folder
         // itself or lie outside it, a damaged copy names the folder of the base it was
-        // copied from, and bases of one name in other directories share their folder:
-        // then only the file goes.
+        // copied from, and bases of one name in other directories, copies and second names
+        // of the file share their folder: then only the file goes. A file that does not
+        // read whole keeps nothing: it can never be edited, and once it goes no file would
+        // name the folder.
         bool hasHeader = false;
         const bool whole = FindFileProblem(fileName, hasHeader).empty();
         const BaseDocument document = whole ? BaseDocument(fileName) : BaseDocument();
         if (document.IsLoaded() && IsValidBaseName(document.GetName()) && document.OwnsSaveName() &&
-            NameTakenBy(document.GetName(), fileName).empty()) {
+            !AnotherWholeFileNames(fileName, document.GetName(), "")) {
             std::string work;
             if (!document.GetWorkFolder(work)) {
                 return ShowFailureMessage("Couldn't delete file");

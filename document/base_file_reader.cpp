@@ -433,6 +433,18 @@ std::string FindPfgBaseFileProblem(const StringArray& lines) {
     return FindOpenSection(lines);
 }
 
+void ReadPfgNamesAndPlace(BaseDocument& document, const StringArray& lines) {
+    std::string value;
+    for (const PfgKey& key : kPlaceKeys) {
+        FindKeyedLine(value, key.key, lines);
+        (document.*key.set)(value);
+    }
+    FindKeyedLine(value, "PFG_FILE_NAME ", lines);
+    document.SetFileName(value);
+    FindKeyedLine(value, "name ", lines);
+    document.SetName(value);
+}
+
 bool LoadSimulatorBaseCfg(BaseDocument& document, const std::string& path) {
     StringArray lines;
     if (!LoadLinesFromFile(lines, path)) {

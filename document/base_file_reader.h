@@ -28,6 +28,10 @@ bool LoadPfgBaseFile(BaseDocument& document, MyStream& stream);
 // a single object: the message it would show ("Couldn't find name" and "Couldn't find
 // location" for the two it fails on silently); "" when the file reads whole.
 std::string FindPfgBaseFileProblem(const StringArray& lines);
+// The name, file name, configuration suffix, origin, original path, context and period of
+// the own base file's lines (a missing one empty), without a message and without reading
+// the body, the position or a single object.
+void ReadPfgNamesAndPlace(BaseDocument& document, const StringArray& lines);
 // A simulator base configuration file ("...\<body>\<folder>\<file>.cfg").
 bool LoadSimulatorBaseCfg(BaseDocument& document, const std::string& path);
 

@@ -34,6 +34,21 @@ void SetPlace(BaseDocument& document, const BodyBaseDirectory& directory) {
     document.SetPeriodEnd(directory.periodEnd);
 }
 
+// Whether a base's stored original path names the tree's file at relative (its path below
+// the configuration folder): it ends, ASCII case ignored, in "\" + the configuration
+// folder's own name + "\" + relative. What stands before is left out, so that a base still
+// counts as read from its file after the simulator folder moved.
+bool NamesTreeFile(const std::string& originalPath, const std::string& configFolder,
+                   const std::string& relative) {
+    std::string folder = configFolder;
+    while (!folder.empty() && folder.back() == '\\') {
+        folder.pop_back();
+    }
+    const std::string folderName = folder.substr(folder.rfind('\\') + 1);
+    return !folderName.empty() && !relative.empty() &&
+           CStringEndsWithNoCase(originalPath, "\\" + folderName + "\\" + relative);
+}
+
 } // namespace
 
 bool SplitBodyAndName(const std::string& text, std::string& name, std::string& body) {
@@ -264,12 +279,16 @@ void MainDialogLogic::OnDeleteBase(int selection) {
         return;
     }
     // Files installed into the simulator stay there; only their record goes, and only
-    // for a file that reads whole and is the base's own (not a copy under another name).
+    // for a file that reads whole and is the base's own (not a copy under another name or
+    // a link to it), while no other whole file names that base: that one could still
+    // remove the installed files.
     bool hasHeader = false;
     if (BaseDocument::FindFileProblem(fileName, hasHeader).empty()) {
         const BaseDocument document(fileName);
-        if (document.IsLoaded() && document.OwnsSaveName()) {
-            FileManager::Instance().ForgetBaseInAstrel(document.GetConfigRelativePath());
+        const std::string key = document.GetConfigRelativePath();
+        if (document.IsLoaded() && document.OwnsSaveName() &&
+            !BaseDocument::AnotherWholeFileNames(fileName, document.GetName(), key)) {
+            FileManager::Instance().ForgetBaseInAstrel(key);
         }
     }
     BaseDocument::DeleteBase(fileName);
@@ -372,7 +391,22 @@ void MainDialogLogic::OnLoadBaseFromAstrel(UiOwner owner, int x, int y) {
                   ".\r\n" + taken);
         return;
     }
-    const bool reload = BaseDocument::BaseFileExists(saveName);
+    // Only a base read whole from this very file of the tree is replaced, and only on
+    // request: a base of the person's own, one read from another file, or a file that
+    // does not read whole is their work.
+    std::string documents;
+    const bool reload = GetDocumentsPath(documents) && PathExists(documents + saveName);
+    BaseDocument loaded;
+    if (reload &&
+        (!BaseDocument::LoadNamesAndPlace(loaded, saveName) ||
+         !CStringEqualsNoCase(loaded.GetOrigin(), "Astrel") ||
+         !NamesTreeFile(loaded.GetOriginalPath(), configFolder, record.directory + *file))) {
+        std::string native;
+        fs::Resolve(documents + saveName, native);
+        ShowError("Couldn't load base from Astrel: a base of your own already has the name " +
+                  name + ".\r\nFile: " + native);
+        return;
+    }
     if (reload && ShowMessageBox("Base already loaded. Reload?", "Notification",
                                  MessageButtons::YesNo, MessageIcon::None) != MessageAnswer::Yes) {
         return;

@@ -80,7 +80,9 @@ TEST_F(MainDialogLogicTest, NewBasesAreRefusedBeforeAnythingIsWritten) {
         Ui().Clear();
         Ui().AnswerNextMessage(MessageAnswer::Ok);
         EXPECT_FALSE(logic_.CreateNewBase(name, "Earth", position, {"Earth\\Base\\", "", "", ""}));
-        EXPECT_EQ(Ui().CallLines().back(), "message|Error|" + box);
+        const Lines calls = Ui().CallLines();
+        ASSERT_FALSE(calls.empty()) << "no message came";
+        EXPECT_EQ(calls.back(), "message|Error|" + box);
         EXPECT_EQ(test::NativeNames(Doc()), before);
     };
     refused("", 0, "Blank name given");
@@ -279,8 +281,10 @@ TEST_F(MainDialogLogicTest, HelpSaysWhenTheManualCannotBeOpened) {
     Ui().AnswerNextOpenDocument(false);
     Ui().AnswerNextMessage(MessageAnswer::Ok);
     logic_.OnHelpButton();
-    EXPECT_EQ(Ui().CallLines().back(), "message|Error|Couldn't open the manual: " +
-                                           sandbox_.Dir().Native() + "/" + kManualFileName);
+    const Lines calls = Ui().CallLines();
+    ASSERT_FALSE(calls.empty()) << "no message came";
+    EXPECT_EQ(calls.back(), "message|Error|Couldn't open the manual: " + sandbox_.Dir().Native() +
+                                "/" + kManualFileName);
 }
 
 TEST_F(MainDialogLogicTest, StatisticsNameOnlyTheSelectedBase) {
@@ -374,8 +378,12 @@ TEST(MainDialogImport, EveryRoad) {
         }
         if (road.tree >= OneDirectory)
             WriteNativeFile(sandbox.SimNative("Config/Earth.cfg"), kOneDirectory);
-        if (road.tree == Imported)
-            BaseDocument("Alpha", "Earth", LatLon(1, 2)).SaveToDocuments();
+        if (road.tree == Imported) {
+            BaseDocument imported("Alpha", "Earth", LatLon(1, 2));
+            imported.SetOrigin("Astrel");
+            imported.SetOriginalPath(sandbox.Root() + "Config\\Earth\\Base\\Alpha.cfg");
+            imported.SaveToDocuments();
+        }
         if (road.tree == NameTaken) {
             BaseDocument other("alpha", "Earth", LatLon(1, 2));
             other.SetConfigSuffix("Earth\\Historic\\");

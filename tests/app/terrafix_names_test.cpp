@@ -8,8 +8,11 @@
 #include "support/tree_manifest.h"
 #include "workspace/file_manager.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
 
 namespace pf {
@@ -43,6 +46,23 @@ std::string Record(const std::string& key) {
     return text;
 }
 
+// Saves the base, writes its work configuration and records it as installed; its record key.
+std::string SavedAndInstalled(const test::SimulatorSandbox& sandbox, const BaseDocument& base) {
+    EXPECT_TRUE(base.SaveToDocuments());
+    EXPECT_TRUE(base.WriteWorkConfig());
+    const std::string key = base.GetConfigRelativePath();
+    Astrel2010* installation = nullptr;
+    EXPECT_TRUE(FileManager::Instance().FindOrCreateInstallation(sandbox.Root(), installation));
+    installation->AddFile(sandbox.Root() + "Config\\" + key, key);
+    EXPECT_TRUE(FileManager::Instance().Save());
+    return key;
+}
+
+// The documents folder's file, native.
+std::string Doc(const test::SimulatorSandbox& sandbox, const std::string& file) {
+    return sandbox.Dir().NativePath("Documents/Padforge/" + file);
+}
+
 // "Hist Field" in Earth\Base\ and in Earth\Historic\ (made before names were checked), each
 // rendered and installed: deleting either leaves the other's file, its files in the
 // shared work folder and its installation record as they were.
@@ -59,15 +79,8 @@ TEST(MainDialogNames, TwoBasesOfOneNameNeverHarmEachOther) {
             BaseDocument base("Hist Field", "Earth", LatLon(i, 2));
             base.SetConfigSuffix(i == 0 ? "Earth\\Base\\" : "Earth\\Historic\\");
             base.SetFileNameFromName("Hist Field");
-            ASSERT_TRUE(base.SaveToDocuments());
-            ASSERT_TRUE(base.WriteWorkConfig());
-            keys[i] = base.GetConfigRelativePath();
-            Astrel2010* installation = nullptr;
-            ASSERT_TRUE(
-                FileManager::Instance().FindOrCreateInstallation(sandbox.Root(), installation));
-            installation->AddFile(sandbox.Root() + "Config\\" + keys[i], keys[i]);
+            keys[i] = SavedAndInstalled(sandbox, base);
         }
-        ASSERT_TRUE(FileManager::Instance().Save());
         const std::string kept = files[1 - deleted];
         const std::string keptFile = ReadNativeFile(doc(kept));
         const std::string keptRecord = Record(keys[1 - deleted]);
@@ -97,6 +110,192 @@ TEST(MainDialogNames, TwoBasesOfOneNameNeverHarmEachOther) {
     }
 }
 
+// "Link Field.txt", a second name of "Walk Field.txt" (a symbolic or a hard link), is
+// another file of the documents folder: it is never edited, since a save would go to the
+// base's file, and deleting its entry removes that name alone. The base's own entry still
+// takes its work folder and record with it.
+TEST(MainDialogNames, ASecondNameOfABaseFileDeletesOnlyItself) {
+    const std::function<void(const stdfs::path&, const stdfs::path&)> links[] = {
+        [](const stdfs::path& to, const stdfs::path& at) {
+            stdfs::create_symlink(to.filename(), at);
+        },
+        [](const stdfs::path& to, const stdfs::path& at) { stdfs::create_hard_link(to, at); }};
+    for (const auto& link : links) {
+        SCOPED_TRACE(&link == &links[0] ? "symbolic link" : "hard link");
+        test::SimulatorSandbox sandbox;
+        const auto doc = [&](const std::string& f) { return Doc(sandbox, f); };
+        const std::string key =
+            SavedAndInstalled(sandbox, BaseDocument("Walk Field", "Earth", LatLon(1, 2)));
+        link(doc("Walk Field.txt"), doc("Link Field.txt"));
+        const std::string own = ReadNativeFile(doc("Walk Field.txt"));
+        const auto work = test::TreeManifest::Of(doc("Walk Field")).files;
+        const std::string record = Record(key);
+        ASSERT_NE(record, "");
+
+        int edited = 0;
+        DialogRunners runners;
+        runners.editBase = [&](const BaseDocument& d) {
+            ++edited;
+            d.SaveToDocuments();
+        };
+        MainDialogLogic logic(runners);
+        logic.InitDialog();
+        ASSERT_EQ(Listed(logic), (Lines{"Earth\\Walk Field (Link Field.txt)|Link Field.txt",
+                                        "Earth\\Walk Field (Walk Field.txt)|Walk Field.txt"}));
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Ok);
+        logic.OnEditBase(0);
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
+        logic.OnDeleteBase(0);
+        EXPECT_EQ(edited, 0);
+        EXPECT_EQ(sandbox.Ui().CallLines(),
+                  (Lines{"message|Error|Couldn't edit base: another base's file has its "
+                         "name.\r\nFile: " +
+                             doc("Walk Field.txt") +
+                             "\r\nThis base was read from: " + doc("Link Field.txt"),
+                         "message|Question|Are you sure you want to delete the Walk Field base "
+                         "of Link Field.txt?"}));
+        EXPECT_FALSE(stdfs::exists(stdfs::symlink_status(doc("Link Field.txt"))));
+        EXPECT_EQ(ReadNativeFile(doc("Walk Field.txt")), own);
+        EXPECT_EQ(test::TreeManifest::Of(doc("Walk Field")).files, work);
+        EXPECT_EQ(Record(key), record);
+        EXPECT_EQ(Listed(logic), (Lines{"Earth\\Walk Field|Walk Field.txt"}));
+
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
+        logic.OnDeleteBase(0);
+        EXPECT_TRUE(test::NativeNames(doc("")).empty());
+        EXPECT_EQ(Record(key), "");
+    }
+}
+
+// The base's own entry deleted while another file still names the base: a hard link reads
+// whole and can be edited once the base's file is gone, so the work folder and record stay
+// for it; a cut-off copy can never be edited and keeps nothing. Deleting the other file
+// afterwards leaves nothing behind.
+TEST(MainDialogNames, DeletingABaseKeepsItsFilesOnlyForAnotherWholeFile) {
+    for (const bool whole : {true, false}) {
+        SCOPED_TRACE(whole ? "hard link" : "cut-off copy");
+        test::SimulatorSandbox sandbox;
+        const auto doc = [&](const std::string& f) { return Doc(sandbox, f); };
+        const std::string key =
+            SavedAndInstalled(sandbox, BaseDocument("Walk Field", "Earth", LatLon(1, 2)));
+        const std::string own = ReadNativeFile(doc("Walk Field.txt"));
+        if (whole)
+            stdfs::create_hard_link(doc("Walk Field.txt"), doc("Other Field.txt"));
+        else
+            WriteNativeFile(doc("Other Field.txt"), own.substr(0, own.find("END_OBJECTLIST")));
+        const auto work = test::TreeManifest::Of(doc("Walk Field")).files;
+        const std::string record = Record(key);
+        DialogRunners runners;
+        MainDialogLogic logic(runners);
+        logic.InitDialog();
+        const auto& entries = logic.Entries();
+        const auto base = std::find_if(entries.begin(), entries.end(), [](const auto& entry) {
+            return entry.fileName == "Walk Field.txt";
+        });
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
+        logic.OnDeleteBase(static_cast<int>(base - entries.begin()));
+        ASSERT_EQ(stdfs::exists(doc("Walk Field")), whole);
+        if (whole)
+            EXPECT_EQ(test::TreeManifest::Of(doc("Walk Field")).files, work);
+        EXPECT_EQ(Record(key), whole ? record : "");
+
+        ASSERT_EQ(Listed(logic).size(), 1u);
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
+        logic.OnDeleteBase(0);
+        EXPECT_TRUE(test::NativeNames(doc("")).empty());
+        EXPECT_EQ(Record(key), "");
+    }
+}
+
+// "Load Base From Astrel" of Earth\\Base\\SampleField.cfg ("Name = Sample Field") while
+// "Sample Field.txt" stands in the documents folder. Only a base read whole from that very
+// file, wherever the simulator folder stood then, is replaced, and only on request; any
+// other is the person's work and stays byte for byte whatever the answers.
+TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
+    enum Before {
+        MadeByPerson,
+        ReadFromAnotherFile,
+        CutOff,
+        MarkedOwn,
+        ReadBeforeTheTreeMoved,
+        Read
+    };
+    const MessageAnswer yes = MessageAnswer::Yes, no = MessageAnswer::No;
+    const struct {
+        Before before;
+        MessageAnswer answer;
+        bool asked;
+        bool replaced;
+    } rows[] = {
+        {MadeByPerson, yes, false, false},
+        {ReadFromAnotherFile, yes, false, false},
+        {CutOff, yes, false, false},
+        {MarkedOwn, yes, false, false},
+        {ReadBeforeTheTreeMoved, yes, true, true},
+        {Read, no, true, false},
+        {Read, yes, true, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << "before " << row.before << " answer " << static_cast<int>(row.answer));
+        test::SimulatorSandbox sandbox;
+        const std::string docs = sandbox.Dir().NativePath("Documents/Padforge/");
+        const std::string field = "BASE-V2.0\r\nName = Sample Field\r\nLocation = 1 2\r\n";
+        WriteNativeFile(sandbox.SimNative("Config/Earth/Base/SampleField.cfg"), field);
+        WriteNativeFile(sandbox.SimNative("Config/Earth/Base/OtherField.cfg"), field);
+        DialogRunners runners;
+        std::string chosen;
+        runners.astrelBaseList = [&](const std::string&, const BodyBaseDirectory&,
+                                     const StringArray&) {
+            return std::optional<std::string>(chosen);
+        };
+        MainDialogLogic logic(runners);
+        const auto load = [&](const std::string& file) {
+            chosen = file;
+            sandbox.Ui().AnswerNextMenu(10001); // Earth
+            sandbox.Ui().AnswerNextMenu(10001); // Earth\Base\ (its first directory)
+            logic.OnLoadBaseFromAstrel(nullptr, 0, 0);
+        };
+        if (row.before == MadeByPerson) {
+            ASSERT_TRUE(logic.CreateNewBase("Sample Field", "Earth", LatLon(1, 2),
+                                            {"Earth\\Base\\", "", "", ""}));
+        } else {
+            load(row.before == ReadFromAnotherFile ? "OtherField.cfg" : "SampleField.cfg");
+        }
+        std::string own = ReadNativeFile(docs + "Sample Field.txt");
+        ASSERT_NE(own.find("Name = Sample Field"), std::string::npos);
+        if (row.before == CutOff)
+            own.resize(own.find("END_OBJECTLIST"));
+        const std::string path = sandbox.Root() + "Config\\Earth\\Base\\SampleField.cfg";
+        ASSERT_EQ(own.find(path) == std::string::npos,
+                  row.before == MadeByPerson || row.before == ReadFromAnotherFile);
+        if (row.before == MarkedOwn)
+            own.replace(own.find("PFG_ORIGIN Astrel"), 17, "PFG_ORIGIN User Created");
+        if (row.before == ReadBeforeTheTreeMoved)
+            own.replace(own.find(path), path.size(),
+                        "D:\\Old Place\\CONFIG\\earth\\BASE\\samplefield.CFG");
+        WriteNativeFile(docs + "Sample Field.txt", own);
+        // The tree's file changed since it was read.
+        WriteNativeFile(sandbox.SimNative("Config/Earth/Base/SampleField.cfg"),
+                        field + "BEGIN_NAVBEACON\r\nVOR SFD 1 2 113.5\r\nEND_NAVBEACON\r\n");
+        const auto before = test::TreeManifest::Of(docs, true);
+        sandbox.Ui().Clear();
+        sandbox.Ui().AnswerNextMessage(row.answer);
+        load("SampleField.cfg");
+
+        EXPECT_EQ(sandbox.Ui().CallLines(),
+                  (Lines{"menu||Bodies with bases", "menu||Select directory:",
+                         row.asked ? "message|Notification|Base already loaded. Reload?"
+                                   : "message|Error|Couldn't load base from Astrel: a base of "
+                                     "your own already has the name Sample Field.\r\nFile: " +
+                                         docs + "Sample Field.txt"}));
+        const std::string after = ReadNativeFile(docs + "Sample Field.txt");
+        EXPECT_EQ(before.DifferencesTo(test::TreeManifest::Of(docs, true)),
+                  row.replaced ? "changed Sample Field.txt\n" : "");
+        EXPECT_EQ(after.find("VOR SFD") != std::string::npos, row.replaced);
+    }
+}
+
 // Files in the documents folder that no base was ever written to: each is listed once by
 // its file name without a word, says in the statistics what is wrong, never opens, and
 // goes alone when deleted.
@@ -109,11 +308,16 @@ TEST(MainDialogNames, FilesThatAreNoBasesAreListedAndDeletedAlone) {
     std::mt19937 random(32);
     for (char& c : garbage)
         c = static_cast<char>(random());
+    ASSERT_TRUE(BaseDocument("Walk Field", "Earth", LatLon(1, 2)).SaveToDocuments());
+    const std::string good = ReadNativeFile(doc("Walk Field.txt"));
+    std::string nameless = good;
+    nameless.replace(nameless.find("Name = Walk Field"), 17, "Name = ");
     const struct {
         const char* file;
         std::string bytes;
         const char* problem;
     } rows[] = {
+        {"Empty Name.txt", nameless, "Couldn't find base name: its Name line is empty"},
         {"Garbage Field.txt", garbage, "Not a base file: it does not begin with BASE-V2.0"},
         {"No Body.txt", "BASE-V2.0\r\nName = No Body\r\nLocation = 1 2\r\n",
          "Couldn't find body name"},
@@ -121,8 +325,6 @@ TEST(MainDialogNames, FilesThatAreNoBasesAreListedAndDeletedAlone) {
          "Not a base file: it does not begin with BASE-V2.0"},
         {"Short.txt", "BASE-V2", "Error with base file: it is shorter than the BASE-V2.0 line"},
     };
-    ASSERT_TRUE(BaseDocument("Walk Field", "Earth", LatLon(1, 2)).SaveToDocuments());
-    const std::string good = ReadNativeFile(doc("Walk Field.txt"));
     for (const auto& row : rows)
         WriteNativeFile(doc(row.file), row.bytes);
     int edited = 0;
@@ -132,6 +334,7 @@ TEST(MainDialogNames, FilesThatAreNoBasesAreListedAndDeletedAlone) {
     logic.InitDialog();
     logic.RefreshBaseList();
     EXPECT_EQ(Listed(logic), (Lines{"Earth\\Walk Field|Walk Field.txt",
+                                    "Empty Name.txt (cannot be read)|Empty Name.txt",
                                     "Garbage Field.txt (cannot be read)|Garbage Field.txt",
                                     "No Body.txt (cannot be read)|No Body.txt",
                                     "No Name.txt (cannot be read)|No Name.txt",

@@ -70,6 +70,8 @@ TEST_F(OwnFile, HandWrittenFiles) {
     std::string smallTrue = good;
     ReplaceAllText(lfOnly, "\r\n", "\n");
     ReplaceAllText(smallTrue, "LOADING TRUE", "LOADING true");
+    std::string nameless = good;
+    ReplaceAllText(nameless, "Name = Port Alpha\r\n", "Name = \r\n");
     // The bytes and what is missing; "" loads. Nothing is read from a file that does not
     // read whole, and its one message names it.
     const std::string notBase = "Not a base file: it does not begin with BASE-V2.0";
@@ -79,7 +81,8 @@ TEST_F(OwnFile, HandWrittenFiles) {
         {lfOnly, notBase},
         {smallTrue, ""},
         {good.substr(0, good.find("END_OBJECTLIST")), "Couldn't find END_OBJECTLIST"},
-        {good.substr(0, good.find("END_SURFTILELIST")), "Couldn't find END_SURFTILELIST"}};
+        {good.substr(0, good.find("END_SURFTILELIST")), "Couldn't find END_SURFTILELIST"},
+        {nameless, "Couldn't find base name: its Name line is empty"}};
     for (auto [key, what] : {std::pair{"BODY_NAME", "body name"},
                              {"FILE_NAME", "file name"},
                              {"CONFIG_SUFFIX", "config suffix"},
@@ -145,6 +148,10 @@ TEST_F(OwnFile, SavingTestingReadingAndDeletingFailSafely) {
         EXPECT_TRUE(BaseDocument::LoadBodyName(body, name, file));
         EXPECT_EQ(body + "|" + name, file[0] == 'P' ? "Earth|Port Alpha" : "Moon|Bare");
     }
+    // An empty Name line names no base, so no name counts as taken by it.
+    test::WriteNativeFile(Docs("Nameless.txt"), "PFG_BODY_NAME Moon\r\nName = \r\n");
+    EXPECT_FALSE(BaseDocument::LoadBodyName(body, name, "Nameless.txt"));
+    stdfs::remove(Docs("Nameless.txt"));
 
     // The work folder goes with its own files; a missing one is made and removed again.
     for (const char* file :

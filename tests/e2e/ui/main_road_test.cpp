@@ -11,6 +11,7 @@
 #include "controls/ui/image_yes_no_message_box.h"
 #include "document/base_document.h"
 #include "foundation/text.h"
+#include "foundation/ui/wx_ui_hooks.h"
 #include "objects/logic/add_mesh_logic.h"
 #include "objects/logic/hangar_logic.h"
 #include "objects/logic/landing_pad_logic.h"
@@ -405,15 +406,22 @@ class MainRoad : public RoadFixture {
         EXPECT_NE(own.find("PFG_NEEDS_RENDERING FALSE\r\n"), std::string::npos);
     }
 
-    // Read back: the installed base over its own, then the sample's base.
+    // Read back: the installed base in place of its own, then the sample's base.
     void ReadBack() {
         const BaseDocument before("Road Test.txt");
+        // The tree's copy never replaces the person's own base: the person puts it aside.
+        const std::string own = ReadNativeFile(Docs("Road Test.txt"));
+        ImportFromTree("Road_Test.cfg", "Couldn't load base from Astrel: a base of your own "
+                                        "already has the name Road Test.\nFile: " +
+                                            Docs("Road Test.txt"));
+        EXPECT_EQ(ReadNativeFile(Docs("Road Test.txt")), own);
+        std::filesystem::rename(Docs("Road Test.txt"), Home().Home() + "/Road Test.txt");
         // Emptied as a person would: the tile pictures in the cache folder deleted.
         for (const auto& entry : std::filesystem::directory_iterator(Docs("cache"))) {
             if (entry.is_regular_file())
                 std::filesystem::remove(entry.path());
         }
-        ImportFromTree("Road_Test.cfg", true);
+        ImportFromTree("Road_Test.cfg");
         const BaseDocument after("Road Test.txt");
         ASSERT_EQ(after.GetObjects().GetCount(), before.GetObjects().GetCount());
         for (int i = 0; i < before.GetObjects().GetCount(); ++i) {
@@ -443,7 +451,7 @@ class MainRoad : public RoadFixture {
 
     // The sample's own base, north of the equator: its tile comes into the cache unturned.
     void ReadSampleBack() {
-        ImportFromTree("SampleField.cfg", false);
+        ImportFromTree("SampleField.cfg");
         const std::vector<std::string> listed = ListedBases();
         EXPECT_EQ(std::count(listed.begin(), listed.end(), "Earth\\Sample Field"), 1);
         const TileAttributes tile("Earth", 9, -58728, 20811);
@@ -454,8 +462,9 @@ class MainRoad : public RoadFixture {
         EXPECT_GE(Psnr(decoded, cached, false), 30.0);
     }
 
-    // "Load Base From Astrel": Earth, its default directory, the file.
-    void ImportFromTree(const std::string& file, bool reload) {
+    // "Load Base From Astrel": Earth, its default directory, the file; refusal: the error
+    // box expected instead of a load.
+    void ImportFromTree(const std::string& file, const std::string& refusal = "") {
         Menus().ChooseNext("Earth");
         Menus().ChooseNext("Earth\\Base\\");
         const auto choose = ExpectScript<AstrelBaseListDlg>([file](AstrelBaseListDlg* dlg) {
@@ -464,10 +473,11 @@ class MainRoad : public RoadFixture {
             SelectListEntry(dlg, AstrelBaseListDlg::ID_FILES, list->FindString(file));
             PressButton(dlg, wxID_OK);
         });
-        if (reload) {
-            wxTEST_DIALOG(
-                Press(CTerrafixDlg::ID_LOAD_FROM_ASTREL), choose,
-                ExpectMessageBox("Base already loaded. Reload?", "Notification", 0, wxID_YES));
+        if (!refusal.empty()) {
+            wxTEST_DIALOG(Press(CTerrafixDlg::ID_LOAD_FROM_ASTREL), choose,
+                          ExpectMessageBox(WrapToWidth(wxString::FromUTF8(refusal), MessageFont(),
+                                                       kMessageLineWidth),
+                                           "Error", 0, wxID_OK));
         } else {
             wxTEST_DIALOG(Press(CTerrafixDlg::ID_LOAD_FROM_ASTREL), choose);
         }
