@@ -185,7 +185,8 @@ class BaseDocument {
     static std::string NameTakenBy(const std::string& name, const std::string& exceptFile);
     // Whether a file of the documents folder other than fileName (told apart by name, as
     // in NameTakenBy) reads whole as a base of this name and, unless key is "", of that
-    // GetConfigRelativePath (case ignored). Reads without a message.
+    // GetConfigRelativePath (case ignored). A symbolic link to fileName does not count: it
+    // names nothing once fileName goes. Reads without a message.
     static bool AnotherWholeFileNames(const std::string& fileName, const std::string& name,
                                       const std::string& key);
     // Deletes the base's own file (a link itself, never what it leads to), and its work

@@ -319,7 +319,15 @@ std::string BaseDocument::NameTakenBy(const std::string& name, const std::string
 
 bool BaseDocument::AnotherWholeFileNames(const std::string& fileName, const std::string& name,
                                          const std::string& key) {
+    std::string documents;
+    GetDocumentsPath(documents);
+    const std::string own = fs::Canonical(documents + fileName);
     return !FindOtherFile(fileName, [&](const std::string& candidate) {
+                // A symbolic link to the file leads nowhere once the file goes.
+                if (!own.empty() && fs::IsSymlink(documents + candidate) &&
+                    fs::Canonical(documents + candidate) == own) {
+                    return false;
+                }
                 BaseDocument other;
                 return LoadNamesAndPlace(other, candidate) &&
                        CStringEqualsNoCase(other.GetName(), name) &&

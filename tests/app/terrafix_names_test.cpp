@@ -169,11 +169,12 @@ TEST(MainDialogNames, ASecondNameOfABaseFileDeletesOnlyItself) {
 
 // The base's own entry deleted while another file still names the base: a hard link reads
 // whole and can be edited once the base's file is gone, so the work folder and record stay
-// for it; a cut-off copy can never be edited and keeps nothing. Deleting the other file
-// afterwards leaves nothing behind.
+// for it; a cut-off copy can never be edited and a symbolic link leads nowhere once the
+// file goes: they keep nothing. Deleting the other file afterwards leaves nothing behind.
 TEST(MainDialogNames, DeletingABaseKeepsItsFilesOnlyForAnotherWholeFile) {
-    for (const bool whole : {true, false}) {
-        SCOPED_TRACE(whole ? "hard link" : "cut-off copy");
+    for (const char* other : {"hard link", "cut-off copy", "symbolic link"}) {
+        SCOPED_TRACE(other);
+        const bool whole = other[0] == 'h';
         test::SimulatorSandbox sandbox;
         const auto doc = [&](const std::string& f) { return Doc(sandbox, f); };
         const std::string key =
@@ -181,6 +182,8 @@ TEST(MainDialogNames, DeletingABaseKeepsItsFilesOnlyForAnotherWholeFile) {
         const std::string own = ReadNativeFile(doc("Walk Field.txt"));
         if (whole)
             stdfs::create_hard_link(doc("Walk Field.txt"), doc("Other Field.txt"));
+        else if (other[0] == 's')
+            stdfs::create_symlink("Walk Field.txt", doc("Other Field.txt"));
         else
             WriteNativeFile(doc("Other Field.txt"), own.substr(0, own.find("END_OBJECTLIST")));
         const auto work = test::TreeManifest::Of(doc("Walk Field")).files;
@@ -200,6 +203,8 @@ TEST(MainDialogNames, DeletingABaseKeepsItsFilesOnlyForAnotherWholeFile) {
         EXPECT_EQ(Record(key), whole ? record : "");
 
         ASSERT_EQ(Listed(logic).size(), 1u);
+        if (other[0] == 's')
+            continue; // a link that leads nowhere is not deleted by the program
         sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
         logic.OnDeleteBase(0);
         EXPECT_TRUE(test::NativeNames(doc("")).empty());
