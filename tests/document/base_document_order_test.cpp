@@ -150,103 +150,74 @@ TEST(BaseDocumentOrderAsRead, HeightsWorkedOutAreTheHeightsReadBack) {
     test::MeshSandbox tree;
     tree.WriteModel("Box.msh", test::kMshBox);
     test::ScriptedUi ui;
+    using Hold = std::function<void(AstrelObject&)>;
+    // Held POS and SCALE heights (a pad's SCALE is its diameter), and end heights.
+    const auto placed = [](double base, double size, int sizeAxis = 2) -> Hold {
+        return [=](AstrelObject& o) {
+            As<NewPosScaleRot>(o).pos[2].Set(base);
+            As<NewPosScaleRot>(o).scale[sizeAxis].Set(size);
+        };
+    };
+    const auto ends = [](double first, double second) -> Hold {
+        return [=](AstrelObject& o) {
+            As<NewEnd12>(o).end1[2].Set(first);
+            As<NewEnd12>(o).end2[2].Set(second);
+        };
+    };
     constexpr double kBeyond = 1e39;
-    const auto pos = [](double height) {
-        return [height](AstrelObject& o) { As<NewPosScaleRot>(o).pos[2].Set(height); };
-    };
-    struct Row {
-        const char* name;
+    const struct {
         const char* text;
-        std::function<void(AstrelObject&)> hold;
+        Hold hold;
         bool worksOut;
-    };
-    const Row rows[] = {
-        {"block", "BLOCK\nPOS 0 0 0\n",
-         [](AstrelObject& o) {
-             As<NewPosScaleRot>(o).pos[2].Set(1.23456789);
-             As<NewPosScaleRot>(o).scale[2].Set(2.34567891);
-         },
-         true},
-        {"hangar2 just below 0", "HANGAR2\nPOS 0 0 0\n",
-         [](AstrelObject& o) {
-             As<NewPosScaleRot>(o).pos[2].Set(-0.00049);
-             As<NewPosScaleRot>(o).scale[2].Set(10.99996);
-         },
-         true},
-        {"hangar", "HANGAR\nPOS 0 0 0\n", pos(7.77777), true},
-        {"hangar3", "HANGAR3\nPOS 0 0 0\n", pos(-7.77777), true},
+    } rows[] = {
+        {"BLOCK", placed(1.23456789, 2.34567891), true},
+        {"HANGAR", placed(-0.00049, 10.99996), true},
+        {"HANGAR2", placed(7.77777, 0.33335), true},
+        {"HANGAR3", placed(-7.77777, 1.5), true},
         // SCALE holds the height at 3 decimals, beside the radii.
-        {"tank", "TANK\nPOS 0 0 0\n",
-         [](AstrelObject& o) {
-             As<NewPosScaleRot>(o).pos[2].Set(0.1234567);
-             As<NewPosScaleRot>(o).scale[2].Set(5.12345);
-         },
-         true},
+        {"TANK", placed(0.1234567, 5.12345), true},
         // The diameter's SCALE number is read back as the height.
-        {"landing pad", "LPAD2\nPOS 0 0 0\n",
-         [](AstrelObject& o) {
-             As<NewPosScaleRot>(o).pos[2].Set(3.14159);
-             As<NewPosScaleRot>(o).scale[0].Set(80 * 1.23456);
-         },
-         true},
+        {"LPAD2", placed(3.14159, 80 * 1.23456, 0), true},
         // No SCALE is written: one metre high, whatever is held.
-        {"solar plant", "SOLARPLANT\nGRID 2 2\n",
-         [](AstrelObject& o) {
-             As<NewPosScaleRot>(o).pos[2].Set(2.71828);
-             As<NewPosScaleRot>(o).scale[2].Set(7.0);
-         },
-         true},
-        {"mesh", "MESH\nFILE Box\nPOS 0 0 0\nSCALE 1 1 1\n",
-         [](AstrelObject& o) {
-             As<Mesh>(o).pos[2].Set(1.23456);
-             As<Mesh>(o).scale[2].Set(7.77777);
+        {"SOLARPLANT\nGRID 2 2", placed(2.71828, 7.0), true},
+        {"MESH\nFILE Box",
+         [&](AstrelObject& o) {
+             placed(1.23456, 7.77777)(o);
              As<Mesh>(o).rot.Set(33.333);
          },
          true},
-        {"runway", "RUNWAY\nEND1 0 0 0\nEND2 0 0 100\n",
-         [](AstrelObject& o) {
-             As<Runway>(o).end1[2].Set(10.00049);
-             As<Runway>(o).end2[2].Set(-3.33333);
-         },
-         true},
-        {"lights", "RUNWAYLIGHTS\nEND1 0 0 0\nEND2 0 0 100\n",
-         [](AstrelObject& o) { As<NewEnd12>(o).end2[2].Set(4.44449); }, true},
-        {"beacons", "BEACONARRAY\nEND1 0 0 0\nEND2 0 0 100\n",
-         [](AstrelObject& o) { As<NewEnd12>(o).end1[2].Set(0.0005); }, true},
-        {"train1 runs 5 above", "TRAIN1\nEND1 0 0 0\nEND2 0 0 100\n",
-         [](AstrelObject& o) { As<NewEnd12>(o).end1[2].Set(6.66666); }, true},
-        {"train2 with its height", "TRAIN2\nEND1 0 0 0\nEND2 0 0 100\n",
-         [](AstrelObject& o) {
-             As<Train2>(o).end1[2].Set(1.11111);
+        {"RUNWAY", ends(10.00049, -3.33333), true},
+        {"RUNWAYLIGHTS", ends(0, 4.44449), true},
+        {"BEACONARRAY", ends(0.0005, 0), true},
+        // A train runs 5 m above its track, a hanging train HEIGHT above; a HEIGHT not
+        // given is not written and reads back as 0.
+        {"TRAIN1", ends(6.66666, 0), true},
+        {"TRAIN2",
+         [&](AstrelObject& o) {
+             ends(1.11111, 0)(o);
              As<Train2>(o).height.Set(2.00005f);
          },
          true},
-        {"train2 height not given", "TRAIN2\nEND1 0 0 0\nEND2 0 0 100\n",
+        {"TRAIN2",
          [](AstrelObject& o) {
              As<Train2>(o).height = OptionalFloat{false, 9.0f};
          },
          true},
-        {"block beyond", "BLOCK\n",
-         [](AstrelObject& o) { As<NewPosScaleRot>(o).pos[0].Set(kBeyond); }, false},
-        {"tank beyond", "TANK\n",
-         [](AstrelObject& o) { As<NewPosScaleRot>(o).scale[1].Set(kBeyond); }, false},
-        {"pad beyond", "LPAD1\n", [](AstrelObject& o) { As<NewPosScaleRot>(o).scale[0].Set(1e41); },
-         false},
-        {"plant beyond", "SOLARPLANT\n",
-         [](AstrelObject& o) { As<NewPosScaleRot>(o).pos[1].Set(-kBeyond); }, false},
-        {"mesh beyond", "MESH\nFILE Box\n",
-         [](AstrelObject& o) { As<Mesh>(o).pos[0].Set(kBeyond); }, false},
-        {"mesh of a name read back as another", "MESH\nFILE Box\n",
-         [](AstrelObject& o) { As<Mesh>(o).file = "Box Two"; }, false},
-        {"runway beyond", "RUNWAY\n", [](AstrelObject& o) { As<Runway>(o).end2[0].Set(kBeyond); },
-         false},
-        {"train2 height beyond", "TRAIN2\n",
+        {"BLOCK", [](AstrelObject& o) { As<NewPosScaleRot>(o).pos[0].Set(kBeyond); }, false},
+        {"TANK", [](AstrelObject& o) { As<NewPosScaleRot>(o).scale[1].Set(kBeyond); }, false},
+        {"LPAD1", placed(0, 1e41, 0), false},
+        {"SOLARPLANT", [](AstrelObject& o) { As<NewPosScaleRot>(o).pos[1].Set(-kBeyond); }, false},
+        {"MESH\nFILE Box", [](AstrelObject& o) { As<Mesh>(o).pos[0].Set(kBeyond); }, false},
+        // A model name with a blank reads back as another model.
+        {"MESH\nFILE Box", [](AstrelObject& o) { As<Mesh>(o).file = "Box Two"; }, false},
+        {"RUNWAY", [](AstrelObject& o) { As<Runway>(o).end2[0].Set(kBeyond); }, false},
+        {"TRAIN2",
          [](AstrelObject& o) { As<Train2>(o).height.Set(std::numeric_limits<float>::infinity()); },
          false},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        AstrelObject object = test::ParseObject(row.text);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        AstrelObject object = test::ParseObject(row.text + std::string("\n"));
         ASSERT_FALSE(object.IsEmpty());
         row.hold(object);
         double height = std::numeric_limits<double>::quiet_NaN();
