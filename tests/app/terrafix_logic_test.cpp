@@ -194,12 +194,7 @@ TEST_F(MainDialogLogicTest, ACutOffCopyIsListedOnceAsDamagedNeverEditedAndDelete
     ASSERT_TRUE(walk.SaveToDocuments());
     good = ReadNativeFile(Doc("Walk Field.txt"));
     ASSERT_GT(good.size(), 2000u);
-    ASSERT_TRUE(walk.WriteWorkConfig());
-    const std::string key = walk.GetConfigRelativePath();
-    Astrel2010* installation = nullptr;
-    ASSERT_TRUE(FileManager::Instance().FindOrCreateInstallation(sandbox_.Root(), installation));
-    installation->AddFile(sandbox_.Root() + "Config\\" + key, key);
-    ASSERT_TRUE(FileManager::Instance().Save());
+    const std::string key = sandbox_.SaveAsInstalled(walk);
     WriteNativeFile(Doc("Trunc Field.txt"), good.substr(0, 1200));
     std::vector<std::string> edited;
     runners_.editBase = [&](const BaseDocument& d) {

@@ -46,18 +46,6 @@ std::string Record(const std::string& key) {
     return text;
 }
 
-// Saves the base, writes its work configuration and records it as installed; its record key.
-std::string SavedAndInstalled(const test::SimulatorSandbox& sandbox, const BaseDocument& base) {
-    EXPECT_TRUE(base.SaveToDocuments());
-    EXPECT_TRUE(base.WriteWorkConfig());
-    const std::string key = base.GetConfigRelativePath();
-    Astrel2010* installation = nullptr;
-    EXPECT_TRUE(FileManager::Instance().FindOrCreateInstallation(sandbox.Root(), installation));
-    installation->AddFile(sandbox.Root() + "Config\\" + key, key);
-    EXPECT_TRUE(FileManager::Instance().Save());
-    return key;
-}
-
 // The documents folder's file, native.
 std::string Doc(const test::SimulatorSandbox& sandbox, const std::string& file) {
     return sandbox.Dir().NativePath("Documents/Padforge/" + file);
@@ -79,7 +67,7 @@ TEST(MainDialogNames, TwoBasesOfOneNameNeverHarmEachOther) {
             BaseDocument base("Hist Field", "Earth", LatLon(i, 2));
             base.SetConfigSuffix(i == 0 ? "Earth\\Base\\" : "Earth\\Historic\\");
             base.SetFileNameFromName("Hist Field");
-            keys[i] = SavedAndInstalled(sandbox, base);
+            keys[i] = sandbox.SaveAsInstalled(base);
         }
         const std::string kept = files[1 - deleted];
         const std::string keptFile = ReadNativeFile(doc(kept));
@@ -125,7 +113,7 @@ TEST(MainDialogNames, ASecondNameOfABaseFileDeletesOnlyItself) {
         test::SimulatorSandbox sandbox;
         const auto doc = [&](const std::string& f) { return Doc(sandbox, f); };
         const std::string key =
-            SavedAndInstalled(sandbox, BaseDocument("Walk Field", "Earth", LatLon(1, 2)));
+            sandbox.SaveAsInstalled(BaseDocument("Walk Field", "Earth", LatLon(1, 2)));
         link(doc("Walk Field.txt"), doc("Link Field.txt"));
         const std::string own = ReadNativeFile(doc("Walk Field.txt"));
         const auto work = test::TreeManifest::Of(doc("Walk Field")).files;
@@ -178,7 +166,7 @@ TEST(MainDialogNames, DeletingABaseKeepsItsFilesOnlyForAnotherWholeFile) {
         test::SimulatorSandbox sandbox;
         const auto doc = [&](const std::string& f) { return Doc(sandbox, f); };
         const std::string key =
-            SavedAndInstalled(sandbox, BaseDocument("Walk Field", "Earth", LatLon(1, 2)));
+            sandbox.SaveAsInstalled(BaseDocument("Walk Field", "Earth", LatLon(1, 2)));
         const std::string own = ReadNativeFile(doc("Walk Field.txt"));
         if (whole)
             stdfs::create_hard_link(doc("Walk Field.txt"), doc("Other Field.txt"));

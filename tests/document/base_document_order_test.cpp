@@ -180,24 +180,14 @@ TEST(BaseDocumentOrderAsRead, HeightsWorkedOutAreTheHeightsReadBack) {
         {"LPAD2", placed(3.14159, 80 * 1.23456, 0), true},
         // No SCALE is written: one metre high, whatever is held.
         {"SOLARPLANT\nGRID 2 2", placed(2.71828, 7.0), true},
-        {"MESH\nFILE Box",
-         [&](AstrelObject& o) {
-             placed(1.23456, 7.77777)(o);
-             As<Mesh>(o).rot.Set(33.333);
-         },
-         true},
+        {"MESH\nFILE Box\nROT 33.333", placed(1.23456, 7.77777), true},
         {"RUNWAY", ends(10.00049, -3.33333), true},
         {"RUNWAYLIGHTS", ends(0, 4.44449), true},
         {"BEACONARRAY", ends(0.0005, 0), true},
         // A train runs 5 m above its track, a hanging train HEIGHT above; a HEIGHT not
         // given is not written and reads back as 0.
         {"TRAIN1", ends(6.66666, 0), true},
-        {"TRAIN2",
-         [&](AstrelObject& o) {
-             ends(1.11111, 0)(o);
-             As<Train2>(o).height.Set(2.00005f);
-         },
-         true},
+        {"TRAIN2\nHEIGHT 2.00005", ends(1.11111, 0), true},
         {"TRAIN2",
          [](AstrelObject& o) {
              As<Train2>(o).height = OptionalFloat{false, 9.0f};

@@ -1,5 +1,6 @@
 #include "support/simulator_sandbox.h"
 
+#include "document/base_document.h"
 #include "workspace/astrel_body.h"
 #include "workspace/file_manager.h"
 #include "workspace/folders.h"
@@ -30,6 +31,20 @@ std::string SimulatorSandbox::CacheFolder() const {
     std::string folder;
     GetCachePath(folder);
     return folder;
+}
+
+std::string SimulatorSandbox::SaveAsInstalled(const BaseDocument& base) const {
+    Astrel2010* installation = nullptr;
+    if (!base.SaveToDocuments() || !base.WriteWorkConfig() ||
+        !FileManager::Instance().FindOrCreateInstallation(root_, installation)) {
+        throw std::runtime_error("cannot save the base as installed");
+    }
+    const std::string key = base.GetConfigRelativePath();
+    installation->AddFile(root_ + "Config\\" + key, key);
+    if (!FileManager::Instance().Save()) {
+        throw std::runtime_error("cannot save the installed-bases record");
+    }
+    return key;
 }
 
 } // namespace pf::test

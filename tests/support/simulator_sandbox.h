@@ -7,6 +7,10 @@
 
 #include <string>
 
+namespace pf {
+class BaseDocument;
+}
+
 namespace pf::test {
 
 class SimulatorSandbox {
@@ -22,6 +26,9 @@ class SimulatorSandbox {
     std::string CacheFolder() const;
     const TempDir& Dir() const { return home_.Dir(); }
     ScriptedUi& Ui() { return ui_; }
+    // Saves the base, writes its work configuration and records that configuration as
+    // installed into the tree; gives the record's key.
+    std::string SaveAsInstalled(const BaseDocument& base) const;
 
   private:
     SandboxHome home_;
