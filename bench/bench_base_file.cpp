@@ -13,6 +13,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -123,12 +124,7 @@ pf::BaseDocument MixedBase() {
         const std::string x = std::to_string(i % 97 * 13.25);
         const std::string h = std::to_string(1.0 + (i * 37 % 101) * 0.3125);
         std::snprintf(text, sizeof text, kinds[i % 10], x.c_str(), i, h.c_str());
-        pf::StringArray group;
-        pf::SplitTextIntoLines(group, text);
-        pf::AstrelObject holder;
-        if (pf::ParseObjectGroup(holder, group)) {
-            document.GetObjects().Add(std::move(holder));
-        }
+        document.GetObjects().Add(Parsed(text));
     }
     return document;
 }
@@ -145,7 +141,9 @@ struct MeshTree : pf::bench::SimulatorSandbox {
 void SortThousandObjects(benchmark::State& state) {
     MeshTree sandbox;
     pf::BaseDocument document = MixedBase();
-    if (document.GetObjects().GetCount() != 1000) {
+    const pf::ObjectArray& objects = document.GetObjects();
+    if (std::any_of(objects.begin(), objects.end(),
+                    [](const pf::AstrelObject& o) { return o.IsEmpty(); })) {
         state.SkipWithError("the objects did not read");
         return;
     }

@@ -39,23 +39,13 @@ bool SameEntry(const std::string& documents, const std::string& a, const std::st
            nativeA == nativeB;
 }
 
-// An own base file's lines without a message; the length is checked first, so that a file
-// too big says nothing either.
-bool LoadLinesQuietly(StringArray& lines, const std::string& fileName) {
-    std::string documents;
-    PfgFileStream file;
-    return IsSafePathComponent(fileName) && GetDocumentsPath(documents) &&
-           file.Open(documents + fileName, kOpenRead) && file.GetLength() <= kMaxTextStreamBytes &&
-           LoadLinesFromStream(lines, file);
-}
-
 // The first file of the documents folder, other than the entry exceptFile, that matches;
 // "" when none does.
 template <typename Matches>
-std::string FindOtherFile(const std::string& exceptFile, Matches matches) {
-    std::string documents;
+std::string FindOtherFile(const std::string& documents, const std::string& exceptFile,
+                          Matches matches) {
     StringArray files;
-    if (!GetDocumentsPath(documents) || !ListDirectoryFiles(documents, "*.txt", files)) {
+    if (!ListDirectoryFiles(documents, "*.txt", files)) {
         return std::string();
     }
     for (const std::string& file : files) {
@@ -64,6 +54,41 @@ std::string FindOtherFile(const std::string& exceptFile, Matches matches) {
         }
     }
     return std::string();
+}
+
+// FindFileProblem, keeping the lines it read for a caller that goes on with them.
+std::string FindProblemReadingLines(const std::string& fileName, bool& hasHeader,
+                                    StringArray& lines) {
+    hasHeader = false;
+    std::string documents;
+    PfgFileStream file;
+    if (!IsSafePathComponent(fileName) || !GetDocumentsPath(documents) ||
+        !file.Open(documents + fileName, kOpenRead)) {
+        return "Couldn't open file";
+    }
+    if (file.GetLength() > kMaxTextStreamBytes) {
+        return "File too big";
+    }
+    char head[kHeaderLength];
+    file.SeekToBegin();
+    if (file.GetLength() < kHeaderLength) {
+        return "Error with base file: it is shorter than the BASE-V2.0 line";
+    }
+    if (!file.Read(head, kHeaderLength) || std::memcmp(head, kHeader, kHeaderLength) != 0) {
+        return "Not a base file: it does not begin with BASE-V2.0";
+    }
+    hasHeader = true;
+    if (!LoadLinesFromStream(lines, file)) {
+        return "Couldn't parse file";
+    }
+    const std::string problem = FindPfgBaseFileProblem(lines);
+    // The list names a base, and its work folder and files are named, after its name.
+    std::string name;
+    FindKeyedLine(name, "name ", lines);
+    if (problem.empty() && name.empty()) {
+        return "Couldn't find base name: its Name line is empty";
+    }
+    return problem;
 }
 
 // Writes texts until one fails; the writer then stops at the first failure.
@@ -212,37 +237,8 @@ BaseDocument::BaseDocument(const std::string& fileName) : BaseDocument() {
 }
 
 std::string BaseDocument::FindFileProblem(const std::string& fileName, bool& hasHeader) {
-    hasHeader = false;
-    std::string documents;
-    PfgFileStream file;
-    if (!IsSafePathComponent(fileName) || !GetDocumentsPath(documents) ||
-        !file.Open(documents + fileName, kOpenRead)) {
-        return "Couldn't open file";
-    }
-    if (file.GetLength() > kMaxTextStreamBytes) {
-        return "File too big";
-    }
-    char head[kHeaderLength];
-    file.SeekToBegin();
-    if (file.GetLength() < kHeaderLength) {
-        return "Error with base file: it is shorter than the BASE-V2.0 line";
-    }
-    if (!file.Read(head, kHeaderLength) || std::memcmp(head, kHeader, kHeaderLength) != 0) {
-        return "Not a base file: it does not begin with BASE-V2.0";
-    }
-    hasHeader = true;
     StringArray lines;
-    if (!LoadLinesFromStream(lines, file)) {
-        return "Couldn't parse file";
-    }
-    const std::string problem = FindPfgBaseFileProblem(lines);
-    // The list names a base, and its work folder and files are named, after its name.
-    std::string name;
-    FindKeyedLine(name, "name ", lines);
-    if (problem.empty() && name.empty()) {
-        return "Couldn't find base name: its Name line is empty";
-    }
-    return problem;
+    return FindProblemReadingLines(fileName, hasHeader, lines);
 }
 
 bool BaseDocument::OwnsSaveName() const {
@@ -291,15 +287,20 @@ bool BaseDocument::BaseFileExists(std::string fileName) {
 
 bool BaseDocument::LoadBodyName(std::string& bodyName, std::string& name,
                                 const std::string& fileName) {
+    std::string documents;
+    PfgFileStream file;
     StringArray lines;
-    return LoadLinesQuietly(lines, fileName) && FindKeyedLine(bodyName, "PFG_BODY_NAME ", lines) &&
+    // The length is checked first, so that a file too big says nothing either.
+    return IsSafePathComponent(fileName) && GetDocumentsPath(documents) &&
+           file.Open(documents + fileName, kOpenRead) && file.GetLength() <= kMaxTextStreamBytes &&
+           LoadLinesFromStream(lines, file) && FindKeyedLine(bodyName, "PFG_BODY_NAME ", lines) &&
            FindKeyedLine(name, "name ", lines) && !name.empty();
 }
 
 bool BaseDocument::LoadNamesAndPlace(BaseDocument& out, const std::string& fileName) {
     bool hasHeader = false;
     StringArray lines;
-    if (!FindFileProblem(fileName, hasHeader).empty() || !LoadLinesQuietly(lines, fileName)) {
+    if (!FindProblemReadingLines(fileName, hasHeader, lines).empty()) {
         return false;
     }
     ReadPfgNamesAndPlace(out, lines);
@@ -307,22 +308,27 @@ bool BaseDocument::LoadNamesAndPlace(BaseDocument& out, const std::string& fileN
 }
 
 std::string BaseDocument::NameTakenBy(const std::string& name, const std::string& exceptFile) {
-    const std::string file = FindOtherFile(exceptFile, [&](const std::string& candidate) {
-        std::string body;
-        std::string other;
-        return LoadBodyName(body, other, candidate) && CStringEqualsNoCase(other, name);
-    });
     std::string documents;
-    return file.empty() || !GetDocumentsPath(documents) ? std::string()
-                                                        : "File: " + fs::ToNative(documents + file);
+    if (!GetDocumentsPath(documents)) {
+        return std::string();
+    }
+    const std::string file =
+        FindOtherFile(documents, exceptFile, [&](const std::string& candidate) {
+            std::string body;
+            std::string other;
+            return LoadBodyName(body, other, candidate) && CStringEqualsNoCase(other, name);
+        });
+    return file.empty() ? std::string() : "File: " + fs::ToNative(documents + file);
 }
 
 bool BaseDocument::AnotherWholeFileNames(const std::string& fileName, const std::string& name,
                                          const std::string& key) {
     std::string documents;
-    GetDocumentsPath(documents);
+    if (!GetDocumentsPath(documents)) {
+        return false;
+    }
     const std::string own = fs::Canonical(documents + fileName);
-    return !FindOtherFile(fileName, [&](const std::string& candidate) {
+    return !FindOtherFile(documents, fileName, [&](const std::string& candidate) {
                 // A symbolic link to the file leads nowhere once the file goes.
                 if (!own.empty() && fs::IsSymlink(documents + candidate) &&
                     fs::Canonical(documents + candidate) == own) {

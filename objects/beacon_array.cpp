@@ -40,10 +40,6 @@ std::string BeaconArray::GetParameterText() const {
     return text + KeptLinesText();
 }
 
-bool BeaconArray::ReadBackTopHeight(double& height) const {
-    return EndLinesTopHeight(*this, height);
-}
-
 void BeaconArray::GetIcon(BitmapData& image) const {
     if (!image.Create24(32, 32)) {
         return;

@@ -18,7 +18,6 @@ class BeaconArray : public NewEnd12CountSizeCol {
   public:
     BeaconArray();
     std::string GetParameterText() const override;
-    bool ReadBackTopHeight(double& height) const override;
     // A 32 x 32 square, 24 bits, in the colour.
     void GetIcon(BitmapData& image) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;

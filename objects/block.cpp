@@ -69,10 +69,6 @@ std::string Block::GetParameterText() const {
     return text + KeptLinesText();
 }
 
-bool Block::ReadBackTopHeight(double& height) const {
-    return PosScaleRotLinesTopHeight(*this, height);
-}
-
 std::unique_ptr<ObjectEditDialog> Block::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeBlock);
 }

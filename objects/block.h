@@ -18,7 +18,6 @@ class Block : public NewPosScaleRotTex123 {
     Block();
     // Writing recomputes and keeps the wall textures' scales when PFG_SCALEUV is set.
     std::string GetParameterText() const override;
-    bool ReadBackTopHeight(double& height) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };

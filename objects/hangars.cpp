@@ -28,10 +28,6 @@ std::string Hangar::GetParameterText() const {
            FlagLine(*this) + KeptLinesText();
 }
 
-bool Hangar::ReadBackTopHeight(double& height) const {
-    return PosScaleRotLinesTopHeight(*this, height);
-}
-
 std::unique_ptr<ObjectEditDialog> Hangar::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeHangar);
 }
@@ -46,10 +42,6 @@ std::string Hangar2::GetParameterText() const {
         text += "\tROOFH " + FormatFloat4(roofh) + "\r\n";
     }
     return text + FlagLine(*this) + KeptLinesText();
-}
-
-bool Hangar2::ReadBackTopHeight(double& height) const {
-    return PosScaleRotLinesTopHeight(*this, height);
 }
 
 std::unique_ptr<ObjectEditDialog> Hangar2::CreateDialog() const {
@@ -68,10 +60,6 @@ Hangar3::Hangar3() : NewPosScaleRotTex123(kTypeHangar3) { scaleUV = false; }
 std::string Hangar3::GetParameterText() const {
     // The flag is written, but this kind keeps the scales it was given.
     return PosScaleRotLines(*this) + Tex123Lines(*this) + FlagLine(*this) + KeptLinesText();
-}
-
-bool Hangar3::ReadBackTopHeight(double& height) const {
-    return PosScaleRotLinesTopHeight(*this, height);
 }
 
 std::unique_ptr<ObjectEditDialog> Hangar3::CreateDialog() const {

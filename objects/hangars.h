@@ -17,7 +17,6 @@ class Hangar : public NewPosScaleRotTex123 {
   public:
     Hangar();
     std::string GetParameterText() const override;
-    bool ReadBackTopHeight(double& height) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };
@@ -26,7 +25,6 @@ class Hangar2 : public NewPosScaleRotTex123Roofh {
   public:
     Hangar2();
     std::string GetParameterText() const override;
-    bool ReadBackTopHeight(double& height) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };
@@ -35,7 +33,6 @@ class Hangar3 : public NewPosScaleRotTex123 {
   public:
     Hangar3();
     std::string GetParameterText() const override;
-    bool ReadBackTopHeight(double& height) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };

@@ -2,6 +2,7 @@
 
 #include "foundation/math_helpers.h"
 #include "imagery/bitmap_data.h"
+#include "objects/parameter_lines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,6 +95,8 @@ ScalarValue NewEnd12::GetTopHeight() const {
     return ScalarValue(std::max(end1[2].value, end2[2].value));
 }
 
+bool NewEnd12::ReadBackTopHeight(double& height) const { return EndLinesTopHeight(*this, height); }
+
 ScalarValue NewEnd12::GetEnd1Height() const { return ScalarValue(end1[2].value); }
 ScalarValue NewEnd12::GetEnd2Height() const { return ScalarValue(end2[2].value); }
 Point3 NewEnd12::GetEnd1() const { return end1.Get(); }
@@ -139,8 +142,26 @@ ScalarValue NewEnd12Speed::GetTopHeight() const {
     return ScalarValue(NewEnd12::GetTopHeight().value + 5.0);
 }
 
+bool NewEnd12Speed::ReadBackTopHeight(double& top) const {
+    if (!NewEnd12::ReadBackTopHeight(top)) {
+        return false;
+    }
+    top += 5.0;
+    return true;
+}
+
 ScalarValue NewEnd12SpeedHeight::GetTopHeight() const {
     return ScalarValue(NewEnd12::GetTopHeight().value + static_cast<double>(height.value));
+}
+
+bool NewEnd12SpeedHeight::ReadBackTopHeight(double& top) const {
+    double above = 0.0;
+    if (!NewEnd12::ReadBackTopHeight(top) ||
+        (height.given && !ValueAsRead(height.value, 4, above))) {
+        return false;
+    }
+    top += above;
+    return true;
 }
 
 // ---- position-placed family ----
@@ -209,6 +230,10 @@ void NewPosScaleRot::SetPosition(const Point3& p) {
 
 ScalarValue NewPosScaleRot::GetTopHeight() const {
     return ScalarValue(pos[2].value + scale[2].value);
+}
+
+bool NewPosScaleRotTex123::ReadBackTopHeight(double& height) const {
+    return PosScaleRotLinesTopHeight(*this, height);
 }
 
 void NewPosDiameterRotTexNav::SetSize0(double v) {

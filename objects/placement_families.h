@@ -28,6 +28,8 @@ class NewEnd12 : public AstrelObjectHandle {
     void Rotate(double delta, double step) override;
     void SetPosition(const Point3& p) override;
     ScalarValue GetTopHeight() const override;
+    // Every type of the family writes its ends as EndLines does.
+    bool ReadBackTopHeight(double& height) const override;
     ScalarValue GetEnd1Height() const override;
     ScalarValue GetEnd2Height() const override;
     Point3 GetEnd1() const override;
@@ -80,6 +82,7 @@ class NewEnd12Speed : public NewEnd12 {
   public:
     // The train's body stands 5 m above its track.
     ScalarValue GetTopHeight() const override;
+    bool ReadBackTopHeight(double& height) const override;
 
     OptionalFloat maxSpeed{true, 30.0f};
     OptionalFloat slowZone{true, 100.0f};
@@ -93,6 +96,8 @@ class NewEnd12SpeedHeight : public NewEnd12Speed {
   public:
     // The track height plus HEIGHT, given or not.
     ScalarValue GetTopHeight() const override;
+    // HEIGHT is written with 4 decimals when given; one not given reads back as 0.
+    bool ReadBackTopHeight(double& height) const override;
 
     OptionalFloat height;
 
@@ -138,6 +143,9 @@ class NewPosScaleRot : public AstrelObjectHandle {
 // writes the wall scales computed from the building instead of the held ones.
 class NewPosScaleRotTex123 : public NewPosScaleRot {
   public:
+    // Every type of the family writes POS, SCALE and ROT as PosScaleRotLines does.
+    bool ReadBackTopHeight(double& height) const override;
+
     TextureSpec tex1;
     TextureSpec tex2;
     TextureSpec tex3;

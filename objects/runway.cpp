@@ -69,10 +69,6 @@ std::string RunwayLights::GetParameterText() const {
     return text + KeptLinesText();
 }
 
-bool RunwayLights::ReadBackTopHeight(double& height) const {
-    return EndLinesTopHeight(*this, height);
-}
-
 void RunwayLights::GetIcon(BitmapData& image) const {
     if (image.Create24(32, 32)) {
         image.FillColor24(ColorRGB(127, 127, 127));
@@ -138,8 +134,6 @@ std::string Runway::GetParameterText() const {
     }
     return text;
 }
-
-bool Runway::ReadBackTopHeight(double& height) const { return EndLinesTopHeight(*this, height); }
 
 void Runway::GetIcon(BitmapData& image) const {
     if (segments.IsWideLayout()) {

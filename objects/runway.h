@@ -59,7 +59,6 @@ class RunwayLights : public NewEnd12WidthCountPapiVasi {
     RunwayLights();
 
     std::string GetParameterText() const override;
-    bool ReadBackTopHeight(double& height) const override;
     // A grey square: stand-alone lights have no picture of their own.
     void GetIcon(BitmapData& image) const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
@@ -73,7 +72,6 @@ class Runway : public NewEnd12WidthIls12Rwtex {
     // The runway lines and, when lit, the lights block. Writing lines the lights' ends up
     // with the runway's and fills an unset lights width; those changes stay.
     std::string GetParameterText() const override;
-    bool ReadBackTopHeight(double& height) const override;
     void GetIcon(BitmapData& image) const override;
     // Width above 0.1 only; lights whose width followed the runway's follow again.
     void SetSize1(double w) override;

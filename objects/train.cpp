@@ -40,14 +40,6 @@ std::string Train1::GetParameterText() const {
     return text + KeptLinesText();
 }
 
-bool Train1::ReadBackTopHeight(double& height) const {
-    if (!EndLinesTopHeight(*this, height)) {
-        return false;
-    }
-    height += 5.0;
-    return true;
-}
-
 std::unique_ptr<ObjectEditDialog> Train1::CreateDialog() const {
     return ObjectDialogRegistry::Create(kTypeTrain1);
 }
@@ -67,16 +59,6 @@ std::string Train2::GetParameterText() const {
     text += FloatLine("SLOWZONE", slowZone);
     text += "\tTEX " + tex + "\r\n";
     return text + KeptLinesText();
-}
-
-bool Train2::ReadBackTopHeight(double& top) const {
-    // A HEIGHT that is not given is not written and reads back as 0.
-    double above = 0.0;
-    if (!EndLinesTopHeight(*this, top) || (height.given && !ValueAsRead(height.value, 4, above))) {
-        return false;
-    }
-    top += above;
-    return true;
 }
 
 std::unique_ptr<ObjectEditDialog> Train2::CreateDialog() const {

@@ -12,7 +12,6 @@ class Train1 : public NewEnd12Speed {
     Train1();
 
     std::string GetParameterText() const override;
-    bool ReadBackTopHeight(double& height) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };
@@ -22,7 +21,6 @@ class Train2 : public NewEnd12SpeedHeight {
     Train2();
 
     std::string GetParameterText() const override;
-    bool ReadBackTopHeight(double& height) const override;
     std::unique_ptr<ObjectEditDialog> CreateDialog() const override;
     void CopyFrom(const AstrelObjectHandle& other) override;
 };

@@ -32,10 +32,6 @@ std::string RootFolderName(const std::string& root) {
     return FormatString("%016llx", static_cast<unsigned long long>(hash));
 }
 
-bool IsFullSafePath(const std::string& path) {
-    return path.size() >= 2 && path[0] == '\\' && IsSafeRelativePath(path.substr(1));
-}
-
 bool StartsWithNoCase(const std::string& text, const std::string& start) {
     return text.size() >= start.size() && CStringEqualsNoCase(text.substr(0, start.size()), start);
 }
@@ -81,7 +77,7 @@ bool KeptFiles::Ready() const {
 }
 
 std::string KeptFiles::KeptPath(const std::string& path) const {
-    if (!IsFullSafePath(path) || !Ready())
+    if (!IsSafeAbsolutePath(path) || !Ready())
         return std::string();
     return folder_ + kFilesFolder + path.substr(1);
 }
@@ -143,7 +139,7 @@ void KeptFiles::RecordMadeFolders(const std::vector<std::string>& folders) {
     std::vector<std::string> known = ReadMadeFolders();
     const size_t before = known.size();
     for (const std::string& folder : folders) {
-        if (IsFullSafePath(folder) && !Contains(known, folder))
+        if (IsSafeAbsolutePath(folder) && !Contains(known, folder))
             known.push_back(folder);
     }
     if (known.size() != before)
@@ -193,7 +189,7 @@ std::vector<std::string> KeptFiles::ReadMadeFolders() const {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         // A line that is no full folder path is not ours: it is never acted on.
-        if (IsFullSafePath(line) && line.back() == '\\')
+        if (IsSafeAbsolutePath(line) && line.back() == '\\')
             folders.push_back(line);
         start = end + 1;
     }
