@@ -213,6 +213,7 @@ TEST(BaseDocumentOrderAsRead, HeightsWorkedOutAreTheHeightsReadBack) {
         double height = std::numeric_limits<double>::quiet_NaN();
         ASSERT_EQ(object.ReadBackTopHeight(height), row.worksOut);
         if (row.worksOut) {
+            EXPECT_NE(height, object.GetTopHeight().value) << "the row rounds nothing";
             EXPECT_EQ(height, HeightOfTheBlockReadBack(object));
             EXPECT_EQ(height, TopHeightAsRead(object));
         }
@@ -241,31 +242,38 @@ TEST(BaseDocumentOrderAsRead, RunwaysReadBackWholeStandAtTheirOwnEnds) {
     EXPECT_EQ(document.GetObjects().GetAt(1)->GetType(), kTypeRunway);
 }
 
-// A mesh read back whole takes the extents it holds, never its files: with its model gone
-// it stands as high as before (5 m), not as a unit model would (3 m), and sorts above a
-// block 4 m high.
+// A mesh read back whole takes the extents it holds, never its files: it stands as high as
+// before (5 m), not as a unit model for a model gone (3 m) or as a changed model would
+// (6 m); it sorts above a 4.5 m block, which a unit model would sort below; it shows
+// nothing and writes no extent record, which reading a changed model would.
 TEST(BaseDocumentOrderAsRead, MeshesReadBackWholeKeepTheirExtents) {
-    test::MeshSandbox tree;
-    tree.WriteModel("Box.msh", test::kMshBox);
-    test::ScriptedUi ui;
-    AstrelObject mesh = test::ParseObject("MESH\nFILE Box\nPOS 0 2 0\nSCALE 1 1 1\n");
-    ASSERT_DOUBLE_EQ(mesh.GetTopHeight().value, 5.0);
-    std::filesystem::remove(tree.ModelNative("Box.msh"));
-    std::filesystem::remove_all(tree.CacheNative(""));
-    As<Mesh>(mesh).pos[0].Set(1e39);
-    double height = 0.0;
-    ASSERT_FALSE(mesh.ReadBackTopHeight(height));
-    ui.Clear();
-    EXPECT_DOUBLE_EQ(TopHeightAsRead(mesh), 5.0);
-    BaseDocument document;
-    document.GetObjects().Add(test::ParseObject("BLOCK\nPOS 0 0 0\nSCALE 5 4 5\n"));
-    document.GetObjects().Add(mesh);
-    document.SortObjects();
-    ASSERT_EQ(document.GetObjects().GetCount(), 2);
-    EXPECT_EQ(document.GetObjects().GetAt(0)->GetType(), kTypeBlock);
-    EXPECT_EQ(document.GetObjects().GetAt(1)->GetType(), kTypeMesh);
-    EXPECT_TRUE(ui.Calls().empty());
-    EXPECT_FALSE(std::filesystem::exists(tree.CacheNative("")));
+    for (const char* model : {"", test::kMshOneGroup}) {
+        SCOPED_TRACE(*model ? "model changed" : "model gone");
+        test::MeshSandbox tree;
+        tree.WriteModel("Box.msh", test::kMshBox);
+        test::ScriptedUi ui;
+        AstrelObject mesh = test::ParseObject("MESH\nFILE Box\nPOS 0 2 0\nSCALE 1 1 1\n");
+        ASSERT_DOUBLE_EQ(mesh.GetTopHeight().value, 5.0);
+        std::filesystem::remove(tree.ModelNative("Box.msh"));
+        if (*model) {
+            tree.WriteModel("Box.msh", model);
+        }
+        std::filesystem::remove_all(tree.CacheNative(""));
+        As<Mesh>(mesh).pos[0].Set(1e39);
+        double height = 0.0;
+        ASSERT_FALSE(mesh.ReadBackTopHeight(height));
+        ui.Clear();
+        EXPECT_DOUBLE_EQ(TopHeightAsRead(mesh), 5.0);
+        BaseDocument document;
+        document.GetObjects().Add(test::ParseObject("BLOCK\nPOS 0 0 0\nSCALE 5 4.5 5\n"));
+        document.GetObjects().Add(mesh);
+        document.SortObjects();
+        ASSERT_EQ(document.GetObjects().GetCount(), 2);
+        EXPECT_EQ(document.GetObjects().GetAt(0)->GetType(), kTypeBlock);
+        EXPECT_EQ(document.GetObjects().GetAt(1)->GetType(), kTypeMesh);
+        EXPECT_TRUE(ui.Calls().empty());
+        EXPECT_FALSE(std::filesystem::exists(tree.CacheNative("")));
+    }
 }
 
 } // namespace
