@@ -86,12 +86,15 @@ bool Mesh::PlaceFromText(OptionalVector3Double& placedPos, OptionalVector3Double
     return true;
 }
 
+bool ReadsBackAsItsName(const std::string& name) {
+    return std::none_of(name.begin(), name.end(),
+                        [](char c) { return static_cast<unsigned char>(c) <= ' ' || c == '/'; });
+}
+
 bool Mesh::ReadBackTopHeight(double& height) const {
     // Read back, FILE must name this model again, so that its extents hold: a name with a
     // blank or '/' reads back as another (the text is then read back whole).
-    if (file.empty() || std::any_of(file.begin(), file.end(), [](char c) {
-            return static_cast<unsigned char>(c) <= ' ' || c == '/';
-        })) {
+    if (file.empty() || !ReadsBackAsItsName(file)) {
         return false;
     }
     OptionalVector3Double origin, ratios, placedPos, placedScale;

@@ -79,6 +79,10 @@ inline constexpr const char* kMeshFixedIcon = "Buttons\\Right.bmp";
 // Meshes folder + name + ".msh"; "" without an installation.
 std::string GetMeshFilePath(const std::string& name);
 
+// True when a FILE line of `name` reads back as `name`: the simulator and our readers take
+// only its first word, and turn '/' into '\'.
+bool ReadsBackAsItsName(const std::string& name);
+
 // Reads one MESH group. A model that cannot be read keeps the mesh as a unit model.
 bool ParseMesh(AstrelObject& holder, const StringArray& group);
 

@@ -230,7 +230,14 @@ bool AddMeshLogic::ApplyMeshFile(const std::string& path) {
         ShowError(kMeshOutsideFolderMessage);
         return false;
     }
-    meshFile = WithoutExtension(*inside, ".msh");
+    // A name with a blank would be written whole but read back only to the blank, and the
+    // base would lose its model on the next load.
+    const std::string name = WithoutExtension(*inside, ".msh");
+    if (!ReadsBackAsItsName(name)) {
+        ShowError(kMeshNameBlankMessage);
+        return false;
+    }
+    meshFile = name;
 
     Mesh mesh;
     mesh.file = meshFile;

@@ -110,6 +110,9 @@ inline constexpr const char* kMeshInstallMissingMessage =
     "Couldn't find \"Astrel 2010\" install. Please set its location in the configuration window";
 inline constexpr const char* kMeshOutsideFolderMessage =
     "Error! File is not located in \"[Astrel Meshes]\\\" directory.";
+inline constexpr const char* kMeshNameBlankMessage =
+    "The simulator reads a model's name only up to its first blank: rename the model file or "
+    "its folder.";
 inline constexpr const char* kTextureOutsideFolderMessage =
     "Error! File is not located in \"[Astrel Root]\\Textures\\\" directory\r\nor "
     "\"[Astrel Root]\\Textures2\\ directory.";

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace pf {
@@ -217,6 +218,47 @@ TEST_F(AddMeshLogicTest, FailedChoiceKeepsTheHeldMeshAndItsName) {
     // A name without the model extension is kept whole, and fails.
     tree_.WriteModel("Odd.txt", test::kMshBox);
     EXPECT_FALSE(fresh.ApplyMeshFile(Model("Odd.txt")));
+}
+
+TEST_F(AddMeshLogicTest, ModelsWhoseNameReadsBackAsAnotherAreRefused) {
+    // The simulator reads FILE only to its first blank: such a model would be lost on the
+    // next load, so it is refused before anything is read.
+    const struct {
+        const char* model;
+        bool taken;
+        const char* file;
+    } rows[] = {
+        {"My Tower.msh", false, "Box"},
+        {"My Bases/Tower.msh", false, "Box"},
+        {"Tab\tTower.msh", false, "Box"},
+        {"Bases/Tower.msh", true, "Bases\\Tower"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.model);
+        const std::string model = row.model;
+        tree_.WriteModel(model, test::kMshBox);
+        ui_.Clear();
+        if (!row.taken) {
+            ui_.AnswerNextMessage(MessageAnswer::Ok);
+        }
+        ASSERT_TRUE(logic_.SetObject(Natural("Box")));
+        std::string internal = model;
+        std::replace(internal.begin(), internal.end(), '/', '\\');
+        EXPECT_EQ(logic_.ApplyMeshFile(Model(internal)), row.taken);
+        EXPECT_EQ(logic_.meshFile, row.file);
+        EXPECT_EQ(logic_.ShowFields().Get(L::kFile), row.file);
+        EXPECT_EQ(dynamic_cast<const Mesh*>(logic_.Held().Get())->file, row.file);
+        if (row.taken) {
+            EXPECT_TRUE(ui_.Calls().empty());
+        } else {
+            ASSERT_EQ(ui_.Calls().size(), 1u);
+            EXPECT_EQ(ui_.Calls()[0].text, "The simulator reads a model's name only up to its "
+                                           "first blank: rename the model file or its folder.");
+            EXPECT_EQ(ui_.Calls()[0].caption, "Error");
+            EXPECT_FALSE(
+                sfs::exists(tree_.CacheNative(model.substr(0, model.size() - 4) + ".dat")));
+        }
+    }
 }
 
 TEST_F(AddMeshLogicTest, ModelFolderOnDiskInAnotherCase) {
