@@ -189,9 +189,11 @@ class BaseDocument {
     // names nothing once fileName goes. Reads without a message.
     static bool AnotherWholeFileNames(const std::string& fileName, const std::string& name,
                                       const std::string& key);
-    // Deletes the base's own file (a link itself, never what it leads to), and its work
-    // folder when the base reads whole with a valid name, owns its save name and no other
-    // file of the documents folder reads whole as a base of that name.
+    // Whether the documents folder's entry fileName is a symbolic link (leading anywhere).
+    static bool IsLinkEntry(const std::string& fileName);
+    // Deletes the base's own file, and its work folder when the base reads whole with a
+    // valid name, owns its save name and no other file of the documents folder reads whole
+    // as a base of that name. A link is deleted itself and alone, whatever it leads to.
     static bool DeleteBase(const std::string& fileName);
 
     // The simulator's base configuration text: the own file without its "PFG_" keys.

@@ -341,12 +341,23 @@ bool BaseDocument::AnotherWholeFileNames(const std::string& fileName, const std:
             }).empty();
 }
 
+bool BaseDocument::IsLinkEntry(const std::string& fileName) {
+    std::string documents;
+    return IsSafePathComponent(fileName) && GetDocumentsPath(documents) &&
+           fs::IsSymlink(documents + fileName);
+}
+
 bool BaseDocument::DeleteBase(const std::string& fileName) {
     std::string documents;
     if (!GetDocumentsPath(documents)) {
         return ShowFailureMessage("Couldn't delete file");
     }
-    if (IsSafePathComponent(fileName)) {
+    if (IsSafePathComponent(fileName) && fs::IsSymlink(documents + fileName)) {
+        // A link is an entry of its own: it goes alone, whatever it leads to.
+        if (SafeDeleteLink(documents + fileName)) {
+            return true;
+        }
+    } else if (IsSafePathComponent(fileName)) {
         // Without a loaded, valid name the work folder would be the documents folder
         // itself or lie outside it, a damaged copy names the folder of the base it was
         // copied from, and bases of one name in other directories, copies and second names

@@ -49,6 +49,15 @@ bool SafeDeleteFile(const std::string& path) {
     }
 }
 
+bool SafeDeleteLink(const std::string& path) {
+    try {
+        return path.size() >= 10 && HasDeletableExtension(path) && fs::IsSymlink(path) &&
+               fs::RemoveFile(path);
+    } catch (...) {
+        return false;
+    }
+}
+
 bool CopyFileStream(const std::string& dst, const std::string& src, int& result) {
     result = kCopyReplaced;
     FileStream source;

@@ -9,6 +9,9 @@ namespace pf {
 // ".bmp", ".cfg", ".dat", ".txt" or ".scn" in any case. True only when it was deleted;
 // never shows a message.
 bool SafeDeleteFile(const std::string& path);
+// Deletes a symbolic link itself, whatever it leads to (nothing, a folder), under the same
+// length and extension guard; false for anything that is not a link.
+bool SafeDeleteLink(const std::string& path);
 
 // Result codes of CopyFileStream.
 constexpr int kCopyNewFile = 0;       // the destination did not exist

@@ -283,7 +283,8 @@ void MainDialogLogic::OnDeleteBase(int selection) {
     // a link to it), while no other whole file names that base: that one could still
     // remove the installed files.
     bool hasHeader = false;
-    if (BaseDocument::FindFileProblem(fileName, hasHeader).empty()) {
+    if (!BaseDocument::IsLinkEntry(fileName) &&
+        BaseDocument::FindFileProblem(fileName, hasHeader).empty()) {
         const BaseDocument document(fileName);
         const std::string key = document.GetConfigRelativePath();
         if (document.IsLoaded() && document.OwnsSaveName() &&

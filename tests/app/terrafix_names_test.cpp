@@ -186,17 +186,67 @@ TEST(MainDialogNames, DeletingABaseKeepsItsFilesOnlyForAnotherWholeFile) {
         sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
         logic.OnDeleteBase(static_cast<int>(base - entries.begin()));
         ASSERT_EQ(stdfs::exists(doc("Walk Field")), whole);
-        if (whole)
+        if (whole) {
             EXPECT_EQ(test::TreeManifest::Of(doc("Walk Field")).files, work);
+        }
         EXPECT_EQ(Record(key), whole ? record : "");
 
         ASSERT_EQ(Listed(logic).size(), 1u);
-        if (other[0] == 's')
-            continue; // a link that leads nowhere is not deleted by the program
         sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
         logic.OnDeleteBase(0);
         EXPECT_TRUE(test::NativeNames(doc("")).empty());
         EXPECT_EQ(Record(key), "");
+        EXPECT_EQ(sandbox.Ui().Failures(), Lines{});
+    }
+}
+
+// An entry that is a symbolic link goes alone, whatever it leads to: nowhere, or a base
+// file outside the documents folder under the base's own name. The file it leads
+// to, the base's work folder and its installation record stay as they were.
+TEST(MainDialogNames, ALinkEntryIsDeletedAloneWhateverItLeadsTo) {
+    const struct {
+        const char* entry;
+        const char* leadsTo; // relative to the documents folder; "" moves the base outside
+        const char* question;
+    } rows[] = {
+        {"Link Field.txt", "Gone Field.txt",
+         "Are you sure you want to delete Link Field.txt? It cannot be read as a base."},
+        {"Walk Field.txt", "", "Are you sure you want to delete the Walk Field base?"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.leadsTo);
+        test::SimulatorSandbox sandbox;
+        const auto doc = [&](const std::string& f) { return Doc(sandbox, f); };
+        const std::string key =
+            sandbox.SaveAsInstalled(BaseDocument("Walk Field", "Earth", LatLon(1, 2)));
+        const std::string own = ReadNativeFile(doc("Walk Field.txt"));
+        const std::string outside = sandbox.Dir().NativePath("Walk Field.txt");
+        if (row.leadsTo[0] == '\0') {
+            stdfs::rename(doc("Walk Field.txt"), outside);
+            stdfs::create_symlink(outside, doc(row.entry));
+        } else {
+            stdfs::create_symlink(row.leadsTo, doc(row.entry));
+        }
+        const auto work = test::TreeManifest::Of(doc("Walk Field")).files;
+        const std::string record = Record(key);
+        ASSERT_NE(record, "");
+
+        DialogRunners runners;
+        MainDialogLogic logic(runners);
+        logic.InitDialog();
+        const auto& entries = logic.Entries();
+        const auto link = std::find_if(entries.begin(), entries.end(), [&](const auto& entry) {
+            return entry.fileName == row.entry;
+        });
+        ASSERT_NE(link, entries.end());
+        sandbox.Ui().AnswerNextMessage(MessageAnswer::Yes);
+        logic.OnDeleteBase(static_cast<int>(link - entries.begin()));
+
+        EXPECT_EQ(sandbox.Ui().CallLines(), Lines{std::string("message|Question|") + row.question});
+        EXPECT_FALSE(stdfs::exists(stdfs::symlink_status(doc(row.entry))));
+        EXPECT_EQ(ReadNativeFile(row.leadsTo[0] == '\0' ? outside : doc("Walk Field.txt")), own);
+        EXPECT_EQ(test::TreeManifest::Of(doc("Walk Field")).files, work);
+        EXPECT_EQ(Record(key), record);
     }
 }
 

@@ -92,6 +92,33 @@ TEST_F(SafeDeleteFileTest, NeverDeletesFoldersOrFollowsLinks) {
     EXPECT_FALSE(SafeDeleteFile("dangle.png"));
 }
 
+// A link goes itself, whatever it leads to; anything else, or a name the guard refuses, stays.
+TEST_F(SafeDeleteFileTest, LinksAreDeletedThemselvesWhateverTheyLeadTo) {
+    dir_.WriteFile("target.txt", "keep");
+    stdfs::create_directory(dir_.NativePath("realdir"));
+    const struct {
+        const char* name;
+        const char* leadsTo; // nullptr: a plain file
+        bool deleted;
+    } rows[] = {
+        {"dangle.txt", "nothing.txt", true}, {"linked.txt", "target.txt", true},
+        {"dirlink.txt", "realdir", true},    {"plain1.txt", nullptr, false},
+        {"link.txt", "target.txt", false},   {"linked.exe", "target.txt", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.leadsTo != nullptr) {
+            stdfs::create_symlink(row.leadsTo, dir_.NativePath(row.name));
+        } else {
+            dir_.WriteFile(row.name, "x");
+        }
+        EXPECT_EQ(SafeDeleteLink(row.name), row.deleted);
+        EXPECT_EQ(stdfs::exists(stdfs::symlink_status(dir_.NativePath(row.name))), !row.deleted);
+    }
+    EXPECT_EQ(dir_.ReadFile("target.txt"), "keep");
+    EXPECT_TRUE(stdfs::is_directory(dir_.NativePath("realdir")));
+}
+
 class CopyFileStreamTest : public ::testing::Test {
   protected:
     test::TempDir dir_;
