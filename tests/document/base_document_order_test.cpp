@@ -87,17 +87,27 @@ TEST_F(BaseDocumentOrder, GroupsFollowTheFixedTypeOrder) {
     }
 }
 
+template <class T> T& As(AstrelObject& object) { return dynamic_cast<T&>(*object.Get()); }
+
 // The file holds fewer decimals than memory: the order is the one the saved file reads back
-// in, so a save and a load never move objects.
+// in, so a save and a load never move objects. That holds for a block whose height is
+// worked out from its numbers and for one read back whole (a number beyond a float's range).
 TEST(BaseDocumentOrderAsRead, HeightsComeFromTheTextTheFileHolds) {
-    BaseDocument document;
-    // The block stands 0.0002 higher than the tank in memory; once written, both are 1 high.
-    document.SetObjects(test::ParseObjects(
-        {"TANK\nPOS 0 0 0\nSCALE 5 1 5\n", "BLOCK\nPOS 0 0.0002 0\nSCALE 5 1 5\n"}));
-    document.SortObjects();
-    ASSERT_EQ(document.GetObjects().GetCount(), 2);
-    EXPECT_EQ(document.GetObjects().GetAt(0)->GetType(), kTypeBlock);
-    EXPECT_EQ(document.GetObjects().GetAt(1)->GetType(), kTypeTank);
+    for (const double x : {0.0, 1e39}) {
+        SCOPED_TRACE(x);
+        BaseDocument document;
+        // The block stands 0.0004 higher than the tank in memory; once written, both are 1
+        // high.
+        document.SetObjects(test::ParseObjects(
+            {"TANK\nPOS 0 0 0\nSCALE 5 1 5\n", "BLOCK\nPOS 0 0.0004 0\nSCALE 5 1 5\n"}));
+        As<NewPosScaleRot>(*document.GetObjects().GetAt(1)).pos[0].Set(x);
+        double height = 0.0;
+        ASSERT_EQ(document.GetObjects().GetAt(1)->ReadBackTopHeight(height), x == 0.0);
+        document.SortObjects();
+        ASSERT_EQ(document.GetObjects().GetCount(), 2);
+        EXPECT_EQ(document.GetObjects().GetAt(0)->GetType(), kTypeBlock);
+        EXPECT_EQ(document.GetObjects().GetAt(1)->GetType(), kTypeTank);
+    }
 }
 
 // Sorting reads each object's text back, a mesh with the extents it holds: a model that is
@@ -140,8 +150,6 @@ double HeightOfTheBlockReadBack(const AstrelObject& object) {
     EXPECT_TRUE(ParseObjectGroup(read, group));
     return read.GetTopHeight().value;
 }
-
-template <class T> T& As(AstrelObject& object) { return dynamic_cast<T&>(*object.Get()); }
 
 // Heights as editing leaves them, with more decimals than the file keeps: the height each
 // object works out from its numbers is the one its written block reads back with. A number
