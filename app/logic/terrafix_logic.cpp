@@ -398,15 +398,20 @@ void MainDialogLogic::OnLoadBaseFromAstrel(UiOwner owner, int x, int y) {
     std::string documents;
     const bool reload = GetDocumentsPath(documents) && PathExists(documents + saveName);
     BaseDocument loaded;
-    if (reload &&
-        (!BaseDocument::LoadNamesAndPlace(loaded, saveName) ||
-         !CStringEqualsNoCase(loaded.GetOrigin(), "Astrel") ||
-         !NamesTreeFile(loaded.GetOriginalPath(), configFolder, record.directory + *file))) {
+    if (reload) {
         std::string native;
         fs::Resolve(documents + saveName, native);
-        ShowError("Couldn't load base from Astrel: a base of your own already has the name " +
-                  name + ".\r\nFile: " + native);
-        return;
+        if (!BaseDocument::LoadNamesAndPlace(loaded, saveName)) {
+            ShowError("Couldn't load base from Astrel: the file under the name " + name +
+                      " cannot be read as a base.\r\nFile: " + native);
+            return;
+        }
+        if (!CStringEqualsNoCase(loaded.GetOrigin(), "Astrel") ||
+            !NamesTreeFile(loaded.GetOriginalPath(), configFolder, record.directory + *file)) {
+            ShowError("Couldn't load base from Astrel: a base of your own already has the name " +
+                      name + ".\r\nFile: " + native);
+            return;
+        }
     }
     if (reload && ShowMessageBox("Base already loaded. Reload?", "Notification",
                                  MessageButtons::YesNo, MessageIcon::None) != MessageAnswer::Yes) {

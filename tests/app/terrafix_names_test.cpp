@@ -258,6 +258,7 @@ TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
     enum Before {
         MadeByPerson,
         ReadFromAnotherFile,
+        ReadFromAnotherBody,
         CutOff,
         MarkedOwn,
         ReadBeforeTheTreeMoved,
@@ -272,6 +273,7 @@ TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
     } rows[] = {
         {MadeByPerson, yes, false, false},
         {ReadFromAnotherFile, yes, false, false},
+        {ReadFromAnotherBody, yes, false, false},
         {CutOff, yes, false, false},
         {MarkedOwn, yes, false, false},
         {ReadBeforeTheTreeMoved, yes, true, true},
@@ -293,13 +295,22 @@ TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
             return std::optional<std::string>(chosen);
         };
         MainDialogLogic logic(runners);
-        const auto load = [&](const std::string& file) {
+        const auto load = [&](const std::string& file, int body = 10001) {
             chosen = file;
-            sandbox.Ui().AnswerNextMenu(10001); // Earth
-            sandbox.Ui().AnswerNextMenu(10001); // Earth\Base\ (its first directory)
+            sandbox.Ui().AnswerNextMenu(body); // Earth, or the Moon (one directory: no menu)
+            if (body == 10001) {
+                sandbox.Ui().AnswerNextMenu(10001); // Earth\Base\ (its first directory)
+            }
             logic.OnLoadBaseFromAstrel(nullptr, 0, 0);
         };
-        if (row.before == MadeByPerson) {
+        if (row.before == ReadFromAnotherBody) {
+            // The Moon's base of that name and file is saved under the same own-file name.
+            WriteNativeFile(sandbox.SimNative("Config/Moon.cfg"),
+                            "Name = Moon\r\nSize = 1737400\r\nMass = 7.347e22\r\n"
+                            "BEGIN_SURFBASE\r\n  dir Moon\\Base\r\nEND_SURFBASE\r\n");
+            WriteNativeFile(sandbox.SimNative("Config/Moon/Base/SampleField.cfg"), field);
+            load("SampleField.cfg", 10002);
+        } else if (row.before == MadeByPerson) {
             ASSERT_TRUE(logic.CreateNewBase("Sample Field", "Earth", LatLon(1, 2),
                                             {"Earth\\Base\\", "", "", ""}));
         } else {
@@ -310,8 +321,9 @@ TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
         if (row.before == CutOff)
             own.resize(own.find("END_OBJECTLIST"));
         const std::string path = sandbox.Root() + "Config\\Earth\\Base\\SampleField.cfg";
-        ASSERT_EQ(own.find(path) == std::string::npos,
-                  row.before == MadeByPerson || row.before == ReadFromAnotherFile);
+        ASSERT_EQ(own.find(path) == std::string::npos, row.before == MadeByPerson ||
+                                                           row.before == ReadFromAnotherFile ||
+                                                           row.before == ReadFromAnotherBody);
         if (row.before == MarkedOwn)
             own.replace(own.find("PFG_ORIGIN Astrel"), 17, "PFG_ORIGIN User Created");
         if (row.before == ReadBeforeTheTreeMoved)
@@ -326,12 +338,14 @@ TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
         sandbox.Ui().AnswerNextMessage(row.answer);
         load("SampleField.cfg");
 
+        const std::string refusal =
+            row.before == CutOff ? "the file under the name Sample Field cannot be read as a base."
+                                 : "a base of your own already has the name Sample Field.";
         EXPECT_EQ(sandbox.Ui().CallLines(),
                   (Lines{"menu||Bodies with bases", "menu||Select directory:",
                          row.asked ? "message|Notification|Base already loaded. Reload?"
-                                   : "message|Error|Couldn't load base from Astrel: a base of "
-                                     "your own already has the name Sample Field.\r\nFile: " +
-                                         docs + "Sample Field.txt"}));
+                                   : "message|Error|Couldn't load base from Astrel: " + refusal +
+                                         "\r\nFile: " + docs + "Sample Field.txt"}));
         const std::string after = ReadNativeFile(docs + "Sample Field.txt");
         EXPECT_EQ(before.DifferencesTo(test::TreeManifest::Of(docs, true)),
                   row.replaced ? "changed Sample Field.txt\n" : "");
