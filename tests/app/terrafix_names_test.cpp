@@ -155,21 +155,24 @@ TEST(MainDialogNames, ASecondNameOfABaseFileDeletesOnlyItself) {
     }
 }
 
-// The base's own entry deleted while another file still names the base: a hard link reads
-// whole and can be edited once the base's file is gone, so the work folder and record stay
-// for it; a cut-off copy can never be edited and a symbolic link leads nowhere once the
-// file goes: they keep nothing. Deleting the other file afterwards leaves nothing behind.
+// The base's own entry deleted while another file still names the base: a hard link or a
+// whole copy reads whole and can be edited once the base's file is gone, so the work folder
+// and record stay for it; a cut-off copy can never be edited and a symbolic link leads
+// nowhere once the file goes: they keep nothing. Deleting the other file afterwards leaves
+// nothing behind.
 TEST(MainDialogNames, DeletingABaseKeepsItsFilesOnlyForAnotherWholeFile) {
-    for (const char* other : {"hard link", "cut-off copy", "symbolic link"}) {
+    for (const char* other : {"hard link", "whole copy", "cut-off copy", "symbolic link"}) {
         SCOPED_TRACE(other);
-        const bool whole = other[0] == 'h';
+        const bool whole = other[0] == 'h' || other[0] == 'w';
         test::SimulatorSandbox sandbox;
         const auto doc = [&](const std::string& f) { return Doc(sandbox, f); };
         const std::string key =
             sandbox.SaveAsInstalled(BaseDocument("Walk Field", "Earth", LatLon(1, 2)));
         const std::string own = ReadNativeFile(doc("Walk Field.txt"));
-        if (whole)
+        if (other[0] == 'h')
             stdfs::create_hard_link(doc("Walk Field.txt"), doc("Other Field.txt"));
+        else if (other[0] == 'w')
+            WriteNativeFile(doc("Other Field.txt"), own);
         else if (other[0] == 's')
             stdfs::create_symlink("Walk Field.txt", doc("Other Field.txt"));
         else
@@ -262,7 +265,9 @@ TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
         CutOff,
         MarkedOwn,
         ReadBeforeTheTreeMoved,
-        Read
+        Read,
+        ReadAndLinked, // a second name of its file, a symbolic link, is another base's file
+        ReadAndHardLinked
     };
     const MessageAnswer yes = MessageAnswer::Yes, no = MessageAnswer::No;
     const struct {
@@ -279,6 +284,8 @@ TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
         {ReadBeforeTheTreeMoved, yes, true, true},
         {Read, no, true, false},
         {Read, yes, true, true},
+        {ReadAndLinked, yes, false, false},
+        {ReadAndHardLinked, yes, false, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message()
@@ -330,6 +337,10 @@ TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
             own.replace(own.find(path), path.size(),
                         "D:\\Old Place\\CONFIG\\earth\\BASE\\samplefield.CFG");
         WriteNativeFile(docs + "Sample Field.txt", own);
+        if (row.before == ReadAndLinked)
+            stdfs::create_symlink("Sample Field.txt", docs + "Link Field.txt");
+        if (row.before == ReadAndHardLinked)
+            stdfs::create_hard_link(docs + "Sample Field.txt", docs + "Link Field.txt");
         // The tree's file changed since it was read.
         WriteNativeFile(sandbox.SimNative("Config/Earth/Base/SampleField.cfg"),
                         field + "BEGIN_NAVBEACON\r\nVOR SFD 1 2 113.5\r\nEND_NAVBEACON\r\n");
@@ -338,14 +349,17 @@ TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
         sandbox.Ui().AnswerNextMessage(row.answer);
         load("SampleField.cfg");
 
+        const bool linked = row.before == ReadAndLinked || row.before == ReadAndHardLinked;
         const std::string refusal =
             row.before == CutOff ? "the file under the name Sample Field cannot be read as a base."
+            : linked             ? "another base already has the name Sample Field."
                                  : "a base of your own already has the name Sample Field.";
         EXPECT_EQ(sandbox.Ui().CallLines(),
                   (Lines{"menu||Bodies with bases", "menu||Select directory:",
                          row.asked ? "message|Notification|Base already loaded. Reload?"
                                    : "message|Error|Couldn't load base from Astrel: " + refusal +
-                                         "\r\nFile: " + docs + "Sample Field.txt"}));
+                                         "\r\nFile: " + docs +
+                                         (linked ? "Link Field.txt" : "Sample Field.txt")}));
         const std::string after = ReadNativeFile(docs + "Sample Field.txt");
         EXPECT_EQ(before.DifferencesTo(test::TreeManifest::Of(docs, true)),
                   row.replaced ? "changed Sample Field.txt\n" : "");
