@@ -409,17 +409,22 @@ bool FileManager::Write(MyStream& stream) const {
     return true;
 }
 
-bool FileManager::FindOrCreateInstallation(const std::string& root, Astrel2010*& out) {
+Astrel2010* FileManager::FindInstallation(const std::string& root) {
     for (Astrel2010& installation : installations_) {
-        if (CStringEqualsNoCase(installation.root, root)) {
-            out = &installation;
-            return true;
-        }
+        if (CStringEqualsNoCase(installation.root, root))
+            return &installation;
     }
-    Astrel2010 installation;
-    installation.root = root;
-    installations_.push_back(installation);
-    out = &installations_.back();
+    return nullptr;
+}
+
+bool FileManager::FindOrCreateInstallation(const std::string& root, Astrel2010*& out) {
+    out = FindInstallation(root);
+    if (out == nullptr) {
+        Astrel2010 installation;
+        installation.root = root;
+        installations_.push_back(installation);
+        out = &installations_.back();
+    }
     return true;
 }
 
@@ -428,12 +433,18 @@ bool FileManager::GetCurrentInstallation(Astrel2010*& out) {
     std::string root;
     if (!EnsureAstrelPath(root))
         return false;
-    return FindOrCreateInstallation(root, out);
+    out = FindInstallation(root);
+    if (out == nullptr) {
+        unrecorded_ = Astrel2010();
+        unrecorded_.root = root;
+        out = &unrecorded_;
+    }
+    return true;
 }
 
 bool FileManager::IsBaseInstalledAt(const std::string& root, const std::string& name) {
-    Astrel2010* installation = nullptr;
-    if (!FindOrCreateInstallation(root, installation))
+    const Astrel2010* installation = FindInstallation(root);
+    if (installation == nullptr)
         return false;
     for (const BaseFileList& base : installation->bases) {
         if (CStringEqualsNoCase(base.name, name))

@@ -111,10 +111,16 @@ class FileManager {
     bool Read(MyStream& stream);
     bool Write(MyStream& stream) const;
 
+    // The installation with that root (case ignored); null when the record has none.
+    Astrel2010* FindInstallation(const std::string& root);
     // The installation with that root (case ignored), appended when there is none.
     bool FindOrCreateInstallation(const std::string& root, Astrel2010*& out);
-    // The installation of the simulator folder (the person may be asked for it).
+    // The installation of the simulator folder (the person may be asked for it): the
+    // recorded one, else one standing for the folder outside the record, valid until the
+    // next call. Only an installed file records a folder, so that asking for the folders
+    // before an install that is refused leaves the record as it was.
     bool GetCurrentInstallation(Astrel2010*& out);
+    // False for a root the record does not hold, which is not added.
     bool IsBaseInstalledAt(const std::string& root, const std::string& name);
     // Never asks: false when no simulator folder is known.
     bool IsBaseInstalled(const std::string& name);
@@ -158,6 +164,8 @@ class FileManager {
 
   private:
     std::list<Astrel2010> installations_;
+    // The simulator folder's installation while the record holds none.
+    Astrel2010 unrecorded_;
     // The file on disk holds entries that the record does not (a damaged entry, or a file
     // that could not be read): keep a copy before the first save overwrites it.
     bool keepOldFile_ = false;

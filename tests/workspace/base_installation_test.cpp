@@ -108,6 +108,23 @@ TEST_F(BaseInstallationTest, InstallFileCopiesRecordsAndSaves) {
     EXPECT_FALSE(Has("Sim/Tex\t2"));
 }
 
+// The install road asks for the simulator's folders and whether the base is in before it
+// copies: an install refused then leaves the record as it was, on disk and in memory.
+TEST_F(BaseInstallationTest, ARefusedInstallRecordsNothing) {
+    const std::string key = "Earth\\Base\\Town.cfg", s = In("Work\\");
+    Write("Work/Earth/Base/Town.cfg");
+    std::string config;
+    ASSERT_TRUE(FileManager::GetConfigDir(config));
+    EXPECT_FALSE(Record().IsBaseInstalled(key));
+    EXPECT_FALSE(Record().InstallFile(root_, root_ + "Con:fig\\", s, key, key));
+    EXPECT_TRUE(Record().Installations().empty());
+    Record().Save();
+    FileManager reread;
+    reread.Load();
+    EXPECT_TRUE(reread.Installations().empty());
+    sandbox_.Ui().Clear();
+}
+
 TEST_F(BaseInstallationTest, UninstallDeletesOnlyUnsharedFilesInsideTheInstallation) {
     const std::string t = root_ + "Textures2\\";
     for (const char* file :

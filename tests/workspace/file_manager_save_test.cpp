@@ -37,8 +37,10 @@ TEST_F(RecordFileTest, MissingFileLoadsEmptyAndSaveRoundTrips) {
     manager.FindOrCreateInstallation("\\sim\\", installation);
     installation->AddFile("\\sim\\Config\\Earth\\Base\\P.cfg", "Earth\\Base\\P.cfg");
     installation->AddFile("\\sim\\Textures2\\t.dds", "Earth\\Base\\P.cfg");
-    // A lookup of an unknown root adds an empty installation that the save writes.
-    EXPECT_FALSE(manager.IsBaseInstalledAt("\\other\\", "Earth\\Base\\P.cfg"));
+    // A lookup of an unknown root adds nothing; an installation left empty (as an
+    // uninstall leaves it) is written.
+    EXPECT_FALSE(manager.IsBaseInstalledAt("\\none\\", "Earth\\Base\\P.cfg"));
+    manager.FindOrCreateInstallation("\\other\\", installation);
     ASSERT_TRUE(manager.Save());
 
     const std::string expected =

@@ -275,9 +275,11 @@ TEST_F(TreeTest, IsBaseInstalledNeverAsks) {
 
     const std::string root = MakeTree();
     EXPECT_FALSE(FileManager::Instance().IsBaseInstalled("Earth\\Base\\Pad.cfg"));
-    ASSERT_EQ(FileManager::Instance().Installations().size(), 1u);
-    FileManager::Instance().Installations().front().AddFile(root + "Config\\Earth\\Base\\Pad.cfg",
-                                                            "Earth\\Base\\Pad.cfg");
+    // Asking records nothing.
+    EXPECT_TRUE(FileManager::Instance().Installations().empty());
+    Astrel2010* installation = nullptr;
+    ASSERT_TRUE(FileManager::Instance().FindOrCreateInstallation(root, installation));
+    installation->AddFile(root + "Config\\Earth\\Base\\Pad.cfg", "Earth\\Base\\Pad.cfg");
     EXPECT_TRUE(FileManager::Instance().IsBaseInstalled("EARTH\\BASE\\PAD.CFG"));
     EXPECT_TRUE(ui_.Calls().empty());
 }
