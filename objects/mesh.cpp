@@ -283,25 +283,38 @@ bool Mesh::LoadOrComputeMeshData(uint8_t& textured) {
 
 // ---- top view ----
 
+const BitmapData& Mesh::GetTopView() const {
+    static const BitmapData none;
+    return topView_ != nullptr ? *topView_ : none;
+}
+
 void Mesh::GetIcon(BitmapData& image) const {
-    if (topView_.HasPixels()) {
-        image.Assign(topView_);
-        return;
+    if (topView_ == nullptr && !topViewFailed_ && !modelUnavailable) {
+        MeshModelStamp stamp;
+        const bool stamped = NamesMeshFile(file) && StampMeshModel(GetMeshFilePath(file), stamp);
+        if (stamped) {
+            topView_ = FindSharedMeshTopView(stamp);
+        }
+        if (topView_ == nullptr) {
+            bool made = LoadMeshTextureFromCache();
+            if (!made && RenderTopView()) {
+                SaveMeshTextureToCache();
+                HalveImage(*topView_);
+                made = true;
+            }
+            if (made && stamped) {
+                ShareMeshTopView(stamp, topView_);
+            }
+            if (!made) {
+                // Whatever was drawn is no picture of the model.
+                topView_.reset();
+                topViewFailed_ = true;
+            }
+        }
     }
-    if (!topViewFailed_ && !modelUnavailable) {
-        if (LoadMeshTextureFromCache()) {
-            image.Assign(topView_);
-            return;
-        }
-        if (RenderTopView()) {
-            SaveMeshTextureToCache();
-            HalveImage(topView_);
-            image.Assign(topView_);
-            return;
-        }
-        // Whatever was drawn is no picture of the model.
-        topView_.Free();
-        topViewFailed_ = true;
+    if (topView_ != nullptr && topView_->HasPixels()) {
+        image.Assign(*topView_);
+        return;
     }
     GetObjectIconBitmap(kMeshFixedIcon, image);
 }
@@ -314,12 +327,14 @@ bool Mesh::RenderTopView() const {
     if (!NamesMeshFile(file) || !IsDrawableMeshRect(extent)) {
         return false;
     }
-    if (!topView_.Create24(kMeshTopViewSize, kMeshTopViewSize) ||
-        !topView_.FillColor(0xFFFFFFFFu)) {
+    // A new picture: the one held may be another mesh's too.
+    topView_ = std::make_shared<BitmapData>();
+    if (!topView_->Create24(kMeshTopViewSize, kMeshTopViewSize) ||
+        !topView_->FillColor(0xFFFFFFFFu)) {
         return false;
     }
     WaitCursor wait;
-    return RenderMeshTopView(folder + file + ".msh", extent, topView_);
+    return RenderMeshTopView(folder + file + ".msh", extent, *topView_);
 }
 
 bool Mesh::LoadMeshTextureFromCache() const {
@@ -330,15 +345,16 @@ bool Mesh::LoadMeshTextureFromCache() const {
     if (!IsCacheFileCurrent(png, GetMeshFilePath(file))) {
         return false;
     }
-    if (!LoadImageFileGuarded(png, topView_)) {
-        topView_.Free();
+    topView_ = std::make_shared<BitmapData>();
+    if (!LoadImageFileGuarded(png, *topView_)) {
+        topView_.reset();
         return false;
     }
-    if (!topView_.HasPixels()) {
+    if (!topView_->HasPixels()) {
         return ShowFailureMessage("LoadMeshTextureFromCache failed");
     }
-    ConvertTo24Bit(topView_);
-    HalveImage(topView_);
+    ConvertTo24Bit(*topView_);
+    HalveImage(*topView_);
     return true;
 }
 
@@ -351,10 +367,10 @@ bool Mesh::SaveMeshTextureToCache() const {
     if (PathExists(png)) {
         ShowFailureMessage("SaveMeshTextureToCache: Cached object already exists");
     }
-    if (!topView_.HasPixels()) {
+    if (topView_ == nullptr || !topView_->HasPixels()) {
         return ShowFailureMessage("SaveMeshTextureToCache failed");
     }
-    BitmapData copy(topView_);
+    BitmapData copy(*topView_);
     if (!ConvertTo32Bit(copy)) {
         return false;
     }

@@ -8,6 +8,7 @@
 #include "objects/placement_families.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace pf {
@@ -41,7 +42,8 @@ class Mesh : public FilePosScaleRotTexMesh {
     bool RenderTopView() const;
     bool LoadMeshTextureFromCache() const;
     bool SaveMeshTextureToCache() const;
-    const BitmapData& GetTopView() const { return topView_; }
+    // The top view, an empty picture while there is none.
+    const BitmapData& GetTopView() const;
 
     // The extents as one record.
     MeshExtents GetExtents() const;
@@ -67,9 +69,10 @@ class Mesh : public FilePosScaleRotTexMesh {
   private:
     std::string CachePath(const char* extension) const;
 
-    // Made on the first icon request; a failed drawing is remembered so that later
-    // requests give the fixed icon without reading the model again.
-    mutable BitmapData topView_;
+    // Made on the first icon request, or taken from another mesh of the model; once
+    // shared it no longer changes. A failed drawing is remembered so that later requests
+    // give the fixed icon without reading the model again.
+    mutable std::shared_ptr<BitmapData> topView_;
     mutable bool topViewFailed_ = false;
 };
 

@@ -4,8 +4,11 @@
 #include "imagery/drawing.h"
 #include "objects/mesh_file.h"
 #include "objects/mesh_text.h"
+#include "platform/fs.h"
 
 #include <cmath>
+#include <map>
+#include <mutex>
 #include <vector>
 
 namespace pf {
@@ -68,6 +71,40 @@ bool RenderMeshTopView(const std::string& path, const GeoRect& rect, BitmapData&
         return false;
     }
     return DrawMeshTopView(text, rect, image);
+}
+
+namespace {
+
+struct SharedTopViews {
+    std::mutex mutex;
+    std::map<MeshModelStamp, std::weak_ptr<BitmapData>> views;
+};
+
+SharedTopViews& TopViews() {
+    static SharedTopViews shared;
+    return shared;
+}
+
+} // namespace
+
+bool StampMeshModel(const std::string& path, MeshModelStamp& stamp) {
+    stamp.path = path;
+    return GetFileWriteTimeOf(path, stamp.writeTime) && fs::FileSize(path, stamp.size);
+}
+
+std::shared_ptr<BitmapData> FindSharedMeshTopView(const MeshModelStamp& stamp) {
+    SharedTopViews& shared = TopViews();
+    const std::lock_guard<std::mutex> lock(shared.mutex);
+    const auto found = shared.views.find(stamp);
+    return found == shared.views.end() ? nullptr : found->second.lock();
+}
+
+void ShareMeshTopView(const MeshModelStamp& stamp, const std::shared_ptr<BitmapData>& view) {
+    SharedTopViews& shared = TopViews();
+    const std::lock_guard<std::mutex> lock(shared.mutex);
+    // Pictures no mesh holds any more leave no entry behind.
+    std::erase_if(shared.views, [](const auto& entry) { return entry.second.expired(); });
+    shared.views[stamp] = view;
 }
 
 } // namespace pf

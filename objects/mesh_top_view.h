@@ -5,6 +5,8 @@
 #include "foundation/geometry.h"
 #include "objects/mesh_text.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -34,5 +36,21 @@ bool IsDrawableMeshRect(const GeoRect& rect);
 bool DrawMeshTopView(std::string_view text, const GeoRect& rect, BitmapData& image);
 // The same for a model file (read as ReadMeshFileText reads it).
 bool RenderMeshTopView(const std::string& path, const GeoRect& rect, BitmapData& image);
+
+// One state of a model file: its path, write time and size. A model saved again has
+// another stamp.
+struct MeshModelStamp {
+    std::string path;
+    uint64_t writeTime = 0;
+    uint64_t size = 0;
+    auto operator<=>(const MeshModelStamp&) const = default;
+};
+// False when the file's time or size cannot be read.
+bool StampMeshModel(const std::string& path, MeshModelStamp& stamp);
+
+// The meshes of one model share its top view, so that the picture is read or drawn, and
+// held, once. A picture stays findable by its model's stamp while a mesh holds it.
+std::shared_ptr<BitmapData> FindSharedMeshTopView(const MeshModelStamp& stamp);
+void ShareMeshTopView(const MeshModelStamp& stamp, const std::shared_ptr<BitmapData>& view);
 
 } // namespace pf

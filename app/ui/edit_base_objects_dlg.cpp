@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 namespace pf {
 
@@ -139,11 +140,11 @@ class EditBaseObjectsDlg::Port : public StructureEditorWindow {
         }
     }
     void SetListEntries(const std::vector<ObjectListEntry>& entries) override {
-        dlg_.list_->ResetContent();
+        std::vector<CExtendedListBox::Entry> rows;
         for (const ObjectListEntry& entry : entries) {
-            const int index = dlg_.list_->AddString(entry.text);
-            dlg_.list_->SetItemData(index, reinterpret_cast<std::intptr_t>(entry.object));
+            rows.push_back({entry.text, reinterpret_cast<std::intptr_t>(entry.object)});
         }
+        dlg_.list_->SetEntries(std::move(rows));
     }
     int ListCurrent() const override { return dlg_.list_->GetCurrentIndex(); }
     void SetListCurrent(int index) override { dlg_.list_->SetCurrentIndex(index); }

@@ -6,6 +6,8 @@
 #include <wx/renderer.h>
 #include <wx/settings.h>
 
+#include <utility>
+
 namespace pf {
 
 namespace {
@@ -16,6 +18,11 @@ CExtendedListBox::CExtendedListBox(wxWindow* parent, wxWindowID id, const wxPoin
                                    const wxSize& size, long style)
     : wxVListBox(parent, id, position, size, style) {
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    // A new theme may bring another default font.
+    Bind(wxEVT_SYS_COLOUR_CHANGED, [this](wxSysColourChangedEvent& event) {
+        rowHeight_ = 0;
+        event.Skip();
+    });
 }
 
 void CExtendedListBox::SetCurrentIndex(int index) {
@@ -33,6 +40,14 @@ int CExtendedListBox::AddString(const std::string& text) {
     SetItemCount(entries_.size());
     Refresh();
     return GetCount() - 1;
+}
+
+void CExtendedListBox::SetEntries(std::vector<Entry> entries) {
+    // Emptied first, so that no entry stays current.
+    SetItemCount(0);
+    entries_ = std::move(entries);
+    SetItemCount(entries_.size());
+    Refresh();
 }
 
 std::string CExtendedListBox::GetText(int index) const {
@@ -87,7 +102,17 @@ void CExtendedListBox::OnDrawItem(wxDC& dc, const wxRect& rect, size_t n) const 
     }
 }
 
-wxCoord CExtendedListBox::OnMeasureItem(size_t) const { return GetCharHeight() + 4; }
+bool CExtendedListBox::SetFont(const wxFont& font) {
+    rowHeight_ = 0;
+    return wxVListBox::SetFont(font);
+}
+
+wxCoord CExtendedListBox::OnMeasureItem(size_t) const {
+    if (rowHeight_ == 0) {
+        rowHeight_ = GetCharHeight() + 4;
+    }
+    return rowHeight_;
+}
 
 void CExtendedListBox::DrawEntry(wxDC& dc, const wxRect& rect, size_t n) const {
     OnDrawBackground(dc, rect, n);

@@ -12,6 +12,11 @@ namespace pf {
 
 class CExtendedListBox : public wxVListBox {
   public:
+    struct Entry {
+        std::string text;
+        std::intptr_t data = 0;
+    };
+
     CExtendedListBox(wxWindow* parent, wxWindowID id, const wxPoint& position = wxDefaultPosition,
                      const wxSize& size = wxDefaultSize, long style = 0);
 
@@ -22,6 +27,9 @@ class CExtendedListBox : public wxVListBox {
     void ResetContent();
     // Appends an entry with item data 0 and returns its index.
     int AddString(const std::string& text);
+    // The list becomes these entries, none of them current, as after ResetContent and an
+    // AddString and SetItemData for each; the rows are counted once, not once per entry.
+    void SetEntries(std::vector<Entry> entries);
     // "" and 0 for an index outside the list.
     std::string GetText(int index) const;
     std::intptr_t GetItemData(int index) const;
@@ -29,6 +37,9 @@ class CExtendedListBox : public wxVListBox {
 
     // True at or beyond the end of the list, otherwise when the entry's data is not 0.
     virtual bool IsItemEnabled(int index) const;
+
+    // Rows follow the font.
+    bool SetFont(const wxFont& font) override;
 
     // Draws entry n into rect as a repaint does (public so that it can be looked at).
     void DrawEntry(wxDC& dc, const wxRect& rect, size_t n) const;
@@ -41,11 +52,10 @@ class CExtendedListBox : public wxVListBox {
   private:
     bool LooksDisabled(size_t n) const;
 
-    struct Entry {
-        std::string text;
-        std::intptr_t data = 0;
-    };
     std::vector<Entry> entries_;
+    // Every row is one line of text high. Measured once per font: asking for the font of a
+    // list that has none of its own makes GTK build a widget, and wx measures rows often.
+    mutable wxCoord rowHeight_ = 0;
 };
 
 } // namespace pf

@@ -426,6 +426,30 @@ TEST_F(MeshTest, LaterObjectsLoadTheCachedPngUnlessTheModelIsNewer) {
     EXPECT_TRUE(ui_.Calls().empty());
 }
 
+TEST_F(MeshTest, MeshesOfOneModelShareItsTopViewUntilTheModelChanges) {
+    Mesh first = Natural("Tri");
+    Mesh second = Natural("Tri");
+    Mesh box = Natural("Box");
+    BitmapData icon;
+    for (const Mesh* mesh : {&first, &second, &box}) {
+        mesh->GetIcon(icon);
+    }
+    EXPECT_EQ(&second.GetTopView(), &first.GetTopView());
+    EXPECT_NE(&box.GetTopView(), &first.GetTopView());
+
+    // The model saved again (no edges now): a later mesh draws it afresh, the earlier
+    // ones keep their picture.
+    tree_.WriteModel("Tri.msh", "GEOM 3 1\r\n0 0 0\r\n4 0 0\r\n0 0 10\r\n2 2 2\r\n");
+    sfs::last_write_time(tree_.ModelNative("Tri.msh"),
+                         sfs::file_time_type::clock::now() + std::chrono::hours(1));
+    Mesh third = Natural("Tri");
+    BitmapData fresh;
+    third.GetIcon(fresh);
+    EXPECT_NE(&third.GetTopView(), &first.GetTopView());
+    EXPECT_TRUE(IsWhitePixel(fresh, 0, 256));
+    EXPECT_FALSE(IsWhitePixel(first.GetTopView(), 0, 256));
+}
+
 TEST_F(MeshTest, CorruptPngIsDrawnOverWithAMessage) {
     tree_.Dir().WriteFile("Docs/cache/Meshes/Tri.png", std::string("\x89PNG garbage\x01\x02", 14));
     BitmapData icon;

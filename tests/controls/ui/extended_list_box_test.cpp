@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/settings.h>
@@ -60,6 +63,31 @@ TEST(CExtendedListBoxTest, DisabledEntriesAreGreyAndNeverHighlighted) {
     std::tie(back, colours) = Draw(*list, 0);
     EXPECT_EQ(back, window);
     EXPECT_TRUE(colours.count(grey) && !colours.count(Rgb{0, 0, 0}));
+    frame->Destroy();
+}
+
+TEST(CExtendedListBoxTest, EntriesSetInOneGoAreThoseAddedOneByOne) {
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "list");
+    auto* list = new CExtendedListBox(frame, 1024, wxDefaultPosition, wxSize(200, 120));
+    list->SetItemData(list->AddString("BLOCK old"), 1);
+    list->SetCurrentIndex(0);
+    list->SetEntries({{"BLOCK", 7}, {"Hidden:", 0}, {"TANK", 0}});
+    // As after ResetContent: no entry is current.
+    EXPECT_EQ(list->GetCurrentIndex(), -1);
+    ASSERT_EQ(list->GetCount(), 3);
+    const std::vector<std::pair<std::string, std::intptr_t>> expected = {
+        {"BLOCK", 7}, {"Hidden:", 0}, {"TANK", 0}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(list->GetText(i), expected[i].first) << i;
+        EXPECT_EQ(list->GetItemData(i), expected[i].second) << i;
+    }
+    // Every row is a line of the list's font high, also once the font has changed.
+    for (int points : {0, 24}) {
+        if (points != 0) {
+            list->SetFont(wxFontInfo(points));
+        }
+        EXPECT_EQ(list->GetItemRect(2).height, list->GetCharHeight() + 4) << points;
+    }
     frame->Destroy();
 }
 
