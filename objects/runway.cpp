@@ -270,8 +270,10 @@ bool ParseRunwayLights(AstrelObject& holder, const StringArray& group) {
 
 namespace {
 
-// The horizontal ends of a runway as one key. Minus zero is zero, as == has it; an end that
-// is not a number matches nothing.
+// The horizontal ends of a runway as one key, each as the file gives it back (three
+// decimals, through a float): ends that differ only beyond the written decimals would pair
+// after a save and a load, so they pair at once. Minus zero is zero, as == has it; an end
+// that is not a number matches nothing.
 struct EndsKey {
     double v[4];
     bool operator==(const EndsKey& o) const {
@@ -289,11 +291,21 @@ struct EndsKeyHash {
     }
 };
 
+// A value that no written text reads back as (beyond a float) is compared as it is.
+double AsWritten(double v) {
+    double read = 0.0;
+    return ValueAsRead(v, 3, read) ? read : v;
+}
+
 bool MakeKey(const OptionalVector3Double& a, const OptionalVector3Double& b, EndsKey& key) {
-    key = EndsKey{{a[0].value + 0.0, a[1].value + 0.0, b[0].value + 0.0, b[1].value + 0.0}};
+    // Component 1 is written negated.
+    key = EndsKey{{AsWritten(a[0].value) + 0.0, -AsWritten(-a[1].value) + 0.0,
+                   AsWritten(b[0].value) + 0.0, -AsWritten(-b[1].value) + 0.0}};
     return !std::isnan(key.v[0]) && !std::isnan(key.v[1]) && !std::isnan(key.v[2]) &&
            !std::isnan(key.v[3]);
 }
+
+EndsKey Swapped(const EndsKey& key) { return EndsKey{{key.v[2], key.v[3], key.v[0], key.v[1]}}; }
 
 // The runways with one pair of ends, in list order; those before `next` are lit.
 struct RunwayBucket {
@@ -303,12 +315,11 @@ struct RunwayBucket {
 
 // Whether lights lie on the runway's ends, the same way or (unless single ended) swapped.
 bool LightsFitRunway(const Runway& runway, const RunwayLights& lights) {
-    EndsKey ends, same, swapped;
-    if (!MakeKey(runway.end1, runway.end2, ends) || !MakeKey(lights.end1, lights.end2, same) ||
-        !MakeKey(lights.end2, lights.end1, swapped)) {
+    EndsKey ends, same;
+    if (!MakeKey(runway.end1, runway.end2, ends) || !MakeKey(lights.end1, lights.end2, same)) {
         return false;
     }
-    return ends == same || (!lights.IsSingleEnded() && ends == swapped);
+    return ends == same || (!lights.IsSingleEnded() && ends == Swapped(same));
 }
 
 // A lit runway is written with its lights block right after its own: such a block is that
@@ -374,12 +385,10 @@ void AttachRunwayLights(ObjectArray& objects) {
     for (ObjectArray::iterator holder : lightsObjects) {
         const auto* lights = dynamic_cast<const RunwayLights*>(holder->Get());
         EndsKey same;
-        EndsKey swapped;
         RunwayBucket* bucket = nullptr;
-        if (lights != nullptr && MakeKey(lights->end1, lights->end2, same) &&
-            MakeKey(lights->end2, lights->end1, swapped)) {
+        if (lights != nullptr && MakeKey(lights->end1, lights->end2, same)) {
             bucket = firstUnlit(same);
-            RunwayBucket* other = lights->IsSingleEnded() ? nullptr : firstUnlit(swapped);
+            RunwayBucket* other = lights->IsSingleEnded() ? nullptr : firstUnlit(Swapped(same));
             if (other != nullptr &&
                 (bucket == nullptr ||
                  order[other->runways[other->next]] < order[bucket->runways[bucket->next]])) {

@@ -87,11 +87,11 @@ bool ParseRunway(AstrelObject& holder, const StringArray& group);
 bool ParseRunwayLights(AstrelObject& holder, const StringArray& group);
 
 // After a base is read: every RUNWAYLIGHTS object whose ends match a runway's ends in x and
-// y (same or swapped order) becomes that runway's lights and leaves the list; the others
-// go to the end of the list. Lights right after a matching runway are that runway's (as a
-// lit runway is written); the rest take the first unlit matching runway. A runway takes
-// one lights object per pass, and single-ended lights never attach to a runway running
-// the other way (writing would move them to the far end).
+// y as the file writes them (same or swapped order) becomes that runway's lights and leaves
+// the list; the others go to the end of the list. Lights right after a matching runway are
+// that runway's (as a lit runway is written); the rest take the first unlit matching
+// runway. A runway takes one lights object per pass, and single-ended lights never attach
+// to a runway running the other way (writing would move them to the far end).
 void AttachRunwayLights(ObjectArray& objects);
 
 } // namespace pf

@@ -304,6 +304,20 @@ TEST(RunwayLightsPairing, FoldsMatchingLightsIntoRunways) {
         {"single-ended lights running the same way attach",
          RunwayBlock("0 0 0", "-1000 0 0") + LightsBlock("0 0 0", "-1000 0 0", 7, true),
          {{kTypeRunway, 1, 7}}},
+        // Ends are compared as the file writes them (three decimals, ties to even), so what
+        // pairs after a save and a load pairs before it.
+        {"runway ends differ beyond the written decimals",
+         RunwayBlock("0.0004 0 0", "-1000.0004 0 0") + LightsBlock("0 0 0", "-1000 0 0", 7),
+         {{kTypeRunway, 1, 7}}},
+        {"swapped lights ends differ beyond the written decimals",
+         RunwayBlock("0 0 0", "-1000 0 0") + LightsBlock("-1000 0 0.0004", "-0.0002 0 0", 7),
+         {{kTypeRunway, 1, 7}}},
+        {"a tie rounds as the writer rounds it",
+         RunwayBlock("0 0 0.0625", "-1000 0 0") + LightsBlock("0 0 0.062", "-1000 0 0", 7),
+         {{kTypeRunway, 1, 7}}},
+        {"ends that differ in the written decimals stay apart",
+         RunwayBlock("0 0 0", "-1000.0006 0 0") + LightsBlock("0 0 0", "-1000 0 0", 7),
+         {{kTypeRunway, 0, 0}, {kTypeRunwayLights, -1, 7}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -318,8 +332,15 @@ TEST(RunwayLightsPairing, WrittenAndReadAgainKeepsEveryPair) {
         RunwayBlock("0 0 0", "-1000 0 0") + LightsBlock("0 0 0", "-1000 0 0", 10);
     const std::string other = LightsBlock("0 0 0", "-1000 0 0", 99);
     const std::string unlit = RunwayBlock("0 0 0", "-1000 0 0");
-    const std::string texts[] = {lit + other, other + lit, unlit + lit + other, lit + unlit + other,
-                                 other + unlit + lit};
+    // Ends the file writes as those above.
+    const std::string beyondDecimals = LightsBlock("0.0004 0 0", "-1000 0 0.0002", 50);
+    const std::string texts[] = {lit + other,
+                                 other + lit,
+                                 unlit + lit + other,
+                                 lit + unlit + other,
+                                 other + unlit + lit,
+                                 beyondDecimals + unlit,
+                                 unlit + beyondDecimals + lit};
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
         const ObjectArray first = ReadObjects(text);
