@@ -352,7 +352,7 @@ bool BaseDocument::DeleteBase(const std::string& fileName) {
     if (!GetDocumentsPath(documents)) {
         return ShowFailureMessage("Couldn't delete file");
     }
-    if (IsSafePathComponent(fileName) && fs::IsSymlink(documents + fileName)) {
+    if (IsLinkEntry(fileName)) {
         // A link is an entry of its own: it goes alone, whatever it leads to.
         if (SafeDeleteLink(documents + fileName)) {
             return true;

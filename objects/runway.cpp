@@ -298,9 +298,9 @@ double AsWritten(double v) {
 }
 
 bool MakeKey(const OptionalVector3Double& a, const OptionalVector3Double& b, EndsKey& key) {
-    // Component 1 is written negated.
-    key = EndsKey{{AsWritten(a[0].value) + 0.0, -AsWritten(-a[1].value) + 0.0,
-                   AsWritten(b[0].value) + 0.0, -AsWritten(-b[1].value) + 0.0}};
+    // Component 1 is written negated; rounding does the same to a value and its negation.
+    key = EndsKey{{AsWritten(a[0].value) + 0.0, AsWritten(a[1].value) + 0.0,
+                   AsWritten(b[0].value) + 0.0, AsWritten(b[1].value) + 0.0}};
     return !std::isnan(key.v[0]) && !std::isnan(key.v[1]) && !std::isnan(key.v[2]) &&
            !std::isnan(key.v[3]);
 }

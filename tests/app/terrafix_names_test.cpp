@@ -59,9 +59,7 @@ TEST(MainDialogNames, TwoBasesOfOneNameNeverHarmEachOther) {
     for (int deleted = 0; deleted < 2; ++deleted) {
         SCOPED_TRACE(files[deleted]);
         test::SimulatorSandbox sandbox;
-        const auto doc = [&](const std::string& f) {
-            return sandbox.Dir().NativePath("Documents/Padforge/" + f);
-        };
+        const auto doc = [&](const std::string& f) { return Doc(sandbox, f); };
         std::string keys[2];
         for (int i = 0; i < 2; ++i) {
             BaseDocument base("Hist Field", "Earth", LatLon(i, 2));
@@ -372,9 +370,7 @@ TEST(MainDialogNames, LoadingFromTheTreeReplacesOnlyABaseReadFromThatFile) {
 // goes alone when deleted.
 TEST(MainDialogNames, FilesThatAreNoBasesAreListedAndDeletedAlone) {
     test::SimulatorSandbox sandbox;
-    const auto doc = [&](const std::string& f) {
-        return sandbox.Dir().NativePath("Documents/Padforge/" + f);
-    };
+    const auto doc = [&](const std::string& f) { return Doc(sandbox, f); };
     std::string garbage(2000, '\0');
     std::mt19937 random(32);
     for (char& c : garbage)

@@ -117,12 +117,13 @@ TEST_F(BaseInstallationTest, ARefusedInstallRecordsNothing) {
     ASSERT_TRUE(FileManager::GetConfigDir(config));
     EXPECT_FALSE(Record().IsBaseInstalled(key));
     EXPECT_FALSE(Record().InstallFile(root_, root_ + "Con:fig\\", s, key, key));
+    ASSERT_EQ(sandbox_.Ui().Failures().size(), 1u);
+    EXPECT_EQ(sandbox_.Ui().Failures()[0].rfind("Error copying file: " + key, 0), 0u);
     EXPECT_TRUE(Record().Installations().empty());
     Record().Save();
     FileManager reread;
     reread.Load();
     EXPECT_TRUE(reread.Installations().empty());
-    sandbox_.Ui().Clear();
 }
 
 TEST_F(BaseInstallationTest, UninstallDeletesOnlyUnsharedFilesInsideTheInstallation) {
